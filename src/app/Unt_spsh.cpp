@@ -1,0 +1,1 @@
+#include "app/Unt_spsh.h"

@@ -1,0 +1,6 @@
+#include "core/Forms.h"
+
+TfrmAuralis *frmAuralis = nullptr;
+TfrmElementInfo *frmElementInfo = nullptr;
+TfrmSetTemperature *frmSetTemperature = nullptr;
+TfrmAbout *frmAbout = nullptr;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+
+// Window and control sizes are designed at 120 pixels per inch; they are scaled by the
+// screen's logical DPI / 120. Layout computed at run time works in actual pixels.
+namespace Scale {
+
+double factor();
+int px(int designPixels);
+QSize size(int designWidth, int designHeight);
+
+// The program's font family ("MS Sans Serif", substituted by fontconfig) at a design
+// height in pixels at 120 ppi (13 pixels is 8 points); bold optional.
+QFont designFont(int designPixelHeight, bool bold = false);
+// The same family at a size in points.
+QFont pointFont(int pointSize, bool bold = false);
+
+}

@@ -1,0 +1,1 @@
+#include "elements/Elements.h"

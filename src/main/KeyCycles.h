@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRect>
+#include <array>
+
+// Keyboard movement over the chart.
+namespace KeyCycles {
+
+// Row cycles (Right/Left).
+int rowNext(int z);
+int rowPrevious(int z);
+// Column cycles (Down/Up) as tables: the behaviour that must hold at every size.
+int columnNext(int z);
+int columnPrevious(int z);
+// Tab / Shift+Tab: 109 wraps to 1 and back.
+int tabNext(int z);
+int tabPrevious(int z);
+
+// Down/Up found on the chart's geometry (tile rectangles of elements 1..109 in panel
+// coordinates): the tile under the probe point, with the fixed cases for the rows that
+// the probe would miss. Returns 0 when no tile lies there.
+int verticalTarget(int z, bool down, const std::array<QRect, 110> &tiles);
+
+}

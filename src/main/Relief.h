@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QChar>
+#include <QStringList>
+#include <array>
+
+// Trend relief levels for the 109 value-field texts of one trend property.
+namespace Relief {
+
+// index 0 is element 1. "--" gives −1; the smallest value 1, the largest maxDepth,
+// linear in between with halves rounded to even. Throws
+// "'%s' is not a valid floating point value" for a text that is not a number.
+std::array<int, 109> depths(const QStringList &texts, int maxDepth, QChar decimalSeparator);
+
+}

@@ -1,0 +1,1 @@
+#include "main/Unt_aura.h"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// A private-profile style ini file. The object keeps only the path: every read looks at
+// the file and every write changes it at once (through an atomic replace), so a value
+// written by one object is seen by the next one that reads it. Section and key names
+// match without regard to case; the file's other lines, their order and bytes are kept.
+class IniFile
+{
+public:
+    explicit IniFile(const QString &path);
+
+    const QString &path() const { return m_path; }
+
+    // The stored text (at most 1023 characters), or def when file, section or key is absent.
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    // Decimal with optional sign; "0x"/"0X" (text longer than two characters) or "$"
+    // introduce hexadecimal; any other text, or an absent key, gives def.
+    int readInteger(const QString &section, const QString &key, int def) const;
+    // An integer read with default 1 or 0; any non-zero number is true.
+    bool readBool(const QString &section, const QString &key, bool def) const;
+
+    // Replace the value in place, or add the key at the end of its section, or add the
+    // section at the end of the file, creating the file when missing. Throws
+    // "Unable to write to %s" and leaves the file as it was when it cannot be written.
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeInteger(const QString &section, const QString &key, int value);
+    void writeBool(const QString &section, const QString &key, bool value);
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,1 @@
+#include "toolbar/Glyphs.h"

@@ -1,0 +1,1 @@
+#include "toolbar/TB97.h"

@@ -1,0 +1,1 @@
+#include "windows/ErrorBox.h"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/Errors.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <exception>
+#include <functional>
+
+// The general error handler and the program's modal message boxes. Tests switch the
+// boxes to a recording mode so that no test waits on a dialog.
+namespace ErrorBox {
+
+// The application title that captions the error box.
+QString applicationTitle();
+void setApplicationTitle(const QString &title);
+
+// Stop icon, OK button, the application title as caption, the text and a full stop.
+void showError(const QString &message);
+
+// Runs f; an EAuralisError (or any std::exception) is shown by showError and false is
+// returned. No exception leaves this function.
+bool guarded(const std::function<void()> &f);
+
+// A modal message box with one OK button (used for the notices).
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                 const QString &text);
+
+// Test support: while recording, boxes are not shown; their texts are appended here.
+void setRecording(bool on);
+QStringList &recorded();
+
+}

@@ -1,0 +1,1 @@
+#include "windows/Unt_abot.h"
