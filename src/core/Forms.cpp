@@ -4,3 +4,4 @@ TfrmAuralis *frmAuralis = nullptr;
 TfrmElementInfo *frmElementInfo = nullptr;
 TfrmSetTemperature *frmSetTemperature = nullptr;
 TfrmAbout *frmAbout = nullptr;
+TfrmSplash *frmSplash = nullptr;

@@ -6,8 +6,10 @@ class TfrmAuralis;
 class TfrmElementInfo;
 class TfrmSetTemperature;
 class TfrmAbout;
+class TfrmSplash;
 
 extern TfrmAuralis *frmAuralis;
 extern TfrmElementInfo *frmElementInfo;
 extern TfrmSetTemperature *frmSetTemperature;
 extern TfrmAbout *frmAbout;
+extern TfrmSplash *frmSplash; // until the main window is first shown
