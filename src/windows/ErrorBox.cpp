@@ -1,1 +1,68 @@
 #include "windows/ErrorBox.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace ErrorBox {
+
+namespace {
+QString g_title = QStringLiteral("Auralis");
+bool g_recording = false;
+}
+
+QString applicationTitle()
+{
+    return g_title;
+}
+
+void setApplicationTitle(const QString &title)
+{
+    g_title = title;
+}
+
+QStringList &recorded()
+{
+    static QStringList texts;
+    return texts;
+}
+
+void setRecording(bool on)
+{
+    g_recording = on;
+}
+
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                 const QString &text)
+{
+    if (g_recording) {
+        recorded().append(text);
+        return;
+    }
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void showError(const QString &message)
+{
+    QString text = message;
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    showMessage(QApplication::activeWindow(), QMessageBox::Critical, g_title, text);
+}
+
+bool guarded(const std::function<void()> &f)
+{
+    try {
+        f();
+        return true;
+    } catch (const EAuralisError &e) {
+        showError(e.message());
+    } catch (const std::bad_alloc &) {
+        showError(QStringLiteral("Out of memory"));
+    } catch (const std::exception &e) {
+        showError(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+}
