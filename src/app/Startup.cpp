@@ -1,1 +1,80 @@
 #include "app/Startup.h"
+
+#include "app/Unt_spsh.h"
+#include "core/Forms.h"
+#include "main/Unt_aura.h"
+#include "toolbar/Glyphs.h"
+#include "windows/ErrorBox.h"
+#include "windows/Unt_abot.h"
+#include "windows/Unt_info.h"
+#include "windows/Unt_temp.h"
+
+#include <QLocale>
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    bool result = false;
+    ErrorBox::guarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
+void waitForSplash(const TfrmSplash &splash)
+{
+    while (splash.ticks() <= 2)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+int runAuralis(QApplication &app)
+{
+    // The title captions the error box: the product name and a grave accent.
+    ErrorBox::setApplicationTitle(QStringLiteral("Auralis`"));
+    QCoreApplication::setApplicationName(QStringLiteral("Auralis"));
+    QApplication::setWindowIcon(Glyphs::icon(Glyphs::Program));
+
+    auto *splash = new TfrmSplash;
+    frmSplash = splash;
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+    waitForSplash(*splash);
+
+    TfrmAuralis::StartOptions options;
+    options.arguments = app.arguments().mid(1);
+    options.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString point = QLocale::system().decimalPoint();
+    options.decimalSeparator = point.isEmpty() ? QLatin1Char('.') : point.at(0);
+
+    TfrmAuralis main(options);
+    frmAuralis = &main;
+    if (!main.tilesCreated()) {
+        // The element data could not be loaded; the error has been shown. A chart
+        // without its elements is of no use, so the program ends here.
+        delete frmSplash;
+        frmSplash = nullptr;
+        frmAuralis = nullptr;
+        return 1;
+    }
+    main.show(); // the first show releases the splash
+
+    TfrmElementInfo info(&main);
+    frmElementInfo = &info;
+    TfrmSetTemperature temperature(&main);
+    frmSetTemperature = &temperature;
+    TfrmAbout about(&main);
+    frmAbout = &about;
+
+    const int rc = app.exec();
+
+    frmAbout = nullptr;
+    frmSetTemperature = nullptr;
+    frmElementInfo = nullptr;
+    frmAuralis = nullptr;
+    delete frmSplash;
+    frmSplash = nullptr;
+    return rc;
+}

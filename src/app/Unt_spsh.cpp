@@ -1,1 +1,101 @@
 #include "app/Unt_spsh.h"
+
+#include "core/Scale.h"
+#include "toolbar/Glyphs.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text, int left,
+                  int top, const QFont &font)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->move(Scale::px(left), Scale::px(top));
+    label->adjustSize();
+    return label;
+}
+
+}
+
+TfrmSplash::TfrmSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(Scale::size(460, 196));
+    setFont(Scale::designFont(13));
+
+    imgIcon = new QLabel(this);
+    imgIcon->setObjectName(QStringLiteral("imgIcon"));
+    const int iconSize = Scale::px(32);
+    imgIcon->setPixmap(Glyphs::icon(Glyphs::Program).pixmap(iconSize, iconSize));
+    imgIcon->move(Scale::px(40), Scale::px(36));
+    imgIcon->adjustSize();
+
+    lblVer = makeLabel(this, QStringLiteral("lblVer"), QStringLiteral("Auralis 1.8a"), 116, 20,
+                       Scale::designFont(17));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Designed and created by:"),
+                       116, 64, font());
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("The Auralis developers"),
+                       116, 84, font());
+    Label4 = makeLabel(this, QStringLiteral("Label4"),
+                       QStringLiteral("Copyright \u00A9 2026 The Auralis developers"), 116, 104,
+                       font());
+    QFont bold = font();
+    bold.setBold(true);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), 116, 136, bold);
+    Label5->setFixedSize(Scale::size(305, 49));
+    Label5->setWordWrap(false);
+
+    for (QWidget *w : {static_cast<QWidget *>(imgIcon), static_cast<QWidget *>(lblVer),
+                       static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label3),
+                       static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5)})
+        w->installEventFilter(this);
+
+    tmrSplash = new QTimer(this);
+    tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
+    tmrSplash->setInterval(1000);
+    connect(tmrSplash, &QTimer::timeout, this, &TfrmSplash::tmrSplashTimer);
+    tmrSplash->start();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.center() - rect().center());
+    }
+}
+
+bool TfrmSplash::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        SplashClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmSplash::paintEvent(QPaintEvent *)
+{
+    // A raised dialog frame: light outer top-left, dark bottom-right, two pixels deep.
+    QPainter p(this);
+    const QPalette &pal = palette();
+    p.fillRect(rect(), pal.color(QPalette::Window));
+    const int w = width(), h = height();
+    p.setPen(pal.color(QPalette::Light));
+    p.drawLine(0, 0, w - 2, 0);
+    p.drawLine(0, 0, 0, h - 2);
+    p.setPen(pal.color(QPalette::Shadow));
+    p.drawLine(w - 1, 0, w - 1, h - 1);
+    p.drawLine(0, h - 1, w - 1, h - 1);
+    p.setPen(pal.color(QPalette::Midlight));
+    p.drawLine(1, 1, w - 3, 1);
+    p.drawLine(1, 1, 1, h - 3);
+    p.setPen(pal.color(QPalette::Dark));
+    p.drawLine(w - 2, 1, w - 2, h - 2);
+    p.drawLine(1, h - 2, w - 2, h - 2);
+}

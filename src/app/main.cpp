@@ -1,9 +1,7 @@
 #include "app/Startup.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     return runAuralis(app);
 }
