@@ -102,6 +102,10 @@ public:
     void LoadSettings();
     void SaveSettings();
     void FormClose();
+    // The settings folder (ending in "/") for the program's arguments: the folder they
+    // name, else the program's folder, else, when that cannot be written, the user's
+    // configuration folder.
+    QString chooseSettingsFolder(const QStringList &arguments) const;
 
     // Controls (named as the program's design names them) -------------------------------
     QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *ElementMenu = nullptr,
