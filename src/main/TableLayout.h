@@ -13,6 +13,10 @@ namespace TableLayout {
 // height) and the height of group label 7 ("VIIIA").
 QRect panelRect(int bgTop, int bgWidth, int bgHeight, int label7Height);
 
+// Top-left of group label 0 or 15, which sit on the window: centred over the tile (panel
+// coordinates) and one pixel above the panel.
+QPoint windowLabelPos(const QRect &panel, const QRect &tile, QSize labelSize);
+
 // Chart column (1..18) and row (0..6 periods 1..7, 7 lanthanides, 8 actinides) of element z.
 int column(int z);
 int row(int z);
@@ -22,11 +26,11 @@ struct Result
     int fontPointSize = 8;
     int w = 0, u = 0, t = 0;
     std::array<QRect, 110> tiles {}; // index 1..109, panel coordinates
-    QRect elementLines;              // connector box
-    QRect groupLines;                // bracket box
+    QRect elementLines; // connector box
+    QRect groupLines; // bracket box
     std::array<QPoint, 16> labels {}; // top-left of group labels 1..14 (panel coordinates)
-    bool labelsVisible = false;      // all sixteen labels and the bracket
-    QPoint legend;                   // legend top-left
+    bool labelsVisible = false; // all sixteen labels and the bracket
+    QPoint legend; // legend top-left
     bool legendVisible = false;
 };
 
@@ -36,7 +40,7 @@ struct Result
 // labelSize(index, pointSize): size of group label index (1..14) at the panel's font size.
 // legendSize: the legend panel's size.
 Result layoutTable(int panelWidth, int panelHeight, int tile1Depth, int tile1MaxDepth,
-                   const std::function<int(int)> &uneWidth,
-                   const std::function<QSize(int, int)> &labelSize, QSize legendSize);
+    const std::function<int(int)> &uneWidth, const std::function<QSize(int, int)> &labelSize,
+    QSize legendSize);
 
 }
