@@ -1,0 +1,312 @@
+// End-to-end runs of the real program under an X server (xvfb-run), driven by xdotool
+// and xclip. A reference main window built in this process with the same settings gives
+// the layout, so the screenshot can be checked where the tiles are drawn.
+
+#include "core/Colour.h"
+#include "elements/Elements.h"
+#include "main/Unt_aura.h"
+#include "windows/ErrorBox.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <optional>
+
+namespace {
+
+const QString Program = QStringLiteral(AURALIS_BIN_DIR "/auralis");
+const QString ProgramFolder = QStringLiteral(AURALIS_BIN_DIR "/");
+const QString Screenshots = QStringLiteral(AURALIS_SCREENSHOT_DIR);
+
+QString tool(const QString &name, const QStringList &args, int timeoutMs = 10000)
+{
+    QProcess p;
+    p.start(name, args);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+void xdo(const QStringList &args)
+{
+    tool(QStringLiteral("xdotool"), args);
+}
+
+void pause(int ms)
+{
+    QTest::qWait(ms);
+}
+
+// The first visible window whose name matches exactly, waiting up to timeoutMs.
+QString waitForWindow(const QString &name, int timeoutMs)
+{
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$');
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        const QString ids = tool(QStringLiteral("xdotool"),
+                                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                  QStringLiteral("--name"), pattern});
+        if (!ids.isEmpty())
+            return ids.split(QLatin1Char('\n')).first();
+        pause(100);
+    }
+    return {};
+}
+
+QRect windowGeometry(const QString &id)
+{
+    const QString out = tool(QStringLiteral("xdotool"),
+                             {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    QMap<QString, int> v;
+    for (const QString &line : out.split(QLatin1Char('\n'))) {
+        const auto kv = line.split(QLatin1Char('='));
+        if (kv.size() == 2)
+            v[kv[0]] = kv[1].toInt();
+    }
+    return QRect(v.value("X"), v.value("Y"), v.value("WIDTH"), v.value("HEIGHT"));
+}
+
+void focusAndKey(const QString &window, const QString &keys)
+{
+    xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    pause(150);
+    xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    pause(250);
+}
+
+void typeText(const QString &window, const QString &text)
+{
+    xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    pause(200);
+}
+
+QImage screenshot(const QString &name)
+{
+    QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QDir().mkpath(Screenshots);
+    image.save(Screenshots + QLatin1Char('/') + name + QStringLiteral(".png"));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels within the rectangle that are close to the colour.
+int countColour(const QImage &image, const QRect &r, const QColor &c, int tolerance = 48)
+{
+    int n = 0;
+    const QRect area = r.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (qAbs(p.red() - c.red()) + qAbs(p.green() - c.green())
+                    + qAbs(p.blue() - c.blue())
+                <= tolerance)
+                ++n;
+        }
+    return n;
+}
+
+void writeIni(const QString &folder, const QString &text)
+{
+    QFile f(folder + QStringLiteral("/auralis.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+}
+
+QString readIniValue(const QString &folder, const QString &key)
+{
+    QFile f(folder + QStringLiteral("/auralis.ini"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QString s = QString::fromUtf8(line).trimmed();
+        if (s.startsWith(key + QLatin1Char('='), Qt::CaseInsensitive))
+            return s.mid(key.size() + 1);
+    }
+    return {};
+}
+
+const char *SeededIni = "[About]\nRead=1\n[Colors]\nBackground=Gray\n"
+                        "[Main Window]\nLeft=0\nTop=0\nWidth=900\nHeight=640\nMaximized=0\n";
+
+class Running
+{
+public:
+    explicit Running(const QString &settingsFolder)
+    {
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(Program, {settingsFolder});
+    }
+    ~Running()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(3000)) {
+                process.kill();
+                process.waitForFinished();
+            }
+        }
+    }
+    QProcess process;
+};
+
+}
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ErrorBox::setRecording(true);
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QFAIL("xdotool is needed for the end-to-end tests");
+        QVERIFY(QFile::exists(Program));
+    }
+
+    void chartIsDrawnWhereTheLayoutSays()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY2(!win.isEmpty(), "the main window did not appear");
+        pause(1500);
+        const QRect geometry = windowGeometry(win);
+        const QImage shot = screenshot(QStringLiteral("chart-900x640"));
+
+        // The same window, built here with the same settings, says where each tile is.
+        QTemporaryDir refDir;
+        writeIni(refDir.path(), QString::fromLatin1(SeededIni));
+        TfrmAuralis::StartOptions o;
+        o.arguments = {refDir.path()};
+        o.programFolder = ProgramFolder;
+        o.decimalSeparator = QLatin1Char('.');
+        TfrmAuralis ref(o);
+        ref.setAttribute(Qt::WA_DontShowOnScreen);
+        ref.show();
+        ref.resize(geometry.size());
+        QCoreApplication::processEvents();
+        ref.FormResize();
+
+        struct Expect
+        {
+            int z;
+            QColor number;
+            QColor symbol;
+        };
+        const QColor metal(255, 0, 0), nonmetal(0, 0, 255), semimetal(128, 0, 128);
+        const QColor solid(0, 0, 0), liquid(0, 128, 0), gas(255, 255, 0), undefined(128, 128, 128);
+        const Expect expectations[] = {
+            {26, metal, solid},    {80, metal, liquid},    {35, nonmetal, liquid},
+            {8, nonmetal, gas},    {14, semimetal, solid}, {43, metal, undefined},
+            {2, nonmetal, gas},    {79, metal, solid},
+        };
+        for (const Expect &e : expectations) {
+            TElement *tile = ref.tile(e.z);
+            QVERIFY(tile);
+            const QRect r(tile->mapTo(&ref, QPoint(0, 0)) + geometry.topLeft(), tile->size());
+            const QRect numberArea(r.center().x(), r.top() + 1, r.width() / 2 - 2,
+                                   r.height() / 2 - 1);
+            const QRect symbolArea(r.left() + 2, r.center().y(), r.width() * 3 / 4,
+                                   r.height() / 2 - 2);
+            QVERIFY2(countColour(shot, numberArea, e.number) >= 3,
+                     qPrintable(QStringLiteral("number colour of element %1").arg(e.z)));
+            QVERIFY2(countColour(shot, symbolArea, e.symbol) >= 3,
+                     qPrintable(QStringLiteral("symbol colour of element %1").arg(e.z)));
+        }
+    }
+
+    void settingsSurviveARestart()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        {
+            Running run(dir.path());
+            const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+            QVERIFY(!win.isEmpty());
+            pause(800);
+            // Element 1 -> Right -> 2 -> Down -> 10 -> Right -> 3.
+            focusAndKey(win, QStringLiteral("Right"));
+            focusAndKey(win, QStringLiteral("Down"));
+            focusAndKey(win, QStringLiteral("Right"));
+            // The temperature through the dialog: Kelvin page, the text selected.
+            focusAndKey(win, QStringLiteral("ctrl+t"));
+            const QString dialog = waitForWindow(QStringLiteral("Set Temperature"), 5000);
+            QVERIFY(!dialog.isEmpty());
+            typeText(dialog, QStringLiteral("350.25"));
+            focusAndKey(dialog, QStringLiteral("Return"));
+            pause(300);
+            focusAndKey(win, QStringLiteral("alt+f"));
+            xdo({QStringLiteral("key"), QStringLiteral("s")});
+            pause(500);
+            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")),
+                     QStringLiteral("3"));
+            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
+                     QStringLiteral("350.25"));
+            focusAndKey(win, QStringLiteral("alt+f"));
+            xdo({QStringLiteral("key"), QStringLiteral("x")});
+            QVERIFY(run.process.waitForFinished(10000));
+        }
+        {
+            Running run(dir.path());
+            const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+            QVERIFY(!win.isEmpty());
+            pause(800);
+            screenshot(QStringLiteral("restarted"));
+            // The information window names the selected element; copy it out.
+            focusAndKey(win, QStringLiteral("ctrl+i"));
+            const QString info = waitForWindow(QStringLiteral("Lithium - Element Information"),
+                                               5000);
+            QVERIFY2(!info.isEmpty(), "element 3 is not selected after the restart");
+            focusAndKey(info, QStringLiteral("alt+a"));
+            const QString clip = tool(QStringLiteral("xclip"),
+                                      {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                       QStringLiteral("clipboard")});
+            const QStringList lines = clip.split(QStringLiteral("\r\n"));
+            QCOMPARE(lines.size(), 20);
+            QCOMPARE(lines.first(), QStringLiteral("3 - Li - Lithium"));
+            QVERIFY(lines.last().startsWith(QStringLiteral("Synthetic: ")));
+            // Saving again writes back what was loaded.
+            focusAndKey(win, QStringLiteral("alt+f"));
+            xdo({QStringLiteral("key"), QStringLiteral("s")});
+            pause(500);
+            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
+                     QStringLiteral("350.25"));
+        }
+    }
+
+    void firstRunShowsTheNoticeAndWritesBothKeys()
+    {
+        QTemporaryDir dir;
+        Running run(dir.path());
+        const QString notice = waitForWindow(QStringLiteral("Please Read Carefully"), 20000);
+        QVERIFY2(!notice.isEmpty(), "no first-run notice");
+        screenshot(QStringLiteral("first-run-notice"));
+        focusAndKey(notice, QStringLiteral("Return"));
+        QTRY_COMPARE_WITH_TIMEOUT(readIniValue(dir.path(), QStringLiteral("Read")),
+                                  QStringLiteral("1"), 5000);
+        // The colour notice follows where the desktop's 3-D face is not silver.
+        const QString colours = waitForWindow(QStringLiteral("Colours - Auralis"), 3000);
+        if (!colours.isEmpty())
+            focusAndKey(colours, QStringLiteral("Return"));
+        QTRY_VERIFY_WITH_TIMEOUT(!readIniValue(dir.path(), QStringLiteral("Background")).isEmpty(),
+                                 5000);
+        QVERIFY(!waitForWindow(QStringLiteral("Auralis 1.8a"), 10000).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"
