@@ -11,16 +11,19 @@ class TColor
 {
 public:
     enum System : quint32 {
-        Window = 0x80000000u | 5,      // background of windows and edit boxes
+        Window = 0x80000000u | 5, // background of windows and edit boxes
         WindowText = 0x80000000u | 8,
-        BtnFace = 0x80000000u | 15,    // 3-D face
+        BtnFace = 0x80000000u | 15, // 3-D face
         BtnShadow = 0x80000000u | 16,
         BtnHighlight = 0x80000000u | 20,
-        InfoBk = 0x80000000u | 24,     // tool-tip background
+        InfoBk = 0x80000000u | 24, // tool-tip background
     };
 
     constexpr TColor() = default;
-    constexpr explicit TColor(quint32 value) : m_value(value) {}
+    constexpr explicit TColor(quint32 value)
+        : m_value(value)
+    {
+    }
     static constexpr TColor rgb(int r, int g, int b)
     {
         return TColor(quint32(r & 0xff) | (quint32(g & 0xff) << 8) | (quint32(b & 0xff) << 16));
@@ -31,7 +34,10 @@ public:
     constexpr quint32 value() const { return m_value; }
     constexpr bool isSystem() const { return (m_value & 0x80000000u) != 0; }
 
-    // The colour to draw with; system colours come from the palette.
+    // The colour to draw with. System colours come from the palette's active group:
+    // Window -> Base, WindowText -> Text, BtnFace -> Button, BtnShadow -> Dark,
+    // BtnHighlight -> Light, InfoBk -> ToolTipBase (a few more indices in Colour.cpp); an
+    // index without a role is black.
     QColor resolve(const QPalette &palette) const;
     // As above, with the application's palette.
     QColor resolve() const;

@@ -7,12 +7,15 @@
 // screen's logical DPI / 120. Layout computed at run time works in actual pixels.
 namespace Scale {
 
+// The primary screen's logical DPI / 120; 0.8 (96 dpi) while there is no screen.
 double factor();
+// qRound(designPixels × factor()).
 int px(int designPixels);
 QSize size(int designWidth, int designHeight);
 
 // The program's font family ("MS Sans Serif", substituted by fontconfig) at a design
-// height in pixels at 120 ppi (13 pixels is 8 points); bold optional.
+// height in pixels at 120 ppi, converted to the nearest whole point (13 pixels is 8
+// points, 17 is 10, 23 is 14); bold optional.
 QFont designFont(int designPixelHeight, bool bold = false);
 // The same family at a size in points.
 QFont pointFont(int pointSize, bool bold = false);
