@@ -19,6 +19,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <array>
 
 class QAction;
@@ -71,6 +72,12 @@ public:
     QString statusText(int panel) const;
     // The tool-tip mode: 800 ordinary, 0 tile, 500 before the first switch.
     int hintDelay() const { return m_hintDelay; }
+    // The tool-tip hide delay in ms; 0 while the pop-up menu is open.
+    int hintHidePause() const { return m_hintHidePause; }
+    // The table panel's colour: silver, or a system colour resolved when drawn. Kept as the
+    // panel's "tcolor" property (and its palette's Window colour) so the tiles can read it.
+    TColor tableColour() const;
+    void setTableColour(TColor colour);
 
     // Handlers -------------------------------------------------------------------------
     void FormCreate();
@@ -164,6 +171,9 @@ private:
     void layoutLegend();
     void setHintMode(bool tile);
     void WMSysCommand(Qt::WindowStates oldState, Qt::WindowStates newState);
+    void openPopup(bool onTile);
+    bool firstKeyDelivery(QObject *watched, QEvent *event);
+    bool isMainWindowWidget(const QObject *watched) const;
 
     int SelectedElement = 0;
     float Temperature = 0.0f;
@@ -180,5 +190,10 @@ private:
     TColor m_defaultHintColor;
     TColor m_tileHintColor = TColor::rgb(191, 255, 255);
     int m_hintDelay = 500;
+    int m_hintHidePause = 10000;
+    // The key press last seen by the event filter and its first receiver, so a key that
+    // propagates from a child to its parents is handled once.
+    const QEvent *m_lastKeyEvent = nullptr;
+    QPointer<QObject> m_lastKeyReceiver;
     QSize m_wallpaperSize {110, 106};
 };
