@@ -68,12 +68,14 @@ public:
     TColor stateColor() const { return m_stateColor; }
     // The tile's face colour, taken from its parent (the table panel).
     TColor color() const;
-    // The symbol-only decision of the last paint.
+    // The symbol-only decision of the last paint: the symbol centred, no number.
     bool symbolOnly() const { return m_symbolOnly; }
 
 signals:
     void mouseMoved(TElement *sender);
+    // Every press, including the second press of a double click.
     void mousePressed(TElement *sender, Qt::MouseButton button);
+    // A left double click; mousePressed follows it.
     void doubleClicked(TElement *sender);
 
 protected:

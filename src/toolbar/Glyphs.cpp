@@ -1,1 +1,218 @@
 #include "toolbar/Glyphs.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace {
+
+// Every glyph is drawn on a 16 × 16 design grid and scaled to the target rectangle.
+constexpr qreal Grid = 16.0;
+
+const QColor Ink(40, 40, 40);
+
+// Bold text as a path, scaled to fit box and centred in it.
+void fittedText(QPainter &p, const QString &text, const QRectF &box, const QColor &colour)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setBold(true);
+    font.setPixelSize(64);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty())
+        return;
+    const qreal scale = qMin(box.width() / bounds.width(), box.height() / bounds.height());
+    QTransform t;
+    t.translate(box.center().x(), box.center().y());
+    t.scale(scale, scale);
+    t.translate(-bounds.center().x(), -bounds.center().y());
+    p.fillPath(t.map(path), colour);
+}
+
+void drawOptions(QPainter &p)
+{
+    const QColor swatches[] = { QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 90, 220),
+                                QColor(240, 200, 40) };
+    for (int i = 0; i < 4; ++i) {
+        const QRectF r(1.5 + (i % 2) * 7, 1.5 + (i / 2) * 7, 6, 6);
+        p.setPen(QPen(Ink, 1));
+        p.setBrush(swatches[i]);
+        p.drawRect(r);
+    }
+}
+
+void drawTile(QPainter &p, const QRectF &r, const QColor &face)
+{
+    p.setPen(QPen(Ink, 1));
+    p.setBrush(face);
+    p.drawRect(r);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawLine(QPointF(r.left() + 1, r.bottom() - 1), QPointF(r.left() + 1, r.top() + 1));
+    p.drawLine(QPointF(r.left() + 1, r.top() + 1), QPointF(r.right() - 1, r.top() + 1));
+}
+
+void drawElementInfo(QPainter &p)
+{
+    drawTile(p, QRectF(1.5, 1.5, 13, 13), QColor(250, 240, 200));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 70, 170));
+    p.drawEllipse(QRectF(6.8, 3.5, 2.4, 2.4));
+    p.drawRect(QRectF(6.9, 6.8, 2.2, 5.5));
+    p.drawRect(QRectF(5.8, 11.3, 4.4, 1.2));
+}
+
+void drawFind(QPainter &p)
+{
+    p.setPen(QPen(QColor(90, 60, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 10), QPointF(14.2, 14.2));
+    p.setPen(QPen(Ink, 1.4));
+    p.setBrush(QColor(200, 230, 250));
+    p.drawEllipse(QPointF(6.5, 6.5), 4.8, 4.8);
+    p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(3.6, 3.6, 5.8, 5.8), 100 * 16, 70 * 16);
+}
+
+void drawTemperature(QPainter &p)
+{
+    p.setPen(QPen(Ink, 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(6.5, 0.8, 3, 11), 1.5, 1.5);
+    p.setBrush(QColor(220, 30, 30));
+    p.drawEllipse(QPointF(8, 12.5), 2.8, 2.8);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(7.2, 5, 1.6, 7));
+    p.setPen(QPen(Ink, 0.8));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(10.2, 2.5 + 2 * i), QPointF(11.8, 2.5 + 2 * i));
+}
+
+void drawGraph(QPainter &p)
+{
+    p.setPen(QPen(Ink, 1.2));
+    p.drawLine(QPointF(1.5, 1), QPointF(1.5, 14.5));
+    p.drawLine(QPointF(1.5, 14.5), QPointF(15, 14.5));
+    p.setPen(QPen(QColor(200, 30, 30), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPointF line[] = { { 3, 11 }, { 6, 5 }, { 8.5, 9 }, { 11, 3 }, { 14, 7 } };
+    p.drawPolyline(line, 5);
+}
+
+void drawHelp(QPainter &p)
+{
+    fittedText(p, QStringLiteral("?"), QRectF(3, 1, 10, 14), QColor(30, 70, 170));
+}
+
+void drawAbout(QPainter &p)
+{
+    p.setPen(QPen(QColor(20, 50, 130), 1));
+    p.setBrush(QColor(60, 110, 210));
+    p.drawEllipse(QPointF(8, 8), 7, 7);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(6.9, 3.3, 2.2, 2.2));
+    p.drawRect(QRectF(7, 6.6, 2, 6.2));
+}
+
+void drawProgram(QPainter &p)
+{
+    drawTile(p, QRectF(0.5, 0.5, 15, 15), QColor(90, 150, 220));
+    fittedText(p, QStringLiteral("79"), QRectF(9, 2.5, 4.5, 2.8), Ink);
+    fittedText(p, QStringLiteral("Au"), QRectF(2.5, 6.5, 10, 7.5), QColor(255, 215, 60));
+}
+
+class GlyphEngine : public QIconEngine
+{
+public:
+    explicit GlyphEngine(Glyphs::Kind kind) : m_kind(kind) { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        if (mode == QIcon::Disabled) {
+            const qreal dpr = painter->device()->devicePixelRatioF();
+            QPixmap pm = pixmap(rect.size() * dpr, mode, QIcon::Off);
+            pm.setDevicePixelRatio(dpr);
+            painter->drawPixmap(rect, pm);
+            return;
+        }
+        draw(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter p(&image);
+            draw(&p, QRect(QPoint(0, 0), size));
+        }
+        QPixmap pm = QPixmap::fromImage(image);
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pm = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+        }
+        return pm;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return { QSize(16, 16), QSize(22, 22), QSize(32, 32), QSize(44, 44), QSize(64, 64) };
+    }
+
+    QIconEngine *clone() const override { return new GlyphEngine(m_kind); }
+    QString key() const override { return QStringLiteral("auralis-glyph"); }
+
+private:
+    void draw(QPainter *painter, const QRect &rect) const
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        const qreal side = qMin(rect.width(), rect.height());
+        painter->translate(rect.x() + (rect.width() - side) / 2.0,
+                           rect.y() + (rect.height() - side) / 2.0);
+        painter->scale(side / Grid, side / Grid);
+        switch (m_kind) {
+        case Glyphs::Options:
+            drawOptions(*painter);
+            break;
+        case Glyphs::ElementInfo:
+            drawElementInfo(*painter);
+            break;
+        case Glyphs::Find:
+            drawFind(*painter);
+            break;
+        case Glyphs::Temperature:
+            drawTemperature(*painter);
+            break;
+        case Glyphs::Graph:
+            drawGraph(*painter);
+            break;
+        case Glyphs::Help:
+            drawHelp(*painter);
+            break;
+        case Glyphs::About:
+            drawAbout(*painter);
+            break;
+        case Glyphs::Program:
+            drawProgram(*painter);
+            break;
+        }
+        painter->restore();
+    }
+
+    Glyphs::Kind m_kind;
+};
+
+} // namespace
+
+namespace Glyphs {
+
+QIcon icon(Kind kind)
+{
+    return QIcon(new GlyphEngine(kind));
+}
+
+}
