@@ -164,7 +164,7 @@ int verticalTarget(int z, bool down, const std::array<QRect, 110> &tiles)
         if (tiles[k].contains(probe))
             return k;
     }
-    return 0;
+    return down ? columnNext(z) : columnPrevious(z);
 }
 
 }

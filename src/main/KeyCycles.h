@@ -18,7 +18,9 @@ int tabPrevious(int z);
 
 // Down/Up found on the chart's geometry (tile rectangles of elements 1..109 in panel
 // coordinates): the tile under the probe point, with the fixed cases for the rows that
-// the probe would miss. Returns 0 when no tile lies there.
+// the probe would miss. Tiles too small for the probe (narrower than 3 or lower than 10
+// pixels) and a probe that meets no tile take the column cycles instead. 0 for a z
+// outside 1..109.
 int verticalTarget(int z, bool down, const std::array<QRect, 110> &tiles);
 
 }

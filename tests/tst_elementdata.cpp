@@ -1,0 +1,483 @@
+#include "core/Errors.h"
+#include "data/ElementData.h"
+#include "data/Naming.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <set>
+
+namespace {
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EAuralisError &e) {
+        return e.message();
+    }
+    return QString();
+}
+
+// A complete file of 109 records whose every field reads "Z:j", with overrides.
+ElementData records(const QMap<int, QString> &lines = {}, int count = RequiredLines)
+{
+    QByteArray bytes;
+    for (int k = 0; k < count; ++k) {
+        const QString line = lines.value(k, QStringLiteral("%1:%2").arg(k / 35 + 1).arg(k % 35));
+        bytes += line.toLatin1() + "\r\n";
+    }
+    ElementData data;
+    data.loadBytes(bytes);
+    return data;
+}
+
+int at(int z, int j)
+{
+    return (z - 1) * 35 + j;
+}
+
+}
+
+class TestElementData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splitLines_data();
+    void splitLines();
+    void windows1252_data();
+    void windows1252();
+    void decimalSeparator_data();
+    void decimalSeparator();
+    void fieldAccess();
+    void fieldOutOfBounds_data();
+    void fieldOutOfBounds();
+    void shortFile();
+    void loadFile();
+    void loadFailures();
+    void conversions();
+    void codes_data();
+    void codes();
+    void displayText_data();
+    void displayText();
+    void unitSuffixBytes();
+    void catalogue();
+    void shippedFileKeepsInvariants();
+    void naming_data();
+    void naming();
+    void namingSymbolsDistinct();
+};
+
+void TestElementData::splitLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList { "a", "b" };
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList { "a", "b" };
+    QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList { "a", "b" };
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QStringList { "a", "", "b" };
+    QTest::newRow("CR CR") << QByteArray("a\r\rb") << QStringList { "a", "", "b" };
+    QTest::newRow("no final break") << QByteArray("a\nb") << QStringList { "a", "b" };
+    QTest::newRow("empty lines kept") << QByteArray("\n\na\n\n") << QStringList { "", "", "a", "" };
+    QTest::newRow("blanks kept") << QByteArray(" a \n\t-- \n") << QStringList { " a ", "\t-- " };
+    QTest::newRow("NUL ends the text") << QByteArray("a\nb\0c\nd", 7) << QStringList { "a", "b" };
+    QTest::newRow("NUL first") << QByteArray("\0a\n", 3) << QStringList {};
+    QTest::newRow("NUL between CR and LF") << QByteArray("a\r\0\n", 4) << QStringList { "a" };
+    QTest::newRow("empty") << QByteArray() << QStringList {};
+    QTest::newRow("one line, no break") << QByteArray("Hydrogen") << QStringList { "Hydrogen" };
+}
+
+void TestElementData::splitLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(ElementData::splitLines(bytes), lines);
+}
+
+void TestElementData::windows1252_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("superscript three") << QByteArray("cm\xB3") << QStringLiteral("cm\u00B3");
+    QTest::newRow("superscript one") << QByteArray("\xB9") << QStringLiteral("\u00B9");
+    QTest::newRow("A ring") << QByteArray("\xC5") << QStringLiteral("\u00C5");
+    QTest::newRow("euro") << QByteArray("\x80") << QStringLiteral("\u20AC");
+    QTest::newRow("dagger") << QByteArray("\x86") << QStringLiteral("\u2020");
+    QTest::newRow("Y diaeresis") << QByteArray("\x9F") << QStringLiteral("\u0178");
+    QTest::newRow("unassigned 0x81") << QByteArray("\x81") << QStringLiteral("\u0081");
+    QTest::newRow("y diaeresis") << QByteArray("\xFF") << QStringLiteral("\u00FF");
+}
+
+void TestElementData::windows1252()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(ElementData::splitLines(bytes), QStringList { text });
+}
+
+void TestElementData::decimalSeparator_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("held");
+
+    QTest::newRow("comma") << QChar(',') << "1.00794"
+                           << "1,00794";
+    QTest::newRow("first point only") << QChar(',') << "2.5.1"
+                                      << "2,5.1";
+    QTest::newRow("name unchanged") << QChar(',') << "Hydrogen"
+                                    << "Hydrogen";
+    QTest::newRow("point in free text") << QChar(',') << "approx. 3"
+                                        << "approx, 3";
+    QTest::newRow("point separator") << QChar('.') << "2.5.1"
+                                     << "2.5.1";
+}
+
+void TestElementData::decimalSeparator()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, stored);
+    QFETCH(QString, held);
+    ElementData data;
+    data.loadBytes(stored.toLatin1() + "\n" + stored.toLatin1());
+    data.fixDecimalSeparator(separator);
+    QCOMPARE(data.lines(), (QStringList { held, held }));
+}
+
+void TestElementData::fieldAccess()
+{
+    const ElementData data = records({ { at(1, 0), "Hydrogen" }, { at(109, 34), " last " } });
+    QCOMPARE(data.field(1, 0), QStringLiteral("Hydrogen"));
+    QCOMPARE(data.field(2, 1), QStringLiteral("2:1"));
+    QCOMPARE(data.field(56, 20), QStringLiteral("56:20"));
+    QCOMPARE(data.field(109, 34), QStringLiteral(" last "));
+}
+
+void TestElementData::fieldOutOfBounds_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("j");
+    QTest::newRow("element 0") << 0 << 0;
+    QTest::newRow("element 110") << 110 << 0;
+    QTest::newRow("field -1") << 2 << -1;
+    QTest::newRow("field 35") << 1 << 35;
+    QTest::newRow("negative element") << -5 << 3;
+}
+
+void TestElementData::fieldOutOfBounds()
+{
+    QFETCH(int, z);
+    QFETCH(int, j);
+    // Lines beyond 3815 exist here, but are no element's fields.
+    const ElementData data = records({}, RequiredLines + 100);
+    QCOMPARE(errorOf([&] { data.field(z, j); }), QStringLiteral("List index out of bounds"));
+}
+
+void TestElementData::shortFile()
+{
+    const ElementData data = records({}, RequiredLines - 1);
+    QCOMPARE(data.field(109, 33), QStringLiteral("109:33"));
+    QCOMPARE(errorOf([&] { data.field(109, 34); }), QStringLiteral("List index out of bounds"));
+
+    const ElementData empty;
+    QCOMPARE(errorOf([&] { empty.field(1, 0); }), QStringLiteral("List index out of bounds"));
+}
+
+void TestElementData::loadFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString lf = dir.filePath("lf.bkp");
+    const QString crlf = dir.filePath("crlf.bkp");
+    QByteArray text;
+    for (int k = 0; k < RequiredLines; ++k)
+        text += "v" + QByteArray::number(k) + "\n";
+    text.chop(1); // the last line without a break
+    QFile f1(lf), f2(crlf);
+    QVERIFY(f1.open(QIODevice::WriteOnly) && f1.write(text) == text.size());
+    QVERIFY(f2.open(QIODevice::WriteOnly));
+    f2.write(QByteArray(text).replace("\n", "\r\n"));
+    f1.close();
+    f2.close();
+
+    ElementData a, b;
+    a.load(lf);
+    b.load(crlf);
+    QCOMPARE(a.lineCount(), RequiredLines);
+    QCOMPARE(a.lines(), b.lines());
+    QCOMPARE(a.field(109, 34), QStringLiteral("v3814"));
+}
+
+void TestElementData::loadFailures()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString missing = dir.filePath("missing.bkp");
+    ElementData data;
+    data.loadBytes("left over\n");
+    QCOMPARE(errorOf([&] { data.load(missing); }), "Cannot open file " + missing);
+    QVERIFY(data.isEmpty());
+
+    // The message names the full path even for a relative one.
+    const QString relative = QStringLiteral("no-such-dir/auralis.bkp");
+    QCOMPARE(errorOf([&] { data.load(relative); }),
+        "Cannot open file " + QFileInfo(relative).absoluteFilePath());
+
+    QCOMPARE(errorOf([&] { data.load(dir.path()); }), "Cannot open file " + dir.path());
+
+    // A file far beyond any data file is refused rather than read into memory.
+    const QString huge = dir.filePath("huge.bkp");
+    QFile f(huge);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(65 * 1024 * 1024)); // sparse: costs no disk
+    f.close();
+    QCOMPARE(errorOf([&] { data.load(huge); }), "Cannot open file " + huge);
+    QVERIFY(data.isEmpty());
+}
+
+void TestElementData::conversions()
+{
+    QVERIFY(!ElementText::hasValue("--"));
+    QVERIFY(ElementText::hasValue(" --"));
+    QVERIFY(ElementText::hasValue("-- "));
+    QVERIFY(ElementText::hasValue("---"));
+    QVERIFY(ElementText::hasValue(""));
+
+    QCOMPARE(ElementText::number("1,00794", ','), 1.00794);
+    QCOMPARE(ElementText::number("-2.5E3", '.'), -2500.0);
+    QCOMPARE(errorOf([] { ElementText::number(" --", '.'); }),
+        QStringLiteral("' --' is not a valid floating point value"));
+    QCOMPARE(errorOf([] { ElementText::number("--", '.'); }),
+        QStringLiteral("'--' is not a valid floating point value"));
+
+    QVERIFY(ElementText::flag("1"));
+    QVERIFY(!ElementText::flag("0"));
+    QVERIFY(!ElementText::flag("256")); // low byte zero
+    QVERIFY(ElementText::flag("257"));
+    QCOMPARE(errorOf([] { ElementText::flag("yes"); }),
+        QStringLiteral("'yes' is not a valid integer value"));
+    QCOMPARE(errorOf([] { ElementText::flag("--"); }),
+        QStringLiteral("'--' is not a valid integer value"));
+}
+
+void TestElementData::codes_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("crystal 1") << 8 << "1"
+                               << "Cubic, face centered";
+    QTest::newRow("crystal 4") << 8 << "4"
+                               << "Hexagonal";
+    QTest::newRow("crystal 8") << 8 << "8"
+                               << "Monoclinic";
+    QTest::newRow("crystal 9") << 8 << "9"
+                               << "--";
+    QTest::newRow("crystal 04") << 8 << "04"
+                                << "--";
+    QTest::newRow("crystal 0") << 8 << "0"
+                               << "--";
+    QTest::newRow("crystal blank") << 8 << "4 "
+                                   << "--";
+    QTest::newRow("crystal missing") << 8 << "--"
+                                     << "--";
+    QTest::newRow("acid 1") << 9 << "1"
+                            << "Acidic";
+    QTest::newRow("acid 2") << 9 << "2"
+                            << "Basic";
+    QTest::newRow("acid 3") << 9 << "3"
+                            << "Amphoteric";
+    QTest::newRow("acid 0") << 9 << "0"
+                            << "--";
+    QTest::newRow("acid 4") << 9 << "4"
+                            << "--";
+}
+
+void TestElementData::codes()
+{
+    QFETCH(int, field);
+    QFETCH(QString, code);
+    QFETCH(QString, shown);
+    const ElementData data = records({ { at(26, field), code } });
+    QCOMPARE(ElementText::displayText(data, 26, field), shown);
+}
+
+void TestElementData::displayText_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    const QString sixty = QString(50, 'x') + QString(10, 'y');
+    QTest::newRow("weight") << 2 << "1.00794"
+                            << "1.00794 g/mol";
+    QTest::newRow("boiling") << 3 << "20.28"
+                             << "20.28 K";
+    QTest::newRow("missing has no unit") << 3 << "--"
+                                         << "--";
+    QTest::newRow("density") << 5 << "0.0899 (gas)x" << QStringLiteral("0.0899 (gas)x g/cm\u00B3");
+    QTest::newRow("density remark") << 5 << "0.0899 (gas)"
+                                    << "0.0899 (gas)";
+    QTest::newRow("density ) at the cut")
+        << 5 << QString(49, '1') + ")" + "0123456789" << QString(49, '1') + ")";
+    QTest::newRow("60 characters") << 11 << sixty << QString(50, 'x') + " kJ/mol";
+    QTest::newRow("covalent radius") << 19 << "0.32" << QStringLiteral("0.32 \u00C5");
+    QTest::newRow("specific heat")
+        << 15 << "14.3" << QStringLiteral("14.3 Jg-\u00B9K-\u00B9 (at 300 K)");
+    QTest::newRow("electronegativity uncut") << 10 << sixty << sixty;
+    QTest::newRow("ionization uncut") << 16 << sixty << sixty;
+    QTest::newRow("configuration") << 6 << "1s1"
+                                   << "1s1";
+    QTest::newRow("oxidation uncut") << 7 << sixty << sixty;
+    QTest::newRow("synthetic") << 20 << "1"
+                               << "Yes";
+    QTest::newRow("not synthetic") << 20 << "0"
+                                   << "No";
+    QTest::newRow("synthetic 256") << 20 << "256"
+                                   << "No";
+}
+
+void TestElementData::displayText()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const ElementData data = records({ { at(1, field), text } });
+    QCOMPARE(ElementText::displayText(data, 1, field), shown);
+}
+
+void TestElementData::unitSuffixBytes()
+{
+    // The suffixes as the file's own character set writes them.
+    const QStringList expected = ElementData::splitLines(
+        " g/mol\n K\n K\n g/cm\xB3\n\n\n\n\n\n kJ/mol\n kJ/mol\n 10^6omg-\xB9"
+        "cm-\xB9\n Wm-\xB9K-\xB9 (at 300 K)\n Jg-\xB9K-\xB9 (at 300 K)\n\n cm\xB3/mol\n"
+        " \xC5\n \xC5\n");
+    for (int field = 2; field <= 19; ++field)
+        QCOMPARE(ElementText::unitSuffix(field), expected[field - 2]);
+    QCOMPARE(ElementText::unitSuffix(20), QString());
+}
+
+void TestElementData::catalogue()
+{
+    // Each value field pairs with the display field of the same quantity in the record.
+    const QMap<int, int> displayOf { { 21, 2 }, { 22, 3 }, { 23, 4 }, { 24, 5 }, { 25, 10 },
+        { 26, 11 }, { 27, 12 }, { 28, 13 }, { 29, 14 }, { 30, 15 }, { 31, 16 }, { 32, 17 },
+        { 33, 18 }, { 34, 19 } };
+    const char *const order[] = { "Atomic Radius", "Atomic Volume", "Atomic Weight",
+        "Boiling Point", "Covalent Radius", "Density", "Electrical Conductivity",
+        "Electronegativity", "First Ionization Potential", "Heat of Fusion", "Heat of Vaporization",
+        "Melting Point", "Specific Heat", "Thermal Conductivity" };
+    std::set<int> used;
+    for (int i = 0; i < TrendPropertyCount; ++i) {
+        const TrendProperty &p = TrendProperties[i];
+        QCOMPARE(p.name, order[i]);
+        QCOMPARE(p.displayField, displayOf.value(p.valueField, -1));
+        used.insert(p.valueField);
+    }
+    QCOMPARE(int(used.size()), 14);
+    QCOMPARE(TrendProperties[0].valueField, 33);
+    QCOMPARE(TrendProperties[11].valueField, 23);
+    QCOMPARE(TrendProperties[7].valueField, 25);
+}
+
+void TestElementData::shippedFileKeepsInvariants()
+{
+    ElementData data;
+    data.load(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+    QVERIFY(data.lineCount() >= RequiredLines);
+    for (int z = 1; z <= ElementCount; ++z) {
+        const QByteArray where = "element " + QByteArray::number(z);
+        QVERIFY2(!data.field(z, Field::Name).contains(' '), where);
+        QVERIFY2(!data.field(z, Field::Symbol).contains(' '), where);
+        const bool synthetic = ElementText::flag(data.field(z, Field::Synthetic));
+        for (int j = Field::AtomicWeightValue; j <= Field::CovalentRadiusValue; ++j) {
+            const QString text = data.field(z, j);
+            const bool required
+                = !synthetic && (j == Field::BoilingPointValue || j == Field::MeltingPointValue);
+            if (ElementText::hasValue(text) || required)
+                ElementText::number(text, QLatin1Char('.'));
+        }
+    }
+    // The relief needs two distinct values of every property to have a scale.
+    for (const TrendProperty &p : TrendProperties) {
+        std::set<double> values;
+        for (int z = 1; z <= ElementCount; ++z) {
+            const QString text = data.field(z, p.valueField);
+            if (ElementText::hasValue(text))
+                values.insert(ElementText::number(text, QLatin1Char('.')));
+        }
+        QVERIFY2(values.size() >= 2, p.name);
+    }
+}
+
+void TestElementData::naming_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("0/104") << 0 << 104 << "Rf"
+                           << "Rutherfordium";
+    QTest::newRow("0/105") << 0 << 105 << "Db"
+                           << "Dubnium";
+    QTest::newRow("0/108") << 0 << 108 << "Hs"
+                           << "Hassium";
+    QTest::newRow("1/104") << 1 << 104 << "Unq"
+                           << "Unnilquadium";
+    QTest::newRow("1/106") << 1 << 106 << "Unh"
+                           << "Unnilhexium";
+    QTest::newRow("1/109") << 1 << 109 << "Une"
+                           << "Unnilenium";
+    QTest::newRow("2/104") << 2 << 104 << "Db"
+                           << "Dubnium";
+    QTest::newRow("2/105") << 2 << 105 << "Jl"
+                           << "Joliotium";
+    QTest::newRow("2/106") << 2 << 106 << "Rf"
+                           << "Rutherfordium";
+    QTest::newRow("2/108") << 2 << 108 << "Hn"
+                           << "Hahnium";
+    QTest::newRow("3/105") << 3 << 105 << "Ha"
+                           << "Hahnium";
+    QTest::newRow("3/107") << 3 << 107 << "Ns"
+                           << "Nielsbohrium";
+    QTest::newRow("3/109") << 3 << 109 << "Mt"
+                           << "Meitnerium";
+}
+
+void TestElementData::naming()
+{
+    QFETCH(int, scheme);
+    QFETCH(int, z);
+    QFETCH(QString, symbol);
+    QFETCH(QString, name);
+    const Naming::Entry e = Naming::entry(scheme, z);
+    QCOMPARE(e.symbol, symbol);
+    QCOMPARE(e.name, name);
+}
+
+void TestElementData::namingSymbolsDistinct()
+{
+    for (int scheme = 0; scheme < Naming::SchemeCount; ++scheme) {
+        QSet<QString> symbols;
+        for (int z = 104; z <= 109; ++z)
+            symbols.insert(Naming::entry(scheme, z).symbol);
+        QCOMPARE(symbols.size(), 6);
+        QCOMPARE(Naming::entry(scheme, 109).symbol == "Mt", scheme != 1);
+    }
+    const std::initializer_list<std::pair<int, int>> outside { { -1, 104 }, { 4, 104 }, { 0, 103 },
+        { 0, 110 } };
+    for (const auto &p : outside) {
+        QCOMPARE(errorOf([&] { Naming::entry(p.first, p.second); }),
+            QStringLiteral("List index out of bounds"));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestElementData)
+#include "tst_elementdata.moc"
