@@ -1,0 +1,356 @@
+#!/usr/bin/env python3
+"""Writes data/auralis.bkp, the element data file of 109 records x 35 lines.
+
+    generate.py            settle the values from the installed packages (see
+                           SOURCES.md), rewrite elements.csv and crosscheck.txt, then the
+                           data file
+    generate.py --csv      write the data file from the committed elements.csv alone
+
+The data file is Windows-1252 text with CR LF line ends.
+"""
+
+import csv
+import math
+import os
+import re
+import statistics
+import sys
+
+import curated
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+CSV_PATH = os.path.join(HERE, "elements.csv")
+REPORT_PATH = os.path.join(HERE, "crosscheck.txt")
+OUT_PATH = os.path.join(ROOT, "data", "auralis.bkp")
+COUNT = 109
+
+# Trend properties: key, value field, display field, sources in order of preference
+# (each a (source, record key) pair), relative tolerance, significant digits.
+PROPS = [
+    ("weight", 21, 2, [("periodictable", "atomic_mass"), ("bodr", "mass"),
+                       ("gelemental", "atomic_mass"), ("pymatgen", "atomic_mass")], 0.002, 9),
+    ("boiling", 22, 3, [("gelemental", "boiling_point"), ("pymatgen", "boiling_point"),
+                        ("bodr", "boilingpoint"), ("kalzium", "boilingpoint"),
+                        ("gperiodic", "boiling_point")], 0.03, 6),
+    ("melting", 23, 4, [("gelemental", "melting_point"), ("pymatgen", "melting_point"),
+                        ("bodr", "meltingpoint"), ("kalzium", "meltingpoint"),
+                        ("gperiodic", "melting_point")], 0.03, 6),
+    ("density", 24, 5, [("periodictable", "density"), ("pymatgen", "density_solid"),
+                        ("gelemental", "density_solid"), ("gperiodic", "density")], 0.05, 4),
+    ("electroneg", 25, 10, [("bodr", "electronegativityPauling"),
+                            ("pymatgen", "electronegativity"),
+                            ("gelemental", "electronegativity"),
+                            ("gperiodic", "electronegativity")], 0.05, 3),
+    ("heat_vap", 26, 11, [("gelemental", "vaporization_heat"),
+                          ("gperiodic", "vaporization_heat")], 0.10, 4),
+    ("heat_fus", 27, 12, [("gelemental", "fusion_heat"), ("gperiodic", "fusion_heat")],
+     0.10, 4),
+    ("elec_cond", 28, 13, [("pymatgen", "conductivity")], 0.5, 3),
+    ("therm_cond", 29, 14, [("gelemental", "thermal_conductivity"),
+                            ("pymatgen", "thermal_conductivity"),
+                            ("gperiodic", "thermal_conductivity")], 0.15, 4),
+    ("spec_heat", 30, 15, [("gelemental", "specific_heat"), ("gperiodic", "specific_heat")],
+     0.10, 4),
+    ("ionization", 31, 16, [("pymatgen", "first_energy"), ("bodr", "ionization"),
+                            ("gelemental", "first_energy"), ("gperiodic", "first_energy")],
+     0.01, 6),
+    ("volume", 32, 17, [("gelemental", "atomic_volume"), ("pymatgen", "atomic_volume"),
+                        ("computed", "volume"), ("gperiodic", "atomic_volume")], 0.10, 4),
+    ("atomic_radius", 33, 18, [("gelemental", "atomic_radius"),
+                               ("pymatgen", "atomic_radius")], 0.05, 3),
+    ("covalent_radius", 34, 19, [("periodictable", "covalent_radius"),
+                                 ("bodr", "radiusCovalent"), ("gelemental", "covalent_radius"),
+                                 ("gperiodic", "covalent_radius")], 0.08, 3),
+]
+# Properties whose sources define the quantity differently: the preferred source stands.
+NO_VOTE = {"covalent_radius", "ionization", "atomic_radius"}
+PROP_KEYS = [p[0] for p in PROPS]
+TEXT_COLS = ["name", "symbol", "config", "oxidation", "crystal", "acidbase", "synthetic"]
+CSV_COLS = ["z"] + TEXT_COLS + [f"{k}_{s}" for k in PROP_KEYS for s in ("value", "display")]
+
+
+def fmt(v, sig):
+    """Shortest plain text of v rounded to sig significant digits, never with a blank."""
+    if v == 0:
+        return "0"
+    r = float(f"{v:.{sig}g}")
+    if 1e-5 <= abs(r) < 1e9:
+        text = repr(r)
+        if "e" in text:
+            text = f"{r:.{sig + 6}f}".rstrip("0").rstrip(".")
+        return text[:-2] if text.endswith(".0") else text
+    return f"{r:.{sig - 1}E}".replace("E+", "E")
+
+
+def oxidation_text(states):
+    states = sorted({s for s in states if s != 0}, reverse=True)
+    return ", ".join(f"+{s}" if s > 0 else str(s) for s in states) if states else "--"
+
+
+def normalise_config(cfg):
+    if not cfg:
+        return None
+    cfg = cfg.replace("  ", " ").strip()
+    if cfg[:2] in ("He", "Ne", "Ar", "Kr", "Xe", "Rn") and not cfg.startswith("["):
+        cfg = f"[{cfg[:2]}]{cfg[2:]}"
+    return cfg
+
+
+# Sources that copy one another count once in a vote.
+FAMILY = {"gperiodic": "gelemental", "kalzium": "bodr"}
+
+
+CRYSTAL_NAMES = {"fcc": 1, "diamond": 1, "bcc": 2, "sc": 3, "cubic": 3, "hcp": 4,
+                 "hexagonal": 4, "rhombohedral": 5, "tetragonal": 6, "orthorhombic": 7,
+                 "monoclinic": 8}
+
+
+class Settler:
+    def __init__(self, src):
+        self.src = src
+        self.log = []
+
+    def candidates(self, z, key, prop_sources):
+        out = []
+        for name, field in prop_sources:
+            rec = self.src.get(name, {}).get(z)
+            v = rec.get(field) if rec else None
+            if not isinstance(v, (int, float)) or not math.isfinite(v) or v <= 0:
+                continue
+            why = curated.REJECT.get((name, z, key))
+            if why:
+                self.log.append(f"Z={z:3} {key:15} rejected {name}={v:.6g}: {why}")
+                continue
+            out.append((name, float(v)))
+        return out
+
+    def settle(self, z, key, prop_sources, tol, vote, fixed=None):
+        """The preferred source's value, unless two other independent sources agree with
+        each other and both disagree with it by more than tol (then the first of them).
+        A curated value (fixed) replaces all.  Returns the value or None."""
+        cands = self.candidates(z, key, prop_sources)
+        if fixed is not None:
+            name, v = "curated", float(fixed)
+        elif not cands:
+            return None
+        else:
+            name, v = cands[0]
+        if vote and fixed is None:
+            fam = lambda n: FAMILY.get(n, n)
+            reps, seen = [], {fam(name)}
+            for n, ov in cands[1:]:
+                if fam(n) not in seen:
+                    seen.add(fam(n))
+                    reps.append((n, ov))
+            far = [(n, ov) for n, ov in reps if abs(ov - v) > tol * v]
+            for i, (n1, v1) in enumerate(far):
+                if any(abs(v1 - v2) <= tol * v1 for _, v2 in far[i + 1:]):
+                    self.log.append(f"Z={z:3} {key:15} outvoted {name}={v:.6g}; took "
+                                    f"{n1}={v1:.6g}")
+                    name, v = n1, v1
+                    break
+        for other, ov in cands:
+            if abs(ov - v) > tol * v:
+                self.log.append(f"Z={z:3} {key:15} {other}={ov:.6g} disagrees with settled "
+                                f"{v:.6g} ({name})")
+        if len(cands) == 1:
+            self.log.append(f"Z={z:3} {key:15} single source {name}={v:.6g}")
+        return v
+
+
+def prepare(src):
+    """Derived candidates: conductivity from resistivity, molar volume from M / density,
+    gas densities from the ideal gas, specific heat per gram where a source is per mole."""
+    pm = src["pymatgen"]
+    for z, rec in pm.items():
+        rho = rec.get("resistivity")
+        # 1 / (rho[ohm m] * 100 cm/m) in 1/(ohm cm), then in units of 10^6.
+        rec["conductivity"] = 1.0 / (rho * 1e8) if rho else None
+    comp = src.setdefault("computed", {})
+    for z in range(1, COUNT + 1):
+        pt = src["periodictable"].get(z, {})
+        m, d = pt.get("atomic_mass"), pt.get("density")
+        comp[z] = {"volume": m / d if m and d and z not in curated.GASES else None,
+                   "gas_density": m * (2 if z in curated.DIATOMIC else 1) / 22413.97
+                   if m else None}
+    for z, rec in src["gperiodic"].items():
+        g = src["gelemental"].get(z, {})
+        sh, m = rec.get("specific_heat"), g.get("atomic_mass")
+        if sh and m and g.get("specific_heat") and sh > 5 * g["specific_heat"]:
+            rec["specific_heat"] = sh / m  # that entry is per mole
+
+
+def settle_all(src):
+    prepare(src)
+    st = Settler(src)
+    g, rows = src["gelemental"], []
+    for z in range(1, COUNT + 1):
+        ge = g[z]
+        row = {"z": z, "synthetic": "1" if z in curated.SYNTHETIC else "0"}
+        row["name"] = curated.NAME_OVERRIDES.get(z, ge["name"])
+        row["symbol"] = ge["symbol"]
+        cfg = normalise_config(ge["configuration"])
+        for other in ("bodr", "kalzium", "pymatgen"):
+            oc = normalise_config((src[other].get(z) or {}).get("configuration"))
+            if oc and cfg and oc != cfg:
+                st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs gelemental '{cfg}'")
+        if not cfg:
+            cfg = normalise_config((src["kalzium"].get(z) or {}).get("configuration"))
+            st.log.append(f"Z={z:3} configuration   from kalzium: {cfg}")
+        row["config"] = cfg or "--"
+        # Union of the sources' states, less the known wrong ones.
+        ox = set(ge.get("oxidation") or [])
+        ox |= set((src["kalzium"].get(z) or {}).get("oxidation") or [])
+        ox |= set((src["pymatgen"].get(z) or {}).get("oxidation") or [])
+        ox = (ox - curated.OXIDATION_REJECT.get(z, set())) or set(
+            curated.OXIDATION_FALLBACK.get(z, []))
+        row["oxidation"] = oxidation_text(ox)
+        code = curated.LATTICE_CODE.get(ge["lattice"])
+        if z in curated.CRYSTAL_OVERRIDES:
+            code, why = curated.CRYSTAL_OVERRIDES[z]
+            st.log.append(f"Z={z:3} crystal         set to {code}: {why}")
+        pt_code = CRYSTAL_NAMES.get((src["periodictable"].get(z) or {}).get("crystal"))
+        if pt_code and pt_code != code:
+            st.log.append(f"Z={z:3} crystal         periodictable {pt_code} vs settled {code}")
+        row["crystal"] = str(code) if code else "--"
+        ab = curated.ACID_BASE.get(z)
+        row["acidbase"] = str(ab) if ab else "--"
+
+        for key, _vf, _df, psrc, tol, sig in PROPS:
+            remark = None
+            if key == "density" and z in curated.GASES:
+                psrc = [("gelemental", "density_gas"), ("computed", "gas_density")]
+                remark = "gas, 273 K"
+            ov = curated.OVERRIDES.get((z, key))
+            if ov:
+                st.log.append(f"Z={z:3} {key:15} set to {ov[0]} ({ov[1]}): {ov[2]}")
+            v = st.settle(z, key, psrc, tol, key not in NO_VOTE, ov[0] if ov else None)
+            if key == "density" and z in curated.LIQUIDS:
+                remark = "liquid"
+            if key == "atomic_radius" and v is None:
+                v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
+                v = v if isinstance(v, (int, float)) else None
+                remark = "calculated" if v else None
+            if (z, key) in curated.ESTIMATED and v is not None:
+                remark = "calculated" if key == "ionization" else "estimated"
+            if ov:
+                remark = ov[1]
+            if key == "weight" and v is not None and z in curated.SYNTHETIC | {84, 85, 86, 87,
+                                                                              88, 89}:
+                v = round(v)  # no standard weight: mass number of the longest-lived isotope
+            value = fmt(v, sig) if v is not None else "--"
+            display = value
+            if value != "--":
+                if key == "weight" and z in curated.SYNTHETIC | {84, 85, 86, 87, 88, 89}:
+                    display = f"[{value}]"
+                elif key == "ionization":
+                    display = f"{value} eV" + (f" ({remark})" if remark else "")
+                elif key == "density" and remark:
+                    display = f"{value} g/cm\u00b3 ({remark})"
+                elif remark:
+                    display = f"{value} ({remark})"
+            row[f"{key}_value"], row[f"{key}_display"] = value, display
+        rows.append(row)
+    wiedemann_franz(rows, st.log)
+    return rows, st.log
+
+
+def wiedemann_franz(rows, log):
+    """Electrical conductivity has one packaged source; a metal's thermal conductivity
+    checks it: kappa / (sigma T) stays near the Lorenz number 2.44e-8 W ohm / K2."""
+    lorenz = 2.44e-8
+    for row in rows:
+        try:
+            sigma = float(row["elec_cond_value"]) * 1e8  # 10^6 / (ohm cm) -> S/m
+            kappa = float(row["therm_cond_value"])
+        except ValueError:
+            continue
+        ratio = kappa / (sigma * 300.0) / lorenz
+        if sigma > 1e5 and not 0.5 <= ratio <= 2.0:
+            log.append(f"Z={row['z']:3} elec_cond       Wiedemann-Franz ratio {ratio:.2f} "
+                       f"(kappa {kappa}, sigma {row['elec_cond_value']})")
+
+
+def write_csv(rows):
+    with open(CSV_PATH, "w", newline="", encoding="utf-8") as f:
+        w = csv.DictWriter(f, fieldnames=CSV_COLS, lineterminator="\n")
+        w.writeheader()
+        w.writerows(rows)
+
+
+def read_csv():
+    with open(CSV_PATH, newline="", encoding="utf-8") as f:
+        return list(csv.DictReader(f))
+
+
+def record_lines(row):
+    lines = [""] * 35
+    lines[0], lines[1] = row["name"], row["symbol"]
+    lines[6], lines[7] = row["config"], row["oxidation"]
+    lines[8], lines[9], lines[20] = row["crystal"], row["acidbase"], row["synthetic"]
+    for key, vf, df, *_ in PROPS:
+        lines[vf], lines[df] = row[f"{key}_value"], row[f"{key}_display"]
+    return lines
+
+
+NUMBER_RE = re.compile(r"[-+]?\d+(\.\d+)?([eE][-+]?\d+)?")
+
+
+def check(rows):
+    """The invariants the program relies on; a broken one stops the generator."""
+    errors = []
+    for row in rows:
+        z, lines = int(row["z"]), record_lines(row)
+        if lines[20] not in ("0", "1"):
+            errors.append(f"{z}: synthetic flag {lines[20]!r}")
+        for j in range(21, 35):
+            if lines[j] != "--" and not NUMBER_RE.fullmatch(lines[j]):
+                errors.append(f"{z}: field {j} {lines[j]!r} is no number")
+        if lines[20] == "0" and "--" in (lines[22], lines[23]):
+            errors.append(f"{z}: natural element without melting/boiling point")
+        if "--" not in (lines[22], lines[23]) and float(lines[22]) < float(lines[23]):
+            errors.append(f"{z}: boils below its melting point")
+        if " " in lines[0] or " " in lines[1] or "." in lines[0] + lines[1] + lines[6]:
+            errors.append(f"{z}: blank or point in name, symbol or configuration")
+        for j in list(range(2, 6)) + list(range(10, 20)):
+            if len(lines[j]) > 50:
+                errors.append(f"{z}: field {j} longer than 50 characters")
+        for j in range(21, 35):
+            if lines[j] != "--" and float(lines[j]) <= 0:
+                errors.append(f"{z}: field {j} not positive")
+        if any(not line for line in lines):
+            errors.append(f"{z}: empty field")
+    for key, vf, *_ in PROPS:
+        if len({row[f"{key}_value"] for row in rows} - {"--"}) < 2:
+            errors.append(f"{key}: fewer than two distinct values")
+    if errors:
+        sys.exit("invariants broken:\n" + "\n".join(errors))
+
+
+def write_bkp(rows):
+    check(rows)
+    lines = [line for row in rows for line in record_lines(row)]
+    assert len(lines) == COUNT * 35
+    with open(OUT_PATH, "wb") as f:
+        f.write("".join(line + "\r\n" for line in lines).encode("cp1252"))
+
+
+def main(argv):
+    if "--csv" in argv:
+        rows = read_csv()
+    else:
+        import sources
+        src = sources.read_all()
+        if not src["gelemental"]:
+            sys.exit("gelemental source not found (see SOURCES.md); use --csv")
+        rows, log = settle_all(src)
+        write_csv(rows)
+        with open(REPORT_PATH, "w", encoding="utf-8") as f:
+            f.write("\n".join(log) + "\n")
+    write_bkp(rows)
+    print(f"wrote {OUT_PATH}: {len(rows)} records")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
