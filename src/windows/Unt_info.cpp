@@ -365,10 +365,16 @@ void TfrmElementInfo::paintEvent(QPaintEvent *event)
     }
 }
 
+// The close box goes through the same command as the Close button; a close() from the
+// program (the main window's own command) simply hides the window.
 void TfrmElementInfo::closeEvent(QCloseEvent *event)
 {
-    event->ignore();
-    closeWindow();
+    if (event->spontaneous() && !m_closing) {
+        event->ignore();
+        closeWindow();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TfrmElementInfo::keyPressEvent(QKeyEvent *event)

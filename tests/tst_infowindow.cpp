@@ -1,0 +1,299 @@
+#include "core/Forms.h"
+#include "data/ElementData.h"
+#include "elements/Elements.h"
+#include "main/Unt_aura.h"
+#include "settings/IniFile.h"
+#include "windows/ErrorBox.h"
+#include "windows/Unt_info.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// The information window against a copy of the shipped data in which a few fields are
+// replaced by the awkward texts the window must cope with.
+class TestInfoWindow : public QObject
+{
+    Q_OBJECT
+
+    static constexpr int RemarkElement = 26; // density text ending in ")"
+    static constexpr int LongTextElement = 29; // 60-character texts
+    const QString remark = QStringLiteral("7.86 (at 293 K)");
+    const QString longText = QString(60, QLatin1Char('7'));
+
+    QTemporaryDir m_program, m_settings;
+    std::unique_ptr<TfrmAuralis> m_main;
+    std::unique_ptr<TfrmElementInfo> m_info;
+
+    void writeSettings(const QString &key, const QString &value)
+    {
+        IniFile(m_main->settingsFile())
+            .writeString(QStringLiteral("Element Info Window"), key, value);
+    }
+    void select(int z) { m_main->ElementClick(m_main->tile(z), Qt::LeftButton); }
+    QString field(int z, int j) const { return m_main->elementData().field(z, j); }
+    void makeInfo()
+    {
+        m_info = std::make_unique<TfrmElementInfo>(m_main.get());
+        frmElementInfo = m_info.get();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ErrorBox::setRecording(true);
+        QFile source(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = source.readAll().split('\n');
+        auto put = [&lines](int z, int j, const QString &text) {
+            QByteArray &line = lines[(z - 1) * FieldsPerElement + j];
+            line = text.toLatin1() + (line.endsWith('\r') ? "\r" : "");
+        };
+        put(RemarkElement, Field::Density, remark);
+        put(LongTextElement, Field::Density, longText);
+        put(LongTextElement, Field::ElectronConfig, longText);
+        QFile copy(m_program.filePath(QStringLiteral("auralis.bkp")));
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(lines.join('\n'));
+        copy.close();
+        QFile::copy(QStringLiteral(AURALIS_SHIPPED_DATA "/auraback.bmp"),
+            m_program.filePath(QStringLiteral("auraback.bmp")));
+    }
+
+    void init()
+    {
+        ErrorBox::recorded().clear();
+        QFile::remove(m_settings.filePath(QStringLiteral("auralis.ini")));
+        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
+            { m_settings.path() }, m_program.path() + QLatin1Char('/'), QLatin1Char('.') });
+        frmAuralis = m_main.get();
+        QVERIFY(m_main->tilesCreated());
+    }
+
+    void cleanup()
+    {
+        frmElementInfo = nullptr;
+        m_info.reset();
+        frmAuralis = nullptr;
+        m_main.reset();
+    }
+
+    void copiedTextHasTwentyLines_data()
+    {
+        QTest::addColumn<int>("z");
+        QTest::newRow("hydrogen") << 1;
+        QTest::newRow("density remark") << RemarkElement;
+        QTest::newRow("long texts") << LongTextElement;
+        QTest::newRow("synthetic") << 107;
+    }
+
+    void copiedTextHasTwentyLines()
+    {
+        QFETCH(int, z);
+        makeInfo();
+        select(z);
+        m_info->UpdateInfo();
+        const QString text = m_info->allInfoText();
+        QVERIFY(!text.endsWith(QLatin1Char('\n')));
+        QCOMPARE(text.count(QStringLiteral("\r\n")), 19);
+        QCOMPARE(text.count(QLatin1Char('\n')), 19);
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        const TElement *tile = m_main->tile(z);
+        QCOMPARE(lines[0], QStringLiteral("%1 - %2 - %3").arg(z).arg(tile->symbol(), tile->hint()));
+        QCOMPARE(m_info->windowTitle(), tile->hint() + QStringLiteral(" - Element Information"));
+        QVERIFY(lines[1].startsWith(QStringLiteral("Atomic Weight: ")));
+        QVERIFY(lines[19].startsWith(QStringLiteral("Synthetic: ")));
+        for (int r = 0; r < TfrmElementInfo::RowCount; ++r)
+            QCOMPARE(lines[r + 1],
+                m_info->Labels[r]->text() + QLatin1Char(' ') + m_info->Values[r]->text());
+
+        const QString density = m_info->Density->text();
+        if (z == RemarkElement)
+            QCOMPARE(density, remark);
+        if (z == LongTextElement) {
+            QCOMPARE(density, longText.left(50) + QStringLiteral(" g/cm\u00b3"));
+            QCOMPARE(m_info->ElectronConfig->text(), longText);
+        }
+        QCOMPARE(m_info->OxidationStates->text(), field(z, Field::OxidationStates));
+        QCOMPARE(m_info->Synthetic->text(),
+            ElementText::flag(field(z, Field::Synthetic)) ? QStringLiteral("Yes")
+                                                          : QStringLiteral("No"));
+    }
+
+    void missingValuesShowWithoutUnit()
+    {
+        // Any element of the shipped data with a "--" in a row that carries a unit.
+        int found = 0, row = -1;
+        for (int z = 1; z <= ElementCount && !found; ++z) {
+            for (int r = 0; r < TfrmElementInfo::RowCount; ++r) {
+                const int f = TfrmElementInfo::rowField(r);
+                if (!ElementText::unitSuffix(f).isEmpty() && field(z, f) == QLatin1String("--")) {
+                    found = z;
+                    row = r;
+                    break;
+                }
+            }
+        }
+        if (!found)
+            QSKIP("the shipped data has no missing value in a row with a unit");
+        makeInfo();
+        select(found);
+        m_info->UpdateInfo();
+        QCOMPARE(m_info->Values[row]->text(), QStringLiteral("--"));
+        QVERIFY(
+            m_info->allInfoText().contains(m_info->Labels[row]->text() + QStringLiteral(" --\r\n"))
+            || m_info->allInfoText().endsWith(QStringLiteral(" --")));
+    }
+
+    void namingSchemeRenamesAtOnceEvenWhenHidden_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("approved") << 0 << QStringLiteral("106 - Sg - Seaborgium");
+        QTest::newRow("provisional") << 1 << QStringLiteral("106 - Unh - Unnilhexium");
+        QTest::newRow("recommended") << 2 << QStringLiteral("106 - Rf - Rutherfordium");
+        QTest::newRow("acs") << 3 << QStringLiteral("106 - Sg - Seaborgium");
+    }
+
+    void namingSchemeRenamesAtOnceEvenWhenHidden()
+    {
+        QFETCH(int, scheme);
+        QFETCH(QString, first);
+        makeInfo();
+        select(106);
+        QAction *items[] = { m_main->mnuIUPACApproved, m_main->mnuIUPACProvisional,
+            m_main->mnuIUPACRecommended, m_main->mnuACSRecommended };
+        m_main->MenuClick(items[scheme]);
+        QVERIFY(!m_info->isVisible());
+        QCOMPARE(m_info->allInfoText().section(QStringLiteral("\r\n"), 0, 0), first);
+        QCOMPARE(m_info->windowTitle(),
+            first.section(QStringLiteral(" - "), 2) + QStringLiteral(" - Element Information"));
+    }
+
+    void copyPutsTheTextOnTheClipboard()
+    {
+        makeInfo();
+        select(8);
+        m_info->show();
+        QGuiApplication::clipboard()->setText(QStringLiteral("former"));
+        QTest::mouseClick(m_info->butCopy, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), m_info->allInfoText());
+    }
+
+    void everyWayOfHidingClearsTheMark_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close button") << "button";
+        QTest::newRow("escape") << "escape";
+        QTest::newRow("close") << "close";
+        QTest::newRow("menu item") << "menu";
+        QTest::newRow("hide") << "hide";
+    }
+
+    void everyWayOfHidingClearsTheMark()
+    {
+        QFETCH(QString, how);
+        makeInfo();
+        m_main->MenuClick(m_main->mnuElementInfo);
+        QVERIFY(m_info->isVisible());
+        QVERIFY(m_main->mnuElementInfo->isChecked());
+        if (how == QLatin1String("button"))
+            QTest::mouseClick(m_info->butClose, Qt::LeftButton);
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(m_info.get(), Qt::Key_Escape);
+        else if (how == QLatin1String("close"))
+            m_info->close();
+        else if (how == QLatin1String("menu"))
+            m_main->MenuClick(m_main->mnuElementInfo);
+        else
+            m_info->hide();
+        QVERIFY(!m_info->isVisible());
+        QVERIFY(!m_main->mnuElementInfo->isChecked());
+    }
+
+    void closeButtonHidesEvenWithoutTheMark()
+    {
+        makeInfo();
+        m_info->show();
+        m_main->mnuElementInfo->setChecked(false);
+        QTest::mouseClick(m_info->butClose, Qt::LeftButton);
+        QVERIFY(!m_info->isVisible());
+    }
+
+    void stayOnTopFollowsTheMarkAndKeepsTheWindow()
+    {
+        makeInfo();
+        m_main->mnuElementOnTop->setChecked(true);
+        m_main->MenuClick(m_main->mnuElementInfo);
+        QVERIFY(m_info->stayOnTop());
+        m_main->mnuElementOnTop->setChecked(false);
+        m_info->FormPaint();
+        QVERIFY(!m_info->stayOnTop());
+        QVERIFY(m_info->isVisible());
+        QVERIFY(m_main->mnuElementInfo->isChecked());
+    }
+
+    void settingsPlaceAndShow_data()
+    {
+        QTest::addColumn<QString>("visible");
+        QTest::addColumn<bool>("placed");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("absent") << QString() << false << false;
+        QTest::newRow("never saved") << "-42" << false << false;
+        QTest::newRow("hidden") << "0" << true << false;
+        QTest::newRow("shown") << "1" << true << true;
+    }
+
+    void settingsPlaceAndShow()
+    {
+        QFETCH(QString, visible);
+        QFETCH(bool, placed);
+        QFETCH(bool, shown);
+        writeSettings(QStringLiteral("Top"), QStringLiteral("210"));
+        writeSettings(QStringLiteral("Left"), QStringLiteral("230"));
+        if (!visible.isNull())
+            writeSettings(QStringLiteral("Visible"), visible);
+        makeInfo();
+        QCOMPARE(m_info->isVisible(), shown);
+        QCOMPARE(m_main->mnuElementInfo->isChecked(), shown);
+        QCOMPARE(m_info->pos() == QPoint(230, 210), placed);
+    }
+
+    void settingsColoursOnlyWithoutDefaults()
+    {
+        writeSettings(QStringLiteral("Symbol"), QStringLiteral("255"));
+        writeSettings(QStringLiteral("Property1"), QStringLiteral("32768"));
+        writeSettings(QStringLiteral("Property2"), QStringLiteral("65535"));
+        writeSettings(QStringLiteral("Value2"), QStringLiteral("16711680"));
+        makeInfo();
+        QVERIFY(m_info->DefaultColours);
+        QCOMPARE(m_info->textColour(m_info->Symbol), TColor::rgb(255, 0, 0));
+        QCOMPARE(m_info->textColour(m_info->Label1), TColor::rgb(0, 0, 128));
+        QCOMPARE(m_info->textColour(m_info->Label2), TColor::rgb(128, 0, 0));
+
+        cleanup();
+        init();
+        writeSettings(QStringLiteral("DefaultColours"), QStringLiteral("0"));
+        writeSettings(QStringLiteral("Property1"), QStringLiteral("32768"));
+        writeSettings(QStringLiteral("Value2"), QStringLiteral("16711680"));
+        makeInfo();
+        QVERIFY(!m_info->DefaultColours);
+        QCOMPARE(m_info->textColour(m_info->Symbol), TColor(0));
+        QCOMPARE(m_info->textColour(m_info->Label1), TColor(32768));
+        QCOMPARE(m_info->textColour(m_info->Labels[2]), TColor(32768));
+        QCOMPARE(m_info->textColour(m_info->Label2), TColor(0));
+        QCOMPARE(m_info->textColour(m_info->Weight), TColor(0));
+        QCOMPARE(m_info->textColour(m_info->OxidationStates), TColor(16711680));
+        QCOMPARE(m_info->OxidationStates->palette().color(QPalette::Text), QColor(Qt::blue));
+    }
+};
+
+QTEST_MAIN(TestInfoWindow)
+#include "tst_infowindow.moc"
