@@ -1,0 +1,662 @@
+#include "core/Forms.h"
+#include "elements/Elements.h"
+#include "main/Unt_aura.h"
+#include "settings/IniFile.h"
+#include "toolbar/TB97.h"
+#include "windows/ErrorBox.h"
+#include "windows/Unt_info.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString About = QStringLiteral("About");
+const QString Read = QStringLiteral("Read");
+const QString Colors = QStringLiteral("Colors");
+const QString Background = QStringLiteral("Background");
+
+// Closes the next modal window once it is up and remembers its title.
+void closeNextModal(QString *title)
+{
+    QTimer::singleShot(0, [title] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            *title = modal->windowTitle();
+            modal->close();
+        }
+    });
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menuItems_data();
+    void menuItems();
+    void menuBarOrder();
+    void checkItemsToggleOnceWhenTriggered();
+    void elementInfoMark();
+    void elementInfoWindow();
+    void toolbarAndStatusBarToggle();
+    void onTopMarks();
+    void minimiseHidesAndRestoreShowsInfo();
+
+    void namingSchemes_data();
+    void namingSchemes();
+    void schemeChosenAgainIsApplied();
+    void statusTextFollowsScheme();
+
+    void reliefLevels();
+    void reliefCheckedItemDoesNothing();
+    void reliefSurvivesOtherChanges();
+    void reliefErrorKeepsDepths();
+
+    void popupOnTileAndTable();
+    void temperatureReachesTiles();
+
+    void firstRunNoticeAndBackground();
+    void backgroundFromSettings_data();
+    void backgroundFromSettings();
+    void backgroundSystemSilver();
+    void firstShowWriteFailureIsReported();
+
+private:
+    // Builds the main window on a settings folder prepared by prepare (ini path given).
+    void open(const std::function<void(const QString &)> &prepare = {},
+              const QString &programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/"),
+              bool show = true);
+    QString iniPath() const { return m_dir->filePath(QStringLiteral("auralis.ini")); }
+    void trigger(QAction *a) { a->trigger(); }
+    QStringList symbolsAndNames() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TfrmAuralis> m_window;
+    std::unique_ptr<TfrmElementInfo> m_info;
+};
+
+void TestCommands::init()
+{
+    ErrorBox::setRecording(true);
+    ErrorBox::recorded().clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+void TestCommands::cleanup()
+{
+    frmElementInfo = nullptr;
+    m_info.reset();
+    frmAuralis = nullptr;
+    m_window.reset();
+    m_dir.reset();
+    QApplication::setPalette(QPalette());
+}
+
+void TestCommands::open(const std::function<void(const QString &)> &prepare,
+                        const QString &programFolder, bool show)
+{
+    if (prepare) {
+        prepare(iniPath());
+    } else {
+        IniFile ini(iniPath());
+        ini.writeBool(About, Read, true);
+        ini.writeString(Colors, Background, QStringLiteral("Gray"));
+    }
+    TfrmAuralis::StartOptions options;
+    options.programFolder = programFolder;
+    options.arguments = QStringList { m_dir->path() };
+    options.decimalSeparator = QLatin1Char('.');
+    options.screenSize = QSize(1024, 768);
+    m_window = std::make_unique<TfrmAuralis>(options);
+    frmAuralis = m_window.get();
+    if (show) {
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+}
+
+QStringList TestCommands::symbolsAndNames() const
+{
+    QStringList out;
+    for (int z = 104; z <= 109; ++z)
+        out << m_window->tile(z)->symbol() << m_window->tile(z)->hint();
+    return out;
+}
+
+void TestCommands::menuItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<int>("mark"); // 0 none, 1 check, 2 radio
+    QTest::addColumn<bool>("checked");
+    auto row = [](const char *name, const char *caption, const char *shortcut, int mark,
+                  bool checked) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
+                            << QString::fromLatin1(shortcut) << mark << checked;
+    };
+    row("mnuSaveConfigNow", "&Save Config &Now", "", 0, false);
+    row("mnuSaveConfigOnExit", "Save Config On &Exit", "", 1, true);
+    row("mnuExit", "E&xit", "", 0, false);
+    row("mnuToolbar", "&Toolbar", "", 1, true);
+    row("mnuStatusBar", "Status &Bar", "", 1, true);
+    row("mnuElementOnTop", "&Element Info On Top", "", 1, false);
+    row("mnuTrendsOnTop", "&Trends Graph On Top", "", 1, false);
+    row("mnuIUPACApproved", "IUPAC - Appr&oved", "", 1, false);
+    row("mnuIUPACProvisional", "IUPAC - &Provisional", "", 2, false);
+    row("mnuIUPACRecommended", "IUPAC - &Recommended", "", 2, false);
+    row("mnuACSRecommended", "&ACS - Recommended", "", 2, false);
+    row("mnuOptions", "&Options...", "", 0, false);
+    row("mnuFindElement", "&Find Element...", "Ctrl+F", 0, false);
+    row("mnuSetTemperature", "Set &Temperature...", "Ctrl+T", 0, false);
+    row("mnuElementInfo", "Element &Information", "Ctrl+I", 1, false);
+    row("mnuNone", "&None", "", 2, true);
+    row("mnuAtomicRadius", "Atomic &Radius", "", 2, false);
+    row("mnuElectroneg", "Electro&negativity", "", 2, false);
+    row("mnuThermalConduct", "&Thermal Conductivity", "", 2, false);
+    row("mnuGraph", "&Graph Trends", "", 0, false);
+    row("mnuHelpContents", "Help &Contents", "F1", 0, false);
+    row("mnuAbout", "&About Auralis   ...", "", 0, false);
+    row("mnuElementInfoPop", "&Element Information", "", 0, false);
+    row("mnuFindPop", "&Find Element...", "", 0, false);
+    row("mnuTempPop", "Change &Temperature...", "", 0, false);
+    row("mnuColorPop", "Setup &Colours...", "", 0, false);
+}
+
+void TestCommands::menuItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QFETCH(int, mark);
+    open({}, QStringLiteral(AURALIS_SHIPPED_DATA "/"), false);
+    // The saved settings pick a scheme; the design state of the marks is the menu's own.
+    const auto *a = m_window->findChild<QAction *>(name);
+    QVERIFY(a);
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut().toString(QKeySequence::PortableText), shortcut);
+    QCOMPARE(a->isCheckable(), mark != 0);
+    QCOMPARE(a->property("radio").toBool(), mark == 2);
+    if (!name.startsWith(QLatin1String("mnuIUPAC")) && name != QLatin1String("mnuACSRecommended")) {
+        QFETCH(bool, checked);
+        QCOMPARE(a->isChecked(), checked);
+    }
+}
+
+void TestCommands::menuBarOrder()
+{
+    open();
+    QStringList titles;
+    for (QAction *a : m_window->menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, QStringList({ "&File", "&View", "&Element", "&Trends", "&Help" }));
+
+    QStringList trends;
+    for (QAction *a : m_window->TrendsMenu->actions())
+        trends << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    QCOMPARE(trends,
+             QStringList({ "mnuNone", "mnuAtomicRadius", "mnuAtomicVolume", "mnuAtomicWeight",
+                           "mnuBoilingPoint", "mnuCovalentRadius", "mnuDensity",
+                           "mnuElectroConduct", "mnuElectroneg", "mnuFirstIonPoten",
+                           "mnuHeatFusion", "mnuHeatVapor", "mnuMeltingPoint",
+                           "mnuSpecificHeat", "mnuThermalConduct", "-", "mnuGraph" }));
+    for (int i = 0; i < 15; ++i)
+        QCOMPARE(m_window->trendItems[size_t(i)]->objectName(), trends[i]);
+
+    QStringList popup;
+    for (QAction *a : m_window->PopupMenu->actions())
+        popup << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    QCOMPARE(popup, QStringList({ "mnuElementInfoPop", "-", "mnuFindPop", "mnuTempPop",
+                                  "mnuColorPop" }));
+    QCOMPARE(m_window->findChild<QMenu *>(QStringLiteral("mnuNamingScheme")),
+             m_window->mnuNamingScheme);
+}
+
+void TestCommands::checkItemsToggleOnceWhenTriggered()
+{
+    open();
+    QAction *save = m_window->mnuSaveConfigOnExit;
+    trigger(save);
+    QVERIFY(!save->isChecked());
+    trigger(save);
+    QVERIFY(save->isChecked());
+    // Called directly (as the other windows do) the handler inverts as well.
+    m_window->MenuClick(save);
+    QVERIFY(!save->isChecked());
+}
+
+void TestCommands::elementInfoMark()
+{
+    open();
+    QAction *mark = m_window->mnuElementInfo;
+    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(mark->isChecked());
+    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(!mark->isChecked());
+
+    // Only the menu item toggles; the other senders only ever show.
+    for (QObject *sender : { static_cast<QObject *>(m_window->mnuElementInfoPop),
+                             static_cast<QObject *>(m_window->tile(8)) }) {
+        m_window->MenuClick(sender);
+        QVERIFY(mark->isChecked());
+        m_window->MenuClick(sender);
+        QVERIFY(mark->isChecked());
+        m_window->MenuClick(mark);
+        QVERIFY(!mark->isChecked());
+    }
+}
+
+void TestCommands::elementInfoWindow()
+{
+    open();
+    m_info = std::make_unique<TfrmElementInfo>(m_window.get());
+    frmElementInfo = m_info.get();
+    QAction *mark = m_window->mnuElementInfo;
+
+    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(m_info->isVisible());
+    QVERIFY(mark->isChecked());
+    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(!m_info->isVisible());
+    QVERIFY(!mark->isChecked());
+
+    if (m_window->butElementInfo) {
+        m_window->butElementInfo->click();
+        m_window->butElementInfo->click();
+        QVERIFY(m_info->isVisible());
+        QVERIFY(mark->isChecked());
+        m_window->MenuClick(mark);
+        QVERIFY(!m_info->isVisible());
+    }
+
+    for (int key : { int(Qt::Key_Return), int(Qt::Key_Space) }) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key(key));
+        QVERIFY(m_info->isVisible());
+        QVERIFY(mark->isChecked());
+        m_window->MenuClick(mark);
+        QVERIFY(!m_info->isVisible());
+    }
+
+    // A selection refreshes the visible window, and so does a naming scheme change.
+    m_window->MenuClick(m_window->mnuElementInfoPop);
+    m_window->ElementClick(m_window->tile(26), Qt::LeftButton);
+    QCOMPARE(m_info->ElementName->text(), QStringLiteral("Iron"));
+    m_window->ElementClick(m_window->tile(106), Qt::LeftButton);
+    trigger(m_window->mnuIUPACProvisional);
+    QCOMPARE(m_info->ElementName->text(), QStringLiteral("Unnilhexium"));
+    trigger(m_window->mnuIUPACRecommended);
+    QCOMPARE(m_info->ElementName->text(), QStringLiteral("Rutherfordium"));
+}
+
+void TestCommands::toolbarAndStatusBarToggle()
+{
+    open();
+    if (!m_window->Toolbar || !m_window->StatusBar)
+        QSKIP("toolbar or status bar not in this build");
+    trigger(m_window->mnuStatusBar);
+    QVERIFY(!m_window->mnuStatusBar->isChecked());
+    QVERIFY(m_window->StatusBar->isHidden());
+    trigger(m_window->mnuStatusBar);
+    QVERIFY(m_window->StatusBar->isVisible());
+
+    // The toolbar's own visibility is inverted, not set from the mark.
+    m_window->Toolbar->hide();
+    trigger(m_window->mnuToolbar);
+    QVERIFY(!m_window->mnuToolbar->isChecked());
+    QVERIFY(!m_window->Toolbar->isHidden());
+}
+
+void TestCommands::onTopMarks()
+{
+    open();
+    trigger(m_window->mnuTrendsOnTop);
+    QVERIFY(m_window->mnuTrendsOnTop->isChecked());
+
+    m_info = std::make_unique<TfrmElementInfo>(m_window.get());
+    frmElementInfo = m_info.get();
+    trigger(m_window->mnuElementOnTop);
+    QVERIFY(m_window->mnuElementOnTop->isChecked());
+    QVERIFY(!m_info->isVisible());
+
+    m_window->MenuClick(m_window->mnuElementInfo);
+    QVERIFY(m_info->isVisible());
+    trigger(m_window->mnuElementOnTop);
+    QVERIFY(!m_window->mnuElementOnTop->isChecked());
+    QVERIFY(!m_info->stayOnTop());
+    trigger(m_window->mnuElementOnTop);
+    QVERIFY(m_info->stayOnTop());
+    QVERIFY(m_info->isVisible());
+    QVERIFY(m_window->mnuElementInfo->isChecked());
+}
+
+void TestCommands::minimiseHidesAndRestoreShowsInfo()
+{
+    open();
+    m_info = std::make_unique<TfrmElementInfo>(m_window.get());
+    frmElementInfo = m_info.get();
+    m_window->MenuClick(m_window->mnuElementInfo);
+    QVERIFY(m_info->isVisible());
+
+    m_window->setWindowState(Qt::WindowMinimized);
+    QVERIFY(!m_info->isVisible());
+    QVERIFY(m_window->mnuElementInfo->isChecked());
+    m_window->setWindowState(Qt::WindowNoState);
+    QVERIFY(m_info->isVisible());
+    m_window->setWindowState(Qt::WindowMinimized);
+    QVERIFY(!m_info->isVisible());
+    m_window->setWindowState(Qt::WindowMaximized);
+    QVERIFY(m_info->isVisible());
+
+    // With the mark cleared neither does anything.
+    m_window->MenuClick(m_window->mnuElementInfo);
+    QVERIFY(!m_info->isVisible());
+    m_window->setWindowState(Qt::WindowMinimized);
+    m_window->setWindowState(Qt::WindowNoState);
+    QVERIFY(!m_info->isVisible());
+    QVERIFY(!m_window->mnuElementInfo->isChecked());
+}
+
+void TestCommands::namingSchemes_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("approved") << QStringLiteral("mnuIUPACApproved")
+                              << QStringList { "Rf", "Rutherfordium", "Db", "Dubnium",
+                                               "Sg", "Seaborgium",    "Bh", "Bohrium",
+                                               "Hs", "Hassium",       "Mt", "Meitnerium" };
+    QTest::newRow("provisional") << QStringLiteral("mnuIUPACProvisional")
+                                 << QStringList { "Unq", "Unnilquadium", "Unp", "Unnilpentium",
+                                                  "Unh", "Unnilhexium",  "Uns", "Unnilseptium",
+                                                  "Uno", "Unniloctium",  "Une", "Unnilenium" };
+    QTest::newRow("recommended") << QStringLiteral("mnuIUPACRecommended")
+                                 << QStringList { "Db", "Dubnium",       "Jl", "Joliotium",
+                                                  "Rf", "Rutherfordium", "Bh", "Bohrium",
+                                                  "Hn", "Hahnium",       "Mt", "Meitnerium" };
+    QTest::newRow("acs") << QStringLiteral("mnuACSRecommended")
+                         << QStringList { "Rf", "Rutherfordium", "Ha", "Hahnium",
+                                          "Sg", "Seaborgium",    "Ns", "Nielsbohrium",
+                                          "Hs", "Hassium",       "Mt", "Meitnerium" };
+}
+
+void TestCommands::namingSchemes()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, expected);
+    open();
+    const QString symbol103 = m_window->tile(103)->symbol();
+    auto *a = m_window->findChild<QAction *>(item);
+    trigger(a);
+    QCOMPARE(symbolsAndNames(), expected);
+    QCOMPARE(m_window->tile(103)->symbol(), symbol103);
+    int checked = 0;
+    for (QAction *s : m_window->mnuNamingScheme->actions())
+        checked += s->isChecked();
+    QCOMPARE(checked, 1);
+    QVERIFY(a->isChecked());
+}
+
+void TestCommands::schemeChosenAgainIsApplied()
+{
+    open();
+    trigger(m_window->mnuIUPACProvisional);
+    m_window->tile(106)->setSymbol(QStringLiteral("??"));
+    m_window->tile(106)->setHint(QStringLiteral("??"));
+    trigger(m_window->mnuIUPACProvisional);
+    QVERIFY(m_window->mnuIUPACProvisional->isChecked());
+    QCOMPARE(m_window->tile(106)->symbol(), QStringLiteral("Unh"));
+    QCOMPARE(m_window->tile(106)->hint(), QStringLiteral("Unnilhexium"));
+}
+
+void TestCommands::statusTextFollowsScheme()
+{
+    open();
+    trigger(m_window->mnuACSRecommended);
+    m_window->Status(m_window->tile(107));
+    QVERIFY2(m_window->statusText(0).startsWith(QStringLiteral("107: Nielsbohrium,  Ns,  ")),
+             qPrintable(m_window->statusText(0)));
+}
+
+void TestCommands::reliefLevels()
+{
+    open();
+    trigger(m_window->findChild<QAction *>(QStringLiteral("mnuAtomicWeight")));
+    QCOMPARE(m_window->tile(1)->depth(), 1);   // hydrogen, the lightest
+    QCOMPARE(m_window->tile(108)->depth(), 20); // the heaviest stored weight
+
+    trigger(m_window->findChild<QAction *>(QStringLiteral("mnuDensity")));
+    QCOMPARE(m_window->tile(1)->depth(), 1);
+    QCOMPARE(m_window->tile(109)->depth(), 20);
+    QCOMPARE(m_window->tile(100)->depth(), -1); // "--"
+    int checked = 0;
+    for (QAction *a : m_window->trendItems)
+        checked += a->isChecked();
+    QCOMPARE(checked, 1);
+
+    trigger(m_window->mnuNone);
+    for (int z = 1; z <= 109; ++z)
+        QCOMPARE(m_window->tile(z)->depth(), 0);
+}
+
+void TestCommands::reliefCheckedItemDoesNothing()
+{
+    open();
+    QAction *density = m_window->findChild<QAction *>(QStringLiteral("mnuDensity"));
+    trigger(density);
+    m_window->tile(50)->setDepth(7);
+    trigger(density);
+    QVERIFY(density->isChecked());
+    QCOMPARE(m_window->tile(50)->depth(), 7);
+    m_window->tile(50)->setDepth(0);
+    trigger(m_window->mnuNone);
+    m_window->tile(50)->setDepth(5);
+    trigger(m_window->mnuNone);
+    QCOMPARE(m_window->tile(50)->depth(), 5);
+}
+
+void TestCommands::reliefSurvivesOtherChanges()
+{
+    open();
+    trigger(m_window->findChild<QAction *>(QStringLiteral("mnuElectroneg")));
+    QVector<int> before;
+    for (int z = 1; z <= 109; ++z)
+        before << m_window->tile(z)->depth();
+    QCOMPARE(before[1], 20); // helium has the largest stored value
+    QCOMPARE(before[86], 1); // francium the smallest
+
+    m_window->resize(300, 340);
+    QCoreApplication::processEvents();
+    m_window->setTemperature(5000.0f);
+    m_window->ApplyTemperature();
+    trigger(m_window->mnuIUPACRecommended);
+    m_window->ElementClick(m_window->tile(3), Qt::LeftButton);
+    for (int z = 1; z <= 109; ++z)
+        QCOMPARE(m_window->tile(z)->depth(), before[z - 1]);
+}
+
+void TestCommands::reliefErrorKeepsDepths()
+{
+    // A program folder whose data file has a bad number in one element's Density value.
+    QTemporaryDir program;
+    QFile source(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = source.readAll().split('\n');
+    const int badLine = (30 - 1) * 35 + 24;
+    lines[badLine] = QByteArray("7.1x") + (lines[badLine].endsWith('\r') ? "\r" : "");
+    QFile copy(program.filePath(QStringLiteral("auralis.bkp")));
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(lines.join('\n'));
+    copy.close();
+
+    open({}, program.path() + QLatin1Char('/'));
+    trigger(m_window->findChild<QAction *>(QStringLiteral("mnuAtomicWeight")));
+    QVector<int> before;
+    for (int z = 1; z <= 109; ++z)
+        before << m_window->tile(z)->depth();
+    ErrorBox::recorded().clear();
+
+    QAction *density = m_window->findChild<QAction *>(QStringLiteral("mnuDensity"));
+    trigger(density);
+    QCOMPARE(ErrorBox::recorded(),
+             QStringList { QStringLiteral("'7.1x' is not a valid floating point value.") });
+    QVERIFY(density->isChecked());
+    QVERIFY(!m_window->findChild<QAction *>(QStringLiteral("mnuAtomicWeight"))->isChecked());
+    for (int z = 1; z <= 109; ++z)
+        QCOMPARE(m_window->tile(z)->depth(), before[z - 1]);
+}
+
+void TestCommands::popupOnTileAndTable()
+{
+    open();
+    struct Seen
+    {
+        bool open = false;
+        bool infoItem = false;
+        bool separator = false;
+        int visibleEntries = 0;
+        int hidePause = -1;
+    };
+    auto watch = [this](Seen *seen) {
+        QTimer::singleShot(0, [this, seen] {
+            QMenu *menu = m_window->PopupMenu;
+            seen->open = menu->isVisible();
+            seen->infoItem = m_window->mnuElementInfoPop->isVisible();
+            seen->separator = m_window->N6->isVisible();
+            for (QAction *a : menu->actions())
+                seen->visibleEntries += a->isVisible() && !a->isSeparator();
+            seen->hidePause = m_window->hintHidePause();
+            menu->close();
+        });
+    };
+
+    const int pauseBefore = m_window->hintHidePause();
+    Seen onTile;
+    watch(&onTile);
+    QTest::mousePress(m_window->tile(42), Qt::RightButton);
+    QCOMPARE(m_window->selectedElement(), 42);
+    QVERIFY(onTile.open);
+    QVERIFY(onTile.infoItem);
+    QVERIFY(onTile.separator);
+    QCOMPARE(onTile.visibleEntries, 4);
+    QCOMPARE(onTile.hidePause, 0);
+    QCOMPARE(m_window->hintHidePause(), pauseBefore);
+    QCOMPARE(m_window->PopupMenu->actions().first()->text(),
+             QStringLiteral("&Element Information"));
+
+    Seen onTable;
+    watch(&onTable);
+    m_window->TableMouseDown(m_window->PeriodicTable, Qt::RightButton);
+    QVERIFY(onTable.open);
+    QVERIFY(!onTable.infoItem);
+    QVERIFY(!onTable.separator);
+    QCOMPARE(onTable.visibleEntries, 3);
+
+    // Other buttons select but open nothing.
+    Seen left;
+    watch(&left);
+    QTest::mousePress(m_window->tile(43), Qt::LeftButton);
+    QCOMPARE(m_window->selectedElement(), 43);
+    m_window->TableMouseDown(m_window->PeriodicTable, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(!left.open);
+}
+
+void TestCommands::temperatureReachesTiles()
+{
+    open();
+    m_window->setTemperature(1234.56f);
+    m_window->ApplyTemperature();
+    for (int z : { 1, 55, 109 })
+        QCOMPARE(m_window->tile(z)->temperature(), double(1234.56f));
+}
+
+void TestCommands::firstRunNoticeAndBackground()
+{
+    QString title;
+    closeNextModal(&title);
+    // The offscreen platform's 3-D face colour is not silver: the notice comes first.
+    QApplication::setPalette(QPalette(QColor(239, 239, 239)));
+    open([](const QString &) {});
+    QCOMPARE(title, QStringLiteral("Please Read Carefully"));
+    IniFile ini(iniPath());
+    QVERIFY(ini.readBool(About, Read, false));
+    QCOMPARE(ErrorBox::recorded(),
+             QStringList { QStringLiteral(
+                     "Because you are not using the standard 3D colour, you should adjust the "
+                     "colour setup to make sure that all application text will appear readable)") });
+    QCOMPARE(ini.readString(Colors, Background, QString()), QStringLiteral("Default"));
+    QCOMPARE(m_window->tableColour(), TColor::system(TColor::BtnFace));
+}
+
+void TestCommands::backgroundFromSettings_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<quint32>("colour");
+    QTest::newRow("gray") << QStringLiteral("Gray") << Colours::Silver.value();
+    QTest::newRow("default") << QStringLiteral("Default") << TColor::system(TColor::BtnFace).value();
+    QTest::newRow("other text") << QStringLiteral("gray") << TColor::system(TColor::BtnFace).value();
+}
+
+void TestCommands::backgroundFromSettings()
+{
+    QFETCH(QString, stored);
+    QFETCH(quint32, colour);
+    open([&stored](const QString &path) {
+        IniFile ini(path);
+        ini.writeBool(About, Read, true);
+        ini.writeString(Colors, Background, stored);
+    });
+    QCOMPARE(m_window->tableColour().value(), colour);
+    QVERIFY(ErrorBox::recorded().isEmpty());
+    QCOMPARE(IniFile(iniPath()).readString(Colors, Background, QString()), stored);
+}
+
+void TestCommands::backgroundSystemSilver()
+{
+    QPalette silver;
+    silver.setColor(QPalette::Button, QColor(192, 192, 192));
+    QApplication::setPalette(silver);
+    open([](const QString &path) { IniFile(path).writeBool(About, Read, true); });
+    QVERIFY(ErrorBox::recorded().isEmpty());
+    // A system colour that happens to be silver is stored as the default, not as gray.
+    QCOMPARE(m_window->tableColour(), TColor::system(TColor::BtnFace));
+    QCOMPARE(IniFile(iniPath()).readString(Colors, Background, QString()),
+             QStringLiteral("Default"));
+}
+
+void TestCommands::firstShowWriteFailureIsReported()
+{
+    // A folder in place of the settings file: it reads as absent and cannot be written.
+    QString title;
+    closeNextModal(&title);
+    open([](const QString &path) { QDir().mkpath(path); });
+    QCOMPARE(title, QStringLiteral("Please Read Carefully"));
+    QVERIFY(m_window->isVisible());
+    const QString expected =
+            QStringLiteral("Unable to write to %1.").arg(m_window->settingsFile());
+    QVERIFY2(ErrorBox::recorded().contains(expected),
+             qPrintable(ErrorBox::recorded().join(QLatin1Char('\n'))));
+    // The program goes on: commands still work.
+    m_window->ElementClick(m_window->tile(6), Qt::LeftButton);
+    QCOMPARE(m_window->selectedElement(), 6);
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
