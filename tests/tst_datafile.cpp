@@ -1,0 +1,288 @@
+#include "data/ElementData.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <set>
+
+// Checks the shipped element data file: the invariants the program relies on without
+// checking them, and well-known values that a wrong column or unit would break.
+class TestDataFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    ElementData m_data;
+    const QChar m_point = QLatin1Char('.');
+
+    QString field(int z, int j) const { return m_data.field(z, j); }
+    double value(int z, int j) const { return ElementText::number(field(z, j), m_point); }
+    bool synthetic(int z) const { return ElementText::flag(field(z, Field::Synthetic)); }
+
+private slots:
+    void initTestCase();
+    void fileShape();
+    void syntheticFlags();
+    void valueFieldsAreNumbers();
+    void commaSeparatorKeepsNumbers();
+    void meltingAndBoilingPoints();
+    void displayAgreesWithValue();
+    void displayTexts();
+    void codes();
+    void trendPropertiesHaveSpread();
+    void wellKnownValues_data();
+    void wellKnownValues();
+    void stateAtTemperature_data();
+    void stateAtTemperature();
+};
+
+void TestDataFile::initTestCase()
+{
+    m_data.load(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+}
+
+void TestDataFile::fileShape()
+{
+    QCOMPARE(m_data.lineCount(), RequiredLines);
+    QFile file(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(!bytes.contains('\0'));
+    QVERIFY(bytes.endsWith("\r\n"));
+    // Every line break is CR LF, so no reader sees an extra empty line.
+    QCOMPARE(bytes.count("\r\n"), qsizetype(RequiredLines));
+    QCOMPARE(bytes.count('\n'), qsizetype(RequiredLines));
+    for (int z = 1; z <= ElementCount; ++z) {
+        for (int j = 0; j < FieldsPerElement; ++j) {
+            const QString text = field(z, j);
+            const QByteArray where = QByteArray::number(z) + ":" + QByteArray::number(j);
+            QVERIFY2(!text.isEmpty(), where);
+            QVERIFY2(text == text.trimmed(), where);
+        }
+        const QString name = field(z, Field::Name);
+        const QString symbol = field(z, Field::Symbol);
+        QVERIFY2(!name.contains(' ') && !symbol.contains(' '), qPrintable(name));
+        QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z][a-z]{0,2}$")).match(symbol).hasMatch(),
+            qPrintable(symbol));
+    }
+}
+
+void TestDataFile::syntheticFlags()
+{
+    std::set<int> expected { 43, 61 };
+    for (int z = 93; z <= ElementCount; ++z)
+        expected.insert(z);
+    for (int z = 1; z <= ElementCount; ++z) {
+        const QString text = field(z, Field::Synthetic);
+        QVERIFY2(text == QLatin1String("0") || text == QLatin1String("1"), qPrintable(text));
+        QCOMPARE(synthetic(z), expected.count(z) == 1);
+    }
+}
+
+void TestDataFile::valueFieldsAreNumbers()
+{
+    // Plain numbers only: nothing the locale conversion could read differently.
+    const QRegularExpression plain(QStringLiteral("^[-+]?\\d+(\\.\\d+)?([eE][-+]?\\d+)?$"));
+    for (int z = 1; z <= ElementCount; ++z) {
+        for (int j = Field::AtomicWeightValue; j <= Field::CovalentRadiusValue; ++j) {
+            const QString text = field(z, j);
+            if (!ElementText::hasValue(text))
+                continue;
+            const QByteArray where = QByteArray::number(z) + ":" + QByteArray::number(j);
+            QVERIFY2(plain.match(text).hasMatch(), where + " " + text.toLatin1());
+            QVERIFY2(value(z, j) > 0, where);
+        }
+    }
+}
+
+void TestDataFile::commaSeparatorKeepsNumbers()
+{
+    ElementData comma;
+    comma.load(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+    comma.fixDecimalSeparator(QLatin1Char(','));
+    for (int z = 1; z <= ElementCount; ++z) {
+        // Names, symbols and configurations hold no point, so the fix-up leaves them alone.
+        for (int j : { int(Field::Name), int(Field::Symbol), int(Field::ElectronConfig) })
+            QCOMPARE(comma.field(z, j), field(z, j));
+        for (int j = Field::AtomicWeightValue; j <= Field::CovalentRadiusValue; ++j) {
+            if (ElementText::hasValue(field(z, j)))
+                QCOMPARE(ElementText::number(comma.field(z, j), QLatin1Char(',')), value(z, j));
+        }
+    }
+}
+
+void TestDataFile::meltingAndBoilingPoints()
+{
+    for (int z = 1; z <= ElementCount; ++z) {
+        const bool hasBoiling = ElementText::hasValue(field(z, Field::BoilingPointValue));
+        const bool hasMelting = ElementText::hasValue(field(z, Field::MeltingPointValue));
+        if (!synthetic(z))
+            QVERIFY2(hasBoiling && hasMelting, QByteArray::number(z));
+        if (hasBoiling && hasMelting)
+            QVERIFY2(value(z, Field::BoilingPointValue) >= value(z, Field::MeltingPointValue),
+                QByteArray::number(z));
+    }
+}
+
+void TestDataFile::displayAgreesWithValue()
+{
+    // A display text shows the same number as its value field, so the information window
+    // and the trend views never disagree; only the weights of elements without a standard
+    // weight carry brackets.
+    for (const TrendProperty &p : TrendProperties) {
+        for (int z = 1; z <= ElementCount; ++z) {
+            const QString number = field(z, p.valueField);
+            QString shown = field(z, p.displayField);
+            const QByteArray where = QByteArray(p.name) + " " + QByteArray::number(z);
+            if (!ElementText::hasValue(number)) {
+                QVERIFY2(!ElementText::hasValue(shown), where);
+                continue;
+            }
+            if (p.displayField == Field::AtomicWeight && shown.startsWith(QLatin1Char('[')))
+                shown = shown.mid(1);
+            QVERIFY2(shown.startsWith(number), where + " " + shown.toLatin1());
+            const QChar next = shown.size() > number.size() ? shown.at(number.size()) : QChar();
+            QVERIFY2(next.isNull() || next == QLatin1Char(' ') || next == QLatin1Char(']'), where);
+        }
+    }
+}
+
+void TestDataFile::displayTexts()
+{
+    const QList<int> quantities { 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19 };
+    for (int z = 1; z <= ElementCount; ++z) {
+        for (int j : quantities)
+            QVERIFY2(field(z, j).size() <= 50, QByteArray::number(z) + ":" + QByteArray::number(j));
+        // The ionization text carries its own unit, as no suffix is appended to it.
+        const QString ionization = field(z, Field::FirstIonization);
+        QVERIFY(!ElementText::hasValue(ionization) || ionization.contains(QLatin1String(" eV")));
+        // A density with a remark is shown without suffix, so the remark names the unit.
+        const QString density = ElementText::displayText(m_data, z, Field::Density);
+        QVERIFY2(!ElementText::hasValue(density) || density.contains(QString::fromUtf8("g/cm³")),
+            qPrintable(density));
+    }
+    QCOMPARE(ElementText::displayText(m_data, 1, Field::Density),
+        QString::fromUtf8("0.00008988 g/cm³ (gas, 273 K)"));
+    QCOMPARE(
+        ElementText::displayText(m_data, 26, Field::Density), QString::fromUtf8("7.874 g/cm³"));
+    QCOMPARE(ElementText::displayText(m_data, 85, Field::MeltingPoint),
+        QStringLiteral("575 (estimated) K"));
+}
+
+void TestDataFile::codes()
+{
+    for (int z = 1; z <= ElementCount; ++z) {
+        const QString crystal = field(z, Field::CrystalStructure);
+        const QString acidBase = field(z, Field::AcidBase);
+        QVERIFY2(crystal == QLatin1String("--") || QStringLiteral("12345678").contains(crystal),
+            qPrintable(crystal));
+        QVERIFY2(acidBase == QLatin1String("--") || QStringLiteral("123").contains(acidBase),
+            qPrintable(acidBase));
+    }
+    for (int z : { 2, 10, 18, 36, 54, 86 })
+        QCOMPARE(ElementText::acidBaseText(field(z, Field::AcidBase)), QStringLiteral("--"));
+    QCOMPARE(ElementText::acidBaseText(field(11, Field::AcidBase)), QStringLiteral("Basic"));
+    QCOMPARE(ElementText::acidBaseText(field(13, Field::AcidBase)), QStringLiteral("Amphoteric"));
+    QCOMPARE(ElementText::acidBaseText(field(16, Field::AcidBase)), QStringLiteral("Acidic"));
+    QCOMPARE(ElementText::crystalStructureText(field(26, Field::CrystalStructure)),
+        QStringLiteral("Cubic, body centered"));
+    QCOMPARE(ElementText::crystalStructureText(field(29, Field::CrystalStructure)),
+        QStringLiteral("Cubic, face centered"));
+    QCOMPARE(ElementText::crystalStructureText(field(12, Field::CrystalStructure)),
+        QStringLiteral("Hexagonal"));
+    QCOMPARE(field(1, Field::ElectronConfig), QStringLiteral("1s1"));
+    QCOMPARE(field(26, Field::ElectronConfig), QStringLiteral("[Ar] 3d6 4s2"));
+    QCOMPARE(field(1, Field::OxidationStates), QStringLiteral("+1, -1"));
+}
+
+void TestDataFile::trendPropertiesHaveSpread()
+{
+    for (const TrendProperty &p : TrendProperties) {
+        std::set<double> values;
+        for (int z = 1; z <= ElementCount; ++z) {
+            if (ElementText::hasValue(field(z, p.valueField)))
+                values.insert(value(z, p.valueField));
+        }
+        QVERIFY2(values.size() >= 2, p.name);
+    }
+}
+
+void TestDataFile::wellKnownValues_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+
+    QTest::newRow("H weight") << 1 << int(Field::AtomicWeightValue) << 1.007 << 1.009;
+    QTest::newRow("H ionization eV") << 1 << int(Field::FirstIonizationValue) << 13.597 << 13.599;
+    QTest::newRow("H gas density g/cm3") << 1 << int(Field::DensityValue) << 8.9e-5 << 9.0e-5;
+    QTest::newRow("Li melting") << 3 << int(Field::MeltingPointValue) << 453.6 << 453.7;
+    QTest::newRow("C density") << 6 << int(Field::DensityValue) << 2.2 << 3.6;
+    QTest::newRow("O electronegativity") << 8 << int(Field::ElectronegativityValue) << 3.43 << 3.45;
+    QTest::newRow("Fe melting") << 26 << int(Field::MeltingPointValue) << 1810.5 << 1811.5;
+    QTest::newRow("Fe density") << 26 << int(Field::DensityValue) << 7.86 << 7.88;
+    QTest::newRow("Cu electrical conductivity")
+        << 29 << int(Field::ElectricalConductivityValue) << 0.57 << 0.61;
+    QTest::newRow("Cu thermal conductivity")
+        << 29 << int(Field::ThermalConductivityValue) << 395.0 << 405.0;
+    QTest::newRow("Cu specific heat per gram")
+        << 29 << int(Field::SpecificHeatValue) << 0.38 << 0.39;
+    QTest::newRow("Ar atomic volume") << 18 << int(Field::AtomicVolumeValue) << 22.0 << 29.0;
+    QTest::newRow("Cs atomic radius angstrom") << 55 << int(Field::AtomicRadiusValue) << 2.0 << 3.5;
+    QTest::newRow("C covalent radius angstrom")
+        << 6 << int(Field::CovalentRadiusValue) << 0.7 << 0.8;
+    QTest::newRow("W melting") << 74 << int(Field::MeltingPointValue) << 3690.0 << 3700.0;
+    QTest::newRow("Ir heat of vaporization")
+        << 77 << int(Field::HeatVaporizationValue) << 550.0 << 620.0;
+    QTest::newRow("Na heat of fusion") << 11 << int(Field::HeatFusionValue) << 2.5 << 2.7;
+    QTest::newRow("U weight") << 92 << int(Field::AtomicWeightValue) << 238.02 << 238.03;
+}
+
+void TestDataFile::wellKnownValues()
+{
+    QFETCH(int, z);
+    QFETCH(int, field);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    const double v = value(z, field);
+    QVERIFY2(v >= low && v <= high, QByteArray::number(v));
+}
+
+void TestDataFile::stateAtTemperature_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<double>("kelvin");
+    QTest::addColumn<QString>("state");
+
+    QTest::newRow("Hg at 298.15") << 80 << 298.15 << "liquid";
+    QTest::newRow("Br at 298.15") << 35 << 298.15 << "liquid";
+    QTest::newRow("Ga at 298.15") << 31 << 298.15 << "solid";
+    QTest::newRow("Ga at 303") << 31 << 303.0 << "liquid";
+    QTest::newRow("Cs at 298.15") << 55 << 298.15 << "solid";
+    QTest::newRow("H at 298.15") << 1 << 298.15 << "gas";
+    QTest::newRow("N at 298.15") << 7 << 298.15 << "gas";
+    QTest::newRow("Cl at 298.15") << 17 << 298.15 << "gas";
+    QTest::newRow("I at 298.15") << 53 << 298.15 << "solid";
+    QTest::newRow("Fe at 298.15") << 26 << 298.15 << "solid";
+    QTest::newRow("He at 2") << 2 << 2.0 << "liquid";
+    QTest::newRow("As at 900, sublimed") << 33 << 900.0 << "gas";
+    QTest::newRow("C at 4000") << 6 << 4000.0 << "solid";
+    QTest::newRow("W at 4000") << 74 << 4000.0 << "liquid";
+}
+
+void TestDataFile::stateAtTemperature()
+{
+    QFETCH(int, z);
+    QFETCH(double, kelvin);
+    QFETCH(QString, state);
+    // The tile's rule: below melting solid, below boiling liquid, else gas.
+    const QString actual = kelvin < value(z, Field::MeltingPointValue) ? QStringLiteral("solid")
+        : kelvin < value(z, Field::BoilingPointValue)                  ? QStringLiteral("liquid")
+                                                                       : QStringLiteral("gas");
+    QCOMPARE(actual, state);
+}
+
+QTEST_APPLESS_MAIN(TestDataFile)
+#include "tst_datafile.moc"
