@@ -321,6 +321,10 @@ def check(rows):
                 errors.append(f"{z}: field {j} not positive")
         if any(not line for line in lines):
             errors.append(f"{z}: empty field")
+        for key, vf, df, *_ in PROPS:
+            shown = lines[df][1:] if lines[df].startswith("[") else lines[df]
+            if not re.match(re.escape(lines[vf]) + r"($|[ \]])", shown):
+                errors.append(f"{z}: display {lines[df]!r} does not show {lines[vf]!r}")
     for key, vf, *_ in PROPS:
         if len({row[f"{key}_value"] for row in rows} - {"--"}) < 2:
             errors.append(f"{key}: fewer than two distinct values")

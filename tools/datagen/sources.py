@@ -15,7 +15,8 @@ BODR_XML = "/usr/share/bodr/elements.xml"
 KALZIUM_XML = "/usr/share/libkdeedu/data/elements.xml"
 PYMATGEN_JSON = "/usr/lib/python3/dist-packages/pymatgen/core/periodic_table.json"
 # Unpacked by `apt-get source gelemental gperiodic` (see SOURCES.md).
-SRC_DIR = os.environ.get("DATAGEN_SRC", "/tmp/d_src")
+SRC_DIR = os.environ.get(
+    "DATAGEN_SRC", os.path.join(os.path.dirname(os.path.abspath(__file__)), ".sources"))
 GELEMENTAL_CC = os.path.join(SRC_DIR, "gelemental-2.0.2/libelemental/data.cc")
 GPERIODIC_H = os.path.join(SRC_DIR, "gperiodic-3.0.3/table_data.h")
 
