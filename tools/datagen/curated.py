@@ -111,3 +111,6 @@ REJECT.update({
     ("gperiodic", 97, "boiling"): "a prediction; never measured",
     ("gperiodic", 99, "boiling"): "1130 K lies below the melting point (1133 K)",
 })
+REJECT[("gelemental", 95, "spec_heat")] = (
+    "62.7 J/(mol K), two and a half times Dulong-Petit with nothing to explain it, and no "
+    "second source")

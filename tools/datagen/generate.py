@@ -253,7 +253,33 @@ def settle_all(src):
             row[f"{key}_value"], row[f"{key}_display"] = value, display
         rows.append(row)
     wiedemann_franz(rows, st.log)
+    physical_rules(rows, st.log)
     return rows, st.log
+
+
+def physical_rules(rows, log):
+    """Heats and specific heats come from two tables of one lineage; three rules of thumb
+    check them independently: Dulong-Petit (c M near 3R for a solid at 300 K), Trouton
+    (vaporization heat near 10.5 R Tb for a simple liquid, more for metals) and Richards
+    (fusion heat near R Tm)."""
+    r = 8.314e-3  # kJ/(mol K)
+
+    def num(row, key):
+        try:
+            return float(row[f"{key}_value"])
+        except ValueError:
+            return None
+
+    for row in rows:
+        z, m = row["z"], num(row, "weight")
+        tm, tb = num(row, "melting"), num(row, "boiling")
+        c, hv, hf = num(row, "spec_heat"), num(row, "heat_vap"), num(row, "heat_fus")
+        if c and m and tm and tm > 300 and not 0.6 <= c * m / 24.94 <= 1.35:
+            log.append(f"Z={z:3} spec_heat       Dulong-Petit ratio {c * m / 24.94:.2f}")
+        if hv and tb and not 5 <= hv / (r * tb) <= 20:
+            log.append(f"Z={z:3} heat_vap        Trouton ratio {hv / (r * tb):.1f}")
+        if hf and tm and not 0.3 <= hf / (r * tm) <= 4:
+            log.append(f"Z={z:3} heat_fus        Richards ratio {hf / (r * tm):.2f}")
 
 
 def wiedemann_franz(rows, log):
