@@ -70,6 +70,12 @@ public:
     static void setLabelColour(QLabel *label, TColor colour);
     // Text of status bar panel 0 or 1.
     QString statusText(int panel) const;
+    // The fixed classification that picks a tile's number colour.
+    enum class ElementClass { Metal, Nonmetal, Semimetal };
+    static ElementClass elementClass(int z);
+    // The tile's accessible name and description (name, number, symbol, class, state at
+    // the current temperature); call after the name, symbol or temperature changed.
+    void describeTile(int z);
     // The tool-tip mode: 800 ordinary, 0 tile, 500 before the first switch.
     int hintDelay() const { return m_hintDelay; }
     // The tool-tip hide delay in ms; 0 while the pop-up menu is open.
@@ -170,6 +176,12 @@ private:
     void createGroupLabels();
     void layoutLegend();
     void setHintMode(bool tile);
+    // Puts the tool-tip delays of setHintMode into force for the whole application.
+    static void installHintStyle();
+    void hookLegendControl(QWidget *w);
+    // The size an auto-sizing label takes for its text in the given font.
+    static QSize autoSize(const QLabel *label, const QFont &font);
+    void applyMinimumSize(QSize frame);
     void WMSysCommand(Qt::WindowStates oldState, Qt::WindowStates newState);
     void openPopup(bool onTile);
     bool firstKeyDelivery(QObject *watched, QEvent *event);
@@ -177,6 +189,7 @@ private:
 
     int SelectedElement = 0;
     float Temperature = 0.0f;
+    QStringList m_arguments;
     QChar m_decimalSeparator;
     QString m_programFolder;
     QString m_settingsFolder;
@@ -196,4 +209,7 @@ private:
     const QEvent *m_lastKeyEvent = nullptr;
     QPointer<QObject> m_lastKeyReceiver;
     QSize m_wallpaperSize {110, 106};
+    std::array<QLabel *, 2> m_statusPanels {};
+    QSize m_frameExtra; // outer frame size the minimum size was last computed with
+    bool m_inTableLayout = false; // showing the panel delivers its pending resize event
 };

@@ -1,11 +1,170 @@
 #include "main/Unt_aura.h"
 
+#include "elements/Elements.h"
+#include "main/TableLayout.h"
+#include "toolbar/TB97.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <initializer_list>
 
-void TfrmAuralis::FormResize() {}
+namespace {
 
-void TfrmAuralis::PeriodicTableResize() {}
+// Draws a polyline whose segments each include their first pixel and exclude their last,
+// so the very last point of the run stays undrawn.
+void polyline(QPainter &p, std::initializer_list<QPoint> points)
+{
+    const QPoint *prev = nullptr;
+    for (const QPoint &pt : points) {
+        if (prev && *prev != pt) {
+            const QPoint d = pt - *prev;
+            const int steps = qMax(qAbs(d.x()), qAbs(d.y()));
+            if (steps > 1) {
+                const QPoint last(prev->x() + qRound(double(d.x()) * (steps - 1) / steps),
+                    prev->y() + qRound(double(d.y()) * (steps - 1) / steps));
+                p.drawLine(*prev, last);
+            } else {
+                p.drawPoint(*prev);
+            }
+        }
+        prev = &pt;
+    }
+}
 
-void TfrmAuralis::BackgroundPaint(QPainter &) {}
+} // namespace
 
-void TfrmAuralis::LinesPaint(QWidget *, QPainter &) {}
+void TfrmAuralis::FormResize()
+{
+    if (!clientArea || !PeriodicTable)
+        return;
+    // Bring the docks' and background's geometry up to date after a bar was shown,
+    // hidden or docked.
+    if (QLayout *l = clientArea->layout())
+        l->activate();
+
+    if (ToolbarDock->height() > 10 && TempSlider && ToolSep1) {
+        const int width = clientArea->width() - TempSlider->x() - ToolSep1->width();
+        TempSlider->resize(qMax(0, width), TempSlider->height());
+    }
+    if (isMinimized())
+        return;
+
+    const QRect bg = pntBackGround->geometry();
+    const int label7Height = groupLabels[7] ? groupLabels[7]->height() : 0;
+    const QRect panel = TableLayout::panelRect(bg.top(), bg.width(), bg.height(), label7Height);
+    const bool pending = !PeriodicTable->isVisible() && PeriodicTable->size() != panel.size();
+    PeriodicTable->setGeometry(panel);
+    // A hidden panel gets its resize event only when it is shown, and it is shown only by
+    // the layout, so the layout runs here directly.
+    if (pending)
+        PeriodicTableResize();
+
+    auto placeOver = [&panel](QLabel *label, const TElement *t) {
+        if (label && t)
+            label->move(TableLayout::windowLabelPos(panel, t->geometry(), label->size()));
+    };
+    placeOver(groupLabels[0], tile(1));
+    placeOver(groupLabels[15], tile(2));
+}
+
+void TfrmAuralis::PeriodicTableResize()
+{
+    if (!m_tilesCreated || !m_labelsCreated || !PeriodicTable || m_inTableLayout)
+        return;
+    const QScopedValueRollback<bool> busy(m_inTableLayout, true);
+    PeriodicTable->hide();
+
+    const QFont bgFont = pntBackGround->font();
+    auto uneWidth = [&bgFont, this](int pointSize) {
+        QFont f(bgFont);
+        f.setPointSize(pointSize);
+        return QFontMetrics(f, pntBackGround).horizontalAdvance(QStringLiteral("Une"));
+    };
+    auto labelSize = [this](int index, int pointSize) {
+        QFont f(PeriodicTable->font());
+        f.setPointSize(pointSize);
+        return autoSize(groupLabels[size_t(index)], f);
+    };
+    const TElement *first = tile(1);
+    const TableLayout::Result r = TableLayout::layoutTable(PeriodicTable->width(),
+        PeriodicTable->height(), first->depth(), first->maxDepth(), uneWidth, labelSize,
+        panLegend->size());
+
+    QFont font(PeriodicTable->font());
+    font.setPointSize(r.fontPointSize);
+    PeriodicTable->setFont(font);
+
+    // The layout measures inside the panel's black line.
+    const QPoint origin = PeriodicTable->contentsRect().topLeft();
+    for (int z = 1; z <= ElementCount; ++z)
+        tile(z)->setGeometry(r.tiles[size_t(z)].translated(origin));
+    pntElementLines->setGeometry(r.elementLines.translated(origin));
+    for (int i = 1; i <= 14; ++i) {
+        QLabel *label = groupLabels[size_t(i)];
+        label->resize(labelSize(i, r.fontPointSize));
+        label->move(r.labels[size_t(i)] + origin);
+    }
+    pntGroupLines->setGeometry(r.groupLines.translated(origin));
+    for (QLabel *label : groupLabels)
+        label->setVisible(r.labelsVisible);
+    pntGroupLines->setVisible(r.labelsVisible);
+    panLegend->move(r.legend + origin);
+    panLegend->setVisible(r.legendVisible);
+
+    PeriodicTable->show();
+}
+
+void TfrmAuralis::BackgroundPaint(QPainter &p)
+{
+    const int w = pntBackGround->width();
+    const int h = pntBackGround->height();
+    if (!imgWallpaper.isNull()) {
+        const int stepX = qMax(1, m_wallpaperSize.width());
+        const int stepY = qMax(1, m_wallpaperSize.height());
+        const QSize outer = frameGeometry().size();
+        for (int y = 0; y <= outer.height(); y += stepY)
+            for (int x = 0; x <= outer.width(); x += stepX)
+                p.drawPixmap(x, y, imgWallpaper);
+    }
+
+    const QPalette &pal = pntBackGround->palette();
+    p.setPen(TColor::system(TColor::BtnHighlight).resolve(pal));
+    polyline(p, { { w - 1, 0 }, { w - 1, h - 1 }, { -1, h - 1 } });
+    p.setPen(TColor::system(TColor::BtnShadow).resolve(pal));
+    polyline(p, { { 0, h - 2 }, { 0, 0 }, { w - 1, 0 } });
+    p.setPen(Qt::black);
+    polyline(p, { { 1, h - 3 }, { 1, 1 }, { w - 2, 1 } });
+}
+
+void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)
+{
+    if (!sender)
+        return;
+    const int w = sender->width();
+    const int h = sender->height();
+    if (sender == pntGroupLines) {
+        p.setPen(QPen(Colours::Blue.resolve(), 0, Qt::DotLine));
+        polyline(p, { { 0, h - 1 }, { w / 2, 0 }, { w - 1, h - 1 } });
+    } else if (sender == pntElementLines) {
+        const TElement *t57 = tile(57);
+        const TElement *t58 = tile(58);
+        const TElement *t90 = tile(90);
+        if (!t57 || !t58 || !t90)
+            return;
+        // The lines are ANDed with what lies beneath where the paint engine can do that;
+        // elsewhere they are drawn plainly.
+        if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        p.setPen(QPen(Colours::Maroon.resolve(), 0, Qt::DashDotDotLine));
+        const int t = t57->height();
+        const int top = sender->y();
+        polyline(p, { { 0, 0 }, { w - 1, t58->y() - top } });
+        polyline(p, { { 0, t }, { w - 1, t90->y() - top } });
+        polyline(p, { { 0, 2 * t }, { w - 1, h - 1 } });
+    }
+}
