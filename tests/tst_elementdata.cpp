@@ -88,6 +88,8 @@ void TestElementData::splitLines_data()
     QTest::newRow("NUL between CR and LF") << QByteArray("a\r\0\n", 4) << QStringList { "a" };
     QTest::newRow("empty") << QByteArray() << QStringList {};
     QTest::newRow("one line, no break") << QByteArray("Hydrogen") << QStringList { "Hydrogen" };
+    QTest::newRow("megabyte line")
+        << QByteArray(2 << 20, 'x') + "\r\ny" << QStringList { QString(2 << 20, 'x'), "y" };
 }
 
 void TestElementData::splitLines()

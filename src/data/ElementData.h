@@ -54,7 +54,8 @@ constexpr int RequiredLines = ElementCount * FieldsPerElement; // 3815
 class ElementData
 {
 public:
-    // Reads the whole file; throws "Cannot open file %s" (the list stays empty).
+    // Reads the whole file; throws "Cannot open file %s" with the full path (the list stays
+    // empty). A file over 64 MiB is no data file and is refused with the same message.
     void load(const QString &path);
     // Splits bytes (Windows-1252) into lines at CR, LF or CR LF; LF CR is two breaks; a
     // NUL byte ends the text; a last line without a break is still a line.

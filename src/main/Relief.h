@@ -8,7 +8,8 @@
 namespace Relief {
 
 // index 0 is element 1. "--" gives −1; the smallest value 1, the largest maxDepth,
-// linear in between with halves rounded to even. Throws
+// linear in between with halves rounded to even. With fewer than two distinct values
+// there is no scale: every valued element gets maxDepth div 2. Throws
 // "'%s' is not a valid floating point value" for a text that is not a number.
 std::array<int, 109> depths(const QStringList &texts, int maxDepth, QChar decimalSeparator);
 

@@ -10,7 +10,8 @@
 namespace TableLayout {
 
 // Position of the table panel inside the window for a background area (top, width,
-// height) and the height of group label 7 ("VIIIA").
+// height) and the height of group label 7 ("VIIIA"). A background too small for any
+// table gives the smallest one, 26 × 27 (one pixel per column and half-row).
 QRect panelRect(int bgTop, int bgWidth, int bgHeight, int label7Height);
 
 // Top-left of group label 0 or 15, which sit on the window: centred over the tile (panel
