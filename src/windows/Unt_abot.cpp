@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -54,7 +55,6 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
     setWindowTitle(QStringLiteral("About Auralis   "));
     setModal(true);
     setFont(Scale::designFont(13));
-    setFixedSize(Scale::size(DesignWidth, DesignHeight));
 
     imgIcon = new QLabel(this);
     imgIcon->setObjectName(QStringLiteral("imgIcon"));
@@ -73,7 +73,6 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(Scale::px(8), Scale::px(100), Scale::px(DesignWidth - 16), Scale::px(2));
 
     Label5 = new QLabel(QStringLiteral(
             "Auralis is meant for study and reference. The element data were compiled with "
@@ -83,8 +82,6 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label5->setGeometry(Scale::px(14), Scale::px(110), Scale::px(DesignWidth - 28),
-                        Scale::px(76));
 
     Label7 = makeLabel(this, "Label7", QStringLiteral("E-Mail:"), 0, 198);
     Label8 = makeLabel(this, "Label8", QStringLiteral("Web:"), 0, 224);
@@ -97,8 +94,6 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
 
     butOK = new QPushButton(QStringLiteral("OK"), this);
     butOK->setObjectName(QStringLiteral("butOK"));
-    butOK->setGeometry(Scale::px(DesignWidth / 2 - 46), Scale::px(258), Scale::px(93),
-                       Scale::px(28));
     butOK->setDefault(true);
     connect(butOK, &QPushButton::clicked, this, &TfrmAbout::butOKClick);
     butOK->setFocus();
@@ -123,11 +118,27 @@ void TfrmAbout::FormCreate()
     imgIcon->setPixmap(icon.pixmap(Scale::px(32)));
     imgIcon->adjustSize();
 
+    layoutBox();
     if (m_main) {
         const QRect main = m_main->frameGeometry();
         move(main.left() + main.width() / 2 - width() / 2,
              main.top() + main.height() / 2 - height() / 2);
     }
+}
+
+// The heading labels size themselves to their text; the box grows when the substituted font
+// makes one of them wider than the design, and the rule, notice and button follow its width.
+void TfrmAbout::layoutBox()
+{
+    int width = Scale::px(DesignWidth);
+    for (QWidget *w : { static_cast<QWidget *>(lblVer), static_cast<QWidget *>(Label2),
+                        static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
+                        static_cast<QWidget *>(txtEMail), static_cast<QWidget *>(txtURL) })
+        width = std::max(width, w->geometry().right() + 1 + Scale::px(14));
+    Bevel1->setGeometry(Scale::px(8), Scale::px(100), width - Scale::px(16), Scale::px(2));
+    Label5->setGeometry(Scale::px(14), Scale::px(110), width - Scale::px(28), Scale::px(76));
+    butOK->setGeometry(width / 2 - Scale::px(46), Scale::px(258), Scale::px(93), Scale::px(28));
+    setFixedSize(width, Scale::px(DesignHeight));
 }
 
 void TfrmAbout::butOKClick()

@@ -28,5 +28,7 @@ public:
     QPushButton *butOK = nullptr;
 
 private:
+    void layoutBox();
+
     TfrmAuralis *m_main = nullptr;
 };

@@ -1,0 +1,129 @@
+#include "core/Forms.h"
+#include "main/Unt_aura.h"
+#include "windows/ErrorBox.h"
+#include "windows/HelpViewer.h"
+#include "windows/Unt_abot.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <memory>
+
+class TestAboutHelp : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<TfrmAuralis> m_main;
+    const QString helpFile = QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.hlp");
+
+private slots:
+    void initTestCase()
+    {
+        ErrorBox::setRecording(true);
+        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
+                { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.') });
+        frmAuralis = m_main.get();
+    }
+
+    void cleanupTestCase()
+    {
+        frmAuralis = nullptr;
+        m_main.reset();
+    }
+
+    void init() { ErrorBox::recorded().clear(); }
+
+    void aboutBoxTextsAndPlace()
+    {
+        m_main->setGeometry(120, 90, 1000, 700);
+        TfrmAbout about(m_main.get());
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Auralis   "));
+        QCOMPARE(about.lblVer->text(), QStringLiteral("Auralis 1.8a"));
+        QCOMPARE(about.Label2->text(), QStringLiteral("Designed and created by:"));
+        QVERIFY(about.txtEMail->isReadOnly() && about.txtURL->isReadOnly());
+        QVERIFY(about.txtEMail->text().contains(QLatin1Char('@')));
+        QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(about.isModal());
+        QVERIFY(!about.imgIcon->pixmap().isNull());
+        const QRect main = m_main->frameGeometry();
+        QCOMPARE(about.pos(), QPoint(main.left() + main.width() / 2 - about.width() / 2,
+                                     main.top() + main.height() / 2 - about.height() / 2));
+        // Every label fits inside the box.
+        for (QLabel *label : about.findChildren<QLabel *>())
+            QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->objectName()));
+    }
+
+    void enterAndEscapeClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("escape") << int(Qt::Key_Escape);
+        QTest::newRow("enter") << int(Qt::Key_Return);
+    }
+
+    void enterAndEscapeClose()
+    {
+        QFETCH(int, key);
+        TfrmAbout about(m_main.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!about.isVisible());
+    }
+
+    void helpFileHasEveryTopicWithText()
+    {
+        QFile file(helpFile);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString html = QString::fromUtf8(file.readAll());
+        int previous = -1;
+        for (int topic = 1; topic <= 7; ++topic) {
+            const QString name = QStringLiteral("name=\"%1\"").arg(HelpViewer::anchor(topic));
+            const int at = html.indexOf(name);
+            QVERIFY2(at > previous, qPrintable(name));
+            QCOMPARE(html.count(name), 1);
+            previous = at;
+        }
+        // Each section has real text, not just a heading.
+        const QStringList sections = html.split(QRegularExpression(QStringLiteral("name=\"topic\\d\"")));
+        QCOMPARE(sections.size(), 8);
+        for (int i = 1; i < sections.size(); ++i) {
+            QString text = sections[i];
+            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+            QVERIFY2(text.simplified().size() > 400, qPrintable(QString::number(i)));
+        }
+    }
+
+    void viewerOpensAtTheTopicAndIsReused()
+    {
+        HelpViewer::showTopic(helpFile, 1);
+        QTextBrowser *viewer = HelpViewer::viewer();
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QVERIFY(viewer->toPlainText().contains(QStringLiteral("Set Temperature dialog")));
+        const int atMain = viewer->verticalScrollBar()->value();
+        HelpViewer::showTopic(helpFile, 5);
+        QCOMPARE(HelpViewer::viewer(), viewer);
+        const int atTemperature = viewer->verticalScrollBar()->value();
+        QVERIFY(atTemperature > atMain);
+        QVERIFY(ErrorBox::recorded().isEmpty());
+    }
+
+    void missingHelpFileIsReported()
+    {
+        QTemporaryDir empty;
+        const QString missing = empty.filePath(QStringLiteral("auralis.hlp"));
+        HelpViewer::showTopic(missing, 3);
+        QCOMPARE(ErrorBox::recorded().size(), 1);
+        QVERIFY(ErrorBox::recorded().first().contains(missing));
+    }
+};
+
+QTEST_MAIN(TestAboutHelp)
+#include "tst_about_help.moc"
