@@ -16,7 +16,8 @@ struct Shades
 
 } // namespace
 
-TElement::TElement(QWidget *owner) : QWidget(owner)
+TElement::TElement(QWidget *owner)
+    : QWidget(owner)
 {
     // The panel shows through wherever the tile draws nothing.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -103,7 +104,7 @@ void TElement::paintEvent(QPaintEvent *)
         shade = { QColor(255, 255, 255), QColor(128, 128, 128) };
     } else {
         shade = { TColor::system(TColor::BtnHighlight).resolve(palette()),
-                  TColor::system(TColor::BtnShadow).resolve(palette()) };
+            TColor::system(TColor::BtnShadow).resolve(palette()) };
     }
 
     // The canvas font takes the family and size of the tile's font, not its style.
@@ -143,9 +144,8 @@ void TElement::paintEvent(QPaintEvent *)
     const auto ring = [&](int k, const QColor &first, const QColor &second, int bottomEnd) {
         Pixels::polyline(p, { QPoint(k, H - 1 - k), QPoint(k, k), QPoint(W - 1 - k, k) }, first);
         Pixels::polyline(p,
-                         { QPoint(W - 1 - k, k), QPoint(W - 1 - k, H - 1 - k),
-                           QPoint(bottomEnd, H - 1 - k) },
-                         second);
+            { QPoint(W - 1 - k, k), QPoint(W - 1 - k, H - 1 - k), QPoint(bottomEnd, H - 1 - k) },
+            second);
     };
 
     if (m_depth == 0) {
@@ -184,7 +184,7 @@ void TElement::paintEvent(QPaintEvent *)
     // The selected relief tile: a dotted black outline, its gaps in the face colour.
     int phase = 0;
     const QPoint corners[] = { QPoint(0, H - 1), QPoint(0, 0), QPoint(W - 1, 0),
-                               QPoint(W - 1, H - 1), QPoint(0, H - 1) };
+        QPoint(W - 1, H - 1), QPoint(0, H - 1) };
     for (int i = 0; i < 4; ++i)
         Pixels::segment(p, corners[i], corners[i + 1], black, true, fill, &phase);
 }

@@ -20,7 +20,7 @@ inline int sign(int v)
 // Draws a → b (b excluded). A dotted run lights every other pixel, counting on from
 // *phase, and fills the gaps with gapColour; phase carries the pattern across segments.
 inline void segment(QPainter &p, QPoint a, QPoint b, const QColor &colour, bool dotted = false,
-                    const QColor &gapColour = QColor(), int *phase = nullptr)
+    const QColor &gapColour = QColor(), int *phase = nullptr)
 {
     const int dx = sign(b.x() - a.x());
     const int dy = sign(b.y() - a.y());
@@ -30,8 +30,9 @@ inline void segment(QPainter &p, QPoint a, QPoint b, const QColor &colour, bool 
         if (dx == 0 && dy == 0)
             return;
         const QPoint last = b - QPoint(dx, dy);
-        const QRect r = QRect(a, last).normalized();
-        p.fillRect(r, colour);
+        p.fillRect(QRect(QPoint(qMin(a.x(), last.x()), qMin(a.y(), last.y())),
+                       QPoint(qMax(a.x(), last.x()), qMax(a.y(), last.y()))),
+            colour);
         return;
     }
     int n = phase ? *phase : 0;

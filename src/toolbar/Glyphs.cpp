@@ -35,8 +35,8 @@ void fittedText(QPainter &p, const QString &text, const QRectF &box, const QColo
 
 void drawOptions(QPainter &p)
 {
-    const QColor swatches[] = { QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 90, 220),
-                                QColor(240, 200, 40) };
+    const QColor swatches[]
+        = { QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 90, 220), QColor(240, 200, 40) };
     for (int i = 0; i < 4; ++i) {
         const QRectF r(1.5 + (i % 2) * 7, 1.5 + (i / 2) * 7, 6, 6);
         p.setPen(QPen(Ink, 1));
@@ -126,7 +126,10 @@ void drawProgram(QPainter &p)
 class GlyphEngine : public QIconEngine
 {
 public:
-    explicit GlyphEngine(Glyphs::Kind kind) : m_kind(kind) { }
+    explicit GlyphEngine(Glyphs::Kind kind)
+        : m_kind(kind)
+    {
+    }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
@@ -171,8 +174,8 @@ private:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, true);
         const qreal side = qMin(rect.width(), rect.height());
-        painter->translate(rect.x() + (rect.width() - side) / 2.0,
-                           rect.y() + (rect.height() - side) / 2.0);
+        painter->translate(
+            rect.x() + (rect.width() - side) / 2.0, rect.y() + (rect.height() - side) / 2.0);
         painter->scale(side / Grid, side / Grid);
         switch (m_kind) {
         case Glyphs::Options:

@@ -28,14 +28,16 @@ void edge(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bott
     Pixels::polyline(p, { QPoint(br.x(), tl.y()), br, QPoint(tl.x() - 1, br.y()) }, bottomRight);
 }
 
-const Qt::WindowFlags FloatingFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-        | Qt::CustomizeWindowHint;
+const Qt::WindowFlags FloatingFlags
+    = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
 
 } // namespace
 
 // --- TDock97 ------------------------------------------------------------------------------
 
-TDock97::TDock97(Position position, QWidget *parent) : QWidget(parent), m_position(position)
+TDock97::TDock97(Position position, QWidget *parent)
+    : QWidget(parent)
+    , m_position(position)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFixedHeight(0);
@@ -99,7 +101,8 @@ bool TDock97::eventFilter(QObject *watched, QEvent *event)
 // --- TToolbar97 ---------------------------------------------------------------------------
 
 TToolbar97::TToolbar97(const QString &caption, QWidget *parent)
-    : QWidget(parent), m_caption(caption)
+    : QWidget(parent)
+    , m_caption(caption)
 {
     setWindowTitle(caption);
     setBackgroundRole(QPalette::Button);
@@ -404,7 +407,8 @@ void TToolbar97::moveEvent(QMoveEvent *event)
 
 // --- TToolbarButton97 ---------------------------------------------------------------------
 
-TToolbarButton97::TToolbarButton97(QWidget *parent) : QAbstractButton(parent)
+TToolbarButton97::TToolbarButton97(QWidget *parent)
+    : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -457,7 +461,8 @@ void TToolbarButton97::leaveEvent(QEvent *event)
 
 // --- TToolbarSep97 ------------------------------------------------------------------------
 
-TToolbarSep97::TToolbarSep97(QWidget *parent) : QWidget(parent)
+TToolbarSep97::TToolbarSep97(QWidget *parent)
+    : QWidget(parent)
 {
     resize(sizeHint());
 }

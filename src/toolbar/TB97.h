@@ -93,9 +93,9 @@ private:
     TDock97 *m_dock = nullptr;
     TDock97 *m_lastDock = nullptr;
     QRubberBand *m_band = nullptr;
-    QPoint m_dragStart;      // global position of the press on the grip
-    QPoint m_grabOffset;     // press position inside the toolbar
-    QPoint m_windowStart;    // floating window position at the press
+    QPoint m_dragStart; // global position of the press on the grip
+    QPoint m_grabOffset; // press position inside the toolbar
+    QPoint m_windowStart; // floating window position at the press
     bool m_dragging = false;
     bool m_relayingOut = false;
 };
