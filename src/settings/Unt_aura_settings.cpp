@@ -20,7 +20,6 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <cmath>
 
@@ -53,8 +52,8 @@ void setOuterBounds(QWidget *window, const QRect &outer)
 }
 
 // Before the first show the frame is unknown; once the window manager has framed the
-// window, the outer bounds are applied again so the size does not grow by the frame on
-// every start.
+// window in its normal state (at once, or when a maximised start is first restored), the
+// outer bounds are applied again, so the window does not grow by its frame on every start.
 class FrameFit : public QObject
 {
 public:
@@ -68,36 +67,20 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_window)
-            return false;
         const QEvent::Type t = event->type();
-        if (t == QEvent::Show && !m_timing) {
-            m_timing = true;
-            QTimer::singleShot(5000, this, &QObject::deleteLater);
-        }
-        if (t != QEvent::Show && t != QEvent::Move && t != QEvent::Resize)
-            return false;
-        if (!m_window->isVisible())
-            return false;
-        if (m_window->windowState() != Qt::WindowNoState) {
-            finish();
-        } else if (!frameMargins(m_window).isNull()) {
-            finish();
+        if (watched == m_window && (t == QEvent::Show || t == QEvent::Move || t == QEvent::Resize)
+            && m_window->isVisible() && m_window->windowState() == Qt::WindowNoState
+            && !frameMargins(m_window).isNull()) {
+            m_window->removeEventFilter(this);
+            deleteLater();
             setOuterBounds(m_window, m_outer);
         }
         return false;
     }
 
 private:
-    void finish()
-    {
-        m_window->removeEventFilter(this);
-        deleteLater();
-    }
-
     QWidget *m_window;
     QRect m_outer;
-    bool m_timing = false;
 };
 
 // Runs one step of the settings load: an error is reported and the step's default used,
@@ -225,8 +208,10 @@ void TfrmAuralis::LoadSettings()
                 Errors::listIndexOutOfBounds();
         },
         [&] { scheme = 1; });
-    if (schemes[scheme])
-        schemes[scheme]->setChecked(true);
+    for (int i = 0; i < int(schemes.size()); ++i) {
+        if (schemes[i])
+            schemes[i]->setChecked(i == scheme);
+    }
     ApplyNamingScheme(false);
 }
 

@@ -1,0 +1,549 @@
+#include "core/Forms.h"
+#include "elements/Elements.h"
+#include "main/Unt_aura.h"
+#include "settings/IniFile.h"
+#include "windows/ErrorBox.h"
+#include "windows/Unt_info.h"
+#include "windows/Unt_temp.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString Shipped = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(content), content.size());
+}
+
+// Section and key names of a file, in file order: "[Section]" or "Key".
+QStringList namesInOrder(const QString &path)
+{
+    QStringList names;
+    for (const QByteArray &line : contentOf(path).split('\n')) {
+        if (line.startsWith('['))
+            names << QString::fromUtf8(line);
+        else if (line.contains('='))
+            names << QString::fromUtf8(line.left(line.indexOf('=')));
+    }
+    return names;
+}
+
+// The main window as start-up makes it, with its tool windows; the tool windows are
+// released before the main window.
+struct Program
+{
+    std::unique_ptr<TfrmAuralis> main;
+    std::unique_ptr<TfrmElementInfo> info;
+    std::unique_ptr<TfrmSetTemperature> temperature;
+
+    explicit Program(const QString &folder, QChar separator = QLatin1Char('.'),
+                     bool toolWindows = false)
+    {
+        TfrmAuralis::StartOptions options;
+        options.arguments = QStringList {folder};
+        options.programFolder = Shipped;
+        options.decimalSeparator = separator;
+        options.screenSize = QSize(1000, 800);
+        main = std::make_unique<TfrmAuralis>(options);
+        frmAuralis = main.get();
+        if (toolWindows) {
+            info = std::make_unique<TfrmElementInfo>(main.get());
+            frmElementInfo = info.get();
+            temperature = std::make_unique<TfrmSetTemperature>(main.get());
+            frmSetTemperature = temperature.get();
+        }
+    }
+    ~Program()
+    {
+        frmSetTemperature = nullptr;
+        frmElementInfo = nullptr;
+        temperature.reset();
+        info.reset();
+        frmAuralis = nullptr;
+    }
+    TfrmAuralis *operator->() const { return main.get(); }
+
+    int checkedScheme() const
+    {
+        const QAction *items[] = {main->mnuIUPACApproved, main->mnuIUPACProvisional,
+                                  main->mnuIUPACRecommended, main->mnuACSRecommended};
+        for (int i = 0; i < 4; ++i) {
+            if (items[i]->isChecked())
+                return i;
+        }
+        return -1;
+    }
+    void checkScheme(int scheme)
+    {
+        QAction *items[] = {main->mnuIUPACApproved, main->mnuIUPACProvisional,
+                            main->mnuIUPACRecommended, main->mnuACSRecommended};
+        for (int i = 0; i < 4; ++i)
+            items[i]->setChecked(i == scheme);
+    }
+    int selectedTiles() const
+    {
+        int count = 0;
+        for (int z = 1; z <= 109; ++z)
+            count += main->tile(z) && main->tile(z)->selected();
+        return count;
+    }
+};
+
+}
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ErrorBox::setRecording(true);
+        ErrorBox::recorded().clear();
+    }
+
+    void firstRunWithoutFileUsesDefaults();
+    void fullSaveAndReloadKeepsEveryValue();
+    void newFileListsKeysInOrder();
+    void boundsAreOuterFrameAndMaximisedKeepsThem();
+    void exitWithMarkClearedWritesOnlySaveIni();
+    void valueTypes_data();
+    void valueTypes();
+    void temperatureAndSlider_data();
+    void temperatureAndSlider();
+    void unusableValuesAreSkipped_data();
+    void unusableValuesAreSkipped();
+    void hostileFileLoadsWithDefaults();
+    void unwritableFolderIsReportedOnce();
+    void settingsFolderChoice();
+};
+
+void TestSettings::firstRunWithoutFileUsesDefaults()
+{
+    QTemporaryDir dir;
+    Program p(dir.path());
+    QCOMPARE(p->settingsFile(), dir.path() + QStringLiteral("/auralis.ini"));
+    QCOMPARE(p->frameGeometry(), QRect(5, 5, 800, 760));
+    QCOMPARE(p->selectedElement(), 1);
+    QVERIFY(p->tile(1)->selected());
+    QCOMPARE(p.selectedTiles(), 1);
+    QCOMPARE(p->temperature(), 298.15f);
+    QCOMPARE(p->TempSlider->value(), 298);
+    QCOMPARE(p->tile(80)->temperature(), double(298.15f));
+    QVERIFY(p->mnuSaveConfigOnExit->isChecked());
+    QVERIFY(!p->mnuTrendsOnTop->isChecked());
+    QVERIFY(!p->mnuElementOnTop->isChecked());
+    QCOMPARE(p.checkedScheme(), 1);
+    QCOMPARE(p->backgroundFile, Shipped + QStringLiteral("auraback.bmp"));
+    QVERIFY(!p->imgWallpaper.isNull());
+    QCOMPARE(TfrmAuralis::labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
+    QCOMPARE(TfrmAuralis::labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
+    QCOMPARE(ErrorBox::recorded(), QStringList());
+    QVERIFY(!QFile::exists(p->settingsFile()));  // loading writes nothing
+}
+
+void TestSettings::fullSaveAndReloadKeepsEveryValue()
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("my back.bmp"));
+    QVERIFY(QFile::copy(Shipped + QStringLiteral("auraback.bmp"), picture));
+    {
+        Program p(dir.path(), QLatin1Char('.'), true);
+        p->move(33, 44);
+        p->resize(700, 500);
+        p->ElementClick(p->tile(26), Qt::LeftButton);
+        p->setTemperature(1234.56f);
+        p->mnuSaveConfigOnExit->setChecked(false);
+        p->mnuTrendsOnTop->setChecked(true);
+        p->mnuElementOnTop->setChecked(true);
+        p.checkScheme(3);
+        TfrmAuralis::setLabelColour(p->lblMetals, TColor::rgb(1, 2, 3));
+        TfrmAuralis::setLabelColour(p->lblGases, TColor::system(TColor::WindowText));
+        p->setTableColour(Colours::Silver);
+        p->backgroundFile = picture;
+        p.info->DefaultColours = false;
+        p.info->setTextColour(p.info->Symbol, TColor::rgb(10, 20, 30));
+        p.info->setTextColour(p.info->Weight, TColor::rgb(40, 50, 60));
+        p.info->move(40, 60);
+        p->mnuElementInfo->setChecked(true);
+        p.temperature->pageTemp->setCurrentIndex(2);
+        p.temperature->move(70, 80);
+        p->SaveSettings();
+    }
+    IniFile ini(dir.filePath(QStringLiteral("auralis.ini")));
+    const QString info = QStringLiteral("Element Info Window");
+    QCOMPARE(ini.readInteger(info, QStringLiteral("Left"), 0), 40);
+    QCOMPARE(ini.readInteger(info, QStringLiteral("Top"), 0), 60);
+    QCOMPARE(ini.readString(info, QStringLiteral("Visible"), {}), QStringLiteral("1"));
+    QCOMPARE(ini.readString(info, QStringLiteral("DefaultColours"), {}), QStringLiteral("0"));
+    QCOMPARE(ini.readInteger(info, QStringLiteral("Symbol"), 0), 10 + 256 * 20 + 65536 * 30);
+    QCOMPARE(ini.readInteger(info, QStringLiteral("Value1"), 0), 40 + 256 * 50 + 65536 * 60);
+    QCOMPARE(ini.readInteger(QStringLiteral("Temperature Window"), QStringLiteral("Tab"), 0), 2);
+    QCOMPARE(ini.readInteger(QStringLiteral("Temperature Window"), QStringLiteral("Left"), 0), 70);
+    QCOMPARE(ini.readString(QStringLiteral("Colors"), QStringLiteral("Background"), {}),
+             QStringLiteral("Gray"));
+    // A system colour is written as what it currently resolves to.
+    QCOMPARE(ini.readInteger(QStringLiteral("Colors"), QStringLiteral("Gases"), -1),
+             TColor::system(TColor::WindowText).toSettings());
+    QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("Temperature"), {}),
+             QStringLiteral("1234.56"));
+
+    Program q(dir.path());
+    QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
+    QCOMPARE(q->selectedElement(), 26);
+    QCOMPARE(q.selectedTiles(), 1);
+    QVERIFY(q->tile(26)->selected());
+    QCOMPARE(q->temperature(), 1234.56f);
+    QCOMPARE(q->TempSlider->value(), 1235);
+    QVERIFY(!q->mnuSaveConfigOnExit->isChecked());
+    QVERIFY(q->mnuTrendsOnTop->isChecked());
+    QVERIFY(q->mnuElementOnTop->isChecked());
+    QCOMPARE(q.checkedScheme(), 3);
+    QCOMPARE(TfrmAuralis::labelColour(q->lblMetals), TColor::rgb(1, 2, 3));
+    QCOMPARE(q->backgroundFile, picture);
+    QVERIFY(!q->imgWallpaper.isNull());
+    QCOMPARE(ErrorBox::recorded(), QStringList());
+}
+
+void TestSettings::newFileListsKeysInOrder()
+{
+    QTemporaryDir dir;
+    Program p(dir.path(), QLatin1Char('.'), true);
+    p->SaveSettings();
+    const QStringList expected = {
+        "[Main Window]", "Maximized", "Top", "Left", "Width", "Height",
+        "[Settings]", "Selected Element", "Temperature", "SaveINI", "TrendsOnTop",
+        "ElementOnTop", "Background", "Naming Scheme",
+        "[Temperature Window]", "Tab", "Left", "Top",
+        "[Element Info Window]", "Left", "Top", "Visible", "DefaultColours", "Symbol",
+        "ElementName", "Number", "Property1", "Property2", "Value1", "Value2",
+        "[Colors]", "Metals", "Nonmetals", "Semimetals", "Solids", "Liquids", "Gases",
+        "Undefined", "Background",
+    };
+    QCOMPARE(namesInOrder(p->settingsFile()), expected);
+
+    // Saving again changes values only, never the order or the number of keys.
+    p.checkScheme(-1);
+    p->SaveSettings();
+    QCOMPARE(namesInOrder(p->settingsFile()), expected);
+    QCOMPARE(IniFile(p->settingsFile())
+                 .readInteger(QStringLiteral("Settings"), QStringLiteral("Naming Scheme"), -1),
+             1);
+}
+
+void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    // The first-show keys are present, so showing the window asks nothing.
+    writeFile(path, "[About]\nRead=1\n[Colors]\nBackground=Gray\n");
+    {
+        Program p(dir.path());
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
+        QTRY_COMPARE(p->frameGeometry(), QRect(5, 5, 800, 760));
+
+        p->move(20, 30);
+        p->resize(600, 400);
+        const QRect outer = p->frameGeometry();
+        p->SaveSettings();
+        p->setWindowState(Qt::WindowMaximized);
+        p->SaveSettings();
+        IniFile ini(path);
+        QCOMPARE(ini.readString(QStringLiteral("Main Window"), QStringLiteral("Maximized"), {}),
+                 QStringLiteral("1"));
+        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Left"), 0), 20);
+        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0), 30);
+        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
+                 outer.width());
+        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0),
+                 outer.height());
+    }
+    Program q(dir.path());
+    QVERIFY(q->windowState() & Qt::WindowMaximized);
+    q->setWindowState(Qt::WindowNoState);
+    q->show();
+    QVERIFY(QTest::qWaitForWindowExposed(q.main.get()));
+    const IniFile ini(path);
+    QTRY_COMPARE(q->frameGeometry().size(),
+                 QSize(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
+                       ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0)));
+    QCOMPARE(q->frameGeometry().topLeft(), QPoint(20, 30));
+}
+
+void TestSettings::exitWithMarkClearedWritesOnlySaveIni()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    {
+        Program p(dir.path());
+        p->mnuSaveConfigOnExit->setChecked(false);
+        QCloseEvent close;
+        QCoreApplication::sendEvent(p.main.get(), &close);
+        QVERIFY(close.isAccepted());
+    }
+    QCOMPARE(contentOf(path), QByteArray("[Settings]\nSaveINI=0\n"));
+
+    // With the mark checked the whole set is written, SaveINI as 1; clearing it later
+    // touches that one value only.
+    {
+        Program p(dir.path());
+        QVERIFY(!p->mnuSaveConfigOnExit->isChecked());
+        p->mnuSaveConfigOnExit->setChecked(true);
+        p->setTemperature(500.0f);
+        p->FormClose();
+    }
+    const QByteArray saved = contentOf(path);
+    QVERIFY(saved.contains("SaveINI=1\n"));
+    QVERIFY(saved.contains("Temperature=500.00\n"));
+    {
+        Program p(dir.path());
+        p->mnuSaveConfigOnExit->setChecked(false);
+        p->setTemperature(10.0f);
+        p->FormClose();
+    }
+    QCOMPARE(contentOf(path), QByteArray(saved).replace("SaveINI=1", "SaveINI=0"));
+    QCOMPARE(ErrorBox::recorded(), QStringList());
+}
+
+void TestSettings::valueTypes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QRect>("bounds");
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<bool>("saveOnExit");
+    QTest::addColumn<bool>("elementOnTop");
+
+    const QRect defaults(5, 5, 800, 760);
+    QTest::newRow("Maximized yes is the default")
+        << QByteArray("[Main Window]\nMaximized=yes\n") << defaults << false << true << false;
+    QTest::newRow("Maximized 2 is true")
+        << QByteArray("[Main Window]\nMaximized=2\n") << defaults << true << true << false;
+    QTest::newRow("hex bounds")
+        << QByteArray("[main window]\nTop=0x20\nLeft=$1F\nWidth=0X200\nHeight=$190\n")
+        << QRect(31, 32, 512, 400) << false << true << false;
+    QTest::newRow("SaveINI -1 is true, 0 is false, ElementOnTop 2 is true")
+        << QByteArray("[Settings]\nSaveINI=0\nElementOnTop=2\n") << defaults << false << false
+        << true;
+    QTest::newRow("ElementOnTop -1 is true")
+        << QByteArray("[Settings]\nSaveINI=-1\nElementOnTop=-1\n") << defaults << false << true
+        << true;
+    QTest::newRow("word keeps the default")
+        << QByteArray("[Settings]\nSaveINI=no\nElementOnTop=true\n") << defaults << false << true
+        << false;
+}
+
+void TestSettings::valueTypes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QRect, bounds);
+    QFETCH(bool, maximised);
+    QFETCH(bool, saveOnExit);
+    QFETCH(bool, elementOnTop);
+
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("auralis.ini")), file);
+    Program p(dir.path());
+    QCOMPARE(bool(p->windowState() & Qt::WindowMaximized), maximised);
+    if (!maximised)
+        QCOMPARE(p->frameGeometry(), bounds);
+    QCOMPARE(p->mnuSaveConfigOnExit->isChecked(), saveOnExit);
+    QCOMPARE(p->mnuElementOnTop->isChecked(), elementOnTop);
+    QCOMPARE(ErrorBox::recorded(), QStringList());
+}
+
+void TestSettings::temperatureAndSlider_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<float>("kelvin");
+    QTest::addColumn<QString>("written");
+
+    const QChar point('.');
+    const QChar comma(',');
+    QTest::newRow("above the slider") << QByteArray("6543.21") << point << 6000 << 6543.21f
+                                      << "6543.21";
+    QTest::newRow("half to even 0") << QByteArray("0.50") << point << 0 << 0.5f << "0.50";
+    QTest::newRow("half to even 2") << QByteArray("1.50") << point << 2 << 1.5f << "1.50";
+    QTest::newRow("half to even 2 from 2.5") << QByteArray("2.5") << point << 2 << 2.5f << "2.50";
+    QTest::newRow("below zero") << QByteArray("-12") << point << 0 << -12.0f << "-12.00";
+    QTest::newRow("huge") << QByteArray("1e30") << point << 6000 << 1e30f << QString();
+    QTest::newRow("comma separator") << QByteArray("298,15") << comma << 298 << 298.15f
+                                     << "298,15";
+    QTest::newRow("comma, blanks around") << QByteArray("  77,5 ") << comma << 78 << 77.5f
+                                          << "77,50";
+}
+
+void TestSettings::temperatureAndSlider()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QChar, separator);
+    QFETCH(int, slider);
+    QFETCH(float, kelvin);
+    QFETCH(QString, written);
+
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("auralis.ini")),
+              "[Settings]\nTemperature=" + text + "\n");
+    Program p(dir.path(), separator);
+    QCOMPARE(p->TempSlider->value(), slider);
+    QCOMPARE(p->temperature(), kelvin);
+    QCOMPARE(p->tile(1)->temperature(), double(kelvin));
+    QCOMPARE(ErrorBox::recorded(), QStringList());
+    if (written.isEmpty())
+        return;
+    p->SaveSettings();
+    QCOMPARE(IniFile(p->settingsFile()).readString(QStringLiteral("Settings"),
+                                                    QStringLiteral("Temperature"), {}),
+             written);
+}
+
+void TestSettings::unusableValuesAreSkipped_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("scheme");
+
+    const QChar point('.');
+    QTest::newRow("element 0") << QByteArray("Selected Element=0") << point << QStringList()
+                               << 1 << 0;
+    QTest::newRow("element 110") << QByteArray("Selected Element=110") << point << QStringList()
+                                 << 1 << 0;
+    QTest::newRow("element not a number")
+        << QByteArray("Selected Element=iron") << point << QStringList() << 1 << 0;
+    QTest::newRow("element 109") << QByteArray("Selected Element=109") << point << QStringList()
+                                 << 109 << 0;
+    QTest::newRow("temperature with the other separator")
+        << QByteArray("Temperature=298.15") << QChar(',')
+        << QStringList {"'298.15' is not a valid floating point value."} << 1 << 0;
+    QTest::newRow("temperature not a number")
+        << QByteArray("Temperature=warm") << point
+        << QStringList {"'warm' is not a valid floating point value."} << 1 << 0;
+    QTest::newRow("picture missing")
+        << QByteArray("Background=/no/such/picture.bmp") << point
+        << QStringList {"Cannot open file /no/such/picture.bmp."} << 1 << 0;
+    QTest::newRow("scheme 4") << QByteArray("Naming Scheme=4") << point
+                              << QStringList {"List index out of bounds."} << 1 << 1;
+    QTest::newRow("scheme -1") << QByteArray("Naming Scheme=-1") << point
+                               << QStringList {"List index out of bounds."} << 1 << 1;
+}
+
+void TestSettings::unusableValuesAreSkipped()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QChar, separator);
+    QFETCH(QStringList, errors);
+    QFETCH(int, selected);
+    QFETCH(int, scheme);
+
+    // The bad line comes first; the keys after it must still be applied.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    writeFile(path, "[Settings]\n" + line + "\nElementOnTop=1\nNaming Scheme=0\n");
+    Program p(dir.path(), separator);
+    QCOMPARE(ErrorBox::recorded(), errors);
+    QCOMPARE(p->selectedElement(), selected);
+    QCOMPARE(p.selectedTiles(), 1);
+    QVERIFY(p->tile(selected)->selected());
+    QCOMPARE(p->temperature(), 298.15f);
+    QCOMPARE(p->TempSlider->value(), 298);
+    QVERIFY(p->mnuElementOnTop->isChecked());
+    QCOMPARE(p.checkedScheme(), scheme);
+
+    // A picture that failed to load keeps its path for the next save.
+    p->SaveSettings();
+    const QString background = IniFile(path).readString(QStringLiteral("Settings"),
+                                                        QStringLiteral("Background"), {});
+    if (line.startsWith("Background"))
+        QCOMPARE(background, QStringLiteral("/no/such/picture.bmp"));
+    else
+        QCOMPARE(background, Shipped + QStringLiteral("auraback.bmp"));
+}
+
+void TestSettings::hostileFileLoadsWithDefaults()
+{
+    QTemporaryDir dir;
+    QByteArray hostile;
+    for (int i = 0; i < 1000; ++i)
+        hostile += "[Settings]\nSelected Element=" + QByteArray::number(1000 + i)
+                   + QByteArray("\n[\0\n", 4);
+    hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
+    writeFile(dir.filePath(QStringLiteral("auralis.ini")), hostile);
+    Program p(dir.path());
+    QCOMPARE(p->selectedElement(), 1);
+    QCOMPARE(p.selectedTiles(), 1);
+    QVERIFY(p->width() <= 32000);
+    QVERIFY(p->x() >= -32000);
+    QCOMPARE(ErrorBox::recorded(), QStringList());
+}
+
+void TestSettings::unwritableFolderIsReportedOnce()
+{
+    QTemporaryDir dir;
+    // A plain file stands where the settings folder should be: no one can write there.
+    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    writeFile(blocker, "x");
+    const QString expected =
+        QStringLiteral("Unable to write to ") + blocker + QStringLiteral("/auralis.ini.");
+
+    for (bool saveOnExit : {true, false}) {
+        ErrorBox::recorded().clear();
+        Program p(blocker, QLatin1Char('.'), true);
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+        p->mnuSaveConfigOnExit->setChecked(saveOnExit);
+        QCloseEvent close;
+        QCoreApplication::sendEvent(p.main.get(), &close);
+        QVERIFY(close.isAccepted());
+        QCOMPARE(ErrorBox::recorded(), QStringList {expected});
+        QCOMPARE(contentOf(blocker), QByteArray("x"));
+    }
+}
+
+void TestSettings::settingsFolderChoice()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    Program p(dir.path());
+    QCOMPARE(p->chooseSettingsFolder({}), Shipped);
+    QCOMPARE(p->chooseSettingsFolder({QStringLiteral("\"/tmp/my cfg\"")}),
+             QStringLiteral("/tmp/my cfg/"));
+    QCOMPARE(p->chooseSettingsFolder({QStringLiteral("/tmp/cfg/")}), QStringLiteral("/tmp/cfg/"));
+
+    // A program folder that cannot be written sends the settings to the user's folder.
+    TfrmAuralis::StartOptions options;
+    options.programFolder = dir.filePath(QStringLiteral("missing/"));
+    options.screenSize = QSize(1000, 800);
+    TfrmAuralis installed(options);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QCOMPARE(installed.settingsFolder(), config + QLatin1Char('/'));
+    QVERIFY(QFileInfo(config).isDir());
+    QCOMPARE(installed.chooseSettingsFolder({QStringLiteral("/tmp/cfg")}),
+             QStringLiteral("/tmp/cfg/"));
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
