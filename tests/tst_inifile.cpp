@@ -43,6 +43,7 @@ private slots:
     void roundTripsTextThatNeedsCare();
     void failedWriteThrowsAndChangesNothing();
     void writesLeaveNoTemporaryFiles();
+    void writesThroughSymlinkKeepingPermissions();
     void survivesHostileFiles();
 };
 
@@ -356,6 +357,21 @@ void TestIniFile::writesLeaveNoTemporaryFiles()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
              QStringList {QStringLiteral("auralis.ini")});
     QCOMPARE(ini.readInteger(QStringLiteral("S1"), QStringLiteral("K19"), 0), 19);
+}
+
+void TestIniFile::writesThroughSymlinkKeepingPermissions()
+{
+    QTemporaryDir dir;
+    const QString target = writeFile(dir, "[S]\nK=1\n");
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    const QString link = dir.filePath(QStringLiteral("link.ini"));
+    QVERIFY(QFile::link(target, link));
+
+    IniFile(link).writeInteger(QStringLiteral("S"), QStringLiteral("K"), 2);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(contentOf(target), QByteArray("[S]\nK=2\n"));
+    // A file kept private stays private after the replace.
+    QVERIFY(!(QFileInfo(target).permissions() & (QFile::ReadGroup | QFile::ReadOther)));
 }
 
 void TestIniFile::survivesHostileFiles()
