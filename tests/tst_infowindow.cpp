@@ -7,6 +7,7 @@
 #include "windows/Unt_info.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -238,6 +239,23 @@ private slots:
         QVERIFY(!m_info->stayOnTop());
         QVERIFY(m_info->isVisible());
         QVERIFY(m_main->mnuElementInfo->isChecked());
+    }
+
+    void systemColoursFollowTheDesktop()
+    {
+        makeInfo();
+        const QPalette before = QApplication::palette();
+        QPalette changed = before;
+        changed.setColor(QPalette::Text, QColor(1, 2, 3));
+        QApplication::setPalette(changed);
+        QCoreApplication::processEvents();
+        const QColor name = m_info->ElementName->palette().color(QPalette::WindowText);
+        const QColor value = m_info->Weight->palette().color(QPalette::Text);
+        const QColor symbol = m_info->Symbol->palette().color(QPalette::WindowText);
+        QApplication::setPalette(before);
+        QCOMPARE(name, QColor(1, 2, 3));
+        QCOMPARE(value, QColor(1, 2, 3));
+        QCOMPARE(symbol, QColor(Qt::red));
     }
 
     void settingsPlaceAndShow_data()

@@ -123,9 +123,6 @@ void TfrmElementInfo::createRows()
         value->setFrame(false);
         value->setTextMargins(0, 0, 0, 0);
         value->setGeometry(Scale::px(177), Scale::px(top), Scale::px(180), Scale::px(17));
-        QPalette pal = value->palette();
-        pal.setColor(QPalette::Base, pal.color(QPalette::Window));
-        value->setPalette(pal);
         value->setProperty(TagProperty, odd ? 4 : 5);
         setTextColour(value, TColor::system(TColor::WindowText));
         Values[r] = value;
@@ -184,11 +181,28 @@ void TfrmElementInfo::setTextColour(QWidget *control, TColor colour)
     if (!control)
         return;
     control->setProperty(ColourProperty, colour.value());
+    // System colours come from the window's own palette: the control's palette already
+    // holds the colour set before.
+    const QColor c = colour.resolve(palette());
     QPalette pal = control->palette();
-    const QColor c = colour.resolve(pal);
     pal.setColor(QPalette::WindowText, c);
     pal.setColor(QPalette::Text, c);
+    if (qobject_cast<QLineEdit *>(control))
+        pal.setColor(QPalette::Base, palette().color(QPalette::Window));
     control->setPalette(pal);
+}
+
+void TfrmElementInfo::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange
+        && event->type() != QEvent::ApplicationPaletteChange)
+        return;
+    // The desktop's colours changed: resolve the system colours again.
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (control->property(ColourProperty).isValid())
+            setTextColour(control, textColour(control));
+    }
 }
 
 void TfrmElementInfo::UpdateInfo()
