@@ -105,6 +105,7 @@ class TestElements : public QObject
 private slots:
     void reliefRings_data();
     void reliefRings();
+    void frameStaysSolidAtRatioTwo();
     void ordinaryFrame_data();
     void ordinaryFrame();
     void selectedReliefKeepsRingsWithDottedOutline();
@@ -156,6 +157,25 @@ void TestElements::reliefRings()
     // Inner rings keep their first colour in the bottom-left corner; the outline is closed.
     QCOMPARE(at(img, 1, img.height() - 2), top.at(1));
     QCOMPARE(at(img, 0, img.height() - 1), Black);
+}
+
+void TestElements::frameStaysSolidAtRatioTwo()
+{
+    Panel panel(Face);
+    TElement *tile = makeTile(&panel, QSize(40, 40));
+    tile->setDepth(10);
+    QImage img(80, 80, QImage::Format_RGB32);
+    img.setDevicePixelRatio(2.0);
+    img.fill(Face);
+    tile->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QList<QColor> expected { Black, Black, PaletteDark, PaletteDark, Face };
+    QList<QColor> top, left;
+    for (int i = 0; i < expected.size(); ++i) {
+        top.append(at(img, 40, i));
+        left.append(at(img, i, 40));
+    }
+    QCOMPARE(top, expected);
+    QCOMPARE(left, expected);
 }
 
 void TestElements::ordinaryFrame_data()

@@ -41,6 +41,7 @@ private slots:
     void closingTheFloatingWindowHidesIt();
     void hiddenDockedToolbarFreesTheDock();
     void floatAtKeepsClearOfTheDock();
+    void movingOverTheDockDocks_data();
     void movingOverTheDockDocks();
     void gripDragFloatsAndDoubleClickDocks();
     void itemsSitInARowAtTheirOwnWidths();
@@ -51,6 +52,7 @@ private slots:
 private:
     QWidget *m_window = nullptr;
     TDock97 *m_dock = nullptr;
+    TDock97 *m_bottomDock = nullptr;
     TToolbar97 *m_toolbar = nullptr;
     TToolbarButton97 *m_button = nullptr;
     TToolbarSep97 *m_sep = nullptr;
@@ -67,6 +69,8 @@ void TestToolbar::init()
     m_dock = new TDock97(TDock97::Top, m_window);
     layout->addWidget(m_dock);
     layout->addStretch();
+    m_bottomDock = new TDock97(TDock97::Bottom, m_window);
+    layout->addWidget(m_bottomDock);
 
     m_toolbar = new TToolbar97(QStringLiteral("Toolbar"), m_window);
     m_button = new TToolbarButton97;
@@ -77,7 +81,7 @@ void TestToolbar::init()
     m_toolbar->addItem(m_button);
     m_toolbar->addItem(m_sep);
     m_toolbar->addItem(m_slider);
-    m_toolbar->setDocks({ m_dock });
+    m_toolbar->setDocks({ m_dock, m_bottomDock });
 
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -139,10 +143,15 @@ void TestToolbar::closingTheFloatingWindowHidesIt()
 
 void TestToolbar::hiddenDockedToolbarFreesTheDock()
 {
+    QSignalSpy closed(m_toolbar, &TToolbar97::closed);
     m_toolbar->hide();
     QCOMPARE(m_dock->height(), 0);
     m_toolbar->show();
     QVERIFY(m_dock->height() > 10);
+    // Closing is reported only for the floating window's own close button.
+    m_toolbar->close();
+    QCOMPARE(m_dock->height(), 0);
+    QCOMPARE(closed.count(), 0);
 }
 
 void TestToolbar::floatAtKeepsClearOfTheDock()
@@ -154,15 +163,28 @@ void TestToolbar::floatAtKeepsClearOfTheDock()
     QVERIFY(!m_dock->dockingZone().intersects(m_toolbar->geometry()));
 }
 
+void TestToolbar::movingOverTheDockDocks_data()
+{
+    QTest::addColumn<bool>("bottom");
+    QTest::newRow("top") << false;
+    QTest::newRow("bottom") << true;
+}
+
 void TestToolbar::movingOverTheDockDocks()
 {
-    m_toolbar->floatAt(m_window->mapToGlobal(QPoint(40, 150)));
+    QFETCH(bool, bottom);
+    m_toolbar->floatAt(m_window->mapToGlobal(QPoint(40, 120)));
     QCoreApplication::processEvents();
+    QVERIFY(m_toolbar->isFloating());
     QSignalSpy changed(m_toolbar, &TToolbar97::dockChanged);
-    m_toolbar->move(m_dock->mapToGlobal(QPoint(5, 2)));
+    TDock97 *target = bottom ? m_bottomDock : m_dock;
+    // The bottom dock is empty (0 high) but still takes a toolbar moved onto its edge.
+    m_toolbar->move(target->mapToGlobal(QPoint(5, bottom ? -10 : 2)));
     QTRY_VERIFY(!m_toolbar->isFloating());
-    QCOMPARE(m_toolbar->dockedTo(), m_dock);
+    QCOMPARE(m_toolbar->dockedTo(), target);
     QCOMPARE(changed.count(), 1);
+    QVERIFY(target->height() > 10);
+    QCOMPARE((bottom ? m_dock : m_bottomDock)->height(), 0);
 }
 
 void TestToolbar::gripDragFloatsAndDoubleClickDocks()

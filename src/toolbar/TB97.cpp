@@ -392,7 +392,9 @@ void TToolbar97::closeEvent(QCloseEvent *event)
 {
     event->accept();
     hide();
-    emit closed();
+    // Only the floating window has a close button of its own.
+    if (isFloating())
+        emit closed();
 }
 
 void TToolbar97::moveEvent(QMoveEvent *event)
