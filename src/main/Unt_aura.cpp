@@ -55,6 +55,19 @@ protected:
     {
         switch (event->type()) {
         case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // A child that ignores a mouse event (a tile does) passes it on to its parent;
+            // it is the child's, not the parent's.
+            if (static_cast<QWidget *>(watched)->childAt(
+                    static_cast<QMouseEvent *>(event)->position().toPoint()))
+                return false;
+            break;
+        default:
+            break;
+        }
+        switch (event->type()) {
+        case QEvent::MouseMove:
             if (mouseMove)
                 ErrorBox::guarded(mouseMove);
             return bool(mouseMove);

@@ -55,14 +55,20 @@ void TfrmAuralis::FormResize()
         return;
 
     const QRect bg = pntBackGround->geometry();
-    const int label7Height = groupLabels[7] ? groupLabels[7]->height() : 0;
-    const QRect panel = TableLayout::panelRect(bg.top(), bg.width(), bg.height(), label7Height);
+    auto label7Height = [this] { return groupLabels[7] ? groupLabels[7]->height() : 0; };
+    const int oldLabel7Height = label7Height();
+    QRect panel = TableLayout::panelRect(bg.top(), bg.width(), bg.height(), oldLabel7Height);
     const bool pending = !PeriodicTable->isVisible() && PeriodicTable->size() != panel.size();
     PeriodicTable->setGeometry(panel);
     // A hidden panel gets its resize event only when it is shown, and it is shown only by
     // the layout, so the layout runs here directly.
     if (pending)
         PeriodicTableResize();
+    // The layout may have given label 7 a new font and height; the top keeps its room.
+    if (label7Height() != oldLabel7Height) {
+        panel = TableLayout::panelRect(bg.top(), bg.width(), bg.height(), label7Height());
+        PeriodicTable->setGeometry(panel);
+    }
 
     auto placeOver = [&panel](QLabel *label, const TElement *t) {
         if (label && t)
