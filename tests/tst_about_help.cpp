@@ -28,7 +28,7 @@ private slots:
     {
         ErrorBox::setRecording(true);
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-                { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.') });
+            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.') });
         frmAuralis = m_main.get();
     }
 
@@ -53,8 +53,9 @@ private slots:
         QVERIFY(about.isModal());
         QVERIFY(!about.imgIcon->pixmap().isNull());
         const QRect main = m_main->frameGeometry();
-        QCOMPARE(about.pos(), QPoint(main.left() + main.width() / 2 - about.width() / 2,
-                                     main.top() + main.height() / 2 - about.height() / 2));
+        QCOMPARE(about.pos(),
+            QPoint(main.left() + main.width() / 2 - about.width() / 2,
+                main.top() + main.height() / 2 - about.height() / 2));
         // Every label fits inside the box.
         for (QLabel *label : about.findChildren<QLabel *>())
             QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->objectName()));
@@ -91,7 +92,8 @@ private slots:
             previous = at;
         }
         // Each section has real text, not just a heading.
-        const QStringList sections = html.split(QRegularExpression(QStringLiteral("name=\"topic\\d\"")));
+        const QStringList sections
+            = html.split(QRegularExpression(QStringLiteral("name=\"topic\\d\"")));
         QCOMPARE(sections.size(), 8);
         for (int i = 1; i < sections.size(); ++i) {
             QString text = sections[i];

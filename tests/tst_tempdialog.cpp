@@ -26,7 +26,7 @@ class TestTempDialog : public QObject
     {
         cleanup();
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-                { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator });
+            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator });
         frmAuralis = m_main.get();
         m_main->setTemperature(kelvin);
         m_dialog = std::make_unique<TfrmSetTemperature>(m_main.get());
@@ -46,7 +46,7 @@ class TestTempDialog : public QObject
     QStringList boxes() const
     {
         return { m_dialog->txtKelvin->text(), m_dialog->txtCelsius->text(),
-                 m_dialog->txtFarenheit->text() };
+            m_dialog->txtFarenheit->text() };
     }
 
 private slots:
@@ -118,7 +118,7 @@ private slots:
         // The slider's own handling applied the whole number first; the exact value wins.
         QCOMPARE(m_main->tile(1)->temperature(), double(kelvin));
         QVERIFY(m_main->statusText(1).startsWith(
-                QString::number(double(kelvin), 'f', 2) + QStringLiteral(" K")));
+            QString::number(double(kelvin), 'f', 2) + QStringLiteral(" K")));
     }
 
     void zeroCelsiusReopensWithoutMinus()
@@ -201,12 +201,12 @@ private slots:
         m_main->setGeometry(100, 80, 900, 700);
         if (!tab.isNull())
             IniFile(m_main->settingsFile())
-                    .writeString(QStringLiteral("Temperature Window"), QStringLiteral("Tab"), tab);
+                .writeString(QStringLiteral("Temperature Window"), QStringLiteral("Tab"), tab);
         TfrmSetTemperature dialog(m_main.get());
         QCOMPARE(dialog.pageTemp->currentIndex(), page);
         const QRect main = m_main->frameGeometry();
         const QPoint middle(main.left() + main.width() / 2 - dialog.width() / 2,
-                            main.top() + main.height() / 2 - dialog.height() / 2);
+            main.top() + main.height() / 2 - dialog.height() / 2);
         QCOMPARE(dialog.pos(), centred ? middle : QPoint(5, 5));
     }
 };

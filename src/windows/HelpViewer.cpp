@@ -18,8 +18,8 @@ QPointer<QTextBrowser> g_viewer;
 void reportUnreadable(QWidget *parent, const QString &helpFile, const QString &reason)
 {
     ErrorBox::showMessage(parent, QMessageBox::Warning, ErrorBox::applicationTitle(),
-                          QStringLiteral("Cannot open the help file %1 (%2).")
-                                  .arg(QDir::toNativeSeparators(helpFile), reason));
+        QStringLiteral("Cannot open the help file %1 (%2).")
+            .arg(QDir::toNativeSeparators(helpFile), reason));
 }
 
 QTextBrowser *ensureViewer()
@@ -31,8 +31,8 @@ QTextBrowser *ensureViewer()
         g_viewer->setOpenExternalLinks(true);
         g_viewer->setWindowTitle(QStringLiteral("Auralis Help"));
         g_viewer->resize(Scale::size(560, 520));
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_viewer.data(),
-                         &QObject::deleteLater);
+        QObject::connect(
+            qApp, &QCoreApplication::aboutToQuit, g_viewer.data(), &QObject::deleteLater);
     }
     // A modal dialog blocks every window but its own children; the viewer joins the open
     // dialog so that its help stays readable and scrollable.

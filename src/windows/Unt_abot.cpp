@@ -15,8 +15,8 @@ namespace {
 
 constexpr int DesignWidth = 390;
 constexpr int DesignHeight = 300;
-constexpr int TextLeft = 64;      // left edge of the heading block, right of the icon
-constexpr int AddressRight = 84;  // right edge of "E-Mail:" and "Web:"
+constexpr int TextLeft = 64; // left edge of the heading block, right of the icon
+constexpr int AddressRight = 84; // right edge of "E-Mail:" and "Web:"
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top)
 {
@@ -37,8 +37,7 @@ QLineEdit *makeAddress(QWidget *parent, const char *name, const QString &text, i
     box->setPalette(pal);
     // Sized to its text, with room for the frame and margins.
     const int width = box->fontMetrics().horizontalAdvance(text) + Scale::px(14);
-    box->setGeometry(Scale::px(AddressRight + 6), Scale::px(top), width,
-                     box->sizeHint().height());
+    box->setGeometry(Scale::px(AddressRight + 6), Scale::px(top), width, box->sizeHint().height());
     box->setCursorPosition(0);
     return box;
 }
@@ -46,12 +45,12 @@ QLineEdit *makeAddress(QWidget *parent, const char *name, const QString &text, i
 }
 
 TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
-    : QDialog(parent), m_main(main ? main : frmAuralis)
+    : QDialog(parent)
+    , m_main(main ? main : frmAuralis)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowStaysOnTopHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("About Auralis   "));
     setModal(true);
     setFont(Scale::designFont(13));
@@ -65,20 +64,22 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
     Label2 = makeLabel(this, "Label2", QStringLiteral("Designed and created by:"), TextLeft, 38);
     Label3 = makeLabel(this, "Label3", QStringLiteral("The Auralis developers"), TextLeft, 56);
     Label4 = makeLabel(this, "Label4",
-                       QStringLiteral("Copyright \u00a9 2026 The Auralis developers. "
-                                      "All rights reserved."),
-                       TextLeft, 74);
+        QStringLiteral("Copyright \u00a9 2026 The Auralis developers. "
+                       "All rights reserved."),
+        TextLeft, 74);
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    Label5 = new QLabel(QStringLiteral(
+    Label5 = new QLabel(
+        QStringLiteral(
             "Auralis is meant for study and reference. The element data were compiled with "
             "care but may contain errors or be out of date; check any value that matters "
             "against a primary source before relying on it. The program is provided as is, "
-            "without warranty of any kind."), this);
+            "without warranty of any kind."),
+        this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -106,7 +107,7 @@ void TfrmAbout::FormCreate()
     lblVer->setText(QStringLiteral("Auralis 1.8a"));
     lblVer->adjustSize();
     for (auto [box, text] : { std::pair { txtEMail, QStringLiteral("auralis@example.org") },
-                              std::pair { txtURL, QStringLiteral("https://auralis.example.org") } }) {
+             std::pair { txtURL, QStringLiteral("https://auralis.example.org") } }) {
         box->setText(text);
         box->resize(box->fontMetrics().horizontalAdvance(text) + Scale::px(14), box->height());
         box->setCursorPosition(0);
@@ -122,7 +123,7 @@ void TfrmAbout::FormCreate()
     if (m_main) {
         const QRect main = m_main->frameGeometry();
         move(main.left() + main.width() / 2 - width() / 2,
-             main.top() + main.height() / 2 - height() / 2);
+            main.top() + main.height() / 2 - height() / 2);
     }
 }
 
@@ -132,8 +133,8 @@ void TfrmAbout::layoutBox()
 {
     int width = Scale::px(DesignWidth);
     for (QWidget *w : { static_cast<QWidget *>(lblVer), static_cast<QWidget *>(Label2),
-                        static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
-                        static_cast<QWidget *>(txtEMail), static_cast<QWidget *>(txtURL) })
+             static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
+             static_cast<QWidget *>(txtEMail), static_cast<QWidget *>(txtURL) })
         width = std::max(width, w->geometry().right() + 1 + Scale::px(14));
     Bevel1->setGeometry(Scale::px(8), Scale::px(100), width - Scale::px(16), Scale::px(2));
     Label5->setGeometry(Scale::px(14), Scale::px(110), width - Scale::px(28), Scale::px(76));

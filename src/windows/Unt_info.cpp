@@ -62,18 +62,19 @@ QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Ali
     label->setFont(Scale::designFont(23, true));
     label->setAlignment(align | Qt::AlignVCenter);
     label->setGeometry(Scale::px(designRect.x()), Scale::px(designRect.y()),
-                       Scale::px(designRect.width()), Scale::px(designRect.height()));
+        Scale::px(designRect.width()), Scale::px(designRect.height()));
     return label;
 }
 
 }
 
 TfrmElementInfo::TfrmElementInfo(TfrmAuralis *main, QWidget *parent)
-    : QWidget(parent), m_main(main ? main : frmAuralis)
+    : QWidget(parent)
+    , m_main(main ? main : frmAuralis)
 {
     setObjectName(QStringLiteral("frmElementInfo"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Hydrogen - Element Information"));
     setFont(Scale::designFont(13));
     setFixedSize(Scale::size(359, 397));
@@ -129,13 +130,10 @@ void TfrmElementInfo::createRows()
     }
     Label1 = Labels[0];
     Label2 = Labels[1];
-    QLineEdit **named[RowCount] = { &Weight,        &OxidationStates, &BoilingPoint,
-                                    &MeltingPoint,  &Density,         &ElectronConfig,
-                                    &AcidBaseProp,  &CrystalStruct,   &ElectroNeg,
-                                    &HeatVapor,     &HeatFusion,      &ElectroConduct,
-                                    &ThermalConduct, &SpecificHeat,   &FstIonPoten,
-                                    &Volume,        &AtomicRadius,    &CovalentRadius,
-                                    &Synthetic };
+    QLineEdit **named[RowCount] = { &Weight, &OxidationStates, &BoilingPoint, &MeltingPoint,
+        &Density, &ElectronConfig, &AcidBaseProp, &CrystalStruct, &ElectroNeg, &HeatVapor,
+        &HeatFusion, &ElectroConduct, &ThermalConduct, &SpecificHeat, &FstIonPoten, &Volume,
+        &AtomicRadius, &CovalentRadius, &Synthetic };
     for (int r = 0; r < RowCount; ++r)
         *named[r] = Values[r];
 }
@@ -195,8 +193,7 @@ void TfrmElementInfo::setTextColour(QWidget *control, TColor colour)
 void TfrmElementInfo::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::PaletteChange
-        && event->type() != QEvent::ApplicationPaletteChange)
+    if (event->type() != QEvent::PaletteChange && event->type() != QEvent::ApplicationPaletteChange)
         return;
     // The desktop's colours changed: resolve the system colours again.
     for (QWidget *control : findChildren<QWidget *>()) {
@@ -237,7 +234,7 @@ QString TfrmElementInfo::allInfoText() const
     QStringList lines;
     lines.reserve(RowCount + 1);
     lines << Number->text() + QStringLiteral(" - ") + Symbol->text() + QStringLiteral(" - ")
-                    + ElementName->text();
+            + ElementName->text();
     for (int r = 0; r < RowCount; ++r)
         lines << Labels[r]->text() + QLatin1Char(' ') + Values[r]->text();
     return lines.join(QStringLiteral("\r\n"));

@@ -30,7 +30,7 @@ constexpr float MaxKelvin = 6000.0f;
 
 const QString Section = QStringLiteral("Temperature Window");
 const QString LowerText = QStringLiteral(
-        "In order to input temperature in a different unit, click on the desired tab above.");
+    "In order to input temperature in a different unit, click on the desired tab above.");
 
 QRect designRect(int left, int top, int width, int height)
 {
@@ -40,11 +40,12 @@ QRect designRect(int left, int top, int width, int height)
 }
 
 TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
-    : QDialog(parent), m_main(main ? main : frmAuralis)
+    : QDialog(parent)
+    , m_main(main ? main : frmAuralis)
 {
     setObjectName(QStringLiteral("frmSetTemperature"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Set Temperature"));
     setModal(true);
     setFont(Scale::designFont(13));
@@ -71,15 +72,15 @@ TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
     tabKelvin = createPage(QStringLiteral("Please type the desired temperature in Kelvin from the "
                                           "range of 0.00 to 6000.00. A maximum of 2 decimal "
                                           "places will be preserved:"),
-                           &Label2, &txtKelvin, &Label1);
+        &Label2, &txtKelvin, &Label1);
     tabCelsius = createPage(QStringLiteral("Please type the desired temperature in Celsius from "
                                            "the range of -273.15 to 5726.85. A maximum of 2 "
                                            "decimal places will be preserved:"),
-                            &Label3, &txtCelsius, &Label4);
+        &Label3, &txtCelsius, &Label4);
     tabFarenheit = createPage(QStringLiteral("Please type the desired temperature in Fahrenheit "
                                              "from the range of -459.67 to 10340.33. A maximum of "
                                              "2 decimal places will be preserved:"),
-                              &Label5, &txtFarenheit, &Label6);
+        &Label5, &txtFarenheit, &Label6);
     tabKelvin->setObjectName(QStringLiteral("tabKelvin"));
     tabCelsius->setObjectName(QStringLiteral("tabCelsius"));
     tabFarenheit->setObjectName(QStringLiteral("tabFarenheit"));
@@ -109,8 +110,8 @@ TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
         ErrorBox::guarded([this] { FormCreate(); });
 }
 
-QWidget *TfrmSetTemperature::createPage(const QString &instruction, QLabel **instructionLabel,
-                                        QLineEdit **edit, QLabel **lowerLabel)
+QWidget *TfrmSetTemperature::createPage(
+    const QString &instruction, QLabel **instructionLabel, QLineEdit **edit, QLabel **lowerLabel)
 {
     auto *page = new QWidget;
     auto *upper = new QLabel(instruction, page);
@@ -172,8 +173,8 @@ void TfrmSetTemperature::writeAll(float kelvin)
     const long double celsius = kelvin - ZeroCelsius;
     txtKelvin->setText(Numbers::temperatureText(kelvin, separator));
     txtCelsius->setText(Numbers::temperatureText(double(celsius), separator));
-    txtFarenheit->setText(Numbers::temperatureText(
-            double(celsius * FahrenheitPerKelvin + 32.0L), separator));
+    txtFarenheit->setText(
+        Numbers::temperatureText(double(celsius * FahrenheitPerKelvin + 32.0L), separator));
 }
 
 void TfrmSetTemperature::pageTempChanging()
@@ -236,10 +237,10 @@ void TfrmSetTemperature::centreOnMain()
 {
     const QRect main = m_main->frameGeometry();
     const IniFile ini(m_main->settingsFile());
-    const int left = ini.readInteger(Section, QStringLiteral("Left"),
-                                     main.left() + main.width() / 2 - width() / 2);
-    const int top = ini.readInteger(Section, QStringLiteral("Top"),
-                                    main.top() + main.height() / 2 - height() / 2);
+    const int left = ini.readInteger(
+        Section, QStringLiteral("Left"), main.left() + main.width() / 2 - width() / 2);
+    const int top = ini.readInteger(
+        Section, QStringLiteral("Top"), main.top() + main.height() / 2 - height() / 2);
     move(left, top);
 }
 
@@ -256,7 +257,7 @@ void TfrmSetTemperature::FormCreate()
     }
     pageTemp->setCurrentIndex(tab);
     move(ini.readInteger(Section, QStringLiteral("Left"), 5),
-         ini.readInteger(Section, QStringLiteral("Top"), 5));
+        ini.readInteger(Section, QStringLiteral("Top"), 5));
 }
 
 bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)

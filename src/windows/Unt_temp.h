@@ -45,8 +45,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *createPage(const QString &instruction, QLabel **instructionLabel,
-                        QLineEdit **edit, QLabel **lowerLabel);
+    QWidget *createPage(const QString &instruction, QLabel **instructionLabel, QLineEdit **edit,
+        QLabel **lowerLabel);
     QLineEdit *edit(int page) const;
     void writeAll(float kelvin);
     void centreOnMain();
