@@ -53,18 +53,42 @@ void TestIniFile::readsValuesAndDefaults_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("plain") << "Settings" << "Background" << "/x/auraback.bmp";
-    QTest::newRow("names ignore case") << "SETTINGS" << "background" << "/x/auraback.bmp";
-    QTest::newRow("blanks around key and value") << "Main Window" << "Top" << "12";
-    QTest::newRow("blanks around section name") << "Colors" << "Metals" << "255";
-    QTest::newRow("empty value is present") << "Colors" << "Gases" << "";
-    QTest::newRow("first of duplicate keys") << "Colors" << "Solids" << "1";
-    QTest::newRow("first of duplicate sections") << "About" << "Read" << "1";
-    QTest::newRow("key of another section") << "Main Window" << "Metals" << "def";
-    QTest::newRow("absent key") << "Settings" << "Nothing" << "def";
-    QTest::newRow("absent section") << "Nowhere" << "Top" << "def";
-    QTest::newRow("key before any section") << "" << "Stray" << "def";
-    QTest::newRow("line without equals sign") << "Settings" << "NoEquals" << "def";
+    QTest::newRow("plain") << "Settings"
+                           << "Background"
+                           << "/x/auraback.bmp";
+    QTest::newRow("names ignore case") << "SETTINGS"
+                                       << "background"
+                                       << "/x/auraback.bmp";
+    QTest::newRow("blanks around key and value") << "Main Window"
+                                                 << "Top"
+                                                 << "12";
+    QTest::newRow("blanks around section name") << "Colors"
+                                                << "Metals"
+                                                << "255";
+    QTest::newRow("empty value is present") << "Colors"
+                                            << "Gases"
+                                            << "";
+    QTest::newRow("first of duplicate keys") << "Colors"
+                                             << "Solids"
+                                             << "1";
+    QTest::newRow("first of duplicate sections") << "About"
+                                                 << "Read"
+                                                 << "1";
+    QTest::newRow("key of another section") << "Main Window"
+                                            << "Metals"
+                                            << "def";
+    QTest::newRow("absent key") << "Settings"
+                                << "Nothing"
+                                << "def";
+    QTest::newRow("absent section") << "Nowhere"
+                                    << "Top"
+                                    << "def";
+    QTest::newRow("key before any section") << ""
+                                            << "Stray"
+                                            << "def";
+    QTest::newRow("line without equals sign") << "Settings"
+                                              << "NoEquals"
+                                              << "def";
 }
 
 void TestIniFile::readsValuesAndDefaults()
@@ -74,21 +98,22 @@ void TestIniFile::readsValuesAndDefaults()
     QFETCH(QString, expected);
 
     QTemporaryDir dir;
-    const QString path = writeFile(dir, "Stray=1\n"
-                                        "[Settings]\n"
-                                        "Background=/x/auraback.bmp\n"
-                                        "NoEquals\n"
-                                        "[Main Window]\n"
-                                        "  Top  =   12  \n"
-                                        "[ Colors ]\n"
-                                        "Metals=255\n"
-                                        "Gases=\n"
-                                        "Solids=1\n"
-                                        "Solids=2\n"
-                                        "[About]\n"
-                                        "Read=1\n"
-                                        "[about]\n"
-                                        "Read=0\n");
+    const QString path = writeFile(dir,
+        "Stray=1\n"
+        "[Settings]\n"
+        "Background=/x/auraback.bmp\n"
+        "NoEquals\n"
+        "[Main Window]\n"
+        "  Top  =   12  \n"
+        "[ Colors ]\n"
+        "Metals=255\n"
+        "Gases=\n"
+        "Solids=1\n"
+        "Solids=2\n"
+        "[About]\n"
+        "Read=1\n"
+        "[about]\n"
+        "Read=0\n");
     QCOMPARE(IniFile(path).readString(section, key, QStringLiteral("def")), expected);
 }
 
@@ -150,8 +175,8 @@ void TestIniFile::readsBooleans()
     QFETCH(bool, expected);
 
     QTemporaryDir dir;
-    const QString path =
-        writeFile(dir, text.isNull() ? QByteArray("[S]\n") : "[S]\nB=" + text + "\n");
+    const QString path
+        = writeFile(dir, text.isNull() ? QByteArray("[S]\n") : "[S]\nB=" + text + "\n");
     QCOMPARE(IniFile(path).readBool(QStringLiteral("S"), QStringLiteral("B"), def), expected);
 }
 
@@ -165,84 +190,90 @@ void TestIniFile::cutsLongValues()
     // A cut never leaves half of a surrogate pair behind.
     const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");
     ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QString(1022, 'b') + clef);
-    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), QString()),
-             QString(1022, 'b'));
+    QCOMPARE(
+        ini.readString(QStringLiteral("S"), QStringLiteral("K"), QString()), QString(1022, 'b'));
 }
 
 void TestIniFile::decodesLatin1AndUtf8Lines()
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, "[S]\n"
-                                        "Latin=Gr\xfc\xdf \x80\n"
-                                        "Utf8=Gr\xc3\xbc\xc3\x9f\n");
+    const QString path = writeFile(dir,
+        "[S]\n"
+        "Latin=Gr\xfc\xdf \x80\n"
+        "Utf8=Gr\xc3\xbc\xc3\x9f\n");
     IniFile ini(path);
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("Latin"), QString()),
-             QString::fromUtf8("Grüß €"));
+        QString::fromUtf8("Grüß €"));
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("Utf8"), QString()),
-             QString::fromUtf8("Grüß"));
+        QString::fromUtf8("Grüß"));
 
     // Writing another key keeps the Windows-1252 bytes of the untouched line.
     ini.writeString(QStringLiteral("S"), QStringLiteral("New"), QString::fromUtf8("€ ä"));
-    QCOMPARE(contentOf(path), QByteArray("[S]\n"
-                                         "Latin=Gr\xfc\xdf \x80\n"
-                                         "Utf8=Gr\xc3\xbc\xc3\x9f\n"
-                                         "New=\xe2\x82\xac \xc3\xa4\n"));
+    QCOMPARE(contentOf(path),
+        QByteArray("[S]\n"
+                   "Latin=Gr\xfc\xdf \x80\n"
+                   "Utf8=Gr\xc3\xbc\xc3\x9f\n"
+                   "New=\xe2\x82\xac \xc3\xa4\n"));
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("New"), QString()),
-             QString::fromUtf8("€ ä"));
+        QString::fromUtf8("€ ä"));
 }
 
 void TestIniFile::replacesValueInPlace()
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, "; comment \x01\xff\n"
-                                        "[Main Window]\n"
-                                        "TOP = 5\n"
-                                        "Left=7\n"
-                                        "\n"
-                                        "[Other]\n"
-                                        "Top=9\n");
+    const QString path = writeFile(dir,
+        "; comment \x01\xff\n"
+        "[Main Window]\n"
+        "TOP = 5\n"
+        "Left=7\n"
+        "\n"
+        "[Other]\n"
+        "Top=9\n");
     IniFile ini(path);
     ini.writeInteger(QStringLiteral("main window"), QStringLiteral("Top"), -120);
-    QCOMPARE(contentOf(path), QByteArray("; comment \x01\xff\n"
-                                         "[Main Window]\n"
-                                         "TOP =-120\n"
-                                         "Left=7\n"
-                                         "\n"
-                                         "[Other]\n"
-                                         "Top=9\n"));
+    QCOMPARE(contentOf(path),
+        QByteArray("; comment \x01\xff\n"
+                   "[Main Window]\n"
+                   "TOP =-120\n"
+                   "Left=7\n"
+                   "\n"
+                   "[Other]\n"
+                   "Top=9\n"));
     QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0), -120);
 }
 
 void TestIniFile::addsKeyAtEndOfItsSection()
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, "[A]\n"
-                                        "One=1\n"
-                                        "; trailing comment\n"
-                                        "\n"
-                                        "[B]\n"
-                                        "X=1\n"
-                                        "[Empty]\n"
-                                        "\n"
-                                        "[C]\n"
-                                        "Last=1");
+    const QString path = writeFile(dir,
+        "[A]\n"
+        "One=1\n"
+        "; trailing comment\n"
+        "\n"
+        "[B]\n"
+        "X=1\n"
+        "[Empty]\n"
+        "\n"
+        "[C]\n"
+        "Last=1");
     IniFile ini(path);
     ini.writeInteger(QStringLiteral("A"), QStringLiteral("Two"), 2);
     ini.writeBool(QStringLiteral("Empty"), QStringLiteral("Flag"), true);
     ini.writeBool(QStringLiteral("C"), QStringLiteral("Next"), false);
-    QCOMPARE(contentOf(path), QByteArray("[A]\n"
-                                         "One=1\n"
-                                         "Two=2\n"
-                                         "; trailing comment\n"
-                                         "\n"
-                                         "[B]\n"
-                                         "X=1\n"
-                                         "[Empty]\n"
-                                         "Flag=1\n"
-                                         "\n"
-                                         "[C]\n"
-                                         "Last=1\n"
-                                         "Next=0\n"));
+    QCOMPARE(contentOf(path),
+        QByteArray("[A]\n"
+                   "One=1\n"
+                   "Two=2\n"
+                   "; trailing comment\n"
+                   "\n"
+                   "[B]\n"
+                   "X=1\n"
+                   "[Empty]\n"
+                   "Flag=1\n"
+                   "\n"
+                   "[C]\n"
+                   "Last=1\n"
+                   "Next=0\n"));
 }
 
 void TestIniFile::addsSectionAtEndAndCreatesFile()
@@ -251,24 +282,25 @@ void TestIniFile::addsSectionAtEndAndCreatesFile()
     const QString path = dir.filePath(QStringLiteral("auralis.ini"));
     IniFile ini(path);
     QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 5), 5);
-    QVERIFY(!QFile::exists(path));  // reading creates nothing
+    QVERIFY(!QFile::exists(path)); // reading creates nothing
 
     ini.writeInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 5);
     ini.writeInteger(QStringLiteral("Settings"), QStringLiteral("Selected Element"), 26);
     ini.writeInteger(QStringLiteral("Main Window"), QStringLiteral("Left"), 6);
-    ini.writeString(QStringLiteral("Settings"), QStringLiteral("Temperature"),
-                    QStringLiteral("298.15"));
-    QCOMPARE(contentOf(path), QByteArray("[Main Window]\n"
-                                         "Top=5\n"
-                                         "Left=6\n"
-                                         "\n"
-                                         "[Settings]\n"
-                                         "Selected Element=26\n"
-                                         "Temperature=298.15\n"));
+    ini.writeString(
+        QStringLiteral("Settings"), QStringLiteral("Temperature"), QStringLiteral("298.15"));
+    QCOMPARE(contentOf(path),
+        QByteArray("[Main Window]\n"
+                   "Top=5\n"
+                   "Left=6\n"
+                   "\n"
+                   "[Settings]\n"
+                   "Selected Element=26\n"
+                   "Temperature=298.15\n"));
     // A second object on the same path sees the values at once.
-    QCOMPARE(IniFile(path).readString(QStringLiteral("settings"), QStringLiteral("TEMPERATURE"),
-                                      QString()),
-             QStringLiteral("298.15"));
+    QCOMPARE(IniFile(path).readString(
+                 QStringLiteral("settings"), QStringLiteral("TEMPERATURE"), QString()),
+        QStringLiteral("298.15"));
 }
 
 void TestIniFile::keepsCrLfEndings()
@@ -309,11 +341,11 @@ void TestIniFile::roundTripsTextThatNeedsCare()
     ini.writeString(QStringLiteral("Settings"), QStringLiteral("Background"), value);
     ini.writeString(QStringLiteral("Settings"), QStringLiteral("After"), QStringLiteral("1"));
     QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("Background"), QString()),
-             readBack);
+        readBack);
     QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("After"), QString()),
-             QStringLiteral("1"));
+        QStringLiteral("1"));
     QCOMPARE(ini.readString(QStringLiteral("Evil"), QStringLiteral("c"), QStringLiteral("none")),
-             QStringLiteral("none"));
+        QStringLiteral("none"));
 }
 
 void TestIniFile::failedWriteThrowsAndChangesNothing()
@@ -331,20 +363,18 @@ void TestIniFile::failedWriteThrowsAndChangesNothing()
     QCOMPARE(contentOf(blocker), QByteArray("not a folder"));
 
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/auralis.ini"));
-    QVERIFY_THROWS_EXCEPTION(EAuralisError,
-                             IniFile(missing).writeBool(QStringLiteral("S"), QStringLiteral("K"),
-                                                        true));
+    QVERIFY_THROWS_EXCEPTION(
+        EAuralisError, IniFile(missing).writeBool(QStringLiteral("S"), QStringLiteral("K"), true));
     QVERIFY(!QFile::exists(missing));
 
     // A directory in place of the file: nothing to read, and nothing is replaced.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("asdir")));
     const QString asDir = dir.filePath(QStringLiteral("asdir"));
-    QCOMPARE(IniFile(asDir).readString(QStringLiteral("S"), QStringLiteral("K"),
-                                       QStringLiteral("def")),
-             QStringLiteral("def"));
+    QCOMPARE(
+        IniFile(asDir).readString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("def")),
+        QStringLiteral("def"));
     QVERIFY_THROWS_EXCEPTION(EAuralisError,
-                             IniFile(asDir).writeString(QStringLiteral("S"), QStringLiteral("K"),
-                                                        QStringLiteral("v")));
+        IniFile(asDir).writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
     QVERIFY(QFileInfo(asDir).isDir());
 }
 
@@ -355,7 +385,7 @@ void TestIniFile::writesLeaveNoTemporaryFiles()
     for (int i = 0; i < 20; ++i)
         ini.writeInteger(QStringLiteral("S%1").arg(i % 3), QStringLiteral("K%1").arg(i), i);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-             QStringList {QStringLiteral("auralis.ini")});
+        QStringList { QStringLiteral("auralis.ini") });
     QCOMPARE(ini.readInteger(QStringLiteral("S1"), QStringLiteral("K19"), 0), 19);
 }
 
@@ -385,8 +415,8 @@ void TestIniFile::survivesHostileFiles()
     for (int i = 0; i < 1000; ++i)
         sections += "[S" + QByteArray::number(i) + "]\nK=" + QByteArray::number(i) + "\n[\n=\n";
     const QByteArray nul("[\0x]\nK\0=\0\n", 10);
-    const QByteArray hostile = garbage + "\n[Broken\nK=1\n" + nul + sections
-                               + "\n" + QByteArray(100000, '[') + "\n" + QByteArray(100000, '=');
+    const QByteArray hostile = garbage + "\n[Broken\nK=1\n" + nul + sections + "\n"
+        + QByteArray(100000, '[') + "\n" + QByteArray(100000, '=');
 
     const QString path = writeFile(dir, hostile);
     IniFile ini(path);

@@ -57,11 +57,11 @@ struct Program
     std::unique_ptr<TfrmElementInfo> info;
     std::unique_ptr<TfrmSetTemperature> temperature;
 
-    explicit Program(const QString &folder, QChar separator = QLatin1Char('.'),
-                     bool toolWindows = false)
+    explicit Program(
+        const QString &folder, QChar separator = QLatin1Char('.'), bool toolWindows = false)
     {
         TfrmAuralis::StartOptions options;
-        options.arguments = QStringList {folder};
+        options.arguments = QStringList { folder };
         options.programFolder = Shipped;
         options.decimalSeparator = separator;
         options.screenSize = QSize(1000, 800);
@@ -86,8 +86,8 @@ struct Program
 
     int checkedScheme() const
     {
-        const QAction *items[] = {main->mnuIUPACApproved, main->mnuIUPACProvisional,
-                                  main->mnuIUPACRecommended, main->mnuACSRecommended};
+        const QAction *items[] = { main->mnuIUPACApproved, main->mnuIUPACProvisional,
+            main->mnuIUPACRecommended, main->mnuACSRecommended };
         for (int i = 0; i < 4; ++i) {
             if (items[i]->isChecked())
                 return i;
@@ -96,8 +96,8 @@ struct Program
     }
     void checkScheme(int scheme)
     {
-        QAction *items[] = {main->mnuIUPACApproved, main->mnuIUPACProvisional,
-                            main->mnuIUPACRecommended, main->mnuACSRecommended};
+        QAction *items[] = { main->mnuIUPACApproved, main->mnuIUPACProvisional,
+            main->mnuIUPACRecommended, main->mnuACSRecommended };
         for (int i = 0; i < 4; ++i)
             items[i]->setChecked(i == scheme);
     }
@@ -160,7 +160,7 @@ void TestSettings::firstRunWithoutFileUsesDefaults()
     QCOMPARE(TfrmAuralis::labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
     QCOMPARE(TfrmAuralis::labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
     QCOMPARE(ErrorBox::recorded(), QStringList());
-    QVERIFY(!QFile::exists(p->settingsFile()));  // loading writes nothing
+    QVERIFY(!QFile::exists(p->settingsFile())); // loading writes nothing
 }
 
 void TestSettings::fullSaveAndReloadKeepsEveryValue()
@@ -202,12 +202,12 @@ void TestSettings::fullSaveAndReloadKeepsEveryValue()
     QCOMPARE(ini.readInteger(QStringLiteral("Temperature Window"), QStringLiteral("Tab"), 0), 2);
     QCOMPARE(ini.readInteger(QStringLiteral("Temperature Window"), QStringLiteral("Left"), 0), 70);
     QCOMPARE(ini.readString(QStringLiteral("Colors"), QStringLiteral("Background"), {}),
-             QStringLiteral("Gray"));
+        QStringLiteral("Gray"));
     // A system colour is written as what it currently resolves to.
     QCOMPARE(ini.readInteger(QStringLiteral("Colors"), QStringLiteral("Gases"), -1),
-             TColor::system(TColor::WindowText).toSettings());
+        TColor::system(TColor::WindowText).toSettings());
     QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("Temperature"), {}),
-             QStringLiteral("1234.56"));
+        QStringLiteral("1234.56"));
 
     Program q(dir.path());
     QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
@@ -232,14 +232,45 @@ void TestSettings::newFileListsKeysInOrder()
     Program p(dir.path(), QLatin1Char('.'), true);
     p->SaveSettings();
     const QStringList expected = {
-        "[Main Window]", "Maximized", "Top", "Left", "Width", "Height",
-        "[Settings]", "Selected Element", "Temperature", "SaveINI", "TrendsOnTop",
-        "ElementOnTop", "Background", "Naming Scheme",
-        "[Temperature Window]", "Tab", "Left", "Top",
-        "[Element Info Window]", "Left", "Top", "Visible", "DefaultColours", "Symbol",
-        "ElementName", "Number", "Property1", "Property2", "Value1", "Value2",
-        "[Colors]", "Metals", "Nonmetals", "Semimetals", "Solids", "Liquids", "Gases",
-        "Undefined", "Background",
+        "[Main Window]",
+        "Maximized",
+        "Top",
+        "Left",
+        "Width",
+        "Height",
+        "[Settings]",
+        "Selected Element",
+        "Temperature",
+        "SaveINI",
+        "TrendsOnTop",
+        "ElementOnTop",
+        "Background",
+        "Naming Scheme",
+        "[Temperature Window]",
+        "Tab",
+        "Left",
+        "Top",
+        "[Element Info Window]",
+        "Left",
+        "Top",
+        "Visible",
+        "DefaultColours",
+        "Symbol",
+        "ElementName",
+        "Number",
+        "Property1",
+        "Property2",
+        "Value1",
+        "Value2",
+        "[Colors]",
+        "Metals",
+        "Nonmetals",
+        "Semimetals",
+        "Solids",
+        "Liquids",
+        "Gases",
+        "Undefined",
+        "Background",
     };
     QCOMPARE(namesInOrder(p->settingsFile()), expected);
 
@@ -249,7 +280,7 @@ void TestSettings::newFileListsKeysInOrder()
     QCOMPARE(namesInOrder(p->settingsFile()), expected);
     QCOMPARE(IniFile(p->settingsFile())
                  .readInteger(QStringLiteral("Settings"), QStringLiteral("Naming Scheme"), -1),
-             1);
+        1);
 }
 
 void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
@@ -272,13 +303,13 @@ void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
         p->SaveSettings();
         IniFile ini(path);
         QCOMPARE(ini.readString(QStringLiteral("Main Window"), QStringLiteral("Maximized"), {}),
-                 QStringLiteral("1"));
+            QStringLiteral("1"));
         QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Left"), 0), 20);
         QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0), 30);
         QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
-                 outer.width());
+            outer.width());
         QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0),
-                 outer.height());
+            outer.height());
     }
     Program q(dir.path());
     QVERIFY(q->windowState() & Qt::WindowMaximized);
@@ -287,8 +318,8 @@ void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
     QVERIFY(QTest::qWaitForWindowExposed(q.main.get()));
     const IniFile ini(path);
     QTRY_COMPARE(q->frameGeometry().size(),
-                 QSize(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
-                       ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0)));
+        QSize(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
+            ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0)));
     QCOMPARE(q->frameGeometry().topLeft(), QPoint(20, 30));
 }
 
@@ -340,9 +371,9 @@ void TestSettings::valueTypes_data()
         << QByteArray("[Main Window]\nMaximized=yes\n") << defaults << false << true << false;
     QTest::newRow("Maximized 2 is true")
         << QByteArray("[Main Window]\nMaximized=2\n") << defaults << true << true << false;
-    QTest::newRow("hex bounds")
-        << QByteArray("[main window]\nTop=0x20\nLeft=$1F\nWidth=0X200\nHeight=$190\n")
-        << QRect(31, 32, 512, 400) << false << true << false;
+    QTest::newRow("hex bounds") << QByteArray(
+        "[main window]\nTop=0x20\nLeft=$1F\nWidth=0X200\nHeight=$190\n")
+                                << QRect(31, 32, 512, 400) << false << true << false;
     QTest::newRow("SaveINI -1 is true, 0 is false, ElementOnTop 2 is true")
         << QByteArray("[Settings]\nSaveINI=0\nElementOnTop=2\n") << defaults << false << false
         << true;
@@ -383,17 +414,16 @@ void TestSettings::temperatureAndSlider_data()
 
     const QChar point('.');
     const QChar comma(',');
-    QTest::newRow("above the slider") << QByteArray("6543.21") << point << 6000 << 6543.21f
-                                      << "6543.21";
+    QTest::newRow("above the slider")
+        << QByteArray("6543.21") << point << 6000 << 6543.21f << "6543.21";
     QTest::newRow("half to even 0") << QByteArray("0.50") << point << 0 << 0.5f << "0.50";
     QTest::newRow("half to even 2") << QByteArray("1.50") << point << 2 << 1.5f << "1.50";
     QTest::newRow("half to even 2 from 2.5") << QByteArray("2.5") << point << 2 << 2.5f << "2.50";
     QTest::newRow("below zero") << QByteArray("-12") << point << 0 << -12.0f << "-12.00";
     QTest::newRow("huge") << QByteArray("1e30") << point << 6000 << 1e30f << QString();
-    QTest::newRow("comma separator") << QByteArray("298,15") << comma << 298 << 298.15f
-                                     << "298,15";
-    QTest::newRow("comma, blanks around") << QByteArray("  77,5 ") << comma << 78 << 77.5f
-                                          << "77,50";
+    QTest::newRow("comma separator") << QByteArray("298,15") << comma << 298 << 298.15f << "298,15";
+    QTest::newRow("comma, blanks around")
+        << QByteArray("  77,5 ") << comma << 78 << 77.5f << "77,50";
 }
 
 void TestSettings::temperatureAndSlider()
@@ -405,8 +435,8 @@ void TestSettings::temperatureAndSlider()
     QFETCH(QString, written);
 
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("auralis.ini")),
-              "[Settings]\nTemperature=" + text + "\n");
+    writeFile(
+        dir.filePath(QStringLiteral("auralis.ini")), "[Settings]\nTemperature=" + text + "\n");
     Program p(dir.path(), separator);
     QCOMPARE(p->TempSlider->value(), slider);
     QCOMPARE(p->temperature(), kelvin);
@@ -415,9 +445,9 @@ void TestSettings::temperatureAndSlider()
     if (written.isEmpty())
         return;
     p->SaveSettings();
-    QCOMPARE(IniFile(p->settingsFile()).readString(QStringLiteral("Settings"),
-                                                    QStringLiteral("Temperature"), {}),
-             written);
+    QCOMPARE(IniFile(p->settingsFile())
+                 .readString(QStringLiteral("Settings"), QStringLiteral("Temperature"), {}),
+        written);
 }
 
 void TestSettings::unusableValuesAreSkipped_data()
@@ -429,8 +459,8 @@ void TestSettings::unusableValuesAreSkipped_data()
     QTest::addColumn<int>("scheme");
 
     const QChar point('.');
-    QTest::newRow("element 0") << QByteArray("Selected Element=0") << point << QStringList()
-                               << 1 << 0;
+    QTest::newRow("element 0") << QByteArray("Selected Element=0") << point << QStringList() << 1
+                               << 0;
     QTest::newRow("element 110") << QByteArray("Selected Element=110") << point << QStringList()
                                  << 1 << 0;
     QTest::newRow("element not a number")
@@ -439,17 +469,17 @@ void TestSettings::unusableValuesAreSkipped_data()
                                  << 109 << 0;
     QTest::newRow("temperature with the other separator")
         << QByteArray("Temperature=298.15") << QChar(',')
-        << QStringList {"'298.15' is not a valid floating point value."} << 1 << 0;
+        << QStringList { "'298.15' is not a valid floating point value." } << 1 << 0;
     QTest::newRow("temperature not a number")
         << QByteArray("Temperature=warm") << point
-        << QStringList {"'warm' is not a valid floating point value."} << 1 << 0;
+        << QStringList { "'warm' is not a valid floating point value." } << 1 << 0;
     QTest::newRow("picture missing")
         << QByteArray("Background=/no/such/picture.bmp") << point
-        << QStringList {"Cannot open file /no/such/picture.bmp."} << 1 << 0;
+        << QStringList { "Cannot open file /no/such/picture.bmp." } << 1 << 0;
     QTest::newRow("scheme 4") << QByteArray("Naming Scheme=4") << point
-                              << QStringList {"List index out of bounds."} << 1 << 1;
+                              << QStringList { "List index out of bounds." } << 1 << 1;
     QTest::newRow("scheme -1") << QByteArray("Naming Scheme=-1") << point
-                               << QStringList {"List index out of bounds."} << 1 << 1;
+                               << QStringList { "List index out of bounds." } << 1 << 1;
 }
 
 void TestSettings::unusableValuesAreSkipped()
@@ -476,8 +506,8 @@ void TestSettings::unusableValuesAreSkipped()
 
     // A picture that failed to load keeps its path for the next save.
     p->SaveSettings();
-    const QString background = IniFile(path).readString(QStringLiteral("Settings"),
-                                                        QStringLiteral("Background"), {});
+    const QString background
+        = IniFile(path).readString(QStringLiteral("Settings"), QStringLiteral("Background"), {});
     if (line.startsWith("Background"))
         QCOMPARE(background, QStringLiteral("/no/such/picture.bmp"));
     else
@@ -490,7 +520,7 @@ void TestSettings::hostileFileLoadsWithDefaults()
     QByteArray hostile;
     for (int i = 0; i < 1000; ++i)
         hostile += "[Settings]\nSelected Element=" + QByteArray::number(1000 + i)
-                   + QByteArray("\n[\0\n", 4);
+            + QByteArray("\n[\0\n", 4);
     hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
     writeFile(dir.filePath(QStringLiteral("auralis.ini")), hostile);
     Program p(dir.path());
@@ -507,10 +537,10 @@ void TestSettings::unwritableFolderIsReportedOnce()
     // A plain file stands where the settings folder should be: no one can write there.
     const QString blocker = dir.filePath(QStringLiteral("blocker"));
     writeFile(blocker, "x");
-    const QString expected =
-        QStringLiteral("Unable to write to ") + blocker + QStringLiteral("/auralis.ini.");
+    const QString expected
+        = QStringLiteral("Unable to write to ") + blocker + QStringLiteral("/auralis.ini.");
 
-    for (bool saveOnExit : {true, false}) {
+    for (bool saveOnExit : { true, false }) {
         ErrorBox::recorded().clear();
         Program p(blocker, QLatin1Char('.'), true);
         QCOMPARE(ErrorBox::recorded(), QStringList());
@@ -518,7 +548,7 @@ void TestSettings::unwritableFolderIsReportedOnce()
         QCloseEvent close;
         QCoreApplication::sendEvent(p.main.get(), &close);
         QVERIFY(close.isAccepted());
-        QCOMPARE(ErrorBox::recorded(), QStringList {expected});
+        QCOMPARE(ErrorBox::recorded(), QStringList { expected });
         QCOMPARE(contentOf(blocker), QByteArray("x"));
     }
 }
@@ -529,9 +559,9 @@ void TestSettings::settingsFolderChoice()
     QTemporaryDir dir;
     Program p(dir.path());
     QCOMPARE(p->chooseSettingsFolder({}), Shipped);
-    QCOMPARE(p->chooseSettingsFolder({QStringLiteral("\"/tmp/my cfg\"")}),
-             QStringLiteral("/tmp/my cfg/"));
-    QCOMPARE(p->chooseSettingsFolder({QStringLiteral("/tmp/cfg/")}), QStringLiteral("/tmp/cfg/"));
+    QCOMPARE(p->chooseSettingsFolder({ QStringLiteral("\"/tmp/my cfg\"") }),
+        QStringLiteral("/tmp/my cfg/"));
+    QCOMPARE(p->chooseSettingsFolder({ QStringLiteral("/tmp/cfg/") }), QStringLiteral("/tmp/cfg/"));
 
     // A program folder that cannot be written sends the settings to the user's folder.
     TfrmAuralis::StartOptions options;
@@ -541,8 +571,8 @@ void TestSettings::settingsFolderChoice()
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QCOMPARE(installed.settingsFolder(), config + QLatin1Char('/'));
     QVERIFY(QFileInfo(config).isDir());
-    QCOMPARE(installed.chooseSettingsFolder({QStringLiteral("/tmp/cfg")}),
-             QStringLiteral("/tmp/cfg/"));
+    QCOMPARE(installed.chooseSettingsFolder({ QStringLiteral("/tmp/cfg") }),
+        QStringLiteral("/tmp/cfg/"));
 }
 
 QTEST_MAIN(TestSettings)

@@ -17,11 +17,13 @@ namespace {
 
 constexpr int MaxValueLength = 1023;
 
+// clang-format off
 const char16_t Cp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 QString decodeLine(QByteArrayView bytes)
 {
@@ -58,9 +60,9 @@ QByteArray encodeField(const QString &text)
 
 struct Lines
 {
-    QByteArrayList lines;  // without the "\n"; a "\r" before it stays part of the line
+    QByteArrayList lines; // without the "\n"; a "\r" before it stays part of the line
     bool finalNewline = true;
-    QByteArray eol = "\n";  // the terminator that new lines get (after "\r" if CRLF)
+    QByteArray eol = "\n"; // the terminator that new lines get (after "\r" if CRLF)
 };
 
 Lines splitLines(const QByteArray &content)
@@ -234,8 +236,8 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
         if (!keyLine(l.lines[i], &k, &v) || !sameName(k, wanted))
             continue;
         if (v.size() > MaxValueLength)
-            v.truncate(v.at(MaxValueLength - 1).isHighSurrogate() ? MaxValueLength - 1
-                                                                  : MaxValueLength);
+            v.truncate(
+                v.at(MaxValueLength - 1).isHighSurrogate() ? MaxValueLength - 1 : MaxValueLength);
         return v;
     }
     return def;
@@ -259,7 +261,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     const QString fullPath = QFileInfo(m_path).absoluteFilePath();
     QByteArray content;
     if (QFileInfo::exists(m_path) && !readFile(m_path, &content))
-        Errors::unableToWrite(fullPath);  // rewriting it would lose what could not be read
+        Errors::unableToWrite(fullPath); // rewriting it would lose what could not be read
 
     Lines l = splitLines(content);
     const QByteArray newLine = encodeField(key.trimmed()) + '=' + encodeField(value);
@@ -268,7 +270,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     const qsizetype start = findSection(l, section);
     if (start < 0) {
         if (!l.lines.isEmpty())
-            l.lines.append(cr);  // a blank line before the new section
+            l.lines.append(cr); // a blank line before the new section
         l.lines.append('[' + encodeField(section.trimmed()) + ']' + cr);
         l.lines.append(newLine + cr);
         l.finalNewline = true;

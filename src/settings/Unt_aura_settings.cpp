@@ -40,7 +40,7 @@ QMargins frameMargins(const QWidget *window)
     const QRect outer = window->frameGeometry();
     const QRect inner = window->geometry();
     return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
 
 // The settings hold a window's outer frame; Qt places the frame but sizes the client area.
@@ -115,15 +115,19 @@ void TfrmAuralis::LoadColours()
 {
     IniFile ini(settingsFile());
     const std::pair<QLabel *, const char *> keys[] = {
-        {lblMetals, "Metals"}, {lblNonMetals, "Nonmetals"}, {lblSemimetals, "Semimetals"},
-        {lblSolids, "Solids"}, {lblLiquids, "Liquids"},     {lblGases, "Gases"},
-        {lblUndefined, "Undefined"},
+        { lblMetals, "Metals" },
+        { lblNonMetals, "Nonmetals" },
+        { lblSemimetals, "Semimetals" },
+        { lblSolids, "Solids" },
+        { lblLiquids, "Liquids" },
+        { lblGases, "Gases" },
+        { lblUndefined, "Undefined" },
     };
     for (const auto &[label, key] : keys) {
         if (!label)
             continue;
-        const int value = ini.readInteger(ColorsSection, QLatin1String(key),
-                                          labelColour(label).toSettings());
+        const int value
+            = ini.readInteger(ColorsSection, QLatin1String(key), labelColour(label).toSettings());
         setLabelColour(label, TColor::fromSettings(value));
     }
 }
@@ -135,11 +139,12 @@ void TfrmAuralis::LoadSettings()
 
     const int top = ini.readInteger(MainSection, QStringLiteral("Top"), 5);
     const int left = ini.readInteger(MainSection, QStringLiteral("Left"), 5);
-    const int width = ini.readInteger(MainSection, QStringLiteral("Width"), screen.width() * 8 / 10);
+    const int width
+        = ini.readInteger(MainSection, QStringLiteral("Width"), screen.width() * 8 / 10);
     const int height = ini.readInteger(MainSection, QStringLiteral("Height"), screen.height() - 40);
     const QRect outer(qBound(-MaxCoordinate, left, MaxCoordinate),
-                      qBound(-MaxCoordinate, top, MaxCoordinate), qBound(1, width, MaxCoordinate),
-                      qBound(1, height, MaxCoordinate));
+        qBound(-MaxCoordinate, top, MaxCoordinate), qBound(1, width, MaxCoordinate),
+        qBound(1, height, MaxCoordinate));
     setOuterBounds(this, outer);
     if (!isVisible())
         new FrameFit(this, outer);
@@ -156,10 +161,11 @@ void TfrmAuralis::LoadSettings()
 
     // The slider shows the whole number; the temperature read a second time keeps the
     // decimals and a value the slider cannot show.
-    const QString defaultTemperature = QStringLiteral("298") + m_decimalSeparator + QStringLiteral("15");
+    const QString defaultTemperature
+        = QStringLiteral("298") + m_decimalSeparator + QStringLiteral("15");
     auto readTemperature = [&] {
-        const QString text =
-            ini.readString(SettingsSection, QStringLiteral("Temperature"), defaultTemperature);
+        const QString text
+            = ini.readString(SettingsSection, QStringLiteral("Temperature"), defaultTemperature);
         const double kelvin = Numbers::strToFloat(text, m_decimalSeparator);
         if (!std::isfinite(float(kelvin)))
             Errors::invalidFloat(text);
@@ -188,7 +194,7 @@ void TfrmAuralis::LoadSettings()
 
     // The path is kept even when the picture cannot be loaded, so a save writes it back.
     backgroundFile = ini.readString(SettingsSection, QStringLiteral("Background"),
-                                    programFolder() + QStringLiteral("auraback.bmp"));
+        programFolder() + QStringLiteral("auraback.bmp"));
     loadStep(
         [&] {
             QPixmap picture;
@@ -198,8 +204,8 @@ void TfrmAuralis::LoadSettings()
         },
         nullptr);
 
-    const std::array<QAction *, 4> schemes {mnuIUPACApproved, mnuIUPACProvisional,
-                                            mnuIUPACRecommended, mnuACSRecommended};
+    const std::array<QAction *, 4> schemes { mnuIUPACApproved, mnuIUPACProvisional,
+        mnuIUPACRecommended, mnuACSRecommended };
     int scheme = 1;
     loadStep(
         [&] {
@@ -234,14 +240,13 @@ void TfrmAuralis::SaveSettings()
 
     ini.writeInteger(SettingsSection, QStringLiteral("Selected Element"), SelectedElement);
     ini.writeString(SettingsSection, QStringLiteral("Temperature"),
-                    Numbers::temperatureText(Temperature, m_decimalSeparator));
+        Numbers::temperatureText(Temperature, m_decimalSeparator));
     ini.writeBool(SettingsSection, QStringLiteral("SaveINI"),
-                  mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
+        mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
 
     if (frmSetTemperature) {
         ini.writeInteger(TempSection, QStringLiteral("Tab"),
-                         frmSetTemperature->pageTemp ? frmSetTemperature->pageTemp->currentIndex()
-                                                     : 0);
+            frmSetTemperature->pageTemp ? frmSetTemperature->pageTemp->currentIndex() : 0);
         ini.writeInteger(TempSection, QStringLiteral("Left"), frmSetTemperature->pos().x());
         ini.writeInteger(TempSection, QStringLiteral("Top"), frmSetTemperature->pos().y());
     }
@@ -251,44 +256,50 @@ void TfrmAuralis::SaveSettings()
     if (TfrmElementInfo *info = frmElementInfo) {
         ini.writeInteger(InfoSection, QStringLiteral("Left"), info->pos().x());
         ini.writeInteger(InfoSection, QStringLiteral("Top"), info->pos().y());
-        ini.writeBool(InfoSection, QStringLiteral("Visible"),
-                      mnuElementInfo && mnuElementInfo->isChecked());
+        ini.writeBool(
+            InfoSection, QStringLiteral("Visible"), mnuElementInfo && mnuElementInfo->isChecked());
         ini.writeBool(InfoSection, QStringLiteral("DefaultColours"), info->DefaultColours);
         const std::pair<const char *, QWidget *> colours[] = {
-            {"Symbol", info->Symbol},      {"ElementName", info->ElementName},
-            {"Number", info->Number},      {"Property1", info->Label1},
-            {"Property2", info->Label2},   {"Value1", info->Weight},
-            {"Value2", info->OxidationStates},
+            { "Symbol", info->Symbol },
+            { "ElementName", info->ElementName },
+            { "Number", info->Number },
+            { "Property1", info->Label1 },
+            { "Property2", info->Label2 },
+            { "Value1", info->Weight },
+            { "Value2", info->OxidationStates },
         };
         for (const auto &[key, control] : colours) {
             if (control)
-                ini.writeInteger(InfoSection, QLatin1String(key),
-                                 info->textColour(control).toSettings());
+                ini.writeInteger(
+                    InfoSection, QLatin1String(key), info->textColour(control).toSettings());
         }
     }
 
     const std::pair<const char *, QLabel *> legend[] = {
-        {"Metals", lblMetals}, {"Nonmetals", lblNonMetals}, {"Semimetals", lblSemimetals},
-        {"Solids", lblSolids}, {"Liquids", lblLiquids},     {"Gases", lblGases},
-        {"Undefined", lblUndefined},
+        { "Metals", lblMetals },
+        { "Nonmetals", lblNonMetals },
+        { "Semimetals", lblSemimetals },
+        { "Solids", lblSolids },
+        { "Liquids", lblLiquids },
+        { "Gases", lblGases },
+        { "Undefined", lblUndefined },
     };
     for (const auto &[key, label] : legend) {
         if (label)
             ini.writeInteger(ColorsSection, QLatin1String(key), labelColour(label).toSettings());
     }
     ini.writeString(ColorsSection, QStringLiteral("Background"),
-                    tableColour() == Colours::Silver ? QStringLiteral("Gray")
-                                                     : QStringLiteral("Default"));
+        tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
 
     // "Color Window" belongs here once the options dialog exists.
 
     ini.writeBool(SettingsSection, QStringLiteral("TrendsOnTop"),
-                  mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
+        mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
     ini.writeBool(SettingsSection, QStringLiteral("ElementOnTop"),
-                  mnuElementOnTop && mnuElementOnTop->isChecked());
+        mnuElementOnTop && mnuElementOnTop->isChecked());
     ini.writeString(SettingsSection, QStringLiteral("Background"), backgroundFile);
-    const std::array<QAction *, 4> schemes {mnuIUPACApproved, mnuIUPACProvisional,
-                                            mnuIUPACRecommended, mnuACSRecommended};
+    const std::array<QAction *, 4> schemes { mnuIUPACApproved, mnuIUPACProvisional,
+        mnuIUPACRecommended, mnuACSRecommended };
     for (int i = 0; i < int(schemes.size()); ++i) {
         if (schemes[i] && schemes[i]->isChecked()) {
             ini.writeInteger(SettingsSection, QStringLiteral("Naming Scheme"), i);
