@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 // The information window against a copy of the shipped data in which a few fields are
@@ -194,6 +195,7 @@ private slots:
         QTest::newRow("close button") << "button";
         QTest::newRow("escape") << "escape";
         QTest::newRow("close") << "close";
+        QTest::newRow("close box") << "box";
         QTest::newRow("menu item") << "menu";
         QTest::newRow("hide") << "hide";
     }
@@ -211,12 +213,16 @@ private slots:
             QTest::keyClick(m_info.get(), Qt::Key_Escape);
         else if (how == QLatin1String("close"))
             m_info->close();
+        else if (how == QLatin1String("box"))
+            m_info->windowHandle()->close(); // a close request from the window system
         else if (how == QLatin1String("menu"))
             m_main->MenuClick(m_main->mnuElementInfo);
         else
             m_info->hide();
         QVERIFY(!m_info->isVisible());
         QVERIFY(!m_main->mnuElementInfo->isChecked());
+        m_main->MenuClick(m_main->mnuElementInfo);
+        QVERIFY(m_info->isVisible());
     }
 
     void closeButtonHidesEvenWithoutTheMark()
