@@ -23,6 +23,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyleOptionMenuItem>
+#include <QToolTip>
 
 namespace {
 
@@ -348,6 +349,7 @@ void TfrmAuralis::openPopup(bool onTile)
     N6->setVisible(onTile);
     const int pause = m_hintHidePause;
     m_hintHidePause = 0;
+    QToolTip::hideText();
     PopupMenu->exec(QCursor::pos());
     m_hintHidePause = pause;
 }
@@ -380,6 +382,7 @@ void TfrmAuralis::ApplyNamingScheme(bool refresh)
                     const Naming::Entry e = Naming::entry(scheme, z);
                     t->setSymbol(e.symbol);
                     t->setHint(e.name);
+                    describeTile(z);
                 }
             }
         }

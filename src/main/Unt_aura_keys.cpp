@@ -149,6 +149,9 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
+    case QEvent::ToolTip:
+        // A hide delay of 0: no tool-tip stays up while the pop-up menu is open.
+        return m_hintHidePause == 0;
     case QEvent::KeyPress:
         break;
     default:
