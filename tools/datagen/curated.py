@@ -4,6 +4,8 @@
 NAME_OVERRIDES = {13: "Aluminum", 55: "Cesium"}
 
 SYNTHETIC = {43, 61} | set(range(93, 110))
+# No standard atomic weight: the weight shown is the longest-lived isotope's mass number.
+NO_STANDARD_WEIGHT = SYNTHETIC | {84, 85, 86, 87, 88, 89}
 
 # Character of the element's oxide in its most common oxidation state:
 # 1 acidic, 2 basic, 3 amphoteric; missing = noble gas, oxygen itself or not known.

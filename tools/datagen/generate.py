@@ -181,76 +181,83 @@ def prepare(src):
             rec["specific_heat"] = sh / m  # that entry is per mole
 
 
+def text_fields(src, st, z):
+    ge = src["gelemental"][z]
+    row = {"z": z, "synthetic": "1" if z in curated.SYNTHETIC else "0"}
+    row["name"] = curated.NAME_OVERRIDES.get(z, ge["name"])
+    row["symbol"] = ge["symbol"]
+    cfg = normalise_config(ge["configuration"])
+    for other in ("bodr", "kalzium", "pymatgen"):
+        oc = normalise_config((src[other].get(z) or {}).get("configuration"))
+        if oc and cfg and oc != cfg:
+            st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs gelemental '{cfg}'")
+    if not cfg:
+        cfg = normalise_config((src["kalzium"].get(z) or {}).get("configuration"))
+        st.log.append(f"Z={z:3} configuration   from kalzium: {cfg}")
+    row["config"] = cfg or "--"
+    # Union of the sources' states, less the known wrong ones.
+    ox = set(ge.get("oxidation") or [])
+    ox |= set((src["kalzium"].get(z) or {}).get("oxidation") or [])
+    ox |= set((src["pymatgen"].get(z) or {}).get("oxidation") or [])
+    ox = (ox - curated.OXIDATION_REJECT.get(z, set())) or set(
+        curated.OXIDATION_FALLBACK.get(z, []))
+    row["oxidation"] = oxidation_text(ox)
+    code = curated.LATTICE_CODE.get(ge["lattice"])
+    if z in curated.CRYSTAL_OVERRIDES:
+        code, why = curated.CRYSTAL_OVERRIDES[z]
+        st.log.append(f"Z={z:3} crystal         set to {code}: {why}")
+    pt_code = CRYSTAL_NAMES.get((src["periodictable"].get(z) or {}).get("crystal"))
+    if pt_code and pt_code != code:
+        st.log.append(f"Z={z:3} crystal         periodictable {pt_code} vs settled {code}")
+    row["crystal"] = str(code) if code else "--"
+    ab = curated.ACID_BASE.get(z)
+    row["acidbase"] = str(ab) if ab else "--"
+    return row
+
+
+def property_texts(src, st, z, key, psrc, tol, sig):
+    """(value text, display text) of one trend property."""
+    remark = None
+    if key == "density" and z in curated.GASES:
+        psrc = [("gelemental", "density_gas"), ("computed", "gas_density")]
+        remark = "gas, 273 K"
+    elif key == "density" and z in curated.LIQUIDS:
+        remark = "liquid"
+    ov = curated.OVERRIDES.get((z, key))
+    if ov:
+        st.log.append(f"Z={z:3} {key:15} set to {ov[0]} ({ov[1]}): {ov[2]}")
+        remark = ov[1]
+    v = st.settle(z, key, psrc, tol, key not in NO_VOTE, ov[0] if ov else None)
+    if key == "atomic_radius" and v is None:
+        v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
+        v = v if isinstance(v, (int, float)) else None
+        remark = "calculated" if v else None
+    if (z, key) in curated.ESTIMATED and v is not None:
+        remark = "calculated" if key == "ionization" else "estimated"
+    if v is None:
+        return "--", "--"
+    bracketed = key == "weight" and z in curated.NO_STANDARD_WEIGHT
+    if bracketed:
+        v = round(v)  # mass number of the longest-lived isotope
+    value = fmt(v, sig)
+    if bracketed:
+        return value, f"[{value}]"
+    if key == "ionization":
+        return value, f"{value} eV" + (f" ({remark})" if remark else "")
+    if key == "density" and remark:
+        return value, f"{value} g/cm\u00b3 ({remark})"
+    return value, f"{value} ({remark})" if remark else value
+
+
 def settle_all(src):
     prepare(src)
     st = Settler(src)
-    g, rows = src["gelemental"], []
+    rows = []
     for z in range(1, COUNT + 1):
-        ge = g[z]
-        row = {"z": z, "synthetic": "1" if z in curated.SYNTHETIC else "0"}
-        row["name"] = curated.NAME_OVERRIDES.get(z, ge["name"])
-        row["symbol"] = ge["symbol"]
-        cfg = normalise_config(ge["configuration"])
-        for other in ("bodr", "kalzium", "pymatgen"):
-            oc = normalise_config((src[other].get(z) or {}).get("configuration"))
-            if oc and cfg and oc != cfg:
-                st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs gelemental '{cfg}'")
-        if not cfg:
-            cfg = normalise_config((src["kalzium"].get(z) or {}).get("configuration"))
-            st.log.append(f"Z={z:3} configuration   from kalzium: {cfg}")
-        row["config"] = cfg or "--"
-        # Union of the sources' states, less the known wrong ones.
-        ox = set(ge.get("oxidation") or [])
-        ox |= set((src["kalzium"].get(z) or {}).get("oxidation") or [])
-        ox |= set((src["pymatgen"].get(z) or {}).get("oxidation") or [])
-        ox = (ox - curated.OXIDATION_REJECT.get(z, set())) or set(
-            curated.OXIDATION_FALLBACK.get(z, []))
-        row["oxidation"] = oxidation_text(ox)
-        code = curated.LATTICE_CODE.get(ge["lattice"])
-        if z in curated.CRYSTAL_OVERRIDES:
-            code, why = curated.CRYSTAL_OVERRIDES[z]
-            st.log.append(f"Z={z:3} crystal         set to {code}: {why}")
-        pt_code = CRYSTAL_NAMES.get((src["periodictable"].get(z) or {}).get("crystal"))
-        if pt_code and pt_code != code:
-            st.log.append(f"Z={z:3} crystal         periodictable {pt_code} vs settled {code}")
-        row["crystal"] = str(code) if code else "--"
-        ab = curated.ACID_BASE.get(z)
-        row["acidbase"] = str(ab) if ab else "--"
-
+        row = text_fields(src, st, z)
         for key, _vf, _df, psrc, tol, sig in PROPS:
-            remark = None
-            if key == "density" and z in curated.GASES:
-                psrc = [("gelemental", "density_gas"), ("computed", "gas_density")]
-                remark = "gas, 273 K"
-            ov = curated.OVERRIDES.get((z, key))
-            if ov:
-                st.log.append(f"Z={z:3} {key:15} set to {ov[0]} ({ov[1]}): {ov[2]}")
-            v = st.settle(z, key, psrc, tol, key not in NO_VOTE, ov[0] if ov else None)
-            if key == "density" and z in curated.LIQUIDS:
-                remark = "liquid"
-            if key == "atomic_radius" and v is None:
-                v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
-                v = v if isinstance(v, (int, float)) else None
-                remark = "calculated" if v else None
-            if (z, key) in curated.ESTIMATED and v is not None:
-                remark = "calculated" if key == "ionization" else "estimated"
-            if ov:
-                remark = ov[1]
-            if key == "weight" and v is not None and z in curated.SYNTHETIC | {84, 85, 86, 87,
-                                                                              88, 89}:
-                v = round(v)  # no standard weight: mass number of the longest-lived isotope
-            value = fmt(v, sig) if v is not None else "--"
-            display = value
-            if value != "--":
-                if key == "weight" and z in curated.SYNTHETIC | {84, 85, 86, 87, 88, 89}:
-                    display = f"[{value}]"
-                elif key == "ionization":
-                    display = f"{value} eV" + (f" ({remark})" if remark else "")
-                elif key == "density" and remark:
-                    display = f"{value} g/cm\u00b3 ({remark})"
-                elif remark:
-                    display = f"{value} ({remark})"
-            row[f"{key}_value"], row[f"{key}_display"] = value, display
+            row[f"{key}_value"], row[f"{key}_display"] = property_texts(
+                src, st, z, key, psrc, tol, sig)
         rows.append(row)
     wiedemann_franz(rows, st.log)
     physical_rules(rows, st.log)
