@@ -13,7 +13,6 @@ import csv
 import math
 import os
 import re
-import statistics
 import sys
 
 import curated
