@@ -1,5 +1,8 @@
 #include "windows/ErrorBox.h"
 
+#include "app/Unt_spsh.h"
+#include "core/Forms.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -47,6 +50,9 @@ void showError(const QString &message)
     QString text = message;
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
+    // An error during start-up must not sit half-hidden beside the splash window.
+    if (frmSplash)
+        frmSplash->hide();
     showMessage(QApplication::activeWindow(), QMessageBox::Critical, g_title, text);
 }
 

@@ -9,17 +9,17 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <optional>
+#include <memory>
 
 namespace {
 
@@ -51,7 +51,15 @@ void pause(int ms)
 // The first visible window whose name matches exactly, waiting up to timeoutMs.
 QString waitForWindow(const QString &name, int timeoutMs)
 {
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$');
+    // xdotool takes a POSIX extended expression; escape only its special characters
+    // (a GNU escape such as "\\`" would mean something else).
+    QString pattern = QStringLiteral("^");
+    for (const QChar c : name) {
+        if (QStringLiteral(".^$*+?()[]{}|\\").contains(c))
+            pattern += QLatin1Char('\\');
+        pattern += c;
+    }
+    pattern += QLatin1Char('$');
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < timeoutMs) {
@@ -117,6 +125,12 @@ int countColour(const QImage &image, const QRect &r, const QColor &c, int tolera
     return n;
 }
 
+// QProcess::waitForFinished is false for a process that has already ended.
+bool ended(QProcess &process, int timeoutMs = 10000)
+{
+    return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
+}
+
 void writeIni(const QString &folder, const QString &text)
 {
     QFile f(folder + QStringLiteral("/auralis.ini"));
@@ -139,6 +153,35 @@ QString readIniValue(const QString &folder, const QString &key)
 
 const char *SeededIni = "[About]\nRead=1\n[Colors]\nBackground=Gray\n"
                         "[Main Window]\nLeft=0\nTop=0\nWidth=900\nHeight=640\nMaximized=0\n";
+
+std::unique_ptr<TfrmAuralis> referenceWindow(const QSize &size)
+{
+    static QTemporaryDir refDir;
+    writeIni(refDir.path(), QString::fromLatin1(SeededIni));
+    TfrmAuralis::StartOptions o;
+    o.arguments = {refDir.path()};
+    o.programFolder = ProgramFolder;
+    o.decimalSeparator = QLatin1Char('.');
+    auto ref = std::make_unique<TfrmAuralis>(o);
+    ref->setAttribute(Qt::WA_DontShowOnScreen);
+    ref->show();
+    ref->resize(size);
+    QCoreApplication::processEvents();
+    ref->FormResize();
+    return ref;
+}
+
+QRect tileOnScreen(TfrmAuralis &ref, int z, const QPoint &origin)
+{
+    TElement *tile = ref.tile(z);
+    return QRect(tile->mapTo(&ref, QPoint(0, 0)) + origin, tile->size());
+}
+
+QRect symbolArea(TfrmAuralis &ref, int z, const QPoint &origin)
+{
+    const QRect r = tileOnScreen(ref, z, origin);
+    return QRect(r.left() + 2, r.center().y(), r.width() * 3 / 4, r.height() / 2 - 2);
+}
 
 class Running
 {
@@ -188,18 +231,7 @@ private slots:
         const QImage shot = screenshot(QStringLiteral("chart-900x640"));
 
         // The same window, built here with the same settings, says where each tile is.
-        QTemporaryDir refDir;
-        writeIni(refDir.path(), QString::fromLatin1(SeededIni));
-        TfrmAuralis::StartOptions o;
-        o.arguments = {refDir.path()};
-        o.programFolder = ProgramFolder;
-        o.decimalSeparator = QLatin1Char('.');
-        TfrmAuralis ref(o);
-        ref.setAttribute(Qt::WA_DontShowOnScreen);
-        ref.show();
-        ref.resize(geometry.size());
-        QCoreApplication::processEvents();
-        ref.FormResize();
+        std::unique_ptr<TfrmAuralis> ref = referenceWindow(geometry.size());
 
         struct Expect
         {
@@ -215,16 +247,13 @@ private slots:
             {2, nonmetal, gas},    {79, metal, solid},
         };
         for (const Expect &e : expectations) {
-            TElement *tile = ref.tile(e.z);
-            QVERIFY(tile);
-            const QRect r(tile->mapTo(&ref, QPoint(0, 0)) + geometry.topLeft(), tile->size());
+            QVERIFY(ref->tile(e.z));
+            const QRect r = tileOnScreen(*ref, e.z, geometry.topLeft());
             const QRect numberArea(r.center().x(), r.top() + 1, r.width() / 2 - 2,
                                    r.height() / 2 - 1);
-            const QRect symbolArea(r.left() + 2, r.center().y(), r.width() * 3 / 4,
-                                   r.height() / 2 - 2);
             QVERIFY2(countColour(shot, numberArea, e.number) >= 3,
                      qPrintable(QStringLiteral("number colour of element %1").arg(e.z)));
-            QVERIFY2(countColour(shot, symbolArea, e.symbol) >= 3,
+            QVERIFY2(countColour(shot, symbolArea(*ref, e.z, geometry.topLeft()), e.symbol) >= 3,
                      qPrintable(QStringLiteral("symbol colour of element %1").arg(e.z)));
         }
     }
@@ -233,32 +262,36 @@ private slots:
     {
         QTemporaryDir dir;
         writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        std::unique_ptr<TfrmAuralis> ref = referenceWindow(QSize(900, 640));
+        const QRect slider(ref->TempSlider->mapTo(ref.get(), QPoint(0, 0)),
+                           ref->TempSlider->size());
         {
             Running run(dir.path());
             const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
             QVERIFY(!win.isEmpty());
             pause(800);
+            const QPoint origin = windowGeometry(win).topLeft();
             // Element 1 -> Right -> 2 -> Down -> 10 -> Right -> 3.
             focusAndKey(win, QStringLiteral("Right"));
             focusAndKey(win, QStringLiteral("Down"));
             focusAndKey(win, QStringLiteral("Right"));
-            // The temperature through the dialog: Kelvin page, the text selected.
-            focusAndKey(win, QStringLiteral("ctrl+t"));
-            const QString dialog = waitForWindow(QStringLiteral("Set Temperature"), 5000);
-            QVERIFY(!dialog.isEmpty());
-            typeText(dialog, QStringLiteral("350.25"));
-            focusAndKey(dialog, QStringLiteral("Return"));
-            pause(300);
+            // A click in the slider's track, right of the thumb, moves it by 100.
+            const QPoint track = origin + slider.topLeft()
+                + QPoint(slider.width() - slider.height() * 2, slider.height() / 2);
+            xdo({QStringLiteral("mousemove"), QString::number(track.x()),
+                 QString::number(track.y()), QStringLiteral("click"), QStringLiteral("1")});
+            pause(400);
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({QStringLiteral("key"), QStringLiteral("s")});
             pause(500);
             QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")),
                      QStringLiteral("3"));
             QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
-                     QStringLiteral("350.25"));
+                     QStringLiteral("398.00"));
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({QStringLiteral("key"), QStringLiteral("x")});
-            QVERIFY(run.process.waitForFinished(10000));
+            QVERIFY(ended(run.process));
+            QCOMPARE(run.process.exitCode(), 0);
         }
         {
             Running run(dir.path());
@@ -266,26 +299,86 @@ private slots:
             QVERIFY(!win.isEmpty());
             pause(800);
             screenshot(QStringLiteral("restarted"));
-            // The information window names the selected element; copy it out.
+            // The information window names the selected element.
             focusAndKey(win, QStringLiteral("ctrl+i"));
-            const QString info = waitForWindow(QStringLiteral("Lithium - Element Information"),
-                                               5000);
-            QVERIFY2(!info.isEmpty(), "element 3 is not selected after the restart");
-            focusAndKey(info, QStringLiteral("alt+a"));
-            const QString clip = tool(QStringLiteral("xclip"),
-                                      {QStringLiteral("-o"), QStringLiteral("-selection"),
-                                       QStringLiteral("clipboard")});
-            const QStringList lines = clip.split(QStringLiteral("\r\n"));
-            QCOMPARE(lines.size(), 20);
-            QCOMPARE(lines.first(), QStringLiteral("3 - Li - Lithium"));
-            QVERIFY(lines.last().startsWith(QStringLiteral("Synthetic: ")));
-            // Saving again writes back what was loaded.
+            QVERIFY2(!waitForWindow(QStringLiteral("Lithium - Element Information"), 5000)
+                          .isEmpty(),
+                     "element 3 is not selected after the restart");
+            // Saving again writes back the temperature that was loaded.
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({QStringLiteral("key"), QStringLiteral("s")});
             pause(500);
             QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
-                     QStringLiteral("350.25"));
+                     QStringLiteral("398.00"));
+            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")),
+                     QStringLiteral("3"));
         }
+    }
+
+    void informationCopiedAndTemperatureTyped()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        std::unique_ptr<TfrmAuralis> ref = referenceWindow(QSize(900, 640));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        const QRect geometry = windowGeometry(win);
+
+        focusAndKey(win, QStringLiteral("ctrl+i"));
+        const QString info = waitForWindow(QStringLiteral("Hydrogen - Element Information"), 5000);
+        QVERIFY(!info.isEmpty());
+        focusAndKey(info, QStringLiteral("alt+a"));
+        const QString clip = tool(QStringLiteral("xclip"),
+                                  {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                   QStringLiteral("clipboard")});
+        const QStringList lines = clip.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 20);
+        QCOMPARE(lines.first(), QStringLiteral("1 - H - Hydrogen"));
+        QVERIFY(lines.at(1).startsWith(QStringLiteral("Atomic Weight: 1.00")));
+        QVERIFY(lines.at(1).endsWith(QStringLiteral(" g/mol")));
+        QCOMPARE(lines.last(), QStringLiteral("Synthetic: No"));
+        screenshot(QStringLiteral("information-window"));
+        focusAndKey(info, QStringLiteral("Escape"));
+
+        // 3000 K: iron (melts at 1811 K, boils at 3134 K) turns liquid, gold (boils at
+        // 3129 K) too, tungsten stays solid and sodium is a gas.
+        focusAndKey(win, QStringLiteral("ctrl+t"));
+        const QString dialog = waitForWindow(QStringLiteral("Set Temperature"), 5000);
+        QVERIFY(!dialog.isEmpty());
+        typeText(dialog, QStringLiteral("3000"));
+        focusAndKey(dialog, QStringLiteral("Return"));
+        pause(600);
+        const QImage shot = screenshot(QStringLiteral("at-3000-K"));
+        const QColor liquid(0, 128, 0), solid(0, 0, 0), gas(255, 255, 0);
+        QVERIFY(countColour(shot, symbolArea(*ref, 26, geometry.topLeft()), liquid) >= 3);
+        QVERIFY(countColour(shot, symbolArea(*ref, 79, geometry.topLeft()), liquid) >= 3);
+        QVERIFY(countColour(shot, symbolArea(*ref, 74, geometry.topLeft()), solid) >= 3);
+        QVERIFY(countColour(shot, symbolArea(*ref, 11, geometry.topLeft()), gas) >= 3);
+        focusAndKey(win, QStringLiteral("alt+f"));
+        xdo({QStringLiteral("key"), QStringLiteral("s")});
+        pause(500);
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
+                 QStringLiteral("3000.00"));
+    }
+
+    void missingDataFileIsReportedAndEndsTheProgram()
+    {
+        // A copy of the program in a folder without its data file.
+        QTemporaryDir programDir;
+        const QString copy = programDir.path() + QStringLiteral("/auralis");
+        QVERIFY(QFile::copy(Program, copy));
+        QFile::setPermissions(copy, QFile::permissions(Program));
+        QTemporaryDir settings;
+        QProcess process;
+        process.start(copy, {settings.path()});
+        const QString box = waitForWindow(QStringLiteral("Auralis`"), 20000);
+        QVERIFY2(!box.isEmpty(), "no error box");
+        screenshot(QStringLiteral("missing-data-file"));
+        focusAndKey(box, QStringLiteral("Return"));
+        QVERIFY(ended(process));
+        QCOMPARE(process.exitCode(), 1);
     }
 
     void firstRunShowsTheNoticeAndWritesBothKeys()
