@@ -3,9 +3,11 @@
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/ErrorBox.h"
+#include "windows/Unt_temp.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -85,6 +87,7 @@ private slots:
     void arrowStillReachesFocusedControl();
     void tabWrapsAndNeverMovesFocus();
     void tabInAnotherWindowIsNotTaken();
+    void altKeysTurnTemperaturePages();
 
 private:
     void select(int z) { m_window->ElementClick(m_window->tile(z), Qt::LeftButton); }
@@ -121,6 +124,7 @@ void TestKeys::init()
 
 void TestKeys::cleanup()
 {
+    frmSetTemperature = nullptr;
     frmAuralis = nullptr;
     m_window.reset();
     m_dir.reset();
@@ -267,6 +271,35 @@ void TestKeys::tabInAnotherWindowIsNotTaken()
     // Arrow keys in another window do not move the selection either.
     QTest::keyClick(second, Qt::Key_Right);
     QCOMPARE(m_window->selectedElement(), 50);
+}
+
+void TestKeys::altKeysTurnTemperaturePages()
+{
+    TfrmSetTemperature dialog(m_window.get());
+    frmSetTemperature = &dialog;
+    // Not visible: the keys are nobody's.
+    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabKelvin);
+
+    dialog.pageTemp->setCurrentWidget(dialog.tabKelvin);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.txtKelvin->setFocus();
+    dialog.txtKelvin->setText(QStringLiteral("300"));
+
+    // The typed value is carried over before the page turns.
+    QTest::keyClick(dialog.txtKelvin, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabCelsius);
+    QCOMPARE(dialog.txtCelsius->text(), QStringLiteral("26.85"));
+    QTest::keyClick(dialog.pageTemp->currentWidget(), Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabFarenheit);
+    QCOMPARE(dialog.txtFarenheit->text(), QStringLiteral("80.33"));
+    QTest::keyClick(&dialog, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabFarenheit);
+    QTest::keyClick(&dialog, Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabKelvin);
+    QCOMPARE(dialog.txtKelvin->text(), QStringLiteral("300.00"));
+    frmSetTemperature = nullptr;
 }
 
 QTEST_MAIN(TestKeys)

@@ -398,7 +398,7 @@ void TfrmAuralis::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_firstShowDone) {
         m_firstShowDone = true;
-        FormShow();
+        ErrorBox::guarded([this] { FormShow(); });
     }
 }
 

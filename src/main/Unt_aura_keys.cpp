@@ -8,12 +8,16 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTabWidget>
 
 namespace {
 
 bool isTabKey(const QKeyEvent *key)
 {
+    // An open pop-up menu runs its own loop; its keys are its own.
+    if (QApplication::activePopupWidget())
+        return false;
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
         return false;
     const Qt::KeyboardModifiers others =
@@ -112,9 +116,10 @@ void TfrmAuralis::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
+// The menu bar's own keyboard navigation is left to it, as a menu loop would be.
 bool TfrmAuralis::isMainWindowWidget(const QObject *watched) const
 {
-    return watched && watched->isWidgetType()
+    return watched && watched->isWidgetType() && !qobject_cast<const QMenuBar *>(watched)
             && static_cast<const QWidget *>(watched)->window() == this;
 }
 
