@@ -1,8 +1,8 @@
 #include "core/Forms.h"
+#include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "data/ElementData.h"
 #include "toolbar/TB97.h"
 #include "windows/ErrorBox.h"
 #include "windows/Unt_info.h"
@@ -114,8 +114,7 @@ private slots:
 private:
     // Builds the main window on a settings folder prepared by prepare (ini path given).
     void open(const std::function<void(const QString &)> &prepare = {},
-              const QString &programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/"),
-              bool show = true);
+        const QString &programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/"), bool show = true);
     QString iniPath() const { return m_dir->filePath(QStringLiteral("auralis.ini")); }
     void trigger(QAction *a) { a->trigger(); }
     QStringList symbolsAndNames() const;
@@ -163,8 +162,8 @@ void TestCommands::cleanup()
     QApplication::setPalette(QPalette());
 }
 
-void TestCommands::open(const std::function<void(const QString &)> &prepare,
-                        const QString &programFolder, bool show)
+void TestCommands::open(
+    const std::function<void(const QString &)> &prepare, const QString &programFolder, bool show)
 {
     if (prepare) {
         prepare(iniPath());
@@ -202,11 +201,11 @@ void TestCommands::menuItems_data()
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<int>("mark"); // 0 none, 1 check, 2 radio
     QTest::addColumn<bool>("checked");
-    auto row = [](const char *name, const char *caption, const char *shortcut, int mark,
-                  bool checked) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
-                            << QString::fromLatin1(shortcut) << mark << checked;
-    };
+    auto row
+        = [](const char *name, const char *caption, const char *shortcut, int mark, bool checked) {
+              QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
+                                  << QString::fromLatin1(shortcut) << mark << checked;
+          };
     row("mnuSaveConfigNow", "&Save Config &Now", "", 0, false);
     row("mnuSaveConfigOnExit", "Save Config On &Exit", "", 1, true);
     row("mnuExit", "E&xit", "", 0, false);
@@ -267,21 +266,20 @@ void TestCommands::menuBarOrder()
     for (QAction *a : m_window->TrendsMenu->actions())
         trends << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     QCOMPARE(trends,
-             QStringList({ "mnuNone", "mnuAtomicRadius", "mnuAtomicVolume", "mnuAtomicWeight",
-                           "mnuBoilingPoint", "mnuCovalentRadius", "mnuDensity",
-                           "mnuElectroConduct", "mnuElectroneg", "mnuFirstIonPoten",
-                           "mnuHeatFusion", "mnuHeatVapor", "mnuMeltingPoint",
-                           "mnuSpecificHeat", "mnuThermalConduct", "-", "mnuGraph" }));
+        QStringList({ "mnuNone", "mnuAtomicRadius", "mnuAtomicVolume", "mnuAtomicWeight",
+            "mnuBoilingPoint", "mnuCovalentRadius", "mnuDensity", "mnuElectroConduct",
+            "mnuElectroneg", "mnuFirstIonPoten", "mnuHeatFusion", "mnuHeatVapor", "mnuMeltingPoint",
+            "mnuSpecificHeat", "mnuThermalConduct", "-", "mnuGraph" }));
     for (int i = 0; i < 15; ++i)
         QCOMPARE(m_window->trendItems[size_t(i)]->objectName(), trends[i]);
 
     QStringList popup;
     for (QAction *a : m_window->PopupMenu->actions())
         popup << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    QCOMPARE(popup, QStringList({ "mnuElementInfoPop", "-", "mnuFindPop", "mnuTempPop",
-                                  "mnuColorPop" }));
-    QCOMPARE(m_window->findChild<QMenu *>(QStringLiteral("mnuNamingScheme")),
-             m_window->mnuNamingScheme);
+    QCOMPARE(popup,
+        QStringList({ "mnuElementInfoPop", "-", "mnuFindPop", "mnuTempPop", "mnuColorPop" }));
+    QCOMPARE(
+        m_window->findChild<QMenu *>(QStringLiteral("mnuNamingScheme")), m_window->mnuNamingScheme);
 }
 
 void TestCommands::checkItemsToggleOnceWhenTriggered()
@@ -308,7 +306,7 @@ void TestCommands::elementInfoMark()
 
     // Only the menu item toggles; the other senders only ever show.
     for (QObject *sender : { static_cast<QObject *>(m_window->mnuElementInfoPop),
-                             static_cast<QObject *>(m_window->tile(8)) }) {
+             static_cast<QObject *>(m_window->tile(8)) }) {
         m_window->MenuClick(sender);
         QVERIFY(mark->isChecked());
         m_window->MenuClick(sender);
@@ -316,6 +314,9 @@ void TestCommands::elementInfoMark()
         m_window->MenuClick(mark);
         QVERIFY(!mark->isChecked());
     }
+    QTest::mouseDClick(m_window->tile(9), Qt::LeftButton);
+    QVERIFY(mark->isChecked());
+    QCOMPARE(m_window->selectedElement(), 9);
 }
 
 void TestCommands::elementInfoWindow()
@@ -435,21 +436,21 @@ void TestCommands::namingSchemes_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("approved") << QStringLiteral("mnuIUPACApproved")
-                              << QStringList { "Rf", "Rutherfordium", "Db", "Dubnium",
-                                               "Sg", "Seaborgium",    "Bh", "Bohrium",
-                                               "Hs", "Hassium",       "Mt", "Meitnerium" };
+                              << QStringList { "Rf", "Rutherfordium", "Db", "Dubnium", "Sg",
+                                     "Seaborgium", "Bh", "Bohrium", "Hs", "Hassium", "Mt",
+                                     "Meitnerium" };
     QTest::newRow("provisional") << QStringLiteral("mnuIUPACProvisional")
                                  << QStringList { "Unq", "Unnilquadium", "Unp", "Unnilpentium",
-                                                  "Unh", "Unnilhexium",  "Uns", "Unnilseptium",
-                                                  "Uno", "Unniloctium",  "Une", "Unnilenium" };
+                                        "Unh", "Unnilhexium", "Uns", "Unnilseptium", "Uno",
+                                        "Unniloctium", "Une", "Unnilenium" };
     QTest::newRow("recommended") << QStringLiteral("mnuIUPACRecommended")
-                                 << QStringList { "Db", "Dubnium",       "Jl", "Joliotium",
-                                                  "Rf", "Rutherfordium", "Bh", "Bohrium",
-                                                  "Hn", "Hahnium",       "Mt", "Meitnerium" };
+                                 << QStringList { "Db", "Dubnium", "Jl", "Joliotium", "Rf",
+                                        "Rutherfordium", "Bh", "Bohrium", "Hn", "Hahnium", "Mt",
+                                        "Meitnerium" };
     QTest::newRow("acs") << QStringLiteral("mnuACSRecommended")
-                         << QStringList { "Rf", "Rutherfordium", "Ha", "Hahnium",
-                                          "Sg", "Seaborgium",    "Ns", "Nielsbohrium",
-                                          "Hs", "Hassium",       "Mt", "Meitnerium" };
+                         << QStringList { "Rf", "Rutherfordium", "Ha", "Hahnium", "Sg",
+                                "Seaborgium", "Ns", "Nielsbohrium", "Hs", "Hassium", "Mt",
+                                "Meitnerium" };
 }
 
 void TestCommands::namingSchemes()
@@ -487,7 +488,7 @@ void TestCommands::statusTextFollowsScheme()
     trigger(m_window->mnuACSRecommended);
     m_window->Status(m_window->tile(107));
     QVERIFY2(m_window->statusText(0).startsWith(QStringLiteral("107: Nielsbohrium,  Ns,  ")),
-             qPrintable(m_window->statusText(0)));
+        qPrintable(m_window->statusText(0)));
 }
 
 void TestCommands::reliefLevels()
@@ -496,7 +497,7 @@ void TestCommands::reliefLevels()
     for (const char *item : { "mnuAtomicWeight", "mnuDensity", "mnuElectroConduct" }) {
         QAction *a = m_window->findChild<QAction *>(QLatin1String(item));
         const int index = int(std::find(m_window->trendItems.begin(), m_window->trendItems.end(), a)
-                              - m_window->trendItems.begin());
+            - m_window->trendItems.begin());
         const Extremes e = extremes(TrendProperties[index - 1].valueField);
         QVERIFY(!e.smallest.isEmpty() && !e.largest.isEmpty());
         trigger(a);
@@ -579,7 +580,7 @@ void TestCommands::reliefErrorKeepsDepths()
     QAction *density = m_window->findChild<QAction *>(QStringLiteral("mnuDensity"));
     trigger(density);
     QCOMPARE(ErrorBox::recorded(),
-             QStringList { QStringLiteral("'7.1x' is not a valid floating point value.") });
+        QStringList { QStringLiteral("'7.1x' is not a valid floating point value.") });
     QVERIFY(density->isChecked());
     QVERIFY(!m_window->findChild<QAction *>(QStringLiteral("mnuAtomicWeight"))->isChecked());
     for (int z = 1; z <= 109; ++z)
@@ -624,8 +625,8 @@ void TestCommands::popupOnTileAndTable()
     QCOMPARE(onTile.visibleEntries, 4);
     QCOMPARE(onTile.hidePause, 0);
     QCOMPARE(m_window->hintHidePause(), pauseBefore);
-    QCOMPARE(m_window->PopupMenu->actions().first()->text(),
-             QStringLiteral("&Element Information"));
+    QCOMPARE(
+        m_window->PopupMenu->actions().first()->text(), QStringLiteral("&Element Information"));
 
     disconnect(c);
     Seen onTable;
@@ -661,9 +662,9 @@ void TestCommands::firstRunNoticeAndBackground()
     IniFile ini(iniPath());
     QVERIFY(ini.readBool(About, Read, false));
     QCOMPARE(ErrorBox::recorded(),
-             QStringList { QStringLiteral(
-                     "Because you are not using the standard 3D colour, you should adjust the "
-                     "colour setup to make sure that all application text will appear readable)") });
+        QStringList { QStringLiteral(
+            "Because you are not using the standard 3D colour, you should adjust the "
+            "colour setup to make sure that all application text will appear readable)") });
     QCOMPARE(ini.readString(Colors, Background, QString()), QStringLiteral("Default"));
     QCOMPARE(m_window->tableColour(), TColor::system(TColor::BtnFace));
 }
@@ -673,8 +674,10 @@ void TestCommands::backgroundFromSettings_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<quint32>("colour");
     QTest::newRow("gray") << QStringLiteral("Gray") << Colours::Silver.value();
-    QTest::newRow("default") << QStringLiteral("Default") << TColor::system(TColor::BtnFace).value();
-    QTest::newRow("other text") << QStringLiteral("gray") << TColor::system(TColor::BtnFace).value();
+    QTest::newRow("default") << QStringLiteral("Default")
+                             << TColor::system(TColor::BtnFace).value();
+    QTest::newRow("other text") << QStringLiteral("gray")
+                                << TColor::system(TColor::BtnFace).value();
 }
 
 void TestCommands::backgroundFromSettings()
@@ -700,8 +703,8 @@ void TestCommands::backgroundSystemSilver()
     QVERIFY(ErrorBox::recorded().isEmpty());
     // A system colour that happens to be silver is stored as the default, not as gray.
     QCOMPARE(m_window->tableColour(), TColor::system(TColor::BtnFace));
-    QCOMPARE(IniFile(iniPath()).readString(Colors, Background, QString()),
-             QStringLiteral("Default"));
+    QCOMPARE(
+        IniFile(iniPath()).readString(Colors, Background, QString()), QStringLiteral("Default"));
 }
 
 void TestCommands::firstShowWriteFailureIsReported()
@@ -712,10 +715,9 @@ void TestCommands::firstShowWriteFailureIsReported()
     open([](const QString &path) { QDir().mkpath(path); });
     QCOMPARE(title, QStringLiteral("Please Read Carefully"));
     QVERIFY(m_window->isVisible());
-    const QString expected =
-            QStringLiteral("Unable to write to %1.").arg(m_window->settingsFile());
+    const QString expected = QStringLiteral("Unable to write to %1.").arg(m_window->settingsFile());
     QVERIFY2(ErrorBox::recorded().contains(expected),
-             qPrintable(ErrorBox::recorded().join(QLatin1Char('\n'))));
+        qPrintable(ErrorBox::recorded().join(QLatin1Char('\n'))));
     // The program goes on: commands still work.
     m_window->ElementClick(m_window->tile(6), Qt::LeftButton);
     QCOMPARE(m_window->selectedElement(), 6);

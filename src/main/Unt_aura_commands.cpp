@@ -1,5 +1,6 @@
 #include "main/Unt_aura.h"
 
+#include "app/Unt_spsh.h"
 #include "core/Forms.h"
 #include "data/Naming.h"
 #include "elements/Elements.h"
@@ -11,7 +12,6 @@
 #include "windows/Unt_abot.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
-#include "app/Unt_spsh.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +32,10 @@ namespace {
 class TMenu : public QMenu
 {
 public:
-    TMenu(const QString &title, QWidget *parent) : QMenu(title, parent) { }
+    TMenu(const QString &title, QWidget *parent)
+        : QMenu(title, parent)
+    {
+    }
 
 protected:
     void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override
@@ -46,10 +49,21 @@ protected:
 enum class Mark { None, Check, Radio };
 
 const char *const TrendItemNames[15] = {
-    "mnuNone",         "mnuAtomicRadius",   "mnuAtomicVolume", "mnuAtomicWeight",
-    "mnuBoilingPoint", "mnuCovalentRadius", "mnuDensity",      "mnuElectroConduct",
-    "mnuElectroneg",   "mnuFirstIonPoten",  "mnuHeatFusion",   "mnuHeatVapor",
-    "mnuMeltingPoint", "mnuSpecificHeat",   "mnuThermalConduct",
+    "mnuNone",
+    "mnuAtomicRadius",
+    "mnuAtomicVolume",
+    "mnuAtomicWeight",
+    "mnuBoilingPoint",
+    "mnuCovalentRadius",
+    "mnuDensity",
+    "mnuElectroConduct",
+    "mnuElectroneg",
+    "mnuFirstIonPoten",
+    "mnuHeatFusion",
+    "mnuHeatVapor",
+    "mnuMeltingPoint",
+    "mnuSpecificHeat",
+    "mnuThermalConduct",
 };
 
 const char *const TrendItemCaptions[15] = {
@@ -91,7 +105,7 @@ void TfrmAuralis::createMenus()
     // Check items are toggled by Qt before triggered() arrives; the handlers own the
     // marks, so the toggle is taken back first and the handler decides.
     auto item = [this](QMenu *m, const char *name, const QString &caption, Mark mark,
-                       const QKeySequence &shortcut = {}) {
+                    const QKeySequence &shortcut = {}) {
         auto *a = new QAction(caption, this);
         a->setObjectName(QLatin1String(name));
         a->setCheckable(mark != Mark::None);
@@ -110,8 +124,8 @@ void TfrmAuralis::createMenus()
 
     FileMenu = menu("FileMenu", tr("&File"));
     mnuSaveConfigNow = item(FileMenu, "mnuSaveConfigNow", tr("&Save Config &Now"), Mark::None);
-    mnuSaveConfigOnExit =
-            item(FileMenu, "mnuSaveConfigOnExit", tr("Save Config On &Exit"), Mark::Check);
+    mnuSaveConfigOnExit
+        = item(FileMenu, "mnuSaveConfigOnExit", tr("Save Config On &Exit"), Mark::Check);
     separator(FileMenu, "N2");
     mnuExit = item(FileMenu, "mnuExit", tr("E&xit"), Mark::None);
     mnuSaveConfigOnExit->setChecked(true);
@@ -125,14 +139,14 @@ void TfrmAuralis::createMenus()
     separator(ViewMenu, "N1");
     mnuNamingScheme = menu("mnuNamingScheme", tr("&Naming Scheme"));
     ViewMenu->addMenu(mnuNamingScheme);
-    mnuIUPACApproved =
-            item(mnuNamingScheme, "mnuIUPACApproved", tr("IUPAC - Appr&oved"), Mark::Check);
-    mnuIUPACProvisional =
-            item(mnuNamingScheme, "mnuIUPACProvisional", tr("IUPAC - &Provisional"), Mark::Radio);
-    mnuIUPACRecommended =
-            item(mnuNamingScheme, "mnuIUPACRecommended", tr("IUPAC - &Recommended"), Mark::Radio);
-    mnuACSRecommended =
-            item(mnuNamingScheme, "mnuACSRecommended", tr("&ACS - Recommended"), Mark::Radio);
+    mnuIUPACApproved
+        = item(mnuNamingScheme, "mnuIUPACApproved", tr("IUPAC - Appr&oved"), Mark::Check);
+    mnuIUPACProvisional
+        = item(mnuNamingScheme, "mnuIUPACProvisional", tr("IUPAC - &Provisional"), Mark::Radio);
+    mnuIUPACRecommended
+        = item(mnuNamingScheme, "mnuIUPACRecommended", tr("IUPAC - &Recommended"), Mark::Radio);
+    mnuACSRecommended
+        = item(mnuNamingScheme, "mnuACSRecommended", tr("&ACS - Recommended"), Mark::Radio);
     separator(ViewMenu, "N7");
     mnuOptions = item(ViewMenu, "mnuOptions", tr("&Options..."), Mark::None);
     mnuToolbar->setChecked(true);
@@ -140,12 +154,12 @@ void TfrmAuralis::createMenus()
 
     ElementMenu = menu("ElementMenu", tr("&Element"));
     mnuFindElement = item(ElementMenu, "mnuFindElement", tr("&Find Element..."), Mark::None,
-                          QKeySequence(Qt::CTRL | Qt::Key_F));
+        QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuSetTemperature = item(ElementMenu, "mnuSetTemperature", tr("Set &Temperature..."),
-                             Mark::None, QKeySequence(Qt::CTRL | Qt::Key_T));
+        Mark::None, QKeySequence(Qt::CTRL | Qt::Key_T));
     separator(ElementMenu, "N3");
     mnuElementInfo = item(ElementMenu, "mnuElementInfo", tr("Element &Information"), Mark::Check,
-                          QKeySequence(Qt::CTRL | Qt::Key_I));
+        QKeySequence(Qt::CTRL | Qt::Key_I));
 
     TrendsMenu = menu("TrendsMenu", tr("&Trends"));
     for (int i = 0; i < 15; ++i)
@@ -156,16 +170,16 @@ void TfrmAuralis::createMenus()
     mnuGraph = item(TrendsMenu, "mnuGraph", tr("&Graph Trends"), Mark::None);
 
     HelpMenu = menu("HelpMenu", tr("&Help"));
-    mnuHelpContents = item(HelpMenu, "mnuHelpContents", tr("Help &Contents"), Mark::None,
-                           QKeySequence(Qt::Key_F1));
+    mnuHelpContents = item(
+        HelpMenu, "mnuHelpContents", tr("Help &Contents"), Mark::None, QKeySequence(Qt::Key_F1));
     mnuAbout = item(HelpMenu, "mnuAbout", tr("&About Auralis   ..."), Mark::None);
 
     for (QMenu *m : { FileMenu, ViewMenu, ElementMenu, TrendsMenu, HelpMenu })
         bar->addMenu(m);
 
     PopupMenu = menu("PopupMenu", QString());
-    mnuElementInfoPop =
-            item(PopupMenu, "mnuElementInfoPop", tr("&Element Information"), Mark::None);
+    mnuElementInfoPop
+        = item(PopupMenu, "mnuElementInfoPop", tr("&Element Information"), Mark::None);
     N6 = separator(PopupMenu, "N6");
     mnuFindPop = item(PopupMenu, "mnuFindPop", tr("&Find Element..."), Mark::None);
     mnuTempPop = item(PopupMenu, "mnuTempPop", tr("Change &Temperature..."), Mark::None);
@@ -212,7 +226,7 @@ void TfrmAuralis::MenuClick(QObject *sender)
         if (sender == mnuSaveConfigNow) {
             SaveSettings();
         } else if (sender == mnuElementInfo || sender == butElementInfo
-                   || sender == mnuElementInfoPop || tileSender) {
+            || sender == mnuElementInfoPop || tileSender) {
             if (sender == mnuElementInfo && mnuElementInfo->isChecked()) {
                 if (frmElementInfo)
                     frmElementInfo->close();
@@ -228,9 +242,9 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuSaveConfigOnExit) {
             mnuSaveConfigOnExit->setChecked(!mnuSaveConfigOnExit->isChecked());
         } else if (sender == mnuIUPACApproved || sender == mnuIUPACProvisional
-                   || sender == mnuIUPACRecommended || sender == mnuACSRecommended) {
+            || sender == mnuIUPACRecommended || sender == mnuACSRecommended) {
             for (QAction *a :
-                 { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended })
+                { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended })
                 a->setChecked(false);
             static_cast<QAction *>(sender)->setChecked(true);
             ApplyNamingScheme(true);
@@ -258,7 +272,7 @@ void TfrmAuralis::MenuClick(QObject *sender)
                 StatusBar->setHidden(!StatusBar->isHidden());
             FormResize();
         } else if (sender == mnuSetTemperature || sender == butTemperature
-                   || sender == mnuTempPop) {
+            || sender == mnuTempPop) {
             if (frmSetTemperature)
                 frmSetTemperature->exec();
         } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
@@ -370,8 +384,8 @@ void TfrmAuralis::ApplyTemperature()
 void TfrmAuralis::ApplyNamingScheme(bool refresh)
 {
     ErrorBox::guarded([&] {
-        const QAction *items[] = { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended,
-                                   mnuACSRecommended };
+        const QAction *items[]
+            = { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended };
         int scheme = -1;
         for (int i = 0; i < Naming::SchemeCount && scheme < 0; ++i)
             if (items[i] && items[i]->isChecked())
@@ -416,12 +430,11 @@ void TfrmAuralis::FormShow()
         centreOnScreen(&notice, screenSize());
         notice.exec();
         ErrorBox::guarded(
-                [&] { ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true); });
+            [&] { ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true); });
     }
 
-    const QString background =
-            ini.readString(QStringLiteral("Colors"), QStringLiteral("Background"),
-                           QStringLiteral("nope"));
+    const QString background = ini.readString(
+        QStringLiteral("Colors"), QStringLiteral("Background"), QStringLiteral("nope"));
     if (background != QLatin1String("nope")) {
         setTableColour(background == QLatin1String("Gray") ? Colours::Silver
                                                            : TColor::system(TColor::BtnFace));
@@ -431,16 +444,15 @@ void TfrmAuralis::FormShow()
         setTableColour(TColor::system(TColor::BtnFace));
     } else {
         ErrorBox::showMessage(this, QMessageBox::Warning, QStringLiteral("Colours - Auralis"),
-                              QStringLiteral("Because you are not using the standard 3D colour, "
-                                             "you should adjust the colour setup to make sure "
-                                             "that all application text will appear readable)"));
+            QStringLiteral("Because you are not using the standard 3D colour, "
+                           "you should adjust the colour setup to make sure "
+                           "that all application text will appear readable)"));
         // The options dialog (table colours only) is not part of this build yet; it will be
         // shown here, centred on the screen, so the user can pick the grey background.
     }
     ErrorBox::guarded([&] {
         ini.writeString(QStringLiteral("Colors"), QStringLiteral("Background"),
-                        tableColour() == Colours::Silver ? QStringLiteral("Gray")
-                                                         : QStringLiteral("Default"));
+            tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
     });
 }
 

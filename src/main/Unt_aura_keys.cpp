@@ -20,8 +20,8 @@ bool isTabKey(const QKeyEvent *key)
         return false;
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
         return false;
-    const Qt::KeyboardModifiers others =
-            key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const Qt::KeyboardModifiers others
+        = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     return others == Qt::NoModifier;
 }
 
@@ -120,7 +120,7 @@ void TfrmAuralis::keyPressEvent(QKeyEvent *event)
 bool TfrmAuralis::isMainWindowWidget(const QObject *watched) const
 {
     return watched && watched->isWidgetType() && !qobject_cast<const QMenuBar *>(watched)
-            && static_cast<const QWidget *>(watched)->window() == this;
+        && static_cast<const QWidget *>(watched)->window() == this;
 }
 
 // A key event is offered to its receiver and then, while ignored, to each parent; the
