@@ -24,6 +24,7 @@
 #include <QStatusBar>
 #include <QStyleOptionMenuItem>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 
@@ -113,6 +114,14 @@ void TfrmAuralis::createMenus()
         if (!shortcut.isEmpty())
             a->setShortcut(shortcut);
         m->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a](bool checked) {
+            if (a->isCheckable())
+                a->setChecked(!checked);
+            if (std::find(trendItems.begin(), trendItems.end(), a) != trendItems.end())
+                MenuTrendsClick(a);
+            else
+                MenuClick(a);
+        });
         return a;
     };
     auto separator = [this](QMenu *m, const char *name) {
@@ -184,20 +193,6 @@ void TfrmAuralis::createMenus()
     mnuFindPop = item(PopupMenu, "mnuFindPop", tr("&Find Element..."), Mark::None);
     mnuTempPop = item(PopupMenu, "mnuTempPop", tr("Change &Temperature..."), Mark::None);
     mnuColorPop = item(PopupMenu, "mnuColorPop", tr("Setup &Colours..."), Mark::None);
-
-    for (QAction *a : findChildren<QAction *>(Qt::FindDirectChildrenOnly)) {
-        if (a->isSeparator())
-            continue;
-        const bool trend = std::find(trendItems.begin(), trendItems.end(), a) != trendItems.end();
-        connect(a, &QAction::triggered, this, [this, a, trend](bool checked) {
-            if (a->isCheckable())
-                a->setChecked(!checked);
-            if (trend)
-                MenuTrendsClick(a);
-            else
-                MenuClick(a);
-        });
-    }
 }
 
 TColor TfrmAuralis::tableColour() const
