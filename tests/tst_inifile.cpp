@@ -35,6 +35,7 @@ private slots:
     void readsBooleans();
     void cutsLongValues();
     void decodesLatin1AndUtf8Lines();
+    void readsAndWritesAfterByteOrderMark();
     void replacesValueInPlace();
     void addsKeyAtEndOfItsSection();
     void addsSectionAtEndAndCreatesFile();
@@ -216,6 +217,16 @@ void TestIniFile::decodesLatin1AndUtf8Lines()
                    "New=\xe2\x82\xac \xc3\xa4\n"));
     QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("New"), QString()),
         QString::fromUtf8("€ ä"));
+}
+
+void TestIniFile::readsAndWritesAfterByteOrderMark()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "\xEF\xBB\xBF[Settings]\nSaveINI=1\n");
+    IniFile ini(path);
+    QCOMPARE(ini.readBool(QStringLiteral("Settings"), QStringLiteral("SaveINI"), false), true);
+    ini.writeBool(QStringLiteral("Settings"), QStringLiteral("SaveINI"), false);
+    QCOMPARE(contentOf(path), QByteArray("\xEF\xBB\xBF[Settings]\nSaveINI=0\n"));
 }
 
 void TestIniFile::replacesValueInPlace()

@@ -87,16 +87,23 @@ QByteArray joinLines(const Lines &l)
     return out;
 }
 
-QByteArrayView stripCr(const QByteArray &line)
+// The text of a line without its "\r" and without the byte order mark some editors put
+// at the start of the file.
+QByteArrayView lineText(const QByteArray &line)
 {
-    return line.endsWith('\r') ? QByteArrayView(line).chopped(1) : QByteArrayView(line);
+    QByteArrayView text(line);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    return text;
 }
 
 // The name in a line that opens a section: "[name]" with blanks allowed around it; a
 // missing "]" lets the name run to the end of the line.
 QString sectionName(const QByteArray &line)
 {
-    const QByteArrayView bytes = stripCr(line).trimmed();
+    const QByteArrayView bytes = lineText(line).trimmed();
     if (!bytes.startsWith('['))
         return QString();
     QByteArrayView name = bytes.sliced(1);
@@ -108,13 +115,13 @@ QString sectionName(const QByteArray &line)
 
 bool isSection(const QByteArray &line)
 {
-    return stripCr(line).trimmed().startsWith('[');
+    return lineText(line).trimmed().startsWith('[');
 }
 
 // Key and value of a "key=value" line, both trimmed; false for any other line.
 bool keyLine(const QByteArray &line, QString *key, QString *value)
 {
-    const QByteArrayView bytes = stripCr(line);
+    const QByteArrayView bytes = lineText(line);
     const qsizetype eq = bytes.indexOf('=');
     if (eq < 0 || isSection(line))
         return false;
