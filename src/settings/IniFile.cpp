@@ -62,7 +62,7 @@ struct Lines
 {
     QByteArrayList lines; // without the "\n"; a "\r" before it stays part of the line
     bool finalNewline = true;
-    QByteArray eol = "\n"; // the terminator that new lines get (after "\r" if CRLF)
+    bool crlf = false; // lines end in "\r\n", so new lines get a "\r" too
 };
 
 Lines splitLines(const QByteArray &content)
@@ -75,7 +75,7 @@ Lines splitLines(const QByteArray &content)
     if (result.finalNewline)
         result.lines.removeLast();
     if (!result.lines.isEmpty() && result.lines.first().endsWith('\r'))
-        result.eol = "\r\n";
+        result.crlf = true;
     return result;
 }
 
@@ -272,7 +272,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
 
     Lines l = splitLines(content);
     const QByteArray newLine = encodeField(key.trimmed()) + '=' + encodeField(value);
-    const QByteArray cr = l.eol.startsWith('\r') ? QByteArray("\r") : QByteArray();
+    const QByteArray cr = l.crlf ? QByteArray("\r") : QByteArray();
 
     const qsizetype start = findSection(l, section);
     if (start < 0) {
