@@ -232,6 +232,14 @@ void TestToolbar::itemsSitInARowAtTheirOwnWidths()
     m_toolbar->floatAt(m_window->mapToGlobal(QPoint(40, 150)));
     m_slider->resize(120, m_slider->height());
     QCOMPARE(m_toolbar->width(), m_slider->x() + 120 + Scale::px(2));
+
+    // Hidden and deleted items give up their place.
+    m_sep->hide();
+    QCOMPARE(m_slider->x(), m_button->x() + m_button->width());
+    m_sep->show();
+    delete m_button;
+    QCOMPARE(m_sep->x(), Scale::px(11));
+    QCOMPARE(m_slider->x(), m_sep->x() + m_sep->width());
 }
 
 void TestToolbar::buttonsAndSeparators()

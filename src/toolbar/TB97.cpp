@@ -112,6 +112,11 @@ TToolbar97::TToolbar97(const QString &caption, QWidget *parent)
 
 TToolbar97::~TToolbar97()
 {
+    // The items go with the base class; by then this part no longer exists.
+    for (QWidget *item : qAsConst(m_items)) {
+        item->removeEventFilter(this);
+        disconnect(item, nullptr, this, nullptr);
+    }
     delete m_band;
 }
 
@@ -120,6 +125,7 @@ void TToolbar97::addItem(QWidget *w)
     const bool hidden = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
     w->setParent(this);
     w->installEventFilter(this);
+    connect(w, &QObject::destroyed, this, &TToolbar97::itemDestroyed);
     m_items.append(w);
     w->setVisible(!hidden);
     relayout();
@@ -130,12 +136,30 @@ bool TToolbar97::isFloating() const
     return m_dock == nullptr && isWindow();
 }
 
+void TToolbar97::itemDestroyed(QObject *item)
+{
+    m_items.removeAll(static_cast<QWidget *>(item));
+    relayout();
+}
+
+TDock97 *TToolbar97::defaultDock() const
+{
+    for (const QPointer<TDock97> &dock : m_docks) {
+        if (dock)
+            return dock;
+    }
+    return nullptr;
+}
+
 void TToolbar97::setDocks(const QList<TDock97 *> &docks)
 {
-    m_docks = docks;
+    m_docks.clear();
+    for (TDock97 *dock : docks)
+        m_docks.append(dock);
     // A toolbar starts in its default dock.
-    if (!m_dock && !docks.isEmpty() && !(isWindow() && isVisible()))
-        place(docks.first());
+    TDock97 *first = defaultDock();
+    if (!m_dock && first && !(isWindow() && isVisible()))
+        place(first);
 }
 
 int TToolbar97::gripWidth() const
@@ -194,8 +218,8 @@ bool TToolbar97::eventFilter(QObject *watched, QEvent *event)
 
 QWidget *TToolbar97::home() const
 {
-    if (!m_docks.isEmpty())
-        return m_docks.first()->window();
+    if (TDock97 *dock = defaultDock())
+        return dock->window();
     if (m_dock)
         return m_dock->window();
     return isWindow() ? parentWidget() : window();
@@ -250,7 +274,9 @@ void TToolbar97::floatAt(const QPoint &globalPos)
     // Keep clear of the docks, or the window would dock again as soon as it lands.
     QRect r(globalPos, size());
     for (int pass = 0; pass < 2; ++pass) {
-        for (const TDock97 *dock : qAsConst(m_docks)) {
+        for (const QPointer<TDock97> &dock : qAsConst(m_docks)) {
+            if (!dock)
+                continue;
             const QRect zone = dock->dockingZone();
             if (!zone.isValid() || !zone.intersects(r))
                 continue;
@@ -268,7 +294,9 @@ void TToolbar97::floatAt(const QPoint &globalPos)
 
 TDock97 *TToolbar97::dockUnder(const QRect &globalRect) const
 {
-    for (TDock97 *dock : m_docks) {
+    for (const QPointer<TDock97> &dock : m_docks) {
+        if (!dock)
+            continue;
         const QRect zone = dock->dockingZone();
         if (zone.isValid() && zone.intersects(globalRect))
             return dock;
@@ -380,7 +408,7 @@ void TToolbar97::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     if (isFloating()) {
-        TDock97 *dock = m_lastDock ? m_lastDock : (m_docks.isEmpty() ? nullptr : m_docks.first());
+        TDock97 *dock = m_lastDock ? m_lastDock.data() : defaultDock();
         if (dock)
             dockLater(dock);
     } else {

@@ -39,7 +39,8 @@ private:
 // A toolbar that lives in a dock or floats in a small captioned tool window of its own
 // with a close button. Items sit in one row at their own sizes (their width may be set
 // from outside), after a grip at the left. Dragging the grip out of the dock floats the
-// toolbar; moving the floating window over a dock, or double-clicking its grip, docks it.
+// toolbar; moving the floating window over a dock, or double-clicking its grip, docks it
+// (a double click on the grip of a docked toolbar floats it).
 class TToolbar97 : public QWidget
 {
     Q_OBJECT
@@ -49,7 +50,7 @@ public:
 
     void addItem(QWidget *w);
     bool isFloating() const;
-    TDock97 *dockedTo() const { return m_dock; }
+    TDock97 *dockedTo() const { return m_dock.data(); }
     // Docks may take the toolbar; the first is the default dock.
     void setDocks(const QList<TDock97 *> &docks);
     // Both keep the toolbar's shown or hidden state and emit dockChanged() on a change.
@@ -76,6 +77,8 @@ protected:
 
 private:
     void relayout();
+    void itemDestroyed(QObject *item);
+    TDock97 *defaultDock() const;
     int gripWidth() const;
     TDock97 *dockUnder(const QRect &globalRect) const;
     QWidget *home() const;
@@ -88,10 +91,10 @@ private:
     QRect bandRect(const QRect &target, TDock97 *dock) const;
 
     QString m_caption;
-    QList<TDock97 *> m_docks;
+    QList<QPointer<TDock97>> m_docks;
     QList<QWidget *> m_items;
-    TDock97 *m_dock = nullptr;
-    TDock97 *m_lastDock = nullptr;
+    QPointer<TDock97> m_dock;
+    QPointer<TDock97> m_lastDock;
     QRubberBand *m_band = nullptr;
     QPoint m_dragStart; // global position of the press on the grip
     QPoint m_grabOffset; // press position inside the toolbar
