@@ -46,8 +46,8 @@ void writeDataWith(const QString &folder, int line, const QByteArray &text)
 void sendMouseMove(QWidget *w)
 {
     const QPointF pos(1, 1);
-    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-        Qt::NoModifier);
+    QMouseEvent move(
+        QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &move);
 }
 
@@ -244,8 +244,8 @@ void TestMainWindow::legend()
     QCOMPARE(w->lblNonMetals->y(), w->lblMetals->y() + w->lblMetals->height());
     QCOMPARE(w->lblUndefined->y(), w->lblGases->y() + w->lblGases->height());
     QCOMPARE(w->panLegend->width(), right(w->lblLiquids) - origin.x() + 4);
-    QCOMPARE(w->panLegend->height(),
-        w->lblUndefined->y() - origin.y() + w->lblUndefined->height() + 3);
+    QCOMPARE(
+        w->panLegend->height(), w->lblUndefined->y() - origin.y() + w->lblUndefined->height() + 3);
     const int centre = w->lblUndefined->x() - origin.x() + w->lblUndefined->width() / 2;
     QVERIFY(qAbs(centre - w->panLegend->width() / 2) <= 1);
 }
@@ -274,8 +274,8 @@ void TestMainWindow::layoutFollowsBackground()
 
     const QRect bg = w->pntBackGround->geometry();
     const QRect panel = w->PeriodicTable->geometry();
-    QCOMPARE(panel, TableLayout::panelRect(bg.top(), bg.width(), bg.height(),
-                        w->groupLabels[7]->height()));
+    QCOMPARE(panel,
+        TableLayout::panelRect(bg.top(), bg.width(), bg.height(), w->groupLabels[7]->height()));
     if (table.isValid())
         QCOMPARE(panel.size(), table);
     if (background == QSize(800, 400) && w->groupLabels[7]->height() <= 20)
@@ -283,7 +283,8 @@ void TestMainWindow::layoutFollowsBackground()
     QVERIFY(panel.left() >= 10 && panel.top() >= bg.top() + w->groupLabels[7]->height() + 5);
 
     const QPoint origin = w->PeriodicTable->contentsRect().topLeft();
-    const TableLayout::Result r = TableLayout::layoutTable(panel.width(), panel.height(), 0, 20,
+    const TableLayout::Result r = TableLayout::layoutTable(
+        panel.width(), panel.height(), 0, 20,
         [w](int pt) {
             QFont f(w->pntBackGround->font());
             f.setPointSize(pt);
@@ -369,8 +370,7 @@ void TestMainWindow::temperatureTexts_data()
     QTest::newRow("6000") << QChar(u'.') << 6000
                           << QString::fromUtf8("6000.00 K, 5726.85°C, 10340.33°F");
     QTest::newRow("273") << QChar(u'.') << 273 << QString::fromUtf8("273.00 K, -0.15°C, 31.73°F");
-    QTest::newRow("298.15") << QChar(u'.') << -1
-                            << QString::fromUtf8("298.15 K, 25.00°C, 77.00°F");
+    QTest::newRow("298.15") << QChar(u'.') << -1 << QString::fromUtf8("298.15 K, 25.00°C, 77.00°F");
     QTest::newRow("298.15 comma") << QChar(u',') << -1
                                   << QString::fromUtf8("298,15 K, 25,00°C, 77,00°F");
     QTest::newRow("1000 comma") << QChar(u',') << 1000
@@ -400,19 +400,30 @@ void TestMainWindow::statusTexts_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("options") << "butColor" << "Setup element and table colors";
-    QTest::newRow("info") << "butElementInfo" << "Element Information Window";
-    QTest::newRow("find") << "butFind" << "Find an element in terms of weight, size, and others";
-    QTest::newRow("temperature")
-        << "butTemperature" << "Set the current temperature in Kelvin, Celcius or Farenheit";
-    QTest::newRow("graph") << "butGraph" << "Graph periodic trends";
-    QTest::newRow("help") << "butHelp" << "Help on Auralis   ";
-    QTest::newRow("about") << "butAbout" << "About Auralis   ";
-    QTest::newRow("legend") << "panLegend" << "Double-click here to setup colors";
-    QTest::newRow("legend label") << "lblUndefined" << "Double-click here to setup colors";
-    QTest::newRow("hydrogen") << "tile1" << "1: Hydrogen,  H,  1s1";
-    QTest::newRow("iron") << "tile26" << "26: Iron,  Fe,  [Ar] 3d6 4s2";
-    QTest::newRow("slider") << "TempSlider" << "";
+    QTest::newRow("options") << "butColor"
+                             << "Setup element and table colors";
+    QTest::newRow("info") << "butElementInfo"
+                          << "Element Information Window";
+    QTest::newRow("find") << "butFind"
+                          << "Find an element in terms of weight, size, and others";
+    QTest::newRow("temperature") << "butTemperature"
+                                 << "Set the current temperature in Kelvin, Celcius or Farenheit";
+    QTest::newRow("graph") << "butGraph"
+                           << "Graph periodic trends";
+    QTest::newRow("help") << "butHelp"
+                          << "Help on Auralis   ";
+    QTest::newRow("about") << "butAbout"
+                           << "About Auralis   ";
+    QTest::newRow("legend") << "panLegend"
+                            << "Double-click here to setup colors";
+    QTest::newRow("legend label") << "lblUndefined"
+                                  << "Double-click here to setup colors";
+    QTest::newRow("hydrogen") << "tile1"
+                              << "1: Hydrogen,  H,  1s1";
+    QTest::newRow("iron") << "tile26"
+                          << "26: Iron,  Fe,  [Ar] 3d6 4s2";
+    QTest::newRow("slider") << "TempSlider"
+                            << "";
 }
 
 void TestMainWindow::statusTexts()
@@ -472,6 +483,7 @@ void TestMainWindow::accessibleDescriptions()
 {
     TfrmAuralis *w = make();
     QCOMPARE(w->tile(26)->accessibleName(), QStringLiteral("Iron"));
+    QCOMPARE(w->tile(26)->toolTip(), QStringLiteral("Iron"));
     QCOMPARE(w->tile(26)->accessibleDescription(),
         QStringLiteral("Iron, 26, Fe, metal, solid at 298.15 K"));
     QCOMPARE(w->tile(43)->accessibleDescription(),
@@ -489,9 +501,8 @@ void TestMainWindow::floatingToolbarSlider()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     resizeBackground(QSize(700, 400));
-    auto dockedWidth = [w] {
-        return w->clientArea->width() - w->TempSlider->x() - w->ToolSep1->width();
-    };
+    auto dockedWidth
+        = [w] { return w->clientArea->width() - w->TempSlider->x() - w->ToolSep1->width(); };
     QTRY_COMPARE(w->TempSlider->width(), dockedWidth());
 
     w->Toolbar->floatAt(w->mapToGlobal(QPoint(100, 200)));

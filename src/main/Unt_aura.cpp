@@ -91,7 +91,10 @@ protected:
     }
 
 private:
-    explicit WidgetHooks(QObject *parent) : QObject(parent) {}
+    explicit WidgetHooks(QObject *parent)
+        : QObject(parent)
+    {
+    }
 };
 
 // A window-less paint box: it fills nothing, so whatever lies beneath shows through
@@ -99,7 +102,11 @@ private:
 class PaintBox : public QWidget
 {
 public:
-    explicit PaintBox(QWidget *parent) : QWidget(parent), hooks(*WidgetHooks::install(this)) {}
+    explicit PaintBox(QWidget *parent)
+        : QWidget(parent)
+        , hooks(*WidgetHooks::install(this))
+    {
+    }
     std::function<void(QPainter &)> onPaint;
     WidgetHooks &hooks;
 
@@ -118,7 +125,9 @@ protected:
 class TablePanel : public QFrame
 {
 public:
-    explicit TablePanel(QWidget *parent) : QFrame(parent), hooks(*WidgetHooks::install(this))
+    explicit TablePanel(QWidget *parent)
+        : QFrame(parent)
+        , hooks(*WidgetHooks::install(this))
     {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
@@ -155,11 +164,11 @@ private:
 } // namespace
 
 TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
-    : QMainWindow(parent),
-      m_arguments(options.arguments),
-      m_decimalSeparator(options.decimalSeparator),
-      m_programFolder(options.programFolder),
-      m_screenSize(options.screenSize)
+    : QMainWindow(parent)
+    , m_arguments(options.arguments)
+    , m_decimalSeparator(options.decimalSeparator)
+    , m_programFolder(options.programFolder)
+    , m_screenSize(options.screenSize)
 {
     setFont(Scale::designFont(13));
     resize(Scale::size(538, 339));
@@ -334,7 +343,7 @@ void TfrmAuralis::createStatusBar()
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
-        panel->setMinimumWidth(0);
+        panel->setMinimumWidth(1); // the text is clipped rather than widening the bar
         m_statusPanels[size_t(i)] = panel;
     }
     m_statusPanels[0]->setFixedWidth(Scale::px(50));
@@ -436,8 +445,8 @@ void TfrmAuralis::createGroupLabels()
 
 void TfrmAuralis::layoutLegend()
 {
-    for (QLabel *l : { lblMetals, lblNonMetals, lblSemimetals, lblSolids, lblLiquids, lblGases,
-             lblUndefined })
+    for (QLabel *l :
+        { lblMetals, lblNonMetals, lblSemimetals, lblSolids, lblLiquids, lblGases, lblUndefined })
         l->resize(autoSize(l, l->font()));
 
     // Label positions are measured inside the legend's sunken border.
@@ -456,8 +465,8 @@ void TfrmAuralis::layoutLegend()
     place(lblGases, states, below(lblLiquids));
     place(lblUndefined, 0, below(lblGases));
 
-    panLegend->resize(left(lblLiquids) + lblLiquids->width() + 4,
-        top(lblUndefined) + lblUndefined->height() + 3);
+    panLegend->resize(
+        left(lblLiquids) + lblLiquids->width() + 4, top(lblUndefined) + lblUndefined->height() + 3);
     place(lblUndefined, panLegend->width() / 2 - lblUndefined->width() / 2, top(lblUndefined));
 }
 
@@ -504,6 +513,8 @@ void TfrmAuralis::describeTile(int z)
         state = QStringLiteral("%1 at %2 K")
                     .arg(QLatin1String(name), Numbers::temperatureText(k, m_decimalSeparator));
     }
+    if (t->toolTip() != t->hint())
+        t->setToolTip(t->hint());
     t->setAccessibleName(t->hint());
     t->setAccessibleDescription(QStringLiteral("%1, %2, %3, %4, %5")
                                     .arg(t->hint(), t->number(), t->symbol(),
@@ -544,8 +555,8 @@ void TfrmAuralis::applyMinimumSize(QSize frame)
     // The smallest outer size the user can drag the window to. The frame belongs to the
     // window manager and is known only once the window is shown; until then none is
     // assumed, which errs on the large side.
-    setMinimumSize(qMax(1, MinimumOuterWidth - frame.width()),
-        qMax(1, MinimumOuterHeight - frame.height()));
+    setMinimumSize(
+        qMax(1, MinimumOuterWidth - frame.width()), qMax(1, MinimumOuterHeight - frame.height()));
     m_frameExtra = frame;
 }
 

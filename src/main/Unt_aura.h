@@ -73,8 +73,9 @@ public:
     // The fixed classification that picks a tile's number colour.
     enum class ElementClass { Metal, Nonmetal, Semimetal };
     static ElementClass elementClass(int z);
-    // The tile's accessible name and description (name, number, symbol, class, state at
-    // the current temperature); call after the name, symbol or temperature changed.
+    // The tile's tool-tip (its Hint), accessible name and description (name, number,
+    // symbol, class, state at the current temperature); call after the name, symbol or
+    // temperature changed.
     void describeTile(int z);
     // The tool-tip mode: 800 ordinary, 0 tile, 500 before the first switch.
     int hintDelay() const { return m_hintDelay; }

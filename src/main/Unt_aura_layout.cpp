@@ -97,9 +97,9 @@ void TfrmAuralis::PeriodicTableResize()
         return autoSize(groupLabels[size_t(index)], f);
     };
     const TElement *first = tile(1);
-    const TableLayout::Result r = TableLayout::layoutTable(PeriodicTable->width(),
-        PeriodicTable->height(), first->depth(), first->maxDepth(), uneWidth, labelSize,
-        panLegend->size());
+    const TableLayout::Result r
+        = TableLayout::layoutTable(PeriodicTable->width(), PeriodicTable->height(), first->depth(),
+            first->maxDepth(), uneWidth, labelSize, panLegend->size());
 
     QFont font(PeriodicTable->font());
     font.setPointSize(r.fontPointSize);
