@@ -77,6 +77,7 @@ private slots:
     void layoutFollowsBackground_data();
     void layoutFollowsBackground();
     void narrowTableHidesLabels();
+    void painting();
 
     void hintPanelWidth_data();
     void hintPanelWidth();
@@ -339,6 +340,50 @@ void TestMainWindow::narrowTableHidesLabels()
     // Without labels the legend centres itself above period 4.
     if (!w->panLegend->isHidden())
         QVERIFY(w->panLegend->geometry().bottom() < w->tile(22)->y());
+}
+
+void TestMainWindow::painting()
+{
+    TfrmAuralis *w = make();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    resizeBackground(QSize(800, 500));
+
+    // The sunken frame: each run of lines leaves its last point to the next colour.
+    const QImage bg = w->pntBackGround->grab().toImage();
+    const QPalette &pal = w->pntBackGround->palette();
+    const QRgb light = TColor::system(TColor::BtnHighlight).resolve(pal).rgb();
+    const QRgb dark = TColor::system(TColor::BtnShadow).resolve(pal).rgb();
+    const int W = bg.width();
+    const int H = bg.height();
+    QCOMPARE(bg.pixel(W - 1, 0), light);
+    QCOMPARE(bg.pixel(0, H - 1), light);
+    QCOMPARE(bg.pixel(W - 2, H - 1), light);
+    QCOMPARE(bg.pixel(0, 0), dark);
+    QCOMPARE(bg.pixel(0, H - 2), dark);
+    QCOMPARE(bg.pixel(1, 1), qRgb(0, 0, 0));
+    QCOMPARE(bg.pixel(W - 3, 1), qRgb(0, 0, 0));
+    QCOMPARE(bg.pixel(1, H - 3), qRgb(0, 0, 0));
+    QVERIFY(bg.pixel(1, H - 2) != qRgb(0, 0, 0));
+    // The picture repeats at its own size.
+    const QImage picture = w->imgWallpaper.toImage();
+    if (!picture.isNull() && picture.width() + 5 < W && picture.height() + 5 < H)
+        QCOMPARE(bg.pixel(picture.width() + 5, picture.height() + 5), picture.pixel(5, 5));
+
+    // Bracket and connectors start at their boxes' corners; the table is silver here, so
+    // the maroon ANDed with it stays maroon.
+    QCOMPARE(w->tableColour(), TColor::rgb(192, 192, 192));
+    const QImage table = w->PeriodicTable->grab().toImage();
+    const QRect lines = w->pntElementLines->geometry();
+    QCOMPARE(table.pixel(lines.topLeft()), qRgb(128, 0, 0));
+    QCOMPARE(table.pixel(lines.left(), lines.top() + w->tile(57)->height()), qRgb(128, 0, 0));
+    const QRect bracket = w->pntGroupLines->geometry();
+    if (w->pntGroupLines->isVisible())
+        QCOMPARE(table.pixel(bracket.bottomLeft()), qRgb(0, 0, 255));
+    // The panel's border: black line, raised bevel, gap, lowered bevel.
+    QCOMPARE(table.pixel(0, 5), qRgb(0, 0, 0));
+    QCOMPARE(table.pixel(1, 5), light);
+    QCOMPARE(table.pixel(3, 5), dark);
 }
 
 void TestMainWindow::hintPanelWidth_data()

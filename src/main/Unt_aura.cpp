@@ -378,8 +378,8 @@ void TfrmAuralis::FormCreate()
     layoutLegend();
     qApp->installEventFilter(this);
     LoadSettings();
-    if (!imgWallpaper.isNull())
-        m_wallpaperSize = imgWallpaper.size();
+    // From now on the tiling step follows whatever picture is loaded.
+    m_wallpaperSize = QSize();
 }
 
 void TfrmAuralis::createTiles()

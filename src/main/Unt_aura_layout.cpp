@@ -130,8 +130,9 @@ void TfrmAuralis::BackgroundPaint(QPainter &p)
     const int w = pntBackGround->width();
     const int h = pntBackGround->height();
     if (!imgWallpaper.isNull()) {
-        const int stepX = qMax(1, m_wallpaperSize.width());
-        const int stepY = qMax(1, m_wallpaperSize.height());
+        const QSize step = m_wallpaperSize.isValid() ? m_wallpaperSize : imgWallpaper.size();
+        const int stepX = qMax(1, step.width());
+        const int stepY = qMax(1, step.height());
         const QSize outer = frameGeometry().size();
         for (int y = 0; y <= outer.height(); y += stepY)
             for (int x = 0; x <= outer.width(); x += stepX)
