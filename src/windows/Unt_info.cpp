@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -84,8 +85,10 @@ TfrmElementInfo::TfrmElementInfo(TfrmAuralis *main, QWidget *parent)
     createButtons();
     butClose->setFocus();
 
-    if (m_main)
+    if (m_main) {
+        ErrorBox::guarded([this] { fitValueColumn(); });
         ErrorBox::guarded([this] { FormCreate(); });
+    }
 }
 
 void TfrmElementInfo::createHeader()
@@ -205,6 +208,33 @@ void TfrmElementInfo::changeEvent(QEvent *event)
 void TfrmElementInfo::UpdateInfo()
 {
     ErrorBox::guarded([this] { fill(); });
+}
+
+// The design's value column suits the design font. A substituted font is often wider, so
+// the column (and the window with it) grows until the widest value of any element fits.
+void TfrmElementInfo::fitValueColumn()
+{
+    const ElementData &data = m_main->elementData();
+    if (data.lineCount() < RequiredLines)
+        return;
+    const QFontMetrics metrics(Values[0]->font());
+    int widest = 0;
+    for (int z = 1; z <= ElementCount; ++z)
+        for (int r = 0; r < RowCount; ++r)
+            widest = qMax(widest,
+                metrics.horizontalAdvance(ElementText::displayText(data, z, Rows[r].field)));
+    const int room = Values[0]->width() - Scale::px(4);
+    const int extra = qMin(widest - room, Scale::px(359)); // never more than twice the design
+    if (extra <= 0)
+        return;
+    setFixedWidth(width() + extra);
+    for (QLineEdit *value : Values)
+        value->resize(value->width() + extra, value->height());
+    WinBevel1->resize(WinBevel1->width() + extra, WinBevel1->height());
+    ElementName->resize(ElementName->width() + extra, ElementName->height());
+    for (QWidget *right : { static_cast<QWidget *>(Number), static_cast<QWidget *>(butHelp),
+             static_cast<QWidget *>(butClose) })
+        right->move(right->x() + extra, right->y());
 }
 
 void TfrmElementInfo::fill()

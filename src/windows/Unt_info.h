@@ -80,6 +80,7 @@ private:
     void createRows();
     void createButtons();
     void fill();
+    void fitValueColumn();
     bool wantsOnTop() const;
     void closeWindow();
 
