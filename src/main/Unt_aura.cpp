@@ -209,7 +209,10 @@ TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
 
 TfrmAuralis::~TfrmAuralis()
 {
+    // The children outlive this part of the object; none may call back into it.
     qApp->removeEventFilter(this);
+    if (Toolbar)
+        Toolbar->disconnect(this);
 }
 
 void TfrmAuralis::createTable()
