@@ -220,6 +220,7 @@ void TfrmAuralis::createTable()
     auto *table = new TablePanel(clientArea);
     PeriodicTable = table;
     PeriodicTable->setObjectName(QStringLiteral("PeriodicTable"));
+    PeriodicTable->setAccessibleName(QStringLiteral("Periodic table"));
     PeriodicTable->setGeometry(QRect(QPoint(Scale::px(21), Scale::px(61)), Scale::size(450, 214)));
     PeriodicTable->hide();
     table->colour = [this] { return tableColour().resolve(PeriodicTable->palette()); };
@@ -242,6 +243,7 @@ void TfrmAuralis::createTable()
 
     panLegend = new QFrame(PeriodicTable);
     panLegend->setObjectName(QStringLiteral("panLegend"));
+    panLegend->setAccessibleName(QStringLiteral("Legend"));
     panLegend->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     panLegend->setGeometry(QRect(16, 10, 138, 70).translated(origin));
     hookLegendControl(panLegend);
@@ -349,6 +351,8 @@ void TfrmAuralis::createStatusBar()
         panel->setMinimumWidth(1); // the text is clipped rather than widening the bar
         m_statusPanels[size_t(i)] = panel;
     }
+    m_statusPanels[0]->setAccessibleName(QStringLiteral("Description"));
+    m_statusPanels[1]->setAccessibleName(QStringLiteral("Temperature"));
     m_statusPanels[0]->setFixedWidth(Scale::px(50));
     StatusBar->addWidget(m_statusPanels[0]);
     StatusBar->addWidget(m_statusPanels[1], 1);
