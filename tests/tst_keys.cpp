@@ -233,7 +233,7 @@ void TestKeys::arrowStillReachesFocusedControl()
 
     QTest::keyClick(slider, Qt::Key_Right);
     QCOMPARE(m_window->selectedElement(), 27);
-    QCOMPARE(qAbs(slider->value() - 300), 1);
+    QCOMPARE(slider->value(), 301); // the slider goes up to the right
     // One press moves the selection once, although the key is seen on its way to the slider.
     QTest::keyClick(slider, Qt::Key_Left);
     QCOMPARE(m_window->selectedElement(), 26);

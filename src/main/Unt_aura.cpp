@@ -323,6 +323,8 @@ void TfrmAuralis::createToolbar()
     TempSlider->setRange(0, 6000);
     TempSlider->setSingleStep(1);
     TempSlider->setPageStep(100);
+    // A scroll bar inverts its keys and wheel by default; a slider must go up to the right.
+    TempSlider->setInvertedControls(false);
     TempSlider->setFocusPolicy(Qt::NoFocus);
     TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
     TempSlider->setAccessibleName(QStringLiteral("Temperature Slider"));
