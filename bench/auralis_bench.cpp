@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -312,6 +314,16 @@ int main(int argc, char **argv)
     if (wanted("slider")) {
         // One slider step: the temperature, the 109 tiles' colours and descriptions, the
         // status text, and the repaint of what changed.
+        // AURALIS_BENCH_SLIDER_STYLE=windows tries the slider in another style (an
+        // experiment for BENCHMARKS.md; the program's own style is the default).
+        const QString sliderStyle = qEnvironmentVariable("AURALIS_BENCH_SLIDER_STYLE");
+        if (!sliderStyle.isEmpty()) {
+            QStyle *style = QStyleFactory::create(sliderStyle);
+            if (!style)
+                fail("no such style");
+            style->setParent(w.TempSlider);
+            w.TempSlider->setStyle(style);
+        }
         w.TempSlider->setValue(0);
         deliver();
         std::vector<Sample> all, recoloured;
