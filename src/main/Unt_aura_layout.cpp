@@ -133,10 +133,15 @@ void TfrmAuralis::BackgroundPaint(QPainter &p)
         const QSize step = m_wallpaperSize.isValid() ? m_wallpaperSize : imgWallpaper.size();
         const int stepX = qMax(1, step.width());
         const int stepY = qMax(1, step.height());
-        const QSize outer = frameGeometry().size();
-        for (int y = 0; y <= outer.height(); y += stepY)
-            for (int x = 0; x <= outer.width(); x += stepX)
-                p.drawPixmap(x, y, imgWallpaper);
+        if (QSize(stepX, stepY) == imgWallpaper.size()) {
+            // One call instead of hundreds of small ones; only the box is visible anyway.
+            p.drawTiledPixmap(QRect(0, 0, w, h), imgWallpaper);
+        } else {
+            const QSize outer = frameGeometry().size();
+            for (int y = 0; y <= outer.height(); y += stepY)
+                for (int x = 0; x <= outer.width(); x += stepX)
+                    p.drawPixmap(x, y, imgWallpaper);
+        }
     }
 
     const QPalette &pal = pntBackGround->palette();
