@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <functional>
@@ -325,6 +327,12 @@ void TfrmAuralis::createToolbar()
     TempSlider->setPageStep(100);
     // A scroll bar inverts its keys and wheel by default; a slider must go up to the right.
     TempSlider->setInvertedControls(false);
+    // The classic flat scroll bar: it suits the toolbar and paints without the gradients
+    // that make every slider step wake the toolkit's drawing threads.
+    if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(TempSlider);
+        TempSlider->setStyle(classic);
+    }
     TempSlider->setFocusPolicy(Qt::NoFocus);
     TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
     TempSlider->setAccessibleName(QStringLiteral("Temperature Slider"));
