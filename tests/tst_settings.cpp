@@ -419,6 +419,9 @@ void TestSettings::temperatureAndSlider_data()
     QTest::newRow("half to even 0") << QByteArray("0.50") << point << 0 << 0.5f << "0.50";
     QTest::newRow("half to even 2") << QByteArray("1.50") << point << 2 << 1.5f << "1.50";
     QTest::newRow("half to even 2 from 2.5") << QByteArray("2.5") << point << 2 << 2.5f << "2.50";
+    // The slider rounds the temperature as held, 32-bit, not the text's exact value.
+    QTest::newRow("held as 3.5") << QByteArray("3.49999999") << point << 4 << 3.5f << "3.50";
+    QTest::newRow("held as 2.5") << QByteArray("2.50000001") << point << 2 << 2.5f << "2.50";
     QTest::newRow("below zero") << QByteArray("-12") << point << 0 << -12.0f << "-12.00";
     QTest::newRow("huge") << QByteArray("1e30") << point << 6000 << 1e30f << QString();
     QTest::newRow("comma separator") << QByteArray("298,15") << comma << 298 << 298.15f << "298,15";

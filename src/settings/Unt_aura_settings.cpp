@@ -166,22 +166,21 @@ void TfrmAuralis::LoadSettings()
     auto readTemperature = [&] {
         const QString text
             = ini.readString(SettingsSection, QStringLiteral("Temperature"), defaultTemperature);
-        const double kelvin = Numbers::strToFloat(text, m_decimalSeparator);
-        if (!std::isfinite(float(kelvin)))
+        const float kelvin = float(Numbers::strToFloat(text, m_decimalSeparator));
+        if (!std::isfinite(kelvin))
             Errors::invalidFloat(text);
         return kelvin;
     };
-    double kelvin = 298.15;
-    bool readable = true;
-    loadStep([&] { kelvin = readTemperature(); }, [&] { readable = false; });
-    Temperature = float(kelvin);
+    float kelvin = 298.15f;
+    const bool readable = ErrorBox::guarded([&] { kelvin = readTemperature(); });
+    Temperature = kelvin;
     if (TempSlider)
-        TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, kelvin, 6000.0)));
+        TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, double(Temperature), 6000.0)));
     // A text that failed once has been reported; it is not read and reported again.
     if (readable)
-        loadStep([&] { Temperature = float(readTemperature()); }, [&] { Temperature = 298.15f; });
+        loadStep([&] { Temperature = readTemperature(); }, [&] { Temperature = kelvin; });
     else
-        Temperature = float(kelvin);
+        Temperature = kelvin;
     UpdateTempStatus(this);
     ApplyTemperature();
 
