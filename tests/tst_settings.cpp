@@ -576,6 +576,8 @@ void TestSettings::settingsFolderChoice()
     QVERIFY(QFileInfo(config).isDir());
     QCOMPARE(installed.chooseSettingsFolder({ QStringLiteral("/tmp/cfg") }),
         QStringLiteral("/tmp/cfg/"));
+    // An argument of control characters names no folder.
+    QCOMPARE(installed.chooseSettingsFolder({ QStringLiteral("\x01") }), config + QLatin1Char('/'));
 }
 
 QTEST_MAIN(TestSettings)

@@ -14,7 +14,7 @@ bool isTrimmed(QChar c)
 
 }
 
-QString folderFromArguments(const QStringList &arguments, const QString &programFolder)
+QString namedFolder(const QStringList &arguments)
 {
     QString text = arguments.join(QLatin1Char(' '));
     qsizetype from = 0;
@@ -29,11 +29,17 @@ QString folderFromArguments(const QStringList &arguments, const QString &program
         text.remove(0, 1);
     if (text.endsWith(QLatin1Char('"')))
         text.chop(1);
-    if (text.isEmpty())
+    return text;
+}
+
+QString folderFromArguments(const QStringList &arguments, const QString &programFolder)
+{
+    const QString named = namedFolder(arguments);
+    if (named.isEmpty())
         return withTrailingSeparator(programFolder);
     // A relative folder is taken from the current directory at start, so the settings
     // path stays the same if the program later changes directory.
-    return withTrailingSeparator(QDir(text).absolutePath());
+    return withTrailingSeparator(QDir(named).absolutePath());
 }
 
 QString withTrailingSeparator(const QString &folder)

@@ -95,13 +95,8 @@ void loadStep(const std::function<void()> &step, const std::function<void()> &fa
 
 QString TfrmAuralis::chooseSettingsFolder(const QStringList &arguments) const
 {
-    QString named = arguments.join(QLatin1Char(' ')).trimmed();
-    if (named.startsWith(QLatin1Char('"')))
-        named.remove(0, 1);
-    if (named.endsWith(QLatin1Char('"')))
-        named.chop(1);
     const QString folder = SettingsPath::folderFromArguments(arguments, programFolder());
-    if (!named.isEmpty() || QFileInfo(programFolder()).isWritable())
+    if (!SettingsPath::namedFolder(arguments).isEmpty() || QFileInfo(programFolder()).isWritable())
         return folder;
 
     // An installed program's folder is not the user's to write: use the user's own place.
