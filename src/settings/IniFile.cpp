@@ -1,14 +1,13 @@
 #include "settings/IniFile.h"
 
 #include "core/Errors.h"
+#include "core/Numbers.h"
 
 #include <QByteArrayList>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-
-#include <limits>
 
 // The file is handled as a list of byte lines so that lines the program does not change
 // are written back byte for byte. Each line is decoded on its own: UTF-8 when it is valid
@@ -168,58 +167,6 @@ bool readFile(const QString &path, QByteArray *content)
     return file.error() == QFileDevice::NoError;
 }
 
-int digitValue(QChar c, int base)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (base == 16 && u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (base == 16 && u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
-// Decimal with optional sign, or hexadecimal after "$" or "0x"/"0X" (up to 32 bits, taken
-// as a two's complement value, so $FFFFFFFF is -1).
-bool parseInteger(QStringView t, int *result)
-{
-    bool negative = false;
-    if (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) {
-        negative = t.front() == QLatin1Char('-');
-        t = t.sliced(1);
-    }
-    int base = 10;
-    if (t.startsWith(QLatin1Char('$'))) {
-        base = 16;
-        t = t.sliced(1);
-    } else if (t.size() > 2 && (t.startsWith(u"0x") || t.startsWith(u"0X"))) {
-        base = 16;
-        t = t.sliced(2);
-    }
-    if (t.isEmpty())
-        return false;
-    quint64 magnitude = 0;
-    for (QChar c : t) {
-        const int digit = digitValue(c, base);
-        if (digit < 0)
-            return false;
-        magnitude = magnitude * base + digit;
-        if (magnitude > 0xFFFFFFFFull)
-            return false;
-    }
-    if (base == 16) {
-        const quint32 bits = quint32(magnitude);
-        *result = int(negative ? 0u - bits : bits);
-        return true;
-    }
-    const qint64 value = negative ? -qint64(magnitude) : qint64(magnitude);
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        return false;
-    *result = int(value);
-    return true;
-}
-
 }
 
 IniFile::IniFile(const QString &path)
@@ -253,7 +200,7 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 int IniFile::readInteger(const QString &section, const QString &key, int def) const
 {
     int value = def;
-    if (!parseInteger(readString(section, key, QString()), &value))
+    if (!Numbers::tryStrToInt(readString(section, key, QString()), &value))
         return def;
     return value;
 }
