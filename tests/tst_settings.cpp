@@ -374,10 +374,10 @@ void TestSettings::valueTypes_data()
     QTest::newRow("hex bounds") << QByteArray(
         "[main window]\nTop=0x20\nLeft=$1F\nWidth=0X200\nHeight=$190\n")
                                 << QRect(31, 32, 512, 400) << false << true << false;
-    QTest::newRow("SaveINI -1 is true, 0 is false, ElementOnTop 2 is true")
+    QTest::newRow("SaveINI 0 is false, ElementOnTop 2 is true")
         << QByteArray("[Settings]\nSaveINI=0\nElementOnTop=2\n") << defaults << false << false
         << true;
-    QTest::newRow("ElementOnTop -1 is true")
+    QTest::newRow("SaveINI and ElementOnTop -1 are true")
         << QByteArray("[Settings]\nSaveINI=-1\nElementOnTop=-1\n") << defaults << false << true
         << true;
     QTest::newRow("word keeps the default")
