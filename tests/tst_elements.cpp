@@ -40,11 +40,19 @@ class PaintCounter : public QObject
 {
 public:
     int count = 0;
+    QRegion region; // painted since the count was last cleared
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++count;
+            region += static_cast<QPaintEvent *>(event)->region();
+        }
         return false;
+    }
+    void clear()
+    {
+        count = 0;
+        region = QRegion();
     }
 };
 
@@ -105,6 +113,7 @@ class TestElements : public QObject
 private slots:
     void reliefRings_data();
     void reliefRings();
+    void deepReliefInShortTile();
     void frameStaysSolidAtRatioTwo();
     void ordinaryFrame_data();
     void ordinaryFrame();
@@ -159,6 +168,18 @@ void TestElements::reliefRings()
     QCOMPARE(at(img, 0, img.height() - 1), Black);
 }
 
+// Rings past the middle of a short tile still draw: their bottom sides land above their
+// top sides, so ring 10's light bottom edge covers ring 3's dark top edge.
+void TestElements::deepReliefInShortTile()
+{
+    Panel panel(Face);
+    TElement *tile = makeTile(&panel, QSize(60, 14));
+    tile->setDepth(1);
+    const QImage img = render(&panel, tile);
+    QCOMPARE(at(img, 30, 3), PaletteLight);
+    QCOMPARE(at(img, 30, 10), PaletteDark);
+}
+
 void TestElements::frameStaysSolidAtRatioTwo()
 {
     Panel panel(Face);
@@ -189,6 +210,10 @@ void TestElements::ordinaryFrame_data()
     QTest::newRow("silver selected sunken") << Silver << true << Grey << White;
     QTest::newRow("other face raised") << Face << false << PaletteLight << PaletteDark;
     QTest::newRow("other face selected") << Face << true << PaletteDark << PaletteLight;
+    // The panel's colour value decides, not what it resolves to: the 3-D face colour of a
+    // desktop whose face is silver takes the desktop's shades.
+    QTest::newRow("system face that resolves to silver")
+        << Silver << false << PaletteLight << PaletteDark;
 }
 
 void TestElements::ordinaryFrame()
@@ -199,6 +224,8 @@ void TestElements::ordinaryFrame()
     QFETCH(QColor, bottomRight);
 
     Panel panel(face);
+    if (QByteArray(QTest::currentDataTag()).startsWith("system"))
+        panel.setProperty("tcolor", quint32(TColor::BtnFace));
     TElement *tile = makeTile(&panel);
     tile->setSelected(selected);
     const QImage img = render(&panel, tile);
@@ -382,12 +409,22 @@ void TestElements::repaintsOnlyWhenStateChanges()
     QCoreApplication::processEvents();
     QCOMPARE(counter.count, 0);
 
+    // A change of state repaints the symbol and the frame, not the number.
+    const QFontMetrics fm(tile->font());
+    const int h = tile->height(), w = tile->width();
     tile->setTemperature(600); // melts
     QTRY_VERIFY(counter.count > 0);
+    QVERIFY(counter.region.contains(QPoint(3, h - 2 - fm.height() / 2)));
+    QVERIFY(counter.region.contains(QPoint(w - 1, h / 2)));
+    QVERIFY(!counter.region.contains(QPoint(w - 4, 1 + fm.height() / 2)));
 
-    counter.count = 0;
+    // A change of selection repaints the outermost ring only.
+    counter.clear();
     tile->setSelected(true);
     QTRY_VERIFY(counter.count > 0);
+    QVERIFY(counter.region.contains(QPoint(0, h / 2)));
+    QVERIFY(!counter.region.contains(QPoint(1, h / 2)));
+    QVERIFY(!counter.region.contains(QPoint(3, h - 2 - fm.height() / 2)));
 }
 
 void TestElements::bevelLines()

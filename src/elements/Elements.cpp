@@ -62,7 +62,8 @@ void TElement::setSyntheticColor(TColor c)
 void TElement::setSelected(bool s)
 {
     m_selected = s;
-    update();
+    // Only the outermost ring looks different when selected.
+    update(frameRegion(1));
 }
 
 void TElement::setTemperature(double k)
@@ -81,7 +82,9 @@ void TElement::setTemperature(double k)
     if (chosen == m_stateColor)
         return;
     m_stateColor = chosen;
-    update();
+    // Only the symbol changes colour; the frame is redrawn with it.
+    const QFontMetrics fm(canvasFont());
+    update(QRegion(symbolArea(fm, m_symbolOnly)) + frameRegion(ringCount()));
 }
 
 TColor TElement::color() const
@@ -89,7 +92,52 @@ TColor TElement::color() const
     const QWidget *panel = parentWidget();
     if (!panel)
         return Colours::Silver;
+    // The panel's own colour value where it keeps one, so that a system colour that
+    // happens to resolve to silver still counts as a system colour.
+    const QVariant value = panel->property("tcolor");
+    if (value.isValid())
+        return TColor(value.toUInt());
     return TColor::fromQColor(panel->palette().color(panel->backgroundRole()));
+}
+
+QFont TElement::canvasFont() const
+{
+    // The canvas font takes the family and size of the tile's font, not its style.
+    QFont f = font();
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    return f;
+}
+
+QRect TElement::symbolArea(const QFontMetrics &fm, bool symbolOnly) const
+{
+    const int tw = fm.horizontalAdvance(m_symbol);
+    const int th = fm.height();
+    const QPoint at = symbolOnly ? QPoint(width() / 2 - tw / 2, height() / 2 - th / 2)
+                                 : QPoint(2, height() - 2 - th);
+    // The text cell, and any ink of the glyphs that reaches beyond it.
+    return QRect(at, QSize(tw, th))
+        .united(fm.boundingRect(m_symbol).translated(at + QPoint(0, fm.ascent())));
+}
+
+int TElement::ringCount() const
+{
+    if (m_depth == 0)
+        return 1;
+    if (m_depth == -1)
+        return 2;
+    const qint64 half = m_maxDepth / 2;
+    const qint64 n = m_depth <= half ? half - m_depth + 1 : qint64(m_depth) - half;
+    // A ring k at or beyond both the width and the height lies wholly outside the tile.
+    return int(qMin<qint64>(n, qMax(width(), height()))) + 1;
+}
+
+QRegion TElement::frameRegion(int rings) const
+{
+    const QRect all = rect();
+    return QRegion(all) - QRegion(all.adjusted(rings, rings, -rings, -rings));
 }
 
 void TElement::paintEvent(QPaintEvent *)
@@ -107,19 +155,14 @@ void TElement::paintEvent(QPaintEvent *)
             TColor::system(TColor::BtnShadow).resolve(palette()) };
     }
 
-    // The canvas font takes the family and size of the tile's font, not its style.
-    QFont canvasFont = font();
-    canvasFont.setWeight(QFont::Normal);
-    canvasFont.setItalic(false);
-    canvasFont.setUnderline(false);
-    canvasFont.setStrikeOut(false);
-    const QFontMetrics fm(canvasFont);
+    const QFont canvas = canvasFont();
+    const QFontMetrics fm(canvas);
     const auto TW = [&fm](const QString &s) { return fm.horizontalAdvance(s); };
     const int TH = fm.height();
 
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(canvasFont);
+    p.setFont(canvas);
 
     // Text is drawn opaque: each text cell is filled with the face colour first.
     const auto text = [&](int x, int y, const QString &s, const QColor &colour) {
@@ -132,11 +175,8 @@ void TElement::paintEvent(QPaintEvent *)
 
     m_symbolOnly = (font().pointSize() == 8 && 2 * TH > H - 2) || m_depth != 0;
 
-    const QColor symbolColour = m_stateColor.resolve(palette());
-    if (m_symbolOnly)
-        text(W / 2 - TW(m_symbol) / 2, H / 2 - TH / 2, m_symbol, symbolColour);
-    else
-        text(2, H - 2 - TH, m_symbol, symbolColour);
+    const QRect symbolCell = symbolArea(fm, m_symbolOnly);
+    text(symbolCell.left(), symbolCell.top(), m_symbol, m_stateColor.resolve(palette()));
     if (!m_symbolOnly)
         text(W - 3 - TW(m_number), 1, m_number, m_numberColor.resolve(palette()));
 
@@ -158,22 +198,15 @@ void TElement::paintEvent(QPaintEvent *)
         return;
     }
 
-    // Rings that would not fit inside the tile draw nothing visible; cap the count so a
-    // level far outside 1..MaxDepth cannot make the loop run long.
-    const qint64 maxRings = (qMin(W, H) + 1) / 2;
     if (m_depth == -1) {
         ring(1, shade.dark, shade.dark, 1);
     } else {
-        const qint64 half = m_maxDepth / 2;
-        if (m_depth <= half) {
-            const qint64 n = qMin<qint64>(half - m_depth + 1, maxRings);
-            for (int k = 1; k <= n; ++k)
-                ring(k, shade.dark, shade.light, k);
-        } else {
-            const qint64 n = qMin<qint64>(qint64(m_depth) - half, maxRings);
-            for (int k = 1; k <= n; ++k)
-                ring(k, shade.light, shade.dark, k);
-        }
+        // Sunken up to half of MaxDepth, raised above it; ringCount() keeps a level far
+        // outside 1..MaxDepth from making the loop run long.
+        const bool sunken = m_depth <= m_maxDepth / 2;
+        const int n = ringCount() - 1;
+        for (int k = 1; k <= n; ++k)
+            ring(k, sunken ? shade.dark : shade.light, sunken ? shade.light : shade.dark, k);
     }
 
     const QColor black(0, 0, 0);

@@ -9,9 +9,8 @@
 // a one-pixel 3-D frame, and an optional relief of sunken or raised rings. It paints no
 // background of its own (its parent, the table panel, shows through).
 //
-// Colours and texts are decided when a property changes; paintEvent only draws. A
-// temperature write repaints the tile only when the state colour changes, a selection
-// write only the frame.
+// A temperature write repaints only the symbol and the frame, and only when the state
+// colour changes; a selection write repaints only the outermost ring.
 class TElement : public QWidget
 {
     Q_OBJECT
@@ -86,6 +85,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    QFont canvasFont() const;
+    // Where the symbol is drawn: its text cell and any ink beyond it.
+    QRect symbolArea(const QFontMetrics &fm, bool symbolOnly) const;
+    // The rings the frame draws, outline included.
+    int ringCount() const;
+    // The outermost `rings` rings of the tile.
+    QRegion frameRegion(int rings) const;
+
     QString m_symbol;
     QString m_number;
     QString m_hint;
