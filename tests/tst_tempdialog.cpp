@@ -168,7 +168,8 @@ private slots:
     {
         open(TfrmSetTemperature::KelvinPage);
         m_dialog->txtKelvin->setText(QStringLiteral("7000"));
-        m_dialog->pageTempChanging();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        QTest::keyClick(m_dialog->txtKelvin, Qt::Key_K, Qt::AltModifier);
         QCOMPARE(m_dialog->pageTemp->currentIndex(), int(TfrmSetTemperature::KelvinPage));
         QCOMPARE(boxes(), QStringList({ "6000.00", "5726.85", "10340.33" }));
     }
