@@ -34,8 +34,8 @@ void setRecording(bool on)
     g_recording = on;
 }
 
-void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
-                 const QString &text)
+void showMessage(
+    QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
     if (g_recording) {
         recorded().append(text);

@@ -13,10 +13,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
