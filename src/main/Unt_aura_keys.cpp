@@ -20,9 +20,9 @@ bool isTabKey(const QKeyEvent *key)
         return false;
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
         return false;
-    const Qt::KeyboardModifiers others
-        = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    return others == Qt::NoModifier;
+    // Only Shift is looked at (it picks the direction); Ctrl+Tab is a Tab as well. Alt and
+    // the system key make a system key press, which is not a plain Tab.
+    return !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 
 // The page of the temperature dialog that Alt+key selects, or null.
