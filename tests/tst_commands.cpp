@@ -636,6 +636,7 @@ void TestCommands::popupOnTileAndTable()
     QVERIFY(!onTable.infoItem);
     QVERIFY(!onTable.separator);
     QCOMPARE(onTable.visibleEntries, 3);
+    QCOMPARE(onTable.hidePause, pauseBefore);
 
     // Other buttons select but open nothing.
     disconnect(c);

@@ -356,9 +356,12 @@ void TfrmAuralis::openPopup(bool onTile)
         return;
     mnuElementInfoPop->setVisible(onTile);
     N6->setVisible(onTile);
+    // Only the tile's menu drops the tile's tool-tip while it is open.
     const int pause = m_hintHidePause;
-    m_hintHidePause = 0;
-    QToolTip::hideText();
+    if (onTile) {
+        m_hintHidePause = 0;
+        QToolTip::hideText();
+    }
     PopupMenu->exec(QCursor::pos());
     m_hintHidePause = pause;
 }
