@@ -438,8 +438,9 @@ void TfrmAuralis::FormShow()
                                                            : TColor::system(TColor::BtnFace));
         return;
     }
-    if (TColor::fromQColor(palette().color(QPalette::Button)) == Colours::Silver) {
-        setTableColour(TColor::system(TColor::BtnFace));
+    const TColor face = TColor::system(TColor::BtnFace);
+    if (TColor::fromQColor(face.resolve(palette())) == Colours::Silver) {
+        setTableColour(face);
     } else {
         ErrorBox::showMessage(this, QMessageBox::Warning, QStringLiteral("Colours - Auralis"),
             QStringLiteral("Because you are not using the standard 3D colour, "
