@@ -111,11 +111,6 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
     return false;
 }
 
-void TfrmAuralis::keyPressEvent(QKeyEvent *event)
-{
-    QMainWindow::keyPressEvent(event);
-}
-
 // The menu bar's own keyboard navigation is left to it, as a menu loop would be.
 bool TfrmAuralis::isMainWindowWidget(const QObject *watched) const
 {
