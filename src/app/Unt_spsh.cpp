@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -74,8 +75,13 @@ TfrmSplash::TfrmSplash(QWidget *parent)
 
 bool TfrmSplash::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress)
-        SplashClick();
+    // A click: the left button released over the control it was pressed on.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton
+            && static_cast<QWidget *>(watched)->rect().contains(mouse->position().toPoint()))
+            SplashClick();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
