@@ -169,6 +169,11 @@ private slots:
         open(TfrmSetTemperature::KelvinPage);
         m_dialog->txtKelvin->setText(QStringLiteral("7000"));
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        // A key that changes no page converts nothing.
+        const QStringList before = boxes();
+        QTest::keyClick(m_dialog->txtKelvin, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(m_dialog->pageTemp->currentIndex(), int(TfrmSetTemperature::KelvinPage));
+        QCOMPARE(boxes(), before);
         QTest::keyClick(m_dialog->txtKelvin, Qt::Key_K, Qt::AltModifier);
         QCOMPARE(m_dialog->pageTemp->currentIndex(), int(TfrmSetTemperature::KelvinPage));
         QCOMPARE(boxes(), QStringList({ "6000.00", "5726.85", "10340.33" }));

@@ -277,11 +277,10 @@ bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)
             return true; // the wheel does not turn pages here
         }
     } else if (watched == pageTemp && event->type() == QEvent::KeyPress) {
+        // Ctrl+Tab and Ctrl+Shift+Tab are the keys with which the tab widget turns pages.
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
-        if (ctrl
-            && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
-                || key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown))
+        if (key->modifiers().testFlag(Qt::ControlModifier)
+            && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab))
             pageTempChanging();
     }
     return QDialog::eventFilter(watched, event);
