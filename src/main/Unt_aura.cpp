@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -160,6 +161,21 @@ private:
         p.setPen(bottomRight);
         p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
         p.drawLine(r.right(), r.bottom(), r.left() + 1, r.bottom());
+    }
+};
+
+// The classic flat style for the temperature slider, with the application's tool-tip delay,
+// which follows the tool-tip mode (a widget's own style decides how soon its tip shows).
+class SliderStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return QApplication::style()->styleHint(hint, option, widget, returnData);
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
@@ -330,8 +346,9 @@ void TfrmAuralis::createToolbar()
     // The classic flat scroll bar: it suits the toolbar and paints without the gradients
     // that make every slider step wake the toolkit's drawing threads.
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-        classic->setParent(TempSlider);
-        TempSlider->setStyle(classic);
+        auto *style = new SliderStyle(classic);
+        style->setParent(TempSlider);
+        TempSlider->setStyle(style);
     }
     TempSlider->setFocusPolicy(Qt::NoFocus);
     TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
