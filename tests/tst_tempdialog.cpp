@@ -169,9 +169,11 @@ private slots:
         open(TfrmSetTemperature::KelvinPage);
         m_dialog->txtKelvin->setText(QStringLiteral("7000"));
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-        // A key that changes no page converts nothing.
+        // A key or click that changes no page converts nothing.
         const QStringList before = boxes();
         QTest::keyClick(m_dialog->txtKelvin, Qt::Key_PageDown, Qt::ControlModifier);
+        QTabBar *bar = m_dialog->pageTemp->tabBar();
+        QTest::mouseClick(bar, Qt::RightButton, {}, bar->tabRect(1).center());
         QCOMPARE(m_dialog->pageTemp->currentIndex(), int(TfrmSetTemperature::KelvinPage));
         QCOMPARE(boxes(), before);
         QTest::keyClick(m_dialog->txtKelvin, Qt::Key_K, Qt::AltModifier);

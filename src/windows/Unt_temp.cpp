@@ -12,6 +12,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcutEvent>
@@ -93,10 +94,6 @@ TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
 
     // Every way of changing the page converts the page being left first: a click on a tab,
     // a tab's mnemonic, and Ctrl+Tab (see eventFilter).
-    connect(pageTemp->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index != pageTemp->currentIndex())
-            pageTempChanging();
-    });
     pageTemp->tabBar()->installEventFilter(this);
     pageTemp->installEventFilter(this);
 
@@ -273,6 +270,13 @@ bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)
                     return true;
                 }
             }
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            // The left button turns to the tab under it; the other buttons turn no page.
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const int index = pageTemp->tabBar()->tabAt(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton && index >= 0
+                && index != pageTemp->currentIndex())
+                pageTempChanging();
         } else if (event->type() == QEvent::Wheel) {
             return true; // the wheel does not turn pages here
         }
