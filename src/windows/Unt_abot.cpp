@@ -27,18 +27,16 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
     return label;
 }
 
-QLineEdit *makeAddress(QWidget *parent, const char *name, const QString &text, int top)
+// An empty address box; FormCreate fills it and sizes it to its text.
+QLineEdit *makeAddress(QWidget *parent, const char *name, int top)
 {
-    auto *box = new QLineEdit(text, parent);
+    auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Window));
     box->setPalette(pal);
-    // Sized to its text, with room for the frame and margins.
-    const int width = box->fontMetrics().horizontalAdvance(text) + Scale::px(14);
-    box->setGeometry(Scale::px(AddressRight + 6), Scale::px(top), width, box->sizeHint().height());
-    box->setCursorPosition(0);
+    box->setGeometry(Scale::px(AddressRight + 6), Scale::px(top), 0, box->sizeHint().height());
     return box;
 }
 
@@ -90,8 +88,8 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->move(Scale::px(AddressRight) - label->width(), label->y());
     }
-    txtEMail = makeAddress(this, "txtEMail", QString(), 195);
-    txtURL = makeAddress(this, "txtURL", QString(), 221);
+    txtEMail = makeAddress(this, "txtEMail", 195);
+    txtURL = makeAddress(this, "txtURL", 221);
 
     butOK = new QPushButton(QStringLiteral("OK"), this);
     butOK->setObjectName(QStringLiteral("butOK"));
@@ -109,6 +107,7 @@ void TfrmAbout::FormCreate()
     for (auto [box, text] : { std::pair { txtEMail, QStringLiteral("auralis@example.org") },
              std::pair { txtURL, QStringLiteral("https://auralis.example.org") } }) {
         box->setText(text);
+        // Room for the frame and margins beside the text.
         box->resize(box->fontMetrics().horizontalAdvance(text) + Scale::px(14), box->height());
         box->setCursorPosition(0);
     }
