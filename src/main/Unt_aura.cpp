@@ -412,8 +412,6 @@ void TfrmAuralis::FormCreate()
     layoutLegend();
     qApp->installEventFilter(this);
     LoadSettings();
-    // From now on the tiling step follows whatever picture is loaded.
-    m_wallpaperSize = QSize();
 }
 
 void TfrmAuralis::createTiles()

@@ -208,8 +208,6 @@ private:
     // propagates from a child to its parents is handled once.
     const QEvent *m_lastKeyEvent = nullptr;
     QPointer<QObject> m_lastKeyReceiver;
-    // The background's tiling step; invalid once construction has ended: the picture's size.
-    QSize m_wallpaperSize {110, 106};
     std::array<QLabel *, 2> m_statusPanels {};
     QSize m_frameExtra; // outer frame size the minimum size was last computed with
     bool m_inTableLayout = false; // showing the panel delivers its pending resize event

@@ -129,20 +129,9 @@ void TfrmAuralis::BackgroundPaint(QPainter &p)
 {
     const int w = pntBackGround->width();
     const int h = pntBackGround->height();
-    if (!imgWallpaper.isNull()) {
-        const QSize step = m_wallpaperSize.isValid() ? m_wallpaperSize : imgWallpaper.size();
-        const int stepX = qMax(1, step.width());
-        const int stepY = qMax(1, step.height());
-        if (QSize(stepX, stepY) == imgWallpaper.size()) {
-            // One call instead of hundreds of small ones; only the box is visible anyway.
-            p.drawTiledPixmap(QRect(0, 0, w, h), imgWallpaper);
-        } else {
-            const QSize outer = frameGeometry().size();
-            for (int y = 0; y <= outer.height(); y += stepY)
-                for (int x = 0; x <= outer.width(); x += stepX)
-                    p.drawPixmap(x, y, imgWallpaper);
-        }
-    }
+    // The picture repeated at its own size from the top-left corner, in one call.
+    if (!imgWallpaper.isNull())
+        p.drawTiledPixmap(QRect(0, 0, w, h), imgWallpaper);
 
     const QPalette &pal = pntBackGround->palette();
     p.setPen(TColor::system(TColor::BtnHighlight).resolve(pal));
