@@ -11,8 +11,6 @@ class IniFile
 public:
     explicit IniFile(const QString &path);
 
-    const QString &path() const { return m_path; }
-
     // The stored text (at most 1023 characters), or def when file, section or key is absent.
     QString readString(const QString &section, const QString &key, const QString &def) const;
     // Decimal with optional sign; "0x"/"0X" (text longer than two characters) or "$"
