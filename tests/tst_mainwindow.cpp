@@ -564,6 +564,13 @@ void TestMainWindow::floatingToolbarSlider()
     w->Toolbar->dockTo(w->ToolbarDock);
     QTRY_VERIFY(!w->Toolbar->isFloating());
     QTRY_COMPARE(w->TempSlider->width(), dockedWidth());
+
+    // Docked at the bottom the table makes room for it and the slider stretches again.
+    w->Toolbar->dockTo(w->BottomDock);
+    QTRY_VERIFY(w->BottomDock->height() > 10);
+    QTRY_COMPARE(w->TempSlider->width(), dockedWidth());
+    QTRY_VERIFY(w->PeriodicTable->geometry().bottom() < w->BottomDock->y());
+    QVERIFY(w->PeriodicTable->y() >= w->pntBackGround->y() + 10);
 }
 
 void TestMainWindow::toolbarCloseClearsMark()

@@ -90,6 +90,7 @@ public:
     void FormCreate();
     void FormShow();
     void FormResize();
+    bool toolbarDocked() const;
     void PeriodicTableResize();
     void BackgroundPaint(QPainter &p);
     void LinesPaint(QWidget *sender, QPainter &p);

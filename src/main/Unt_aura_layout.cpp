@@ -38,6 +38,13 @@ void polyline(QPainter &p, std::initializer_list<QPoint> points)
 
 } // namespace
 
+// Docked at the top or at the bottom: either way the table must make room for the
+// toolbar and the slider stretches to the window's edge.
+bool TfrmAuralis::toolbarDocked() const
+{
+    return (ToolbarDock && ToolbarDock->height() > 10) || (BottomDock && BottomDock->height() > 10);
+}
+
 void TfrmAuralis::FormResize()
 {
     if (!clientArea || !PeriodicTable)
@@ -47,7 +54,7 @@ void TfrmAuralis::FormResize()
     if (QLayout *l = clientArea->layout())
         l->activate();
 
-    if (ToolbarDock->height() > 10 && TempSlider && ToolSep1) {
+    if (toolbarDocked() && TempSlider && ToolSep1) {
         const int width = clientArea->width() - TempSlider->x() - ToolSep1->width();
         TempSlider->resize(qMax(0, width), TempSlider->height());
     }

@@ -129,7 +129,7 @@ void TfrmAuralis::ToolbarDockChanged()
         return;
     if (QLayout *l = clientArea->layout())
         l->activate();
-    if (ToolbarDock->height() > 10)
+    if (toolbarDocked())
         FormResize();
     else
         TempSlider->resize(butAbout->x() + butAbout->width(), TempSlider->height());
