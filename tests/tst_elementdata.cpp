@@ -38,6 +38,24 @@ int at(int z, int j)
     return (z - 1) * 35 + j;
 }
 
+const QString OutOfBounds = QStringLiteral("List index out of bounds");
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+void displayRow(const char *name, int field, const QString &text, const QString &shown)
+{
+    QTest::newRow(name) << field << text << shown;
+}
+
+void namingRow(int scheme, int z, const char *symbol, const char *name)
+{
+    QTest::addRow("%d/%d", scheme, z) << scheme << z << QString(symbol) << QString(name);
+}
+
 }
 
 class TestElementData : public QObject
@@ -58,13 +76,10 @@ private slots:
     void loadFile();
     void loadFailures();
     void conversions();
-    void codes_data();
-    void codes();
     void displayText_data();
     void displayText();
     void unitSuffixBytes();
     void catalogue();
-    void shippedFileKeepsInvariants();
     void naming_data();
     void naming();
     void namingSymbolsDistinct();
@@ -123,26 +138,21 @@ void TestElementData::windows1252()
 
 void TestElementData::decimalSeparator_data()
 {
-    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("held");
 
-    QTest::newRow("comma") << QChar(',') << "1.00794"
-                           << "1,00794";
-    QTest::newRow("first point only") << QChar(',') << "2.5.1"
-                                      << "2,5.1";
-    QTest::newRow("name unchanged") << QChar(',') << "Hydrogen"
-                                    << "Hydrogen";
-    QTest::newRow("point in free text") << QChar(',') << "approx. 3"
-                                        << "approx, 3";
-    QTest::newRow("point separator") << QChar('.') << "2.5.1"
-                                     << "2.5.1";
+    QTest::newRow("comma") << "1.00794" << QChar(',') << "1,00794";
+    QTest::newRow("first point only") << "2.5.1" << QChar(',') << "2,5.1";
+    QTest::newRow("name unchanged") << "Hydrogen" << QChar(',') << "Hydrogen";
+    QTest::newRow("point in free text") << "approx. 3" << QChar(',') << "approx, 3";
+    QTest::newRow("point separator") << "2.5.1" << QChar('.') << "2.5.1";
 }
 
 void TestElementData::decimalSeparator()
 {
-    QFETCH(QChar, separator);
     QFETCH(QString, stored);
+    QFETCH(QChar, separator);
     QFETCH(QString, held);
     ElementData data;
     data.loadBytes(stored.toLatin1() + "\n" + stored.toLatin1());
@@ -176,39 +186,33 @@ void TestElementData::fieldOutOfBounds()
     QFETCH(int, j);
     // Lines beyond 3815 exist here, but are no element's fields.
     const ElementData data = records({}, RequiredLines + 100);
-    QCOMPARE(errorOf([&] { data.field(z, j); }), QStringLiteral("List index out of bounds"));
+    QCOMPARE(errorOf([&] { data.field(z, j); }), OutOfBounds);
 }
 
 void TestElementData::shortFile()
 {
     const ElementData data = records({}, RequiredLines - 1);
     QCOMPARE(data.field(109, 33), QStringLiteral("109:33"));
-    QCOMPARE(errorOf([&] { data.field(109, 34); }), QStringLiteral("List index out of bounds"));
+    QCOMPARE(errorOf([&] { data.field(109, 34); }), OutOfBounds);
 
     const ElementData empty;
-    QCOMPARE(errorOf([&] { empty.field(1, 0); }), QStringLiteral("List index out of bounds"));
+    QCOMPARE(errorOf([&] { empty.field(1, 0); }), OutOfBounds);
 }
 
 void TestElementData::loadFile()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString lf = dir.filePath("lf.bkp");
-    const QString crlf = dir.filePath("crlf.bkp");
     QByteArray text;
     for (int k = 0; k < RequiredLines; ++k)
         text += "v" + QByteArray::number(k) + "\n";
     text.chop(1); // the last line without a break
-    QFile f1(lf), f2(crlf);
-    QVERIFY(f1.open(QIODevice::WriteOnly) && f1.write(text) == text.size());
-    QVERIFY(f2.open(QIODevice::WriteOnly));
-    f2.write(QByteArray(text).replace("\n", "\r\n"));
-    f1.close();
-    f2.close();
+    QVERIFY(writeFile(dir.filePath("lf.bkp"), text));
+    QVERIFY(writeFile(dir.filePath("crlf.bkp"), QByteArray(text).replace("\n", "\r\n")));
 
     ElementData a, b;
-    a.load(lf);
-    b.load(crlf);
+    a.load(dir.filePath("lf.bkp"));
+    b.load(dir.filePath("crlf.bkp"));
     QCOMPARE(a.lineCount(), RequiredLines);
     QCOMPARE(a.lines(), b.lines());
     QCOMPARE(a.field(109, 34), QStringLiteral("v3814"));
@@ -244,69 +248,23 @@ void TestElementData::loadFailures()
 void TestElementData::conversions()
 {
     QVERIFY(!ElementText::hasValue("--"));
-    QVERIFY(ElementText::hasValue(" --"));
-    QVERIFY(ElementText::hasValue("-- "));
-    QVERIFY(ElementText::hasValue("---"));
-    QVERIFY(ElementText::hasValue(""));
+    for (const char *text : { " --", "-- ", "---", "" })
+        QVERIFY2(ElementText::hasValue(text), text);
 
     QCOMPARE(ElementText::number("1,00794", ','), 1.00794);
     QCOMPARE(ElementText::number("-2.5E3", '.'), -2500.0);
-    QCOMPARE(errorOf([] { ElementText::number(" --", '.'); }),
-        QStringLiteral("' --' is not a valid floating point value"));
-    QCOMPARE(errorOf([] { ElementText::number("--", '.'); }),
-        QStringLiteral("'--' is not a valid floating point value"));
+    for (const QString text : { " --", "--" }) {
+        QCOMPARE(errorOf([&] { ElementText::number(text, '.'); }),
+            "'" + text + "' is not a valid floating point value");
+    }
 
     QVERIFY(ElementText::flag("1"));
     QVERIFY(!ElementText::flag("0"));
     QVERIFY(!ElementText::flag("256")); // low byte zero
     QVERIFY(ElementText::flag("257"));
-    QCOMPARE(errorOf([] { ElementText::flag("yes"); }),
-        QStringLiteral("'yes' is not a valid integer value"));
-    QCOMPARE(errorOf([] { ElementText::flag("--"); }),
-        QStringLiteral("'--' is not a valid integer value"));
-}
-
-void TestElementData::codes_data()
-{
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("crystal 1") << 8 << "1"
-                               << "Cubic, face centered";
-    QTest::newRow("crystal 4") << 8 << "4"
-                               << "Hexagonal";
-    QTest::newRow("crystal 8") << 8 << "8"
-                               << "Monoclinic";
-    QTest::newRow("crystal 9") << 8 << "9"
-                               << "--";
-    QTest::newRow("crystal 04") << 8 << "04"
-                                << "--";
-    QTest::newRow("crystal 0") << 8 << "0"
-                               << "--";
-    QTest::newRow("crystal blank") << 8 << "4 "
-                                   << "--";
-    QTest::newRow("crystal missing") << 8 << "--"
-                                     << "--";
-    QTest::newRow("acid 1") << 9 << "1"
-                            << "Acidic";
-    QTest::newRow("acid 2") << 9 << "2"
-                            << "Basic";
-    QTest::newRow("acid 3") << 9 << "3"
-                            << "Amphoteric";
-    QTest::newRow("acid 0") << 9 << "0"
-                            << "--";
-    QTest::newRow("acid 4") << 9 << "4"
-                            << "--";
-}
-
-void TestElementData::codes()
-{
-    QFETCH(int, field);
-    QFETCH(QString, code);
-    QFETCH(QString, shown);
-    const ElementData data = records({ { at(26, field), code } });
-    QCOMPARE(ElementText::displayText(data, 26, field), shown);
+    for (const QString text : { "yes", "--" })
+        QCOMPARE(errorOf([&] { ElementText::flag(text); }),
+            "'" + text + "' is not a valid integer value");
 }
 
 void TestElementData::displayText_data()
@@ -316,32 +274,37 @@ void TestElementData::displayText_data()
     QTest::addColumn<QString>("shown");
 
     const QString sixty = QString(50, 'x') + QString(10, 'y');
-    QTest::newRow("weight") << 2 << "1.00794"
-                            << "1.00794 g/mol";
-    QTest::newRow("boiling") << 3 << "20.28"
-                             << "20.28 K";
-    QTest::newRow("missing has no unit") << 3 << "--"
-                                         << "--";
-    QTest::newRow("density") << 5 << "0.0899 (gas)x" << QStringLiteral("0.0899 (gas)x g/cm\u00B3");
-    QTest::newRow("density remark") << 5 << "0.0899 (gas)"
-                                    << "0.0899 (gas)";
-    QTest::newRow("density ) at the cut")
-        << 5 << QString(49, '1') + ")" + "0123456789" << QString(49, '1') + ")";
-    QTest::newRow("60 characters") << 11 << sixty << QString(50, 'x') + " kJ/mol";
-    QTest::newRow("covalent radius") << 19 << "0.32" << QStringLiteral("0.32 \u00C5");
-    QTest::newRow("specific heat")
-        << 15 << "14.3" << QStringLiteral("14.3 Jg-\u00B9K-\u00B9 (at 300 K)");
-    QTest::newRow("electronegativity uncut") << 10 << sixty << sixty;
-    QTest::newRow("ionization uncut") << 16 << sixty << sixty;
-    QTest::newRow("configuration") << 6 << "1s1"
-                                   << "1s1";
-    QTest::newRow("oxidation uncut") << 7 << sixty << sixty;
-    QTest::newRow("synthetic") << 20 << "1"
-                               << "Yes";
-    QTest::newRow("not synthetic") << 20 << "0"
-                                   << "No";
-    QTest::newRow("synthetic 256") << 20 << "256"
-                                   << "No";
+    displayRow("weight", 2, "1.00794", "1.00794 g/mol");
+    displayRow("boiling", 3, "20.28", "20.28 K");
+    displayRow("missing has no unit", 3, "--", "--");
+    displayRow("density", 5, "0.0899 (gas)x", QStringLiteral("0.0899 (gas)x g/cm\u00B3"));
+    displayRow("density remark", 5, "0.0899 (gas)", "0.0899 (gas)");
+    displayRow(
+        "density ) at the cut", 5, QString(49, '1') + ")" + "0123456789", QString(49, '1') + ")");
+    displayRow("60 characters", 11, sixty, QString(50, 'x') + " kJ/mol");
+    displayRow("covalent radius", 19, "0.32", QStringLiteral("0.32 \u00C5"));
+    displayRow("specific heat", 15, "14.3", QStringLiteral("14.3 Jg-\u00B9K-\u00B9 (at 300 K)"));
+    displayRow("electronegativity uncut", 10, sixty, sixty);
+    displayRow("ionization uncut", 16, sixty, sixty);
+    displayRow("configuration", 6, "1s1", "1s1");
+    displayRow("oxidation uncut", 7, sixty, sixty);
+    displayRow("synthetic", 20, "1", "Yes");
+    displayRow("not synthetic", 20, "0", "No");
+    displayRow("synthetic 256", 20, "256", "No");
+    // Codes of the crystal structure (8) and the acid-base character (9).
+    displayRow("crystal 1", 8, "1", "Cubic, face centered");
+    displayRow("crystal 4", 8, "4", "Hexagonal");
+    displayRow("crystal 8", 8, "8", "Monoclinic");
+    displayRow("crystal 9", 8, "9", "--");
+    displayRow("crystal 04", 8, "04", "--");
+    displayRow("crystal 0", 8, "0", "--");
+    displayRow("crystal blank", 8, "4 ", "--");
+    displayRow("crystal missing", 8, "--", "--");
+    displayRow("acid 1", 9, "1", "Acidic");
+    displayRow("acid 2", 9, "2", "Basic");
+    displayRow("acid 3", 9, "3", "Amphoteric");
+    displayRow("acid 0", 9, "0", "--");
+    displayRow("acid 4", 9, "4", "--");
 }
 
 void TestElementData::displayText()
@@ -349,8 +312,9 @@ void TestElementData::displayText()
     QFETCH(int, field);
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    const ElementData data = records({ { at(1, field), text } });
+    const ElementData data = records({ { at(1, field), text }, { at(26, field), text } });
     QCOMPARE(ElementText::displayText(data, 1, field), shown);
+    QCOMPARE(ElementText::displayText(data, 26, field), shown);
 }
 
 void TestElementData::unitSuffixBytes()
@@ -388,36 +352,6 @@ void TestElementData::catalogue()
     QCOMPARE(TrendProperties[7].valueField, 25);
 }
 
-void TestElementData::shippedFileKeepsInvariants()
-{
-    ElementData data;
-    data.load(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
-    QVERIFY(data.lineCount() >= RequiredLines);
-    for (int z = 1; z <= ElementCount; ++z) {
-        const QByteArray where = "element " + QByteArray::number(z);
-        QVERIFY2(!data.field(z, Field::Name).contains(' '), where);
-        QVERIFY2(!data.field(z, Field::Symbol).contains(' '), where);
-        const bool synthetic = ElementText::flag(data.field(z, Field::Synthetic));
-        for (int j = Field::AtomicWeightValue; j <= Field::CovalentRadiusValue; ++j) {
-            const QString text = data.field(z, j);
-            const bool required
-                = !synthetic && (j == Field::BoilingPointValue || j == Field::MeltingPointValue);
-            if (ElementText::hasValue(text) || required)
-                ElementText::number(text, QLatin1Char('.'));
-        }
-    }
-    // The relief needs two distinct values of every property to have a scale.
-    for (const TrendProperty &p : TrendProperties) {
-        std::set<double> values;
-        for (int z = 1; z <= ElementCount; ++z) {
-            const QString text = data.field(z, p.valueField);
-            if (ElementText::hasValue(text))
-                values.insert(ElementText::number(text, QLatin1Char('.')));
-        }
-        QVERIFY2(values.size() >= 2, p.name);
-    }
-}
-
 void TestElementData::naming_data()
 {
     QTest::addColumn<int>("scheme");
@@ -425,32 +359,19 @@ void TestElementData::naming_data()
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("0/104") << 0 << 104 << "Rf"
-                           << "Rutherfordium";
-    QTest::newRow("0/105") << 0 << 105 << "Db"
-                           << "Dubnium";
-    QTest::newRow("0/108") << 0 << 108 << "Hs"
-                           << "Hassium";
-    QTest::newRow("1/104") << 1 << 104 << "Unq"
-                           << "Unnilquadium";
-    QTest::newRow("1/106") << 1 << 106 << "Unh"
-                           << "Unnilhexium";
-    QTest::newRow("1/109") << 1 << 109 << "Une"
-                           << "Unnilenium";
-    QTest::newRow("2/104") << 2 << 104 << "Db"
-                           << "Dubnium";
-    QTest::newRow("2/105") << 2 << 105 << "Jl"
-                           << "Joliotium";
-    QTest::newRow("2/106") << 2 << 106 << "Rf"
-                           << "Rutherfordium";
-    QTest::newRow("2/108") << 2 << 108 << "Hn"
-                           << "Hahnium";
-    QTest::newRow("3/105") << 3 << 105 << "Ha"
-                           << "Hahnium";
-    QTest::newRow("3/107") << 3 << 107 << "Ns"
-                           << "Nielsbohrium";
-    QTest::newRow("3/109") << 3 << 109 << "Mt"
-                           << "Meitnerium";
+    namingRow(0, 104, "Rf", "Rutherfordium");
+    namingRow(0, 105, "Db", "Dubnium");
+    namingRow(0, 108, "Hs", "Hassium");
+    namingRow(1, 104, "Unq", "Unnilquadium");
+    namingRow(1, 106, "Unh", "Unnilhexium");
+    namingRow(1, 109, "Une", "Unnilenium");
+    namingRow(2, 104, "Db", "Dubnium");
+    namingRow(2, 105, "Jl", "Joliotium");
+    namingRow(2, 106, "Rf", "Rutherfordium");
+    namingRow(2, 108, "Hn", "Hahnium");
+    namingRow(3, 105, "Ha", "Hahnium");
+    namingRow(3, 107, "Ns", "Nielsbohrium");
+    namingRow(3, 109, "Mt", "Meitnerium");
 }
 
 void TestElementData::naming()
@@ -475,10 +396,8 @@ void TestElementData::namingSymbolsDistinct()
     }
     const std::initializer_list<std::pair<int, int>> outside { { -1, 104 }, { 4, 104 }, { 0, 103 },
         { 0, 110 } };
-    for (const auto &p : outside) {
-        QCOMPARE(errorOf([&] { Naming::entry(p.first, p.second); }),
-            QStringLiteral("List index out of bounds"));
-    }
+    for (const auto &p : outside)
+        QCOMPARE(errorOf([&] { Naming::entry(p.first, p.second); }), OutOfBounds);
 }
 
 QTEST_APPLESS_MAIN(TestElementData)
