@@ -5,13 +5,7 @@
 
 namespace {
 
-QStringList allMissing()
-{
-    QStringList texts;
-    for (int i = 0; i < 109; ++i)
-        texts << QStringLiteral("--");
-    return texts;
-}
+QStringList allMissing() { return QStringList(109, QStringLiteral("--")); }
 
 }
 
@@ -20,65 +14,60 @@ class TestRelief : public QObject
     Q_OBJECT
 
 private slots:
-    void scale();
-    void halvesToEven_data();
-    void halvesToEven();
-    void missingValues();
-    void rangeFromTheValues();
-    void singleValue();
-    void extremeValues();
+    void levels_data();
+    void levels();
+    void missingValuesKeepTheScale();
     void invalidText_data();
     void invalidText();
 };
 
-void TestRelief::scale()
+void TestRelief::levels_data()
 {
+    // The texts of the first elements; the element after them has no value.
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QList<int>>("expected");
+
+    // 50 × 19 / 100 = 9.5 goes to even 10, plus 1; 15 × 19 / 100 = 2.85 → 3, plus 1.
+    QTest::newRow("scale") << QStringList { "10", "-5", "95", "95", "45" }
+                           << QList<int> { 4, 1, 20, 20, 11 };
+    // The range comes from the values: all above 4242 or all below −4242 still spread.
+    QTest::newRow("all large") << QStringList { "5000", "6900", "5100" } << QList<int> { 1, 20, 2 };
+    QTest::newRow("all very negative")
+        << QStringList { "-9000", "-5000", "-4800" } << QList<int> { 1, 19, 20 };
+    // A difference beyond a double's range still gives levels on the scale.
+    QTest::newRow("extreme values")
+        << QStringList { "-1.5E308", "1.5E308", "0" } << QList<int> { 1, 20, 11 };
+    // No range to scale on: the middle level, and no division by zero.
+    QTest::newRow("single value") << QStringList { "--", "7" } << QList<int> { -1, 10 };
+    QTest::newRow("one value written three ways")
+        << QStringList { "7", "7.0", " 7 " } << QList<int> { 10, 10, 10 };
+
+    // Range 0..19 with 20 levels: the scaled value is the value itself, halves go to even.
+    const QList<std::pair<const char *, int>> halves
+        = { { "2.5", 3 }, { "3.5", 5 }, { "0.5", 1 }, { "18.5", 19 }, { "2.51", 4 } };
+    for (const auto &[value, level] : halves)
+        QTest::addRow("half %s", value)
+            << QStringList { "0", "19", value } << QList<int> { 1, 20, level };
+}
+
+void TestRelief::levels()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QList<int>, expected);
     QStringList texts = allMissing();
-    texts[0] = QStringLiteral("10");
-    texts[1] = QStringLiteral("-5");
-    texts[2] = QStringLiteral("95");
-    texts[3] = QStringLiteral("95");
-    texts[4] = QStringLiteral("45");
+    for (int i = 0; i < values.size(); ++i)
+        texts[i] = values[i];
     const auto d = Relief::depths(texts, 20, QLatin1Char('.'));
-    QCOMPARE(d[1], 1); // smallest: sunk the deepest
-    QCOMPARE(d[2], 20); // largest: raised the highest
-    QCOMPARE(d[3], 20); // equal values, equal levels
-    QCOMPARE(d[4], 11); // 50 × 19 / 100 = 9.5, to even 10, plus 1
-    QCOMPARE(d[0], 4); // 15 × 19 / 100 = 2.85 → 3, plus 1
-    QCOMPARE(d[5], -1);
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(d[size_t(i)], expected[i]);
+    QCOMPARE(d[size_t(values.size())], -1);
 }
 
-void TestRelief::halvesToEven_data()
+void TestRelief::missingValuesKeepTheScale()
 {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<int>("level");
-
-    // Range 0..19 with 20 levels: the scaled value is the value itself.
-    QTest::newRow("2.5") << "2.5" << 3;
-    QTest::newRow("3.5") << "3.5" << 5;
-    QTest::newRow("0.5") << "0.5" << 1;
-    QTest::newRow("18.5") << "18.5" << 19;
-    QTest::newRow("2.51") << "2.51" << 4;
-}
-
-void TestRelief::halvesToEven()
-{
-    QFETCH(QString, value);
-    QFETCH(int, level);
-    QStringList texts = allMissing();
-    texts[0] = QStringLiteral("0");
-    texts[1] = QStringLiteral("19");
-    texts[2] = value;
-    QCOMPARE(Relief::depths(texts, 20, QLatin1Char('.'))[2], level);
-}
-
-void TestRelief::missingValues()
-{
-    const auto d = Relief::depths(allMissing(), 20, QLatin1Char('.'));
-    for (int level : d)
+    for (int level : Relief::depths(allMissing(), 20, QLatin1Char('.')))
         QCOMPARE(level, -1);
 
-    // A missing element does not move the others' scale.
     QStringList texts = allMissing();
     texts[10] = QStringLiteral("1");
     texts[20] = QStringLiteral("20");
@@ -87,57 +76,6 @@ void TestRelief::missingValues()
     QCOMPARE(e[10], 1);
     QCOMPARE(e[20], 20);
     QCOMPARE(e[30], 11); // 9.5 × 19 / 19 = 9.5, to even 10, plus 1
-}
-
-void TestRelief::rangeFromTheValues()
-{
-    // Values all above 4242 still spread over the whole scale.
-    QStringList texts = allMissing();
-    texts[0] = QStringLiteral("5000");
-    texts[1] = QStringLiteral("6900");
-    texts[2] = QStringLiteral("5100");
-    auto d = Relief::depths(texts, 20, QLatin1Char('.'));
-    QCOMPARE(d[0], 1);
-    QCOMPARE(d[1], 20);
-    QCOMPARE(d[2], 2);
-
-    // And all below −4242.
-    texts[0] = QStringLiteral("-9000");
-    texts[1] = QStringLiteral("-5000");
-    texts[2] = QStringLiteral("-4800");
-    d = Relief::depths(texts, 20, QLatin1Char('.'));
-    QCOMPARE(d[0], 1);
-    QCOMPARE(d[2], 20);
-}
-
-void TestRelief::singleValue()
-{
-    // No range to scale on: the middle level, and no division by zero.
-    QStringList texts = allMissing();
-    texts[5] = QStringLiteral("7");
-    auto d = Relief::depths(texts, 20, QLatin1Char('.'));
-    QCOMPARE(d[5], 10);
-    QCOMPARE(d[4], -1);
-
-    texts[6] = QStringLiteral("7.0");
-    texts[7] = QStringLiteral(" 7 ");
-    d = Relief::depths(texts, 20, QLatin1Char('.'));
-    QCOMPARE(d[5], 10);
-    QCOMPARE(d[6], 10);
-    QCOMPARE(d[7], 10);
-}
-
-void TestRelief::extremeValues()
-{
-    // A difference beyond a double's range must still give levels on the scale.
-    QStringList texts = allMissing();
-    texts[0] = QStringLiteral("-1.5E308");
-    texts[1] = QStringLiteral("1.5E308");
-    texts[2] = QStringLiteral("0");
-    const auto d = Relief::depths(texts, 20, QLatin1Char('.'));
-    QCOMPARE(d[0], 1);
-    QCOMPARE(d[1], 20);
-    QCOMPARE(d[2], 11); // 9.5 to even 10, plus 1
 }
 
 void TestRelief::invalidText_data()
