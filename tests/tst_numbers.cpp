@@ -6,6 +6,11 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+const QChar point('.');
+const QChar comma(',');
+}
+
 class TestNumbers : public QObject
 {
     Q_OBJECT
@@ -36,8 +41,6 @@ void TestNumbers::strToFloat_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<double>("expected");
 
-    const QChar point('.');
-    const QChar comma(',');
     QTest::newRow("integer") << "42" << point << 42.0;
     QTest::newRow("fraction point") << "298.15" << point << 298.15;
     QTest::newRow("fraction comma") << "298,15" << comma << 298.15;
@@ -79,8 +82,6 @@ void TestNumbers::strToFloatRejects_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QChar>("separator");
 
-    const QChar point('.');
-    const QChar comma(',');
     QTest::newRow("empty") << "" << point;
     QTest::newRow("blanks only") << "   " << point;
     QTest::newRow("sign only") << "-" << point;
@@ -199,8 +200,6 @@ void TestNumbers::temperatureText_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("expected");
 
-    const QChar point('.');
-    const QChar comma(',');
     QTest::newRow("whole") << 300.0 << point << "300.00";
     QTest::newRow("comma") << 298.15 << comma << "298,15";
     QTest::newRow("exact half up") << 300.125 << point << "300.13";
@@ -245,18 +244,12 @@ void TestNumbers::temperatureStatusText_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("room") << 298.15f << QChar('.')
-                          << QString::fromUtf8("298.15 K, 25.00°C, 77.00°F");
-    QTest::newRow("room comma") << 298.15f << QChar(',')
-                                << QString::fromUtf8("298,15 K, 25,00°C, 77,00°F");
-    QTest::newRow("absolute zero")
-        << 0.0f << QChar('.') << QString::fromUtf8("0.00 K, -273.15°C, -459.67°F");
-    QTest::newRow("top of range") << 6000.0f << QChar('.')
-                                  << QString::fromUtf8("6000.00 K, 5726.85°C, 10340.33°F");
-    QTest::newRow("273 K") << 273.0f << QChar('.')
-                           << QString::fromUtf8("273.00 K, -0.15°C, 31.73°F");
-    QTest::newRow("freezing point")
-        << 273.15f << QChar('.') << QString::fromUtf8("273.15 K, 0.00°C, 32.00°F");
+    QTest::newRow("room") << 298.15f << point << "298.15 K, 25.00°C, 77.00°F";
+    QTest::newRow("room comma") << 298.15f << comma << "298,15 K, 25,00°C, 77,00°F";
+    QTest::newRow("absolute zero") << 0.0f << point << "0.00 K, -273.15°C, -459.67°F";
+    QTest::newRow("top of range") << 6000.0f << point << "6000.00 K, 5726.85°C, 10340.33°F";
+    QTest::newRow("273 K") << 273.0f << point << "273.00 K, -0.15°C, 31.73°F";
+    QTest::newRow("freezing point") << 273.15f << point << "273.15 K, 0.00°C, 32.00°F";
 }
 
 void TestNumbers::temperatureStatusText()
@@ -271,7 +264,7 @@ void TestNumbers::temperatureStatusText()
 // A typed temperature is kept as its two-decimal text read back into a float.
 void TestNumbers::roundedTemperatureReadsBack()
 {
-    for (const QChar sep : { QChar('.'), QChar(',') }) {
+    for (const QChar sep : { point, comma }) {
         const float x = float(Numbers::strToFloat(Numbers::temperatureText(300.125f, sep), sep));
         QCOMPARE(x, 300.13f);
         QCOMPARE(Numbers::temperatureText(x, sep), Numbers::temperatureText(300.13, sep));
@@ -284,17 +277,16 @@ void TestNumbers::graphValueLabel_data()
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("expected");
 
-    const QChar point('.');
     QTest::newRow("whole") << 3.0 << point << "3.0";
     QTest::newRow("five digits") << 12345.67 << point << "12346.0";
     QTest::newRow("fraction") << 0.123456 << point << "0.1";
     QTest::newRow("half up") << 2.25 << point << "2.3";
-    QTest::newRow("comma") << 1.5 << QChar(',') << "1,5";
+    QTest::newRow("comma") << 1.5 << comma << "1,5";
     QTest::newRow("zero") << 0.0 << point << "0.0";
     QTest::newRow("negative") << -0.04 << point << "-0.0";
     QTest::newRow("negative tiny") << -0.004 << point << "0.0";
     QTest::newRow("six digits") << 1234567.0 << point << "1.2346E+6";
-    QTest::newRow("six digits comma") << 1234567.0 << QChar(',') << "1,2346E+6";
+    QTest::newRow("six digits comma") << 1234567.0 << comma << "1,2346E+6";
     QTest::newRow("rounds to six digits") << 99999.5 << point << "1E+5";
     QTest::newRow("just five digits") << 99999.4 << point << "99999.0";
     QTest::newRow("negative scientific") << -250000.0 << point << "-2.5E+5";
