@@ -196,6 +196,7 @@ void TestDataFile::codes()
     QCOMPARE(field(1, Field::OxidationStates), QStringLiteral("+1, -1"));
 }
 
+// The relief needs two distinct values of every property to have a scale.
 void TestDataFile::trendPropertiesHaveSpread()
 {
     for (const TrendProperty &p : TrendProperties) {
