@@ -73,6 +73,23 @@ Extremes extremes(int field)
     return e;
 }
 
+template <typename Actions> int checkedCount(const Actions &actions)
+{
+    int checked = 0;
+    for (QAction *a : actions)
+        checked += a->isChecked();
+    return checked;
+}
+
+// Object names of a menu's entries, "-" for a separator.
+QStringList entryNames(const QMenu *menu)
+{
+    QStringList names;
+    for (QAction *a : menu->actions())
+        names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    return names;
+}
+
 } // namespace
 
 class TestCommands : public QObject
@@ -112,11 +129,27 @@ private slots:
     void firstShowWriteFailureIsReported();
 
 private:
-    // Builds the main window on a settings folder prepared by prepare (ini path given).
+    // Builds the main window; prepare gets the settings file's path.
     void open(const std::function<void(const QString &)> &prepare = {},
         const QString &programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/"), bool show = true);
     QString iniPath() const { return m_dir->filePath(QStringLiteral("auralis.ini")); }
     void trigger(QAction *a) { a->trigger(); }
+    QAction *action(const char *name) const
+    {
+        return m_window->findChild<QAction *>(QLatin1String(name));
+    }
+    void makeInfo()
+    {
+        m_info = std::make_unique<TfrmElementInfo>(m_window.get());
+        frmElementInfo = m_info.get();
+    }
+    QVector<int> depths() const
+    {
+        QVector<int> out;
+        for (int z = 1; z <= 109; ++z)
+            out << m_window->tile(z)->depth();
+        return out;
+    }
     QStringList symbolsAndNames() const;
     // Closes the next modal window once it is up and remembers its title.
     void closeNextModal(QString *title, int *messagesBefore = nullptr);
@@ -262,9 +295,7 @@ void TestCommands::menuBarOrder()
         titles << a->text();
     QCOMPARE(titles, QStringList({ "&File", "&View", "&Element", "&Trends", "&Help" }));
 
-    QStringList trends;
-    for (QAction *a : m_window->TrendsMenu->actions())
-        trends << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    const QStringList trends = entryNames(m_window->TrendsMenu);
     QCOMPARE(trends,
         QStringList({ "mnuNone", "mnuAtomicRadius", "mnuAtomicVolume", "mnuAtomicWeight",
             "mnuBoilingPoint", "mnuCovalentRadius", "mnuDensity", "mnuElectroConduct",
@@ -273,10 +304,7 @@ void TestCommands::menuBarOrder()
     for (int i = 0; i < 15; ++i)
         QCOMPARE(m_window->trendItems[size_t(i)]->objectName(), trends[i]);
 
-    QStringList popup;
-    for (QAction *a : m_window->PopupMenu->actions())
-        popup << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    QCOMPARE(popup,
+    QCOMPARE(entryNames(m_window->PopupMenu),
         QStringList({ "mnuElementInfoPop", "-", "mnuFindPop", "mnuTempPop", "mnuColorPop" }));
     QCOMPARE(
         m_window->findChild<QMenu *>(QStringLiteral("mnuNamingScheme")), m_window->mnuNamingScheme);
@@ -322,8 +350,7 @@ void TestCommands::elementInfoMark()
 void TestCommands::elementInfoWindow()
 {
     open();
-    m_info = std::make_unique<TfrmElementInfo>(m_window.get());
-    frmElementInfo = m_info.get();
+    makeInfo();
     QAction *mark = m_window->mnuElementInfo;
 
     QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
@@ -333,14 +360,13 @@ void TestCommands::elementInfoWindow()
     QVERIFY(!m_info->isVisible());
     QVERIFY(!mark->isChecked());
 
-    if (m_window->butElementInfo) {
-        m_window->butElementInfo->click();
-        m_window->butElementInfo->click();
-        QVERIFY(m_info->isVisible());
-        QVERIFY(mark->isChecked());
-        m_window->MenuClick(mark);
-        QVERIFY(!m_info->isVisible());
-    }
+    QVERIFY(m_window->butElementInfo);
+    m_window->butElementInfo->click();
+    m_window->butElementInfo->click();
+    QVERIFY(m_info->isVisible());
+    QVERIFY(mark->isChecked());
+    m_window->MenuClick(mark);
+    QVERIFY(!m_info->isVisible());
 
     for (int key : { int(Qt::Key_Return), int(Qt::Key_Space) }) {
         m_window->activateWindow();
@@ -366,8 +392,7 @@ void TestCommands::elementInfoWindow()
 void TestCommands::toolbarAndStatusBarToggle()
 {
     open();
-    if (!m_window->Toolbar || !m_window->StatusBar)
-        QSKIP("toolbar or status bar not in this build");
+    QVERIFY(m_window->Toolbar && m_window->StatusBar);
     trigger(m_window->mnuStatusBar);
     QVERIFY(!m_window->mnuStatusBar->isChecked());
     QVERIFY(m_window->StatusBar->isHidden());
@@ -387,8 +412,7 @@ void TestCommands::onTopMarks()
     trigger(m_window->mnuTrendsOnTop);
     QVERIFY(m_window->mnuTrendsOnTop->isChecked());
 
-    m_info = std::make_unique<TfrmElementInfo>(m_window.get());
-    frmElementInfo = m_info.get();
+    makeInfo();
     trigger(m_window->mnuElementOnTop);
     QVERIFY(m_window->mnuElementOnTop->isChecked());
     QVERIFY(!m_info->isVisible());
@@ -407,20 +431,17 @@ void TestCommands::onTopMarks()
 void TestCommands::minimiseHidesAndRestoreShowsInfo()
 {
     open();
-    m_info = std::make_unique<TfrmElementInfo>(m_window.get());
-    frmElementInfo = m_info.get();
+    makeInfo();
     m_window->MenuClick(m_window->mnuElementInfo);
     QVERIFY(m_info->isVisible());
 
-    m_window->setWindowState(Qt::WindowMinimized);
-    QVERIFY(!m_info->isVisible());
-    QVERIFY(m_window->mnuElementInfo->isChecked());
-    m_window->setWindowState(Qt::WindowNoState);
-    QVERIFY(m_info->isVisible());
-    m_window->setWindowState(Qt::WindowMinimized);
-    QVERIFY(!m_info->isVisible());
-    m_window->setWindowState(Qt::WindowMaximized);
-    QVERIFY(m_info->isVisible());
+    for (Qt::WindowState restored : { Qt::WindowNoState, Qt::WindowMaximized }) {
+        m_window->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!m_info->isVisible());
+        QVERIFY(m_window->mnuElementInfo->isChecked());
+        m_window->setWindowState(restored);
+        QVERIFY(m_info->isVisible());
+    }
 
     // With the mark cleared neither does anything.
     m_window->MenuClick(m_window->mnuElementInfo);
@@ -463,10 +484,7 @@ void TestCommands::namingSchemes()
     trigger(a);
     QCOMPARE(symbolsAndNames(), expected);
     QCOMPARE(m_window->tile(103)->symbol(), symbol103);
-    int checked = 0;
-    for (QAction *s : m_window->mnuNamingScheme->actions())
-        checked += s->isChecked();
-    QCOMPARE(checked, 1);
+    QCOMPARE(checkedCount(m_window->mnuNamingScheme->actions()), 1);
     QVERIFY(a->isChecked());
 }
 
@@ -495,7 +513,7 @@ void TestCommands::reliefLevels()
 {
     open();
     for (const char *item : { "mnuAtomicWeight", "mnuDensity", "mnuElectroConduct" }) {
-        QAction *a = m_window->findChild<QAction *>(QLatin1String(item));
+        QAction *a = action(item);
         const int index = int(std::find(m_window->trendItems.begin(), m_window->trendItems.end(), a)
             - m_window->trendItems.begin());
         const Extremes e = extremes(TrendProperties[index - 1].valueField);
@@ -507,24 +525,19 @@ void TestCommands::reliefLevels()
             QCOMPARE(m_window->tile(z)->depth(), 20);
         for (int z : e.none)
             QCOMPARE(m_window->tile(z)->depth(), -1);
-        for (int z = 1; z <= 109; ++z)
-            QVERIFY(m_window->tile(z)->depth() != 0);
-        int checked = 0;
-        for (QAction *t : m_window->trendItems)
-            checked += t->isChecked();
-        QCOMPARE(checked, 1);
+        QVERIFY(!depths().contains(0));
+        QCOMPARE(checkedCount(m_window->trendItems), 1);
         QVERIFY(a->isChecked());
     }
 
     trigger(m_window->mnuNone);
-    for (int z = 1; z <= 109; ++z)
-        QCOMPARE(m_window->tile(z)->depth(), 0);
+    QCOMPARE(depths(), QVector<int>(109, 0));
 }
 
 void TestCommands::reliefCheckedItemDoesNothing()
 {
     open();
-    QAction *density = m_window->findChild<QAction *>(QStringLiteral("mnuDensity"));
+    QAction *density = action("mnuDensity");
     trigger(density);
     m_window->tile(50)->setDepth(7);
     trigger(density);
@@ -540,10 +553,8 @@ void TestCommands::reliefCheckedItemDoesNothing()
 void TestCommands::reliefSurvivesOtherChanges()
 {
     open();
-    trigger(m_window->findChild<QAction *>(QStringLiteral("mnuElectroneg")));
-    QVector<int> before;
-    for (int z = 1; z <= 109; ++z)
-        before << m_window->tile(z)->depth();
+    trigger(action("mnuElectroneg"));
+    const QVector<int> before = depths();
     QVERIFY(before.contains(1) && before.contains(20));
 
     m_window->resize(300, 340);
@@ -552,8 +563,7 @@ void TestCommands::reliefSurvivesOtherChanges()
     m_window->ApplyTemperature();
     trigger(m_window->mnuIUPACRecommended);
     m_window->ElementClick(m_window->tile(3), Qt::LeftButton);
-    for (int z = 1; z <= 109; ++z)
-        QCOMPARE(m_window->tile(z)->depth(), before[z - 1]);
+    QCOMPARE(depths(), before);
 }
 
 void TestCommands::reliefErrorKeepsDepths()
@@ -571,20 +581,17 @@ void TestCommands::reliefErrorKeepsDepths()
     copy.close();
 
     open({}, program.path() + QLatin1Char('/'));
-    trigger(m_window->findChild<QAction *>(QStringLiteral("mnuAtomicWeight")));
-    QVector<int> before;
-    for (int z = 1; z <= 109; ++z)
-        before << m_window->tile(z)->depth();
+    trigger(action("mnuAtomicWeight"));
+    const QVector<int> before = depths();
     ErrorBox::recorded().clear();
 
-    QAction *density = m_window->findChild<QAction *>(QStringLiteral("mnuDensity"));
+    QAction *density = action("mnuDensity");
     trigger(density);
     QCOMPARE(ErrorBox::recorded(),
         QStringList { QStringLiteral("'7.1x' is not a valid floating point value.") });
     QVERIFY(density->isChecked());
-    QVERIFY(!m_window->findChild<QAction *>(QStringLiteral("mnuAtomicWeight"))->isChecked());
-    for (int z = 1; z <= 109; ++z)
-        QCOMPARE(m_window->tile(z)->depth(), before[z - 1]);
+    QVERIFY(!action("mnuAtomicWeight")->isChecked());
+    QCOMPARE(depths(), before);
 }
 
 void TestCommands::popupOnTileAndTable()
@@ -598,26 +605,30 @@ void TestCommands::popupOnTileAndTable()
         int visibleEntries = 0;
         int hidePause = -1;
     };
-    // Looks at the menu once it is up, then closes it; returns the connection to drop.
-    auto watch = [this](Seen *seen) {
+    // Runs act; if the popup menu comes up, looks at it once it is up and closes it.
+    auto popupAfter = [this](const std::function<void()> &act) {
+        Seen seen;
         QMenu *menu = m_window->PopupMenu;
-        return connect(menu, &QMenu::aboutToShow, this, [this, seen, menu] {
-            seen->open = true;
-            QTimer::singleShot(0, menu, [this, seen, menu] {
-                seen->infoItem = m_window->mnuElementInfoPop->isVisible();
-                seen->separator = m_window->N6->isVisible();
+        const auto c = connect(menu, &QMenu::aboutToShow, this, [this, &seen, menu] {
+            seen.open = true;
+            QTimer::singleShot(0, menu, [this, &seen, menu] {
+                seen.infoItem = m_window->mnuElementInfoPop->isVisible();
+                seen.separator = m_window->N6->isVisible();
                 for (QAction *a : menu->actions())
-                    seen->visibleEntries += a->isVisible() && !a->isSeparator();
-                seen->hidePause = m_window->hintHidePause();
+                    seen.visibleEntries += a->isVisible() && !a->isSeparator();
+                seen.hidePause = m_window->hintHidePause();
                 menu->close();
             });
         });
+        act();
+        QCoreApplication::processEvents();
+        disconnect(c);
+        return seen;
     };
 
     const int pauseBefore = m_window->hintHidePause();
-    Seen onTile;
-    QMetaObject::Connection c = watch(&onTile);
-    QTest::mousePress(m_window->tile(42), Qt::RightButton);
+    const Seen onTile
+        = popupAfter([this] { QTest::mousePress(m_window->tile(42), Qt::RightButton); });
     QCOMPARE(m_window->selectedElement(), 42);
     QVERIFY(onTile.open);
     QVERIFY(onTile.infoItem);
@@ -628,10 +639,8 @@ void TestCommands::popupOnTileAndTable()
     QCOMPARE(
         m_window->PopupMenu->actions().first()->text(), QStringLiteral("&Element Information"));
 
-    disconnect(c);
-    Seen onTable;
-    c = watch(&onTable);
-    m_window->TableMouseDown(m_window->PeriodicTable, Qt::RightButton);
+    const Seen onTable = popupAfter(
+        [this] { m_window->TableMouseDown(m_window->PeriodicTable, Qt::RightButton); });
     QVERIFY(onTable.open);
     QVERIFY(!onTable.infoItem);
     QVERIFY(!onTable.separator);
@@ -639,15 +648,12 @@ void TestCommands::popupOnTileAndTable()
     QCOMPARE(onTable.hidePause, pauseBefore);
 
     // Other buttons select but open nothing.
-    disconnect(c);
-    Seen left;
-    c = watch(&left);
-    QTest::mousePress(m_window->tile(43), Qt::LeftButton);
-    QCOMPARE(m_window->selectedElement(), 43);
-    m_window->TableMouseDown(m_window->PeriodicTable, Qt::LeftButton);
-    QCoreApplication::processEvents();
+    const Seen left = popupAfter([this] {
+        QTest::mousePress(m_window->tile(43), Qt::LeftButton);
+        QCOMPARE(m_window->selectedElement(), 43);
+        m_window->TableMouseDown(m_window->PeriodicTable, Qt::LeftButton);
+    });
     QVERIFY(!left.open);
-    disconnect(c);
 }
 
 void TestCommands::firstRunNoticeAndBackground()
