@@ -27,48 +27,31 @@ const QString Read = QStringLiteral("Read");
 const QString Colors = QStringLiteral("Colors");
 const QString Background = QStringLiteral("Background");
 
-// The value texts of one field for elements 1..109, read straight from the shipped file.
-QStringList fieldTexts(int field)
-{
-    QFile file(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    QStringList texts;
-    for (int z = 1; z <= 109; ++z)
-        texts << QString::fromLatin1(lines.value((z - 1) * 35 + field).trimmed());
-    return texts;
-}
-
 struct Extremes
 {
     QList<int> smallest, largest, none;
 };
 
-// The elements holding the smallest and the largest value, and those without one.
+// The elements holding the smallest and the largest value of one field, and those without one,
+// read straight from the shipped file.
 Extremes extremes(int field)
 {
-    const QStringList texts = fieldTexts(field);
+    QFile file(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> lines = file.readAll().split('\n');
     Extremes e;
-    double lo = 1e300, hi = -1e300;
-    for (int z = 1; z <= texts.size(); ++z) {
-        if (texts[z - 1] == QLatin1String("--")) {
+    QMap<double, QList<int>> byValue;
+    for (int z = 1; z <= 109; ++z) {
+        const QByteArray text = lines.value((z - 1) * 35 + field).trimmed();
+        if (text == "--")
             e.none << z;
-            continue;
-        }
-        const double v = texts[z - 1].toDouble();
-        if (v < lo) {
-            lo = v;
-            e.smallest.clear();
-        }
-        if (v == lo)
-            e.smallest << z;
-        if (v > hi) {
-            hi = v;
-            e.largest.clear();
-        }
-        if (v == hi)
-            e.largest << z;
+        else
+            byValue[text.toDouble()] << z;
+    }
+    if (!byValue.isEmpty()) {
+        e.smallest = byValue.first();
+        e.largest = byValue.last();
     }
     return e;
 }
@@ -455,23 +438,20 @@ void TestCommands::minimiseHidesAndRestoreShowsInfo()
 void TestCommands::namingSchemes_data()
 {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("approved") << QStringLiteral("mnuIUPACApproved")
-                              << QStringList { "Rf", "Rutherfordium", "Db", "Dubnium", "Sg",
-                                     "Seaborgium", "Bh", "Bohrium", "Hs", "Hassium", "Mt",
-                                     "Meitnerium" };
-    QTest::newRow("provisional") << QStringLiteral("mnuIUPACProvisional")
-                                 << QStringList { "Unq", "Unnilquadium", "Unp", "Unnilpentium",
-                                        "Unh", "Unnilhexium", "Uns", "Unnilseptium", "Uno",
-                                        "Unniloctium", "Une", "Unnilenium" };
-    QTest::newRow("recommended") << QStringLiteral("mnuIUPACRecommended")
-                                 << QStringList { "Db", "Dubnium", "Jl", "Joliotium", "Rf",
-                                        "Rutherfordium", "Bh", "Bohrium", "Hn", "Hahnium", "Mt",
-                                        "Meitnerium" };
-    QTest::newRow("acs") << QStringLiteral("mnuACSRecommended")
-                         << QStringList { "Rf", "Rutherfordium", "Ha", "Hahnium", "Sg",
-                                "Seaborgium", "Ns", "Nielsbohrium", "Hs", "Hassium", "Mt",
-                                "Meitnerium" };
+    QTest::addColumn<QStringList>("expected"); // symbol and name of 104..109
+    auto row = [](const char *item, const char *symbolsAndNames) {
+        QTest::newRow(item) << QString::fromLatin1(item)
+                            << QString::fromLatin1(symbolsAndNames).split(QLatin1Char(' '));
+    };
+    row("mnuIUPACApproved",
+        "Rf Rutherfordium Db Dubnium Sg Seaborgium Bh Bohrium Hs Hassium Mt Meitnerium");
+    row("mnuIUPACProvisional",
+        "Unq Unnilquadium Unp Unnilpentium Unh Unnilhexium Uns Unnilseptium Uno Unniloctium "
+        "Une Unnilenium");
+    row("mnuIUPACRecommended",
+        "Db Dubnium Jl Joliotium Rf Rutherfordium Bh Bohrium Hn Hahnium Mt Meitnerium");
+    row("mnuACSRecommended",
+        "Rf Rutherfordium Ha Hahnium Sg Seaborgium Ns Nielsbohrium Hs Hassium Mt Meitnerium");
 }
 
 void TestCommands::namingSchemes()

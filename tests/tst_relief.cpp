@@ -5,7 +5,10 @@
 
 namespace {
 
-QStringList allMissing() { return QStringList(109, QStringLiteral("--")); }
+QStringList allMissing()
+{
+    return QStringList(109, QStringLiteral("--"));
+}
 
 }
 
