@@ -17,11 +17,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString Shipped = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+const QString DefaultPicture = Shipped + u"auraback.bmp"_s;
+const QRect DefaultBounds(5, 5, 800, 760);
 
 QByteArray contentOf(const QString &path)
 {
@@ -34,6 +39,16 @@ void writeFile(const QString &path, const QByteArray &content)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(content), content.size());
+}
+
+QString iniIn(const QTemporaryDir &dir)
+{
+    return dir.filePath(u"auralis.ini"_s);
+}
+
+QString readValue(const QString &path, const QString &section, const QString &key)
+{
+    return IniFile(path).readString(section, key, u"<absent>"_s);
 }
 
 // Section and key names of a file, in file order: "[Section]" or "Key".
@@ -84,10 +99,14 @@ struct Program
     }
     TfrmAuralis *operator->() const { return main.get(); }
 
+    std::array<QAction *, 4> schemeItems() const
+    {
+        return { main->mnuIUPACApproved, main->mnuIUPACProvisional, main->mnuIUPACRecommended,
+            main->mnuACSRecommended };
+    }
     int checkedScheme() const
     {
-        const QAction *items[] = { main->mnuIUPACApproved, main->mnuIUPACProvisional,
-            main->mnuIUPACRecommended, main->mnuACSRecommended };
+        const auto items = schemeItems();
         for (int i = 0; i < 4; ++i) {
             if (items[i]->isChecked())
                 return i;
@@ -96,10 +115,15 @@ struct Program
     }
     void checkScheme(int scheme)
     {
-        QAction *items[] = { main->mnuIUPACApproved, main->mnuIUPACProvisional,
-            main->mnuIUPACRecommended, main->mnuACSRecommended };
+        const auto items = schemeItems();
         for (int i = 0; i < 4; ++i)
             items[i]->setChecked(i == scheme);
+    }
+    void sendClose()
+    {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(main.get(), &close);
+        QVERIFY(close.isAccepted());
     }
     int selectedTiles() const
     {
@@ -143,8 +167,8 @@ void TestSettings::firstRunWithoutFileUsesDefaults()
 {
     QTemporaryDir dir;
     Program p(dir.path());
-    QCOMPARE(p->settingsFile(), dir.path() + QStringLiteral("/auralis.ini"));
-    QCOMPARE(p->frameGeometry(), QRect(5, 5, 800, 760));
+    QCOMPARE(p->settingsFile(), iniIn(dir));
+    QCOMPARE(p->frameGeometry(), DefaultBounds);
     QCOMPARE(p->selectedElement(), 1);
     QVERIFY(p->tile(1)->selected());
     QCOMPARE(p.selectedTiles(), 1);
@@ -155,7 +179,7 @@ void TestSettings::firstRunWithoutFileUsesDefaults()
     QVERIFY(!p->mnuTrendsOnTop->isChecked());
     QVERIFY(!p->mnuElementOnTop->isChecked());
     QCOMPARE(p.checkedScheme(), 1);
-    QCOMPARE(p->backgroundFile, Shipped + QStringLiteral("auraback.bmp"));
+    QCOMPARE(p->backgroundFile, DefaultPicture);
     QVERIFY(!p->imgWallpaper.isNull());
     QCOMPARE(TfrmAuralis::labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
     QCOMPARE(TfrmAuralis::labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
@@ -166,8 +190,8 @@ void TestSettings::firstRunWithoutFileUsesDefaults()
 void TestSettings::fullSaveAndReloadKeepsEveryValue()
 {
     QTemporaryDir dir;
-    const QString picture = dir.filePath(QStringLiteral("my back.bmp"));
-    QVERIFY(QFile::copy(Shipped + QStringLiteral("auraback.bmp"), picture));
+    const QString picture = dir.filePath(u"my back.bmp"_s);
+    QVERIFY(QFile::copy(DefaultPicture, picture));
     {
         Program p(dir.path(), QLatin1Char('.'), true);
         p->move(33, 44);
@@ -191,23 +215,27 @@ void TestSettings::fullSaveAndReloadKeepsEveryValue()
         p.temperature->move(70, 80);
         p->SaveSettings();
     }
-    IniFile ini(dir.filePath(QStringLiteral("auralis.ini")));
-    const QString info = QStringLiteral("Element Info Window");
-    QCOMPARE(ini.readInteger(info, QStringLiteral("Left"), 0), 40);
-    QCOMPARE(ini.readInteger(info, QStringLiteral("Top"), 0), 60);
-    QCOMPARE(ini.readString(info, QStringLiteral("Visible"), {}), QStringLiteral("1"));
-    QCOMPARE(ini.readString(info, QStringLiteral("DefaultColours"), {}), QStringLiteral("0"));
-    QCOMPARE(ini.readInteger(info, QStringLiteral("Symbol"), 0), 10 + 256 * 20 + 65536 * 30);
-    QCOMPARE(ini.readInteger(info, QStringLiteral("Value1"), 0), 40 + 256 * 50 + 65536 * 60);
-    QCOMPARE(ini.readInteger(QStringLiteral("Temperature Window"), QStringLiteral("Tab"), 0), 2);
-    QCOMPARE(ini.readInteger(QStringLiteral("Temperature Window"), QStringLiteral("Left"), 0), 70);
-    QCOMPARE(ini.readString(QStringLiteral("Colors"), QStringLiteral("Background"), {}),
-        QStringLiteral("Gray"));
-    // A system colour is written as what it currently resolves to.
-    QCOMPARE(ini.readInteger(QStringLiteral("Colors"), QStringLiteral("Gases"), -1),
-        TColor::system(TColor::WindowText).toSettings());
-    QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("Temperature"), {}),
-        QStringLiteral("1234.56"));
+    const QString info = u"Element Info Window"_s;
+    const struct
+    {
+        QString section, key, value;
+    } saved[] = {
+        { info, u"Left"_s, u"40"_s },
+        { info, u"Top"_s, u"60"_s },
+        { info, u"Visible"_s, u"1"_s },
+        { info, u"DefaultColours"_s, u"0"_s },
+        { info, u"Symbol"_s, QString::number(10 + 256 * 20 + 65536 * 30) },
+        { info, u"Value1"_s, QString::number(40 + 256 * 50 + 65536 * 60) },
+        { u"Temperature Window"_s, u"Tab"_s, u"2"_s },
+        { u"Temperature Window"_s, u"Left"_s, u"70"_s },
+        { u"Colors"_s, u"Background"_s, u"Gray"_s },
+        // A system colour is written as what it currently resolves to.
+        { u"Colors"_s, u"Gases"_s,
+            QString::number(TColor::system(TColor::WindowText).toSettings()) },
+        { u"Settings"_s, u"Temperature"_s, u"1234.56"_s },
+    };
+    for (const auto &s : saved)
+        QCOMPARE(readValue(iniIn(dir), s.section, s.key), s.value);
 
     Program q(dir.path());
     QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
@@ -231,69 +259,38 @@ void TestSettings::newFileListsKeysInOrder()
     QTemporaryDir dir;
     Program p(dir.path(), QLatin1Char('.'), true);
     p->SaveSettings();
-    const QStringList expected = {
-        "[Main Window]",
-        "Maximized",
-        "Top",
-        "Left",
-        "Width",
-        "Height",
-        "[Settings]",
-        "Selected Element",
-        "Temperature",
-        "SaveINI",
-        "TrendsOnTop",
-        "ElementOnTop",
-        "Background",
-        "Naming Scheme",
-        "[Temperature Window]",
-        "Tab",
-        "Left",
-        "Top",
-        "[Element Info Window]",
-        "Left",
-        "Top",
-        "Visible",
-        "DefaultColours",
-        "Symbol",
-        "ElementName",
-        "Number",
-        "Property1",
-        "Property2",
-        "Value1",
-        "Value2",
-        "[Colors]",
-        "Metals",
-        "Nonmetals",
-        "Semimetals",
-        "Solids",
-        "Liquids",
-        "Gases",
-        "Undefined",
-        "Background",
-    };
+    const QString keys = QStringLiteral(
+        "[Main Window]|Maximized|Top|Left|Width|Height|"
+        "[Settings]|Selected Element|Temperature|SaveINI|TrendsOnTop|ElementOnTop|Background|"
+        "Naming Scheme|"
+        "[Temperature Window]|Tab|Left|Top|"
+        "[Element Info Window]|Left|Top|Visible|DefaultColours|Symbol|ElementName|Number|"
+        "Property1|Property2|Value1|Value2|"
+        "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background");
+    const QStringList expected = keys.split(QLatin1Char('|'));
     QCOMPARE(namesInOrder(p->settingsFile()), expected);
 
     // Saving again changes values only, never the order or the number of keys.
     p.checkScheme(-1);
     p->SaveSettings();
     QCOMPARE(namesInOrder(p->settingsFile()), expected);
-    QCOMPARE(IniFile(p->settingsFile())
-                 .readInteger(QStringLiteral("Settings"), QStringLiteral("Naming Scheme"), -1),
-        1);
+    QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Naming Scheme"_s), u"1"_s);
 }
 
 void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    const QString path = iniIn(dir);
+    auto bound = [&path](const char16_t *key) {
+        return IniFile(path).readInteger(u"Main Window"_s, QString::fromUtf16(key), 0);
+    };
     // The first-show keys are present, so showing the window asks nothing.
     writeFile(path, "[About]\nRead=1\n[Colors]\nBackground=Gray\n");
     {
         Program p(dir.path());
         p->show();
         QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
-        QTRY_COMPARE(p->frameGeometry(), QRect(5, 5, 800, 760));
+        QTRY_COMPARE(p->frameGeometry(), DefaultBounds);
 
         p->move(20, 30);
         p->resize(600, 400);
@@ -301,38 +298,27 @@ void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
         p->SaveSettings();
         p->setWindowState(Qt::WindowMaximized);
         p->SaveSettings();
-        IniFile ini(path);
-        QCOMPARE(ini.readString(QStringLiteral("Main Window"), QStringLiteral("Maximized"), {}),
-            QStringLiteral("1"));
-        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Left"), 0), 20);
-        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0), 30);
-        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
-            outer.width());
-        QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0),
-            outer.height());
+        QCOMPARE(readValue(path, u"Main Window"_s, u"Maximized"_s), u"1"_s);
+        QCOMPARE(QRect(bound(u"Left"), bound(u"Top"), bound(u"Width"), bound(u"Height")),
+            QRect(20, 30, outer.width(), outer.height()));
     }
     Program q(dir.path());
     QVERIFY(q->windowState() & Qt::WindowMaximized);
     q->setWindowState(Qt::WindowNoState);
     q->show();
     QVERIFY(QTest::qWaitForWindowExposed(q.main.get()));
-    const IniFile ini(path);
-    QTRY_COMPARE(q->frameGeometry().size(),
-        QSize(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Width"), 0),
-            ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Height"), 0)));
+    QTRY_COMPARE(q->frameGeometry().size(), QSize(bound(u"Width"), bound(u"Height")));
     QCOMPARE(q->frameGeometry().topLeft(), QPoint(20, 30));
 }
 
 void TestSettings::exitWithMarkClearedWritesOnlySaveIni()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    const QString path = iniIn(dir);
     {
         Program p(dir.path());
         p->mnuSaveConfigOnExit->setChecked(false);
-        QCloseEvent close;
-        QCoreApplication::sendEvent(p.main.get(), &close);
-        QVERIFY(close.isAccepted());
+        p.sendClose();
     }
     QCOMPARE(contentOf(path), QByteArray("[Settings]\nSaveINI=0\n"));
 
@@ -366,7 +352,7 @@ void TestSettings::valueTypes_data()
     QTest::addColumn<bool>("saveOnExit");
     QTest::addColumn<bool>("elementOnTop");
 
-    const QRect defaults(5, 5, 800, 760);
+    const QRect defaults = DefaultBounds;
     QTest::newRow("Maximized yes is the default")
         << QByteArray("[Main Window]\nMaximized=yes\n") << defaults << false << true << false;
     QTest::newRow("Maximized 2 is true")
@@ -394,7 +380,7 @@ void TestSettings::valueTypes()
     QFETCH(bool, elementOnTop);
 
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("auralis.ini")), file);
+    writeFile(iniIn(dir), file);
     Program p(dir.path());
     QCOMPARE(bool(p->windowState() & Qt::WindowMaximized), maximised);
     if (!maximised)
@@ -438,8 +424,7 @@ void TestSettings::temperatureAndSlider()
     QFETCH(QString, written);
 
     QTemporaryDir dir;
-    writeFile(
-        dir.filePath(QStringLiteral("auralis.ini")), "[Settings]\nTemperature=" + text + "\n");
+    writeFile(iniIn(dir), "[Settings]\nTemperature=" + text + "\n");
     Program p(dir.path(), separator);
     QCOMPARE(p->TempSlider->value(), slider);
     QCOMPARE(p->temperature(), kelvin);
@@ -448,9 +433,7 @@ void TestSettings::temperatureAndSlider()
     if (written.isEmpty())
         return;
     p->SaveSettings();
-    QCOMPARE(IniFile(p->settingsFile())
-                 .readString(QStringLiteral("Settings"), QStringLiteral("Temperature"), {}),
-        written);
+    QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Temperature"_s), written);
 }
 
 void TestSettings::unusableValuesAreSkipped_data()
@@ -495,7 +478,7 @@ void TestSettings::unusableValuesAreSkipped()
 
     // The bad line comes first; the keys after it must still be applied.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    const QString path = iniIn(dir);
     writeFile(path, "[Settings]\n" + line + "\nElementOnTop=1\nNaming Scheme=0\n");
     Program p(dir.path(), separator);
     QCOMPARE(ErrorBox::recorded(), errors);
@@ -509,12 +492,8 @@ void TestSettings::unusableValuesAreSkipped()
 
     // A picture that failed to load keeps its path for the next save.
     p->SaveSettings();
-    const QString background
-        = IniFile(path).readString(QStringLiteral("Settings"), QStringLiteral("Background"), {});
-    if (line.startsWith("Background"))
-        QCOMPARE(background, QStringLiteral("/no/such/picture.bmp"));
-    else
-        QCOMPARE(background, Shipped + QStringLiteral("auraback.bmp"));
+    QCOMPARE(readValue(path, u"Settings"_s, u"Background"_s),
+        line.startsWith("Background") ? u"/no/such/picture.bmp"_s : DefaultPicture);
 }
 
 void TestSettings::hostileFileLoadsWithDefaults()
@@ -525,7 +504,7 @@ void TestSettings::hostileFileLoadsWithDefaults()
         hostile += "[Settings]\nSelected Element=" + QByteArray::number(1000 + i)
             + QByteArray("\n[\0\n", 4);
     hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
-    writeFile(dir.filePath(QStringLiteral("auralis.ini")), hostile);
+    writeFile(iniIn(dir), hostile);
     Program p(dir.path());
     QCOMPARE(p->selectedElement(), 1);
     QCOMPARE(p.selectedTiles(), 1);
@@ -538,19 +517,16 @@ void TestSettings::unwritableFolderIsReportedOnce()
 {
     QTemporaryDir dir;
     // A plain file stands where the settings folder should be: no one can write there.
-    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    const QString blocker = dir.filePath(u"blocker"_s);
     writeFile(blocker, "x");
-    const QString expected
-        = QStringLiteral("Unable to write to ") + blocker + QStringLiteral("/auralis.ini.");
+    const QString expected = u"Unable to write to "_s + blocker + u"/auralis.ini."_s;
 
     for (bool saveOnExit : { true, false }) {
         ErrorBox::recorded().clear();
         Program p(blocker, QLatin1Char('.'), true);
         QCOMPARE(ErrorBox::recorded(), QStringList());
         p->mnuSaveConfigOnExit->setChecked(saveOnExit);
-        QCloseEvent close;
-        QCoreApplication::sendEvent(p.main.get(), &close);
-        QVERIFY(close.isAccepted());
+        p.sendClose();
         QCOMPARE(ErrorBox::recorded(), QStringList { expected });
         QCOMPARE(contentOf(blocker), QByteArray("x"));
     }
@@ -562,22 +538,20 @@ void TestSettings::settingsFolderChoice()
     QTemporaryDir dir;
     Program p(dir.path());
     QCOMPARE(p->chooseSettingsFolder({}), Shipped);
-    QCOMPARE(p->chooseSettingsFolder({ QStringLiteral("\"/tmp/my cfg\"") }),
-        QStringLiteral("/tmp/my cfg/"));
-    QCOMPARE(p->chooseSettingsFolder({ QStringLiteral("/tmp/cfg/") }), QStringLiteral("/tmp/cfg/"));
+    QCOMPARE(p->chooseSettingsFolder({ u"\"/tmp/my cfg\""_s }), u"/tmp/my cfg/"_s);
+    QCOMPARE(p->chooseSettingsFolder({ u"/tmp/cfg/"_s }), u"/tmp/cfg/"_s);
 
     // A program folder that cannot be written sends the settings to the user's folder.
     TfrmAuralis::StartOptions options;
-    options.programFolder = dir.filePath(QStringLiteral("missing/"));
+    options.programFolder = dir.filePath(u"missing/"_s);
     options.screenSize = QSize(1000, 800);
     TfrmAuralis installed(options);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QCOMPARE(installed.settingsFolder(), config + QLatin1Char('/'));
     QVERIFY(QFileInfo(config).isDir());
-    QCOMPARE(installed.chooseSettingsFolder({ QStringLiteral("/tmp/cfg") }),
-        QStringLiteral("/tmp/cfg/"));
+    QCOMPARE(installed.chooseSettingsFolder({ u"/tmp/cfg"_s }), u"/tmp/cfg/"_s);
     // An argument of control characters names no folder.
-    QCOMPARE(installed.chooseSettingsFolder({ QStringLiteral("\x01") }), config + QLatin1Char('/'));
+    QCOMPARE(installed.chooseSettingsFolder({ u"\x01"_s }), config + QLatin1Char('/'));
 }
 
 QTEST_MAIN(TestSettings)
