@@ -142,25 +142,18 @@ void TestLayout::placement_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("row");
 
-    QTest::newRow("H") << 1 << 1 << 0;
-    QTest::newRow("He") << 2 << 18 << 0;
-    QTest::newRow("Be") << 4 << 2 << 1;
-    QTest::newRow("B") << 5 << 13 << 1;
-    QTest::newRow("Na") << 11 << 1 << 2;
-    QTest::newRow("Al") << 13 << 13 << 2;
-    QTest::newRow("Sc") << 21 << 3 << 3;
-    QTest::newRow("Kr") << 36 << 18 << 3;
-    QTest::newRow("Y") << 39 << 3 << 4;
-    QTest::newRow("Ba") << 56 << 2 << 5;
-    QTest::newRow("57 lanthanide") << 57 << 4 << 7;
-    QTest::newRow("71") << 71 << 18 << 7;
-    QTest::newRow("72 period 6") << 72 << 4 << 5;
-    QTest::newRow("Rn") << 86 << 18 << 5;
-    QTest::newRow("Ra") << 88 << 2 << 6;
-    QTest::newRow("89 actinide") << 89 << 4 << 8;
-    QTest::newRow("103") << 103 << 18 << 8;
-    QTest::newRow("104 period 7") << 104 << 4 << 6;
-    QTest::newRow("109") << 109 << 9 << 6;
+    const struct
+    {
+        const char *name;
+        int z, column, row;
+    } rows[] = { { "H", 1, 1, 0 }, { "He", 2, 18, 0 }, { "Be", 4, 2, 1 }, { "B", 5, 13, 1 },
+        { "Na", 11, 1, 2 }, { "Al", 13, 13, 2 }, { "Sc", 21, 3, 3 }, { "Kr", 36, 18, 3 },
+        { "Y", 39, 3, 4 }, { "Ba", 56, 2, 5 }, { "57 lanthanide", 57, 4, 7 }, { "71", 71, 18, 7 },
+        { "72 period 6", 72, 4, 5 }, { "Rn", 86, 18, 5 }, { "Ra", 88, 2, 6 },
+        { "89 actinide", 89, 4, 8 }, { "103", 103, 18, 8 }, { "104 period 7", 104, 4, 6 },
+        { "109", 109, 9, 6 } };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << r.z << r.column << r.row;
 }
 
 void TestLayout::placement()
@@ -294,25 +287,13 @@ void TestLayout::rowCycles_data()
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("left");
 
-    QTest::newRow("1") << 1 << 2 << 2;
-    QTest::newRow("2") << 2 << 1 << 1;
-    QTest::newRow("3") << 3 << 4 << 10;
-    QTest::newRow("10") << 10 << 3 << 9;
-    QTest::newRow("18") << 18 << 11 << 17;
-    QTest::newRow("36") << 36 << 19 << 35;
-    QTest::newRow("37") << 37 << 38 << 54;
-    QTest::newRow("55") << 55 << 56 << 86;
-    QTest::newRow("56") << 56 << 72 << 55;
-    QTest::newRow("72") << 72 << 73 << 56;
-    QTest::newRow("86") << 86 << 55 << 85;
-    QTest::newRow("87") << 87 << 88 << 109;
-    QTest::newRow("88") << 88 << 104 << 87;
-    QTest::newRow("104") << 104 << 105 << 88;
-    QTest::newRow("109") << 109 << 87 << 108;
-    QTest::newRow("57") << 57 << 58 << 71;
-    QTest::newRow("71") << 71 << 57 << 70;
-    QTest::newRow("89") << 89 << 90 << 103;
-    QTest::newRow("103") << 103 << 89 << 102;
+    // { from, right, left }
+    const int rows[][3] = { { 1, 2, 2 }, { 2, 1, 1 }, { 3, 4, 10 }, { 10, 3, 9 }, { 18, 11, 17 },
+        { 36, 19, 35 }, { 37, 38, 54 }, { 55, 56, 86 }, { 56, 72, 55 }, { 72, 73, 56 },
+        { 86, 55, 85 }, { 87, 88, 109 }, { 88, 104, 87 }, { 104, 105, 88 }, { 109, 87, 108 },
+        { 57, 58, 71 }, { 71, 57, 70 }, { 89, 90, 103 }, { 103, 89, 102 } };
+    for (const auto &r : rows)
+        QTest::addRow("%d", r[0]) << r[0] << r[1] << r[2];
 }
 
 void TestLayout::rowCycles()
@@ -343,24 +324,18 @@ void TestLayout::columnCases_data()
     QTest::addColumn<bool>("down");
     QTest::addColumn<int>("to");
 
-    QTest::newRow("down 39") << 39 << true << 21;
-    QTest::newRow("up 21") << 21 << false << 39;
-    QTest::newRow("down 77") << 77 << true << 109;
-    QTest::newRow("down 78") << 78 << true << 63;
-    QTest::newRow("down 86") << 86 << true << 71;
-    QTest::newRow("down 71") << 71 << true << 103;
-    QTest::newRow("down 103") << 103 << true << 2;
-    QTest::newRow("up 2") << 2 << false << 103;
-    QTest::newRow("up 57") << 57 << false << 104;
-    QTest::newRow("down 104") << 104 << true << 57;
-    QTest::newRow("up 5") << 5 << false << 98;
-    QTest::newRow("down 97") << 97 << true << 30;
-    QTest::newRow("down 87") << 87 << true << 1;
-    QTest::newRow("up 1") << 1 << false << 87;
-    QTest::newRow("down 88") << 88 << true << 4;
-    QTest::newRow("up 63") << 63 << false << 78;
-    QTest::newRow("up 71") << 71 << false << 86;
-    QTest::newRow("up 22") << 22 << false << 89;
+    const struct
+    {
+        int from;
+        bool down;
+        int to;
+    } rows[] = { { 39, true, 21 }, { 21, false, 39 }, { 77, true, 109 }, { 78, true, 63 },
+        { 86, true, 71 }, { 71, true, 103 }, { 103, true, 2 }, { 2, false, 103 },
+        { 57, false, 104 }, { 104, true, 57 }, { 5, false, 98 }, { 97, true, 30 }, { 87, true, 1 },
+        { 1, false, 87 }, { 88, true, 4 }, { 63, false, 78 }, { 71, false, 86 },
+        { 22, false, 89 } };
+    for (const auto &r : rows)
+        QTest::addRow("%s %d", r.down ? "down" : "up", r.from) << r.from << r.down << r.to;
 }
 
 void TestLayout::columnCases()
@@ -375,32 +350,33 @@ void TestLayout::columnCases()
 
 void TestLayout::verticalMatchesColumnsAtEverySize()
 {
+    auto followsCycles = [](const TableLayout::Result &l, const QByteArray &size) {
+        for (int z = 1; z <= 109; ++z) {
+            const QByteArray where = size + " z " + QByteArray::number(z);
+            QVERIFY2(
+                KeyCycles::verticalTarget(z, true, l.tiles) == KeyCycles::columnNext(z), where);
+            QVERIFY2(KeyCycles::verticalTarget(z, false, l.tiles) == KeyCycles::columnPrevious(z),
+                where);
+        }
+    };
     // Tiny tiles (u below 5 or w below 3) let the probe miss the row across the gap above the
     // lanthanides or leave its column; those sizes must still follow the cycles.
     for (int w = 1; w <= 40; w += (w < 6 ? 1 : 7)) {
         for (int u = 1; u <= 40; u += (u < 12 ? 1 : 5)) {
-            const auto l = layoutUnits(w, u);
-            for (int z = 1; z <= 109; ++z) {
-                const QByteArray where = "w " + QByteArray::number(w) + " u "
-                    + QByteArray::number(u) + " z " + QByteArray::number(z);
-                QVERIFY2(
-                    KeyCycles::verticalTarget(z, true, l.tiles) == KeyCycles::columnNext(z), where);
-                QVERIFY2(
-                    KeyCycles::verticalTarget(z, false, l.tiles) == KeyCycles::columnPrevious(z),
-                    where);
-            }
+            followsCycles(
+                layoutUnits(w, u), "w " + QByteArray::number(w) + " u " + QByteArray::number(u));
+            if (QTest::currentTestFailed())
+                return;
         }
     }
     // The panel sizes the window actually produces, small ones included.
     for (int bw = 100; bw <= 1600; bw += 150) {
         for (int bh = 100; bh <= 1200; bh += 110) {
             const QRect p = TableLayout::panelRect(0, bw, bh, 13);
-            const auto l = layout(p.width(), p.height());
-            for (int z = 1; z <= 109; ++z) {
-                QCOMPARE(KeyCycles::verticalTarget(z, true, l.tiles), KeyCycles::columnNext(z));
-                QCOMPARE(
-                    KeyCycles::verticalTarget(z, false, l.tiles), KeyCycles::columnPrevious(z));
-            }
+            followsCycles(layout(p.width(), p.height()),
+                "background " + QByteArray::number(bw) + "x" + QByteArray::number(bh));
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 }
