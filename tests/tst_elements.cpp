@@ -63,9 +63,9 @@ TElement *makeTile(QWidget *panel, QSize size = QSize(60, 60))
     return tile;
 }
 
-QImage render(QWidget *panel, TElement *tile)
+QImage render(QWidget *panel, QWidget *child)
 {
-    return panel->grab(tile->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    return panel->grab(child->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QColor at(const QImage &img, int x, int y)
@@ -73,20 +73,12 @@ QColor at(const QImage &img, int x, int y)
     return QColor(img.pixel(x, y));
 }
 
-// The colours met walking inwards from the top edge at the middle column.
-QList<QColor> topScan(const QImage &img, int steps)
+// The colours met walking `steps` pixels from `from` in direction `step`.
+QList<QColor> scan(const QImage &img, QPoint from, QPoint step, int steps)
 {
     QList<QColor> out;
-    for (int y = 0; y < steps; ++y)
-        out.append(at(img, img.width() / 2, y));
-    return out;
-}
-
-QList<QColor> rightScan(const QImage &img, int steps)
-{
-    QList<QColor> out;
-    for (int i = 0; i < steps; ++i)
-        out.append(at(img, img.width() - 1 - i, img.height() / 2));
+    for (int i = 0; i < steps; ++i, from += step)
+        out.append(at(img, from.x(), from.y()));
     return out;
 }
 
@@ -160,8 +152,9 @@ void TestElements::reliefRings()
     TElement *tile = makeTile(&panel);
     tile->setDepth(depth);
     const QImage img = render(&panel, tile);
-    QCOMPARE(topScan(img, top.size()), top);
-    QCOMPARE(rightScan(img, right.size()), right);
+    QCOMPARE(scan(img, QPoint(img.width() / 2, 0), QPoint(0, 1), top.size()), top);
+    QCOMPARE(
+        scan(img, QPoint(img.width() - 1, img.height() / 2), QPoint(-1, 0), right.size()), right);
     QVERIFY(tile->symbolOnly());
     // Inner rings keep their first colour in the bottom-left corner; the outline is closed.
     QCOMPARE(at(img, 1, img.height() - 2), top.at(1));
@@ -190,13 +183,8 @@ void TestElements::frameStaysSolidAtRatioTwo()
     img.fill(Face);
     tile->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
     const QList<QColor> expected { Black, Black, PaletteDark, PaletteDark, Face };
-    QList<QColor> top, left;
-    for (int i = 0; i < expected.size(); ++i) {
-        top.append(at(img, 40, i));
-        left.append(at(img, i, 40));
-    }
-    QCOMPARE(top, expected);
-    QCOMPARE(left, expected);
+    QCOMPARE(scan(img, QPoint(40, 0), QPoint(0, 1), expected.size()), expected);
+    QCOMPARE(scan(img, QPoint(0, 40), QPoint(1, 0), expected.size()), expected);
 }
 
 void TestElements::ordinaryFrame_data()
@@ -230,14 +218,11 @@ void TestElements::ordinaryFrame()
     tile->setSelected(selected);
     const QImage img = render(&panel, tile);
     const int r = img.width() - 1, b = img.height() - 1;
-    QCOMPARE(at(img, 0, 0), topLeft);
-    QCOMPARE(at(img, r / 2, 0), topLeft);
-    QCOMPARE(at(img, 0, b / 2), topLeft);
-    QCOMPARE(at(img, r, 0), bottomRight);
-    QCOMPARE(at(img, r, b / 2), bottomRight);
-    QCOMPARE(at(img, r / 2, b), bottomRight);
+    for (QPoint p : { QPoint(0, 0), QPoint(r / 2, 0), QPoint(0, b / 2) })
+        QCOMPARE(at(img, p.x(), p.y()), topLeft);
     // The ordinary ring runs on into the bottom-left corner in its second colour.
-    QCOMPARE(at(img, 0, b), bottomRight);
+    for (QPoint p : { QPoint(r, 0), QPoint(r, b / 2), QPoint(r / 2, b), QPoint(0, b) })
+        QCOMPARE(at(img, p.x(), p.y()), bottomRight);
     QCOMPARE(at(img, 1, 1), face);
 }
 
@@ -429,19 +414,10 @@ void TestElements::repaintsOnlyWhenStateChanges()
 
 void TestElements::bevelLines()
 {
-    QWidget parent;
-    QPalette pal = parent.palette();
-    pal.setColor(QPalette::Window, Face);
-    pal.setColor(QPalette::Light, PaletteLight);
-    pal.setColor(QPalette::Dark, PaletteDark);
-    parent.setPalette(pal);
-    parent.setAutoFillBackground(true);
-    parent.resize(100, 60);
+    Panel parent(Face);
     auto *bevel = new TWinBevel(&parent);
     bevel->setGeometry(10, 10, 40, 20);
-
-    const QImage img
-        = parent.grab(bevel->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage img = render(&parent, bevel);
     const int r = 39, b = 19;
     QCOMPARE(at(img, r, 0), PaletteLight); // right side from the very top
     QCOMPARE(at(img, 0, b), PaletteLight); // bottom side to the very left
@@ -454,8 +430,7 @@ void TestElements::bevelLines()
     QCOMPARE(at(img, 2, 2), Face);
 
     bevel->setWinBevel(false);
-    const QImage plain
-        = parent.grab(bevel->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage plain = render(&parent, bevel);
     QCOMPARE(at(plain, 0, 0), Face);
     QCOMPARE(at(plain, r, b), Face);
 }
