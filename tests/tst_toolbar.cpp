@@ -18,6 +18,13 @@ void send(QWidget *w, QEvent::Type type, QPoint local)
     QApplication::sendEvent(w, &e);
 }
 
+void drag(QWidget *w, QPoint from, QPoint to)
+{
+    send(w, QEvent::MouseButtonPress, from);
+    send(w, QEvent::MouseMove, to);
+    send(w, QEvent::MouseButtonRelease, to);
+}
+
 bool opaquePixels(const QPixmap &pm)
 {
     const QImage img = pm.toImage();
@@ -193,23 +200,17 @@ void TestToolbar::gripDragFloatsAndDoubleClickDocks()
     QSignalSpy changed(m_toolbar, &TToolbar97::dockChanged);
 
     // A small wobble on the grip is no drag.
-    send(m_toolbar, QEvent::MouseButtonPress, grip);
-    send(m_toolbar, QEvent::MouseMove, grip + QPoint(1, 1));
-    send(m_toolbar, QEvent::MouseButtonRelease, grip + QPoint(1, 1));
+    drag(m_toolbar, grip, grip + QPoint(1, 1));
     QCoreApplication::processEvents();
     QVERIFY(!m_toolbar->isFloating());
 
     // A press beside the grip does not drag either.
     const QPoint off(Scale::px(11) + 2, grip.y());
-    send(m_toolbar, QEvent::MouseButtonPress, off);
-    send(m_toolbar, QEvent::MouseMove, off + QPoint(0, 150));
-    send(m_toolbar, QEvent::MouseButtonRelease, off + QPoint(0, 150));
+    drag(m_toolbar, off, off + QPoint(0, 150));
     QCoreApplication::processEvents();
     QVERIFY(!m_toolbar->isFloating());
 
-    send(m_toolbar, QEvent::MouseButtonPress, grip);
-    send(m_toolbar, QEvent::MouseMove, grip + QPoint(0, 150));
-    send(m_toolbar, QEvent::MouseButtonRelease, grip + QPoint(0, 150));
+    drag(m_toolbar, grip, grip + QPoint(0, 150));
     QTRY_VERIFY(m_toolbar->isFloating());
     QCOMPARE(changed.count(), 1);
 
@@ -261,14 +262,12 @@ void TestToolbar::buttonsAndSeparators()
 void TestToolbar::glyphs_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("options") << int(Glyphs::Options);
-    QTest::newRow("element info") << int(Glyphs::ElementInfo);
-    QTest::newRow("find") << int(Glyphs::Find);
-    QTest::newRow("temperature") << int(Glyphs::Temperature);
-    QTest::newRow("graph") << int(Glyphs::Graph);
-    QTest::newRow("help") << int(Glyphs::Help);
-    QTest::newRow("about") << int(Glyphs::About);
-    QTest::newRow("program") << int(Glyphs::Program);
+    const std::pair<const char *, Glyphs::Kind> kinds[] = { { "options", Glyphs::Options },
+        { "element info", Glyphs::ElementInfo }, { "find", Glyphs::Find },
+        { "temperature", Glyphs::Temperature }, { "graph", Glyphs::Graph },
+        { "help", Glyphs::Help }, { "about", Glyphs::About }, { "program", Glyphs::Program } };
+    for (auto [name, kind] : kinds)
+        QTest::newRow(name) << int(kind);
 }
 
 void TestToolbar::glyphs()
