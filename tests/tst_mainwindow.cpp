@@ -97,6 +97,7 @@ private slots:
 
 private:
     TfrmAuralis *make(const QString &programFolder = Shipped, QChar separator = u'.');
+    TfrmAuralis *makeShown(QSize background = QSize());
     void resizeBackground(QSize size);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -134,6 +135,18 @@ TfrmAuralis *TestMainWindow::make(const QString &programFolder, QChar separator)
     m_window = std::make_unique<TfrmAuralis>(options);
     frmAuralis = m_window.get();
     return m_window.get();
+}
+
+// A shown window, its background resized when a size is given; null if that failed.
+TfrmAuralis *TestMainWindow::makeShown(QSize background)
+{
+    TfrmAuralis *w = make();
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w))
+        return nullptr;
+    if (background.isValid())
+        resizeBackground(background);
+    return QTest::currentTestFailed() ? nullptr : w;
 }
 
 // Resizes the window so that the background area gets exactly this size.
@@ -269,10 +282,8 @@ void TestMainWindow::layoutFollowsBackground()
     QFETCH(QSize, background);
     QFETCH(QSize, table);
     QFETCH(QSize, tileSize);
-    TfrmAuralis *w = make();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    resizeBackground(background);
+    TfrmAuralis *w = makeShown(background);
+    QVERIFY(w);
 
     const QRect bg = w->pntBackGround->geometry();
     const QRect panel = w->PeriodicTable->geometry();
@@ -329,10 +340,8 @@ void TestMainWindow::layoutFollowsBackground()
 
 void TestMainWindow::narrowTableHidesLabels()
 {
-    TfrmAuralis *w = make();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    resizeBackground(QSize(800, 500));
+    TfrmAuralis *w = makeShown(QSize(800, 500));
+    QVERIFY(w);
     QVERIFY(!w->groupLabels[1]->isHidden() || w->groupLabels[14]->isHidden());
     resizeBackground(QSize(w->minimumWidth(), 400));
     for (const QLabel *label : w->groupLabels)
@@ -345,10 +354,8 @@ void TestMainWindow::narrowTableHidesLabels()
 
 void TestMainWindow::painting()
 {
-    TfrmAuralis *w = make();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    resizeBackground(QSize(800, 500));
+    TfrmAuralis *w = makeShown(QSize(800, 500));
+    QVERIFY(w);
 
     // The sunken frame: each run of lines leaves its last point to the next colour.
     const QImage bg = w->pntBackGround->grab().toImage();
@@ -446,30 +453,19 @@ void TestMainWindow::statusTexts_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("options") << "butColor"
-                             << "Setup element and table colors";
-    QTest::newRow("info") << "butElementInfo"
-                          << "Element Information Window";
-    QTest::newRow("find") << "butFind"
-                          << "Find an element in terms of weight, size, and others";
-    QTest::newRow("temperature") << "butTemperature"
-                                 << "Set the current temperature in Kelvin, Celcius or Farenheit";
-    QTest::newRow("graph") << "butGraph"
-                           << "Graph periodic trends";
-    QTest::newRow("help") << "butHelp"
-                          << "Help on Auralis   ";
-    QTest::newRow("about") << "butAbout"
-                           << "About Auralis   ";
-    QTest::newRow("legend") << "panLegend"
-                            << "Double-click here to setup colors";
-    QTest::newRow("legend label") << "lblUndefined"
-                                  << "Double-click here to setup colors";
-    QTest::newRow("hydrogen") << "tile1"
-                              << "1: Hydrogen,  H,  1s1";
-    QTest::newRow("iron") << "tile26"
-                          << "26: Iron,  Fe,  [Ar] 3d6 4s2";
-    QTest::newRow("slider") << "TempSlider"
-                            << "";
+    const char *const legendText = "Double-click here to setup colors";
+    const char *const rows[][3] = { { "options", "butColor", "Setup element and table colors" },
+        { "info", "butElementInfo", "Element Information Window" },
+        { "find", "butFind", "Find an element in terms of weight, size, and others" },
+        { "temperature", "butTemperature",
+            "Set the current temperature in Kelvin, Celcius or Farenheit" },
+        { "graph", "butGraph", "Graph periodic trends" },
+        { "help", "butHelp", "Help on Auralis   " }, { "about", "butAbout", "About Auralis   " },
+        { "legend", "panLegend", legendText }, { "legend label", "lblUndefined", legendText },
+        { "hydrogen", "tile1", "1: Hydrogen,  H,  1s1" },
+        { "iron", "tile26", "26: Iron,  Fe,  [Ar] 3d6 4s2" }, { "slider", "TempSlider", "" } };
+    for (const auto &r : rows)
+        QTest::newRow(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
 }
 
 void TestMainWindow::statusTexts()
@@ -487,9 +483,8 @@ void TestMainWindow::statusTexts()
 
 void TestMainWindow::mouseMovesReachStatus()
 {
-    TfrmAuralis *w = make();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
+    TfrmAuralis *w = makeShown();
+    QVERIFY(w);
     const QString legendText = QStringLiteral("Double-click here to setup colors");
 
     sendMouseMove(w->tile(1));
@@ -549,10 +544,8 @@ void TestMainWindow::accessibleDescriptions()
 
 void TestMainWindow::floatingToolbarSlider()
 {
-    TfrmAuralis *w = make();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    resizeBackground(QSize(700, 400));
+    TfrmAuralis *w = makeShown(QSize(700, 400));
+    QVERIFY(w);
     auto dockedWidth
         = [w] { return w->clientArea->width() - w->TempSlider->x() - w->ToolSep1->width(); };
     QTRY_COMPARE(w->TempSlider->width(), dockedWidth());
@@ -575,9 +568,8 @@ void TestMainWindow::floatingToolbarSlider()
 
 void TestMainWindow::toolbarCloseClearsMark()
 {
-    TfrmAuralis *w = make();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
+    TfrmAuralis *w = makeShown();
+    QVERIFY(w);
     QVERIFY(w->mnuToolbar && w->mnuToolbar->isChecked());
     w->Toolbar->floatAt(w->mapToGlobal(QPoint(100, 200)));
     QTRY_VERIFY(w->Toolbar->isFloating());
