@@ -54,13 +54,11 @@ private slots:
         QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(3, splash.height() - 3));
         QCOMPARE(splash.ticks(), 0);
 
-        for (QWidget *control : {static_cast<QWidget *>(splash.imgIcon),
-                                 static_cast<QWidget *>(splash.Label3),
-                                 static_cast<QWidget *>(splash.Label5)}) {
+        for (const char *name : {"imgIcon", "Label3", "Label5"}) {
             TfrmSplash fresh;
             fresh.tmrSplash->stop();
-            QWidget *same = fresh.findChild<QWidget *>(control->objectName());
-            QVERIFY(same);
+            QWidget *same = fresh.findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(same, name);
             // Only a left click counts; a press that ends off the control is no click.
             QTest::mouseClick(same, Qt::RightButton);
             QTest::mouseClick(same, Qt::MiddleButton);
