@@ -7,14 +7,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
 class TestIniFile : public QObject
 {
     Q_OBJECT
 
-private:
-    QString writeFile(const QTemporaryDir &dir, const QByteArray &content)
+    std::optional<QTemporaryDir> m_dir;
+
+    QString iniPath() const { return m_dir->filePath(u"auralis.ini"_s); }
+    QString writeFile(const QByteArray &content)
     {
-        const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+        const QString path = iniPath();
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
             qFatal("cannot prepare %s", qPrintable(path));
@@ -27,6 +33,8 @@ private:
     }
 
 private slots:
+    void init() { m_dir.emplace(); }
+
     void readsValuesAndDefaults_data();
     void readsValuesAndDefaults();
     void readsIntegers_data();
@@ -54,42 +62,18 @@ void TestIniFile::readsValuesAndDefaults_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("plain") << "Settings"
-                           << "Background"
-                           << "/x/auraback.bmp";
-    QTest::newRow("names ignore case") << "SETTINGS"
-                                       << "background"
-                                       << "/x/auraback.bmp";
-    QTest::newRow("blanks around key and value") << "Main Window"
-                                                 << "Top"
-                                                 << "12";
-    QTest::newRow("blanks around section name") << "Colors"
-                                                << "Metals"
-                                                << "255";
-    QTest::newRow("empty value is present") << "Colors"
-                                            << "Gases"
-                                            << "";
-    QTest::newRow("first of duplicate keys") << "Colors"
-                                             << "Solids"
-                                             << "1";
-    QTest::newRow("first of duplicate sections") << "About"
-                                                 << "Read"
-                                                 << "1";
-    QTest::newRow("key of another section") << "Main Window"
-                                            << "Metals"
-                                            << "def";
-    QTest::newRow("absent key") << "Settings"
-                                << "Nothing"
-                                << "def";
-    QTest::newRow("absent section") << "Nowhere"
-                                    << "Top"
-                                    << "def";
-    QTest::newRow("key before any section") << ""
-                                            << "Stray"
-                                            << "def";
-    QTest::newRow("line without equals sign") << "Settings"
-                                              << "NoEquals"
-                                              << "def";
+    QTest::newRow("plain") << u"Settings"_s << u"Background"_s << u"/x/auraback.bmp"_s;
+    QTest::newRow("names ignore case") << u"SETTINGS"_s << u"background"_s << u"/x/auraback.bmp"_s;
+    QTest::newRow("blanks around key and value") << u"Main Window"_s << u"Top"_s << u"12"_s;
+    QTest::newRow("blanks around section name") << u"Colors"_s << u"Metals"_s << u"255"_s;
+    QTest::newRow("empty value is present") << u"Colors"_s << u"Gases"_s << u""_s;
+    QTest::newRow("first of duplicate keys") << u"Colors"_s << u"Solids"_s << u"1"_s;
+    QTest::newRow("first of duplicate sections") << u"About"_s << u"Read"_s << u"1"_s;
+    QTest::newRow("key of another section") << u"Main Window"_s << u"Metals"_s << u"def"_s;
+    QTest::newRow("absent key") << u"Settings"_s << u"Nothing"_s << u"def"_s;
+    QTest::newRow("absent section") << u"Nowhere"_s << u"Top"_s << u"def"_s;
+    QTest::newRow("key before any section") << u""_s << u"Stray"_s << u"def"_s;
+    QTest::newRow("line without equals sign") << u"Settings"_s << u"NoEquals"_s << u"def"_s;
 }
 
 void TestIniFile::readsValuesAndDefaults()
@@ -98,24 +82,22 @@ void TestIniFile::readsValuesAndDefaults()
     QFETCH(QString, key);
     QFETCH(QString, expected);
 
-    QTemporaryDir dir;
-    const QString path = writeFile(dir,
-        "Stray=1\n"
-        "[Settings]\n"
-        "Background=/x/auraback.bmp\n"
-        "NoEquals\n"
-        "[Main Window]\n"
-        "  Top  =   12  \n"
-        "[ Colors ]\n"
-        "Metals=255\n"
-        "Gases=\n"
-        "Solids=1\n"
-        "Solids=2\n"
-        "[About]\n"
-        "Read=1\n"
-        "[about]\n"
-        "Read=0\n");
-    QCOMPARE(IniFile(path).readString(section, key, QStringLiteral("def")), expected);
+    const QString path = writeFile("Stray=1\n"
+                                   "[Settings]\n"
+                                   "Background=/x/auraback.bmp\n"
+                                   "NoEquals\n"
+                                   "[Main Window]\n"
+                                   "  Top  =   12  \n"
+                                   "[ Colors ]\n"
+                                   "Metals=255\n"
+                                   "Gases=\n"
+                                   "Solids=1\n"
+                                   "Solids=2\n"
+                                   "[About]\n"
+                                   "Read=1\n"
+                                   "[about]\n"
+                                   "Read=0\n");
+    QCOMPARE(IniFile(path).readString(section, key, u"def"_s), expected);
 }
 
 void TestIniFile::readsIntegers_data()
@@ -149,9 +131,8 @@ void TestIniFile::readsIntegers()
     QFETCH(QByteArray, text);
     QFETCH(int, expected);
 
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, "[S]\nK=" + text + "\n");
-    QCOMPARE(IniFile(path).readInteger(QStringLiteral("S"), QStringLiteral("K"), -7), expected);
+    const QString path = writeFile("[S]\nK=" + text + "\n");
+    QCOMPARE(IniFile(path).readInteger(u"S"_s, u"K"_s, -7), expected);
 }
 
 void TestIniFile::readsBooleans_data()
@@ -175,73 +156,61 @@ void TestIniFile::readsBooleans()
     QFETCH(bool, def);
     QFETCH(bool, expected);
 
-    QTemporaryDir dir;
-    const QString path
-        = writeFile(dir, text.isNull() ? QByteArray("[S]\n") : "[S]\nB=" + text + "\n");
-    QCOMPARE(IniFile(path).readBool(QStringLiteral("S"), QStringLiteral("B"), def), expected);
+    const QString path = writeFile(text.isNull() ? QByteArray("[S]\n") : "[S]\nB=" + text + "\n");
+    QCOMPARE(IniFile(path).readBool(u"S"_s, u"B"_s, def), expected);
 }
 
 void TestIniFile::cutsLongValues()
 {
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, "[S]\nK=" + QByteArray(3000, 'a') + "\n");
+    const QString path = writeFile("[S]\nK=" + QByteArray(3000, 'a') + "\n");
     IniFile ini(path);
-    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), QString()).size(), 1023);
+    QCOMPARE(ini.readString(u"S"_s, u"K"_s, QString()).size(), 1023);
 
     // A cut never leaves half of a surrogate pair behind.
     const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");
-    ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QString(1022, 'b') + clef);
-    QCOMPARE(
-        ini.readString(QStringLiteral("S"), QStringLiteral("K"), QString()), QString(1022, 'b'));
+    ini.writeString(u"S"_s, u"K"_s, QString(1022, 'b') + clef);
+    QCOMPARE(ini.readString(u"S"_s, u"K"_s, QString()), QString(1022, 'b'));
 }
 
 void TestIniFile::decodesLatin1AndUtf8Lines()
 {
-    QTemporaryDir dir;
-    const QString path = writeFile(dir,
-        "[S]\n"
-        "Latin=Gr\xfc\xdf \x80\n"
-        "Utf8=Gr\xc3\xbc\xc3\x9f\n");
+    const QString path = writeFile("[S]\n"
+                                   "Latin=Gr\xfc\xdf \x80\n"
+                                   "Utf8=Gr\xc3\xbc\xc3\x9f\n");
     IniFile ini(path);
-    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("Latin"), QString()),
-        QString::fromUtf8("Grüß €"));
-    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("Utf8"), QString()),
-        QString::fromUtf8("Grüß"));
+    QCOMPARE(ini.readString(u"S"_s, u"Latin"_s, QString()), QString::fromUtf8("Grüß €"));
+    QCOMPARE(ini.readString(u"S"_s, u"Utf8"_s, QString()), QString::fromUtf8("Grüß"));
 
     // Writing another key keeps the Windows-1252 bytes of the untouched line.
-    ini.writeString(QStringLiteral("S"), QStringLiteral("New"), QString::fromUtf8("€ ä"));
+    ini.writeString(u"S"_s, u"New"_s, QString::fromUtf8("€ ä"));
     QCOMPARE(contentOf(path),
         QByteArray("[S]\n"
                    "Latin=Gr\xfc\xdf \x80\n"
                    "Utf8=Gr\xc3\xbc\xc3\x9f\n"
                    "New=\xe2\x82\xac \xc3\xa4\n"));
-    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("New"), QString()),
-        QString::fromUtf8("€ ä"));
+    QCOMPARE(ini.readString(u"S"_s, u"New"_s, QString()), QString::fromUtf8("€ ä"));
 }
 
 void TestIniFile::readsAndWritesAfterByteOrderMark()
 {
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, "\xEF\xBB\xBF[Settings]\nSaveINI=1\n");
+    const QString path = writeFile("\xEF\xBB\xBF[Settings]\nSaveINI=1\n");
     IniFile ini(path);
-    QCOMPARE(ini.readBool(QStringLiteral("Settings"), QStringLiteral("SaveINI"), false), true);
-    ini.writeBool(QStringLiteral("Settings"), QStringLiteral("SaveINI"), false);
+    QCOMPARE(ini.readBool(u"Settings"_s, u"SaveINI"_s, false), true);
+    ini.writeBool(u"Settings"_s, u"SaveINI"_s, false);
     QCOMPARE(contentOf(path), QByteArray("\xEF\xBB\xBF[Settings]\nSaveINI=0\n"));
 }
 
 void TestIniFile::replacesValueInPlace()
 {
-    QTemporaryDir dir;
-    const QString path = writeFile(dir,
-        "; comment \x01\xff\n"
-        "[Main Window]\n"
-        "TOP = 5\n"
-        "Left=7\n"
-        "\n"
-        "[Other]\n"
-        "Top=9\n");
+    const QString path = writeFile("; comment \x01\xff\n"
+                                   "[Main Window]\n"
+                                   "TOP = 5\n"
+                                   "Left=7\n"
+                                   "\n"
+                                   "[Other]\n"
+                                   "Top=9\n");
     IniFile ini(path);
-    ini.writeInteger(QStringLiteral("main window"), QStringLiteral("Top"), -120);
+    ini.writeInteger(u"main window"_s, u"Top"_s, -120);
     QCOMPARE(contentOf(path),
         QByteArray("; comment \x01\xff\n"
                    "[Main Window]\n"
@@ -250,27 +219,25 @@ void TestIniFile::replacesValueInPlace()
                    "\n"
                    "[Other]\n"
                    "Top=9\n"));
-    QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0), -120);
+    QCOMPARE(ini.readInteger(u"Main Window"_s, u"Top"_s, 0), -120);
 }
 
 void TestIniFile::addsKeyAtEndOfItsSection()
 {
-    QTemporaryDir dir;
-    const QString path = writeFile(dir,
-        "[A]\n"
-        "One=1\n"
-        "; trailing comment\n"
-        "\n"
-        "[B]\n"
-        "X=1\n"
-        "[Empty]\n"
-        "\n"
-        "[C]\n"
-        "Last=1");
+    const QString path = writeFile("[A]\n"
+                                   "One=1\n"
+                                   "; trailing comment\n"
+                                   "\n"
+                                   "[B]\n"
+                                   "X=1\n"
+                                   "[Empty]\n"
+                                   "\n"
+                                   "[C]\n"
+                                   "Last=1");
     IniFile ini(path);
-    ini.writeInteger(QStringLiteral("A"), QStringLiteral("Two"), 2);
-    ini.writeBool(QStringLiteral("Empty"), QStringLiteral("Flag"), true);
-    ini.writeBool(QStringLiteral("C"), QStringLiteral("Next"), false);
+    ini.writeInteger(u"A"_s, u"Two"_s, 2);
+    ini.writeBool(u"Empty"_s, u"Flag"_s, true);
+    ini.writeBool(u"C"_s, u"Next"_s, false);
     QCOMPARE(contentOf(path),
         QByteArray("[A]\n"
                    "One=1\n"
@@ -289,17 +256,15 @@ void TestIniFile::addsKeyAtEndOfItsSection()
 
 void TestIniFile::addsSectionAtEndAndCreatesFile()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("auralis.ini"));
+    const QString path = iniPath();
     IniFile ini(path);
-    QCOMPARE(ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 5), 5);
+    QCOMPARE(ini.readInteger(u"Main Window"_s, u"Top"_s, 5), 5);
     QVERIFY(!QFile::exists(path)); // reading creates nothing
 
-    ini.writeInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 5);
-    ini.writeInteger(QStringLiteral("Settings"), QStringLiteral("Selected Element"), 26);
-    ini.writeInteger(QStringLiteral("Main Window"), QStringLiteral("Left"), 6);
-    ini.writeString(
-        QStringLiteral("Settings"), QStringLiteral("Temperature"), QStringLiteral("298.15"));
+    ini.writeInteger(u"Main Window"_s, u"Top"_s, 5);
+    ini.writeInteger(u"Settings"_s, u"Selected Element"_s, 26);
+    ini.writeInteger(u"Main Window"_s, u"Left"_s, 6);
+    ini.writeString(u"Settings"_s, u"Temperature"_s, u"298.15"_s);
     QCOMPARE(contentOf(path),
         QByteArray("[Main Window]\n"
                    "Top=5\n"
@@ -309,20 +274,17 @@ void TestIniFile::addsSectionAtEndAndCreatesFile()
                    "Selected Element=26\n"
                    "Temperature=298.15\n"));
     // A second object on the same path sees the values at once.
-    QCOMPARE(IniFile(path).readString(
-                 QStringLiteral("settings"), QStringLiteral("TEMPERATURE"), QString()),
-        QStringLiteral("298.15"));
+    QCOMPARE(IniFile(path).readString(u"settings"_s, u"TEMPERATURE"_s, QString()), u"298.15"_s);
 }
 
 void TestIniFile::keepsCrLfEndings()
 {
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, "[A]\r\nOne=1\r\n");
+    const QString path = writeFile("[A]\r\nOne=1\r\n");
     IniFile ini(path);
-    QCOMPARE(ini.readInteger(QStringLiteral("A"), QStringLiteral("One"), 0), 1);
-    ini.writeInteger(QStringLiteral("A"), QStringLiteral("One"), 3);
-    ini.writeInteger(QStringLiteral("A"), QStringLiteral("Two"), 2);
-    ini.writeInteger(QStringLiteral("B"), QStringLiteral("X"), 4);
+    QCOMPARE(ini.readInteger(u"A"_s, u"One"_s, 0), 1);
+    ini.writeInteger(u"A"_s, u"One"_s, 3);
+    ini.writeInteger(u"A"_s, u"Two"_s, 2);
+    ini.writeInteger(u"B"_s, u"X"_s, 4);
     QCOMPARE(contentOf(path), QByteArray("[A]\r\nOne=3\r\nTwo=2\r\n\r\n[B]\r\nX=4\r\n"));
 }
 
@@ -332,14 +294,13 @@ void TestIniFile::roundTripsTextThatNeedsCare_data()
     QTest::addColumn<QString>("readBack");
 
     QTest::newRow("path with blanks")
-        << QStringLiteral("/home/u/my pics/back.bmp") << QStringLiteral("/home/u/my pics/back.bmp");
-    QTest::newRow("equals sign") << QStringLiteral("a=b") << QStringLiteral("a=b");
-    QTest::newRow("brackets") << QStringLiteral("[x]") << QStringLiteral("[x]");
+        << u"/home/u/my pics/back.bmp"_s << u"/home/u/my pics/back.bmp"_s;
+    QTest::newRow("equals sign") << u"a=b"_s << u"a=b"_s;
+    QTest::newRow("brackets") << u"[x]"_s << u"[x]"_s;
     QTest::newRow("non-Latin") << QString::fromUtf8("/tmp/背景.bmp")
                                << QString::fromUtf8("/tmp/背景.bmp");
     // A line break would split the line; it becomes a blank instead.
-    QTest::newRow("line break") << QStringLiteral("a\nb\r\n[Evil]\nc")
-                                << QStringLiteral("a b  [Evil] c");
+    QTest::newRow("line break") << u"a\nb\r\n[Evil]\nc"_s << u"a b  [Evil] c"_s;
 }
 
 void TestIniFile::roundTripsTextThatNeedsCare()
@@ -347,68 +308,57 @@ void TestIniFile::roundTripsTextThatNeedsCare()
     QFETCH(QString, value);
     QFETCH(QString, readBack);
 
-    QTemporaryDir dir;
-    IniFile ini(dir.filePath(QStringLiteral("auralis.ini")));
-    ini.writeString(QStringLiteral("Settings"), QStringLiteral("Background"), value);
-    ini.writeString(QStringLiteral("Settings"), QStringLiteral("After"), QStringLiteral("1"));
-    QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("Background"), QString()),
-        readBack);
-    QCOMPARE(ini.readString(QStringLiteral("Settings"), QStringLiteral("After"), QString()),
-        QStringLiteral("1"));
-    QCOMPARE(ini.readString(QStringLiteral("Evil"), QStringLiteral("c"), QStringLiteral("none")),
-        QStringLiteral("none"));
+    IniFile ini(iniPath());
+    ini.writeString(u"Settings"_s, u"Background"_s, value);
+    ini.writeString(u"Settings"_s, u"After"_s, u"1"_s);
+    QCOMPARE(ini.readString(u"Settings"_s, u"Background"_s, QString()), readBack);
+    QCOMPARE(ini.readString(u"Settings"_s, u"After"_s, QString()), u"1"_s);
+    QCOMPARE(ini.readString(u"Evil"_s, u"c"_s, u"none"_s), u"none"_s);
 }
 
 void TestIniFile::failedWriteThrowsAndChangesNothing()
 {
-    QTemporaryDir dir;
     // A plain file where the folder should be cannot be written, whoever runs the test.
-    const QString blocker = writeFile(dir, "not a folder");
-    const QString path = blocker + QStringLiteral("/auralis.ini");
+    const QString blocker = writeFile("not a folder");
+    const QString path = blocker + u"/auralis.ini"_s;
     try {
-        IniFile(path).writeInteger(QStringLiteral("S"), QStringLiteral("K"), 1);
+        IniFile(path).writeInteger(u"S"_s, u"K"_s, 1);
         QFAIL("no error raised");
     } catch (const EAuralisError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Unable to write to ") + path);
+        QCOMPARE(e.message(), u"Unable to write to "_s + path);
     }
     QCOMPARE(contentOf(blocker), QByteArray("not a folder"));
 
-    const QString missing = dir.filePath(QStringLiteral("no/such/folder/auralis.ini"));
-    QVERIFY_THROWS_EXCEPTION(
-        EAuralisError, IniFile(missing).writeBool(QStringLiteral("S"), QStringLiteral("K"), true));
+    const QString missing = m_dir->filePath(u"no/such/folder/auralis.ini"_s);
+    QVERIFY_THROWS_EXCEPTION(EAuralisError, IniFile(missing).writeBool(u"S"_s, u"K"_s, true));
     QVERIFY(!QFile::exists(missing));
 
     // A directory in place of the file: nothing to read, and nothing is replaced.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("asdir")));
-    const QString asDir = dir.filePath(QStringLiteral("asdir"));
-    QCOMPARE(
-        IniFile(asDir).readString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("def")),
-        QStringLiteral("def"));
-    QVERIFY_THROWS_EXCEPTION(EAuralisError,
-        IniFile(asDir).writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v")));
+    QVERIFY(QDir(m_dir->path()).mkdir(u"asdir"_s));
+    const QString asDir = m_dir->filePath(u"asdir"_s);
+    QCOMPARE(IniFile(asDir).readString(u"S"_s, u"K"_s, u"def"_s), u"def"_s);
+    QVERIFY_THROWS_EXCEPTION(EAuralisError, IniFile(asDir).writeString(u"S"_s, u"K"_s, u"v"_s));
     QVERIFY(QFileInfo(asDir).isDir());
 }
 
 void TestIniFile::writesLeaveNoTemporaryFiles()
 {
-    QTemporaryDir dir;
-    IniFile ini(dir.filePath(QStringLiteral("auralis.ini")));
+    IniFile ini(iniPath());
     for (int i = 0; i < 20; ++i)
-        ini.writeInteger(QStringLiteral("S%1").arg(i % 3), QStringLiteral("K%1").arg(i), i);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-        QStringList { QStringLiteral("auralis.ini") });
-    QCOMPARE(ini.readInteger(QStringLiteral("S1"), QStringLiteral("K19"), 0), 19);
+        ini.writeInteger(u"S%1"_s.arg(i % 3), u"K%1"_s.arg(i), i);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+        QStringList { u"auralis.ini"_s });
+    QCOMPARE(ini.readInteger(u"S1"_s, u"K19"_s, 0), 19);
 }
 
 void TestIniFile::writesThroughSymlinkKeepingPermissions()
 {
-    QTemporaryDir dir;
-    const QString target = writeFile(dir, "[S]\nK=1\n");
+    const QString target = writeFile("[S]\nK=1\n");
     QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
-    const QString link = dir.filePath(QStringLiteral("link.ini"));
+    const QString link = m_dir->filePath(u"link.ini"_s);
     QVERIFY(QFile::link(target, link));
 
-    IniFile(link).writeInteger(QStringLiteral("S"), QStringLiteral("K"), 2);
+    IniFile(link).writeInteger(u"S"_s, u"K"_s, 2);
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(contentOf(target), QByteArray("[S]\nK=2\n"));
     // A file kept private stays private after the replace.
@@ -417,7 +367,6 @@ void TestIniFile::writesThroughSymlinkKeepingPermissions()
 
 void TestIniFile::survivesHostileFiles()
 {
-    QTemporaryDir dir;
     QByteArray garbage(2 * 1024 * 1024, '\0');
     QRandomGenerator rng(1234);
     for (char &c : garbage)
@@ -429,16 +378,16 @@ void TestIniFile::survivesHostileFiles()
     const QByteArray hostile = garbage + "\n[Broken\nK=1\n" + nul + sections + "\n"
         + QByteArray(100000, '[') + "\n" + QByteArray(100000, '=');
 
-    const QString path = writeFile(dir, hostile);
+    const QString path = writeFile(hostile);
     IniFile ini(path);
-    QCOMPARE(ini.readInteger(QStringLiteral("S999"), QStringLiteral("K"), -1), 999);
-    QCOMPARE(ini.readInteger(QStringLiteral("Broken"), QStringLiteral("K"), -1), 1);
-    QCOMPARE(ini.readInteger(QStringLiteral("Settings"), QStringLiteral("K"), -1), -1);
+    QCOMPARE(ini.readInteger(u"S999"_s, u"K"_s, -1), 999);
+    QCOMPARE(ini.readInteger(u"Broken"_s, u"K"_s, -1), 1);
+    QCOMPARE(ini.readInteger(u"Settings"_s, u"K"_s, -1), -1);
 
-    ini.writeInteger(QStringLiteral("S500"), QStringLiteral("K"), -500);
-    ini.writeInteger(QStringLiteral("Settings"), QStringLiteral("New"), 7);
-    QCOMPARE(ini.readInteger(QStringLiteral("S500"), QStringLiteral("K"), 0), -500);
-    QCOMPARE(ini.readInteger(QStringLiteral("Settings"), QStringLiteral("New"), 0), 7);
+    ini.writeInteger(u"S500"_s, u"K"_s, -500);
+    ini.writeInteger(u"Settings"_s, u"New"_s, 7);
+    QCOMPARE(ini.readInteger(u"S500"_s, u"K"_s, 0), -500);
+    QCOMPARE(ini.readInteger(u"Settings"_s, u"New"_s, 0), 7);
     QVERIFY(contentOf(path).startsWith(garbage));
 }
 
