@@ -19,6 +19,8 @@
 #include <QWindow>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // The information window against a copy of the shipped data in which a few fields are
 // replaced by the awkward texts the window must cope with.
 class TestInfoWindow : public QObject
@@ -27,17 +29,18 @@ class TestInfoWindow : public QObject
 
     static constexpr int RemarkElement = 26; // density text ending in ")"
     static constexpr int LongTextElement = 29; // 60-character texts
-    const QString remark = QStringLiteral("7.86 (at 293 K)");
+    const QString remark = u"7.86 (at 293 K)"_s;
     const QString longText = QString(60, QLatin1Char('7'));
 
     QTemporaryDir m_program, m_settings;
     std::unique_ptr<TfrmAuralis> m_main;
     std::unique_ptr<TfrmElementInfo> m_info;
 
-    void writeSettings(const QString &key, const QString &value)
+    void writeSettings(std::initializer_list<std::pair<const char16_t *, QString>> values)
     {
-        IniFile(m_main->settingsFile())
-            .writeString(QStringLiteral("Element Info Window"), key, value);
+        IniFile ini(m_main->settingsFile());
+        for (const auto &[key, value] : values)
+            ini.writeString(u"Element Info Window"_s, QString::fromUtf16(key), value);
     }
     void select(int z) { m_main->ElementClick(m_main->tile(z), Qt::LeftButton); }
     QString field(int z, int j) const { return m_main->elementData().field(z, j); }
@@ -61,18 +64,18 @@ private slots:
         put(RemarkElement, Field::Density, remark);
         put(LongTextElement, Field::Density, longText);
         put(LongTextElement, Field::ElectronConfig, longText);
-        QFile copy(m_program.filePath(QStringLiteral("auralis.bkp")));
+        QFile copy(m_program.filePath(u"auralis.bkp"_s));
         QVERIFY(copy.open(QIODevice::WriteOnly));
         copy.write(lines.join('\n'));
         copy.close();
         QFile::copy(QStringLiteral(AURALIS_SHIPPED_DATA "/auraback.bmp"),
-            m_program.filePath(QStringLiteral("auraback.bmp")));
+            m_program.filePath(u"auraback.bmp"_s));
     }
 
     void init()
     {
         ErrorBox::recorded().clear();
-        QFile::remove(m_settings.filePath(QStringLiteral("auralis.ini")));
+        QFile::remove(m_settings.filePath(u"auralis.ini"_s));
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
             { m_settings.path() }, m_program.path() + QLatin1Char('/'), QLatin1Char('.') });
         frmAuralis = m_main.get();
@@ -104,14 +107,14 @@ private slots:
         m_info->UpdateInfo();
         const QString text = m_info->allInfoText();
         QVERIFY(!text.endsWith(QLatin1Char('\n')));
-        QCOMPARE(text.count(QStringLiteral("\r\n")), 19);
+        QCOMPARE(text.count(u"\r\n"_s), 19);
         QCOMPARE(text.count(QLatin1Char('\n')), 19);
-        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        const QStringList lines = text.split(u"\r\n"_s);
         const TElement *tile = m_main->tile(z);
-        QCOMPARE(lines[0], QStringLiteral("%1 - %2 - %3").arg(z).arg(tile->symbol(), tile->hint()));
-        QCOMPARE(m_info->windowTitle(), tile->hint() + QStringLiteral(" - Element Information"));
-        QVERIFY(lines[1].startsWith(QStringLiteral("Atomic Weight: ")));
-        QVERIFY(lines[19].startsWith(QStringLiteral("Synthetic: ")));
+        QCOMPARE(lines[0], u"%1 - %2 - %3"_s.arg(z).arg(tile->symbol(), tile->hint()));
+        QCOMPARE(m_info->windowTitle(), tile->hint() + u" - Element Information"_s);
+        QVERIFY(lines[1].startsWith(u"Atomic Weight: "_s));
+        QVERIFY(lines[19].startsWith(u"Synthetic: "_s));
         for (int r = 0; r < TfrmElementInfo::RowCount; ++r)
             QCOMPARE(lines[r + 1],
                 m_info->Labels[r]->text() + QLatin1Char(' ') + m_info->Values[r]->text());
@@ -120,13 +123,12 @@ private slots:
         if (z == RemarkElement)
             QCOMPARE(density, remark);
         if (z == LongTextElement) {
-            QCOMPARE(density, longText.left(50) + QStringLiteral(" g/cm\u00b3"));
+            QCOMPARE(density, longText.left(50) + u" g/cm\u00b3"_s);
             QCOMPARE(m_info->ElectronConfig->text(), longText);
         }
         QCOMPARE(m_info->OxidationStates->text(), field(z, Field::OxidationStates));
         QCOMPARE(m_info->Synthetic->text(),
-            ElementText::flag(field(z, Field::Synthetic)) ? QStringLiteral("Yes")
-                                                          : QStringLiteral("No"));
+            ElementText::flag(field(z, Field::Synthetic)) ? u"Yes"_s : u"No"_s);
     }
 
     void missingValuesShowWithoutUnit()
@@ -148,20 +150,19 @@ private slots:
         makeInfo();
         select(found);
         m_info->UpdateInfo();
-        QCOMPARE(m_info->Values[row]->text(), QStringLiteral("--"));
-        QVERIFY(
-            m_info->allInfoText().contains(m_info->Labels[row]->text() + QStringLiteral(" --\r\n"))
-            || m_info->allInfoText().endsWith(QStringLiteral(" --")));
+        QCOMPARE(m_info->Values[row]->text(), u"--"_s);
+        QVERIFY(m_info->allInfoText().contains(m_info->Labels[row]->text() + u" --\r\n"_s)
+            || m_info->allInfoText().endsWith(u" --"_s));
     }
 
     void namingSchemeRenamesAtOnceEvenWhenHidden_data()
     {
         QTest::addColumn<int>("scheme");
         QTest::addColumn<QString>("first");
-        QTest::newRow("approved") << 0 << QStringLiteral("106 - Sg - Seaborgium");
-        QTest::newRow("provisional") << 1 << QStringLiteral("106 - Unh - Unnilhexium");
-        QTest::newRow("recommended") << 2 << QStringLiteral("106 - Rf - Rutherfordium");
-        QTest::newRow("acs") << 3 << QStringLiteral("106 - Sg - Seaborgium");
+        QTest::newRow("approved") << 0 << u"106 - Sg - Seaborgium"_s;
+        QTest::newRow("provisional") << 1 << u"106 - Unh - Unnilhexium"_s;
+        QTest::newRow("recommended") << 2 << u"106 - Rf - Rutherfordium"_s;
+        QTest::newRow("acs") << 3 << u"106 - Sg - Seaborgium"_s;
     }
 
     void namingSchemeRenamesAtOnceEvenWhenHidden()
@@ -174,9 +175,8 @@ private slots:
             m_main->mnuIUPACRecommended, m_main->mnuACSRecommended };
         m_main->MenuClick(items[scheme]);
         QVERIFY(!m_info->isVisible());
-        QCOMPARE(m_info->allInfoText().section(QStringLiteral("\r\n"), 0, 0), first);
-        QCOMPARE(m_info->windowTitle(),
-            first.section(QStringLiteral(" - "), 2) + QStringLiteral(" - Element Information"));
+        QCOMPARE(m_info->allInfoText().section(u"\r\n"_s, 0, 0), first);
+        QCOMPARE(m_info->windowTitle(), first.section(u" - "_s, 2) + u" - Element Information"_s);
     }
 
     void copyPutsTheTextOnTheClipboard()
@@ -184,7 +184,7 @@ private slots:
         makeInfo();
         select(8);
         m_info->show();
-        QGuiApplication::clipboard()->setText(QStringLiteral("former"));
+        QGuiApplication::clipboard()->setText(u"former"_s);
         QTest::mouseClick(m_info->butCopy, Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), m_info->allInfoText());
     }
@@ -280,10 +280,9 @@ private slots:
         QFETCH(QString, visible);
         QFETCH(bool, placed);
         QFETCH(bool, shown);
-        writeSettings(QStringLiteral("Top"), QStringLiteral("210"));
-        writeSettings(QStringLiteral("Left"), QStringLiteral("230"));
+        writeSettings({ { u"Top", u"210"_s }, { u"Left", u"230"_s } });
         if (!visible.isNull())
-            writeSettings(QStringLiteral("Visible"), visible);
+            writeSettings({ { u"Visible", visible } });
         makeInfo();
         QCOMPARE(m_info->isVisible(), shown);
         QCOMPARE(m_main->mnuElementInfo->isChecked(), shown);
@@ -292,10 +291,8 @@ private slots:
 
     void settingsColoursOnlyWithoutDefaults()
     {
-        writeSettings(QStringLiteral("Symbol"), QStringLiteral("255"));
-        writeSettings(QStringLiteral("Property1"), QStringLiteral("32768"));
-        writeSettings(QStringLiteral("Property2"), QStringLiteral("65535"));
-        writeSettings(QStringLiteral("Value2"), QStringLiteral("16711680"));
+        writeSettings({ { u"Symbol", u"255"_s }, { u"Property1", u"32768"_s },
+            { u"Property2", u"65535"_s }, { u"Value2", u"16711680"_s } });
         makeInfo();
         QVERIFY(m_info->DefaultColours);
         QCOMPARE(m_info->textColour(m_info->Symbol), TColor::rgb(255, 0, 0));
@@ -304,9 +301,8 @@ private slots:
 
         cleanup();
         init();
-        writeSettings(QStringLiteral("DefaultColours"), QStringLiteral("0"));
-        writeSettings(QStringLiteral("Property1"), QStringLiteral("32768"));
-        writeSettings(QStringLiteral("Value2"), QStringLiteral("16711680"));
+        writeSettings({ { u"DefaultColours", u"0"_s }, { u"Property1", u"32768"_s },
+            { u"Value2", u"16711680"_s } });
         makeInfo();
         QVERIFY(!m_info->DefaultColours);
         QCOMPARE(m_info->textColour(m_info->Symbol), TColor(0));
