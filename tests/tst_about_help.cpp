@@ -15,6 +15,8 @@
 #include <QTextBrowser>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class TestAboutHelp : public QObject
 {
     Q_OBJECT
@@ -44,9 +46,9 @@ private slots:
     {
         m_main->setGeometry(120, 90, 1000, 700);
         TfrmAbout about(m_main.get());
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Auralis   "));
-        QCOMPARE(about.lblVer->text(), QStringLiteral("Auralis 1.8a"));
-        QCOMPARE(about.Label2->text(), QStringLiteral("Designed and created by:"));
+        QCOMPARE(about.windowTitle(), u"About Auralis   "_s);
+        QCOMPARE(about.lblVer->text(), u"Auralis 1.8a"_s);
+        QCOMPARE(about.Label2->text(), u"Designed and created by:"_s);
         QVERIFY(about.txtEMail->isReadOnly() && about.txtURL->isReadOnly());
         QVERIFY(about.txtEMail->text().contains(QLatin1Char('@')));
         QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -85,19 +87,18 @@ private slots:
         const QString html = QString::fromUtf8(file.readAll());
         int previous = -1;
         for (int topic = 1; topic <= 7; ++topic) {
-            const QString name = QStringLiteral("name=\"%1\"").arg(HelpViewer::anchor(topic));
+            const QString name = u"name=\"%1\""_s.arg(HelpViewer::anchor(topic));
             const int at = html.indexOf(name);
             QVERIFY2(at > previous, qPrintable(name));
             QCOMPARE(html.count(name), 1);
             previous = at;
         }
         // Each section has real text, not just a heading.
-        const QStringList sections
-            = html.split(QRegularExpression(QStringLiteral("name=\"topic\\d\"")));
+        const QStringList sections = html.split(QRegularExpression(u"name=\"topic\\d\""_s));
         QCOMPARE(sections.size(), 8);
         for (int i = 1; i < sections.size(); ++i) {
             QString text = sections[i];
-            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+            text.remove(QRegularExpression(u"<[^>]*>"_s));
             QVERIFY2(text.simplified().size() > 400, qPrintable(QString::number(i)));
         }
     }
@@ -108,7 +109,7 @@ private slots:
         QTextBrowser *viewer = HelpViewer::viewer();
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible());
-        QVERIFY(viewer->toPlainText().contains(QStringLiteral("Set Temperature dialog")));
+        QVERIFY(viewer->toPlainText().contains(u"Set Temperature dialog"_s));
         const int atMain = viewer->verticalScrollBar()->value();
         HelpViewer::showTopic(helpFile, 5);
         QCOMPARE(HelpViewer::viewer(), viewer);
@@ -120,7 +121,7 @@ private slots:
     void missingHelpFileIsReported()
     {
         QTemporaryDir empty;
-        const QString missing = empty.filePath(QStringLiteral("auralis.hlp"));
+        const QString missing = empty.filePath(u"auralis.hlp"_s);
         HelpViewer::showTopic(missing, 3);
         QCOMPARE(ErrorBox::recorded().size(), 1);
         QVERIFY(ErrorBox::recorded().first().contains(missing));

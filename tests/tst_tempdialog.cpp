@@ -14,6 +14,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class TestTempDialog : public QObject
 {
     Q_OBJECT
@@ -37,6 +39,12 @@ class TestTempDialog : public QObject
         m_dialog->pageTemp->setCurrentIndex(page);
         m_dialog->show();
     }
+    void openAndType(int page, const QString &text)
+    {
+        open(page);
+        QLineEdit *edits[] = { m_dialog->txtKelvin, m_dialog->txtCelsius, m_dialog->txtFarenheit };
+        edits[page]->setText(text);
+    }
     void clickTab(int page)
     {
         QTabBar *bar = m_dialog->pageTemp->tabBar();
@@ -54,7 +62,7 @@ private slots:
     {
         ErrorBox::setRecording(true);
         ErrorBox::recorded().clear();
-        QFile::remove(m_settings.filePath(QStringLiteral("auralis.ini")));
+        QFile::remove(m_settings.filePath(u"auralis.ini"_s));
         start(QLatin1Char('.'), 298.15f);
     }
 
@@ -68,15 +76,15 @@ private slots:
 
     void openingFillsTheActivePageAndTabsConvert()
     {
-        m_dialog->txtKelvin->setText(QStringLiteral("kept"));
+        m_dialog->txtKelvin->setText(u"kept"_s);
         open(TfrmSetTemperature::CelsiusPage);
-        QCOMPARE(m_dialog->txtCelsius->text(), QStringLiteral("25.00"));
-        QCOMPARE(m_dialog->txtCelsius->selectedText(), QStringLiteral("25.00"));
-        QCOMPARE(m_dialog->txtKelvin->text(), QStringLiteral("kept"));
+        QCOMPARE(m_dialog->txtCelsius->text(), u"25.00"_s);
+        QCOMPARE(m_dialog->txtCelsius->selectedText(), u"25.00"_s);
+        QCOMPARE(m_dialog->txtKelvin->text(), u"kept"_s);
         clickTab(TfrmSetTemperature::FahrenheitPage);
-        QCOMPARE(m_dialog->txtFarenheit->text(), QStringLiteral("77.00"));
+        QCOMPARE(m_dialog->txtFarenheit->text(), u"77.00"_s);
         clickTab(TfrmSetTemperature::KelvinPage);
-        QCOMPARE(m_dialog->txtKelvin->text(), QStringLiteral("298.15"));
+        QCOMPARE(m_dialog->txtKelvin->text(), u"298.15"_s);
     }
 
     void okSetsSliderAndTemperature_data()
@@ -85,19 +93,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<float>("kelvin");
         QTest::addColumn<int>("slider");
-        QTest::newRow("above range") << 0 << "7000" << 6000.0f << 6000;
-        QTest::newRow("below zero celsius") << 1 << "-300" << 0.0f << 0;
-        QTest::newRow("above range fahrenheit") << 2 << "20000" << 6000.0f << 6000;
-        QTest::newRow("third decimal half") << 0 << "300.125" << 300.13f << 300;
-        QTest::newRow("third decimal below half") << 0 << "300.124" << 300.12f << 300;
-        QTest::newRow("half to even down") << 0 << "300.5" << 300.5f << 300;
-        QTest::newRow("half to even up") << 0 << "301.5" << 301.5f << 302;
-        QTest::newRow("zero celsius") << 1 << "0" << 273.15f << 273;
-        QTest::newRow("fahrenheit") << 2 << "212" << 373.15f << 373;
-        QTest::newRow("not a number") << 0 << "warm" << 298.15f << 298;
-        QTest::newRow("empty") << 1 << "" << 298.15f << 298;
-        QTest::newRow("huge") << 0 << "1e300" << 6000.0f << 6000;
-        QTest::newRow("huge negative") << 2 << "-1e300" << 0.0f << 0;
+        QTest::addColumn<QString>("reopened"); // the same page when the dialog opens again
+        QTest::newRow("above range") << 0 << "7000" << 6000.0f << 6000 << "6000.00";
+        QTest::newRow("below zero celsius") << 1 << "-300" << 0.0f << 0 << "-273.15";
+        QTest::newRow("above range fahrenheit") << 2 << "20000" << 6000.0f << 6000 << "10340.33";
+        QTest::newRow("third decimal half") << 0 << "300.125" << 300.13f << 300 << "300.13";
+        QTest::newRow("third decimal below half") << 0 << "300.124" << 300.12f << 300 << "300.12";
+        QTest::newRow("half to even down") << 0 << "300.5" << 300.5f << 300 << "300.50";
+        QTest::newRow("half to even up") << 0 << "301.5" << 301.5f << 302 << "301.50";
+        QTest::newRow("zero celsius, no minus") << 1 << "0" << 273.15f << 273 << "0.00";
+        QTest::newRow("fahrenheit") << 2 << "212" << 373.15f << 373 << "212.00";
+        QTest::newRow("not a number") << 0 << "warm" << 298.15f << 298 << "298.15";
+        QTest::newRow("empty") << 1 << "" << 298.15f << 298 << "25.00";
+        QTest::newRow("huge") << 0 << "1e300" << 6000.0f << 6000 << "6000.00";
+        QTest::newRow("huge negative") << 2 << "-1e300" << 0.0f << 0 << "-459.67";
     }
 
     void okSetsSliderAndTemperature()
@@ -106,35 +115,25 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(float, kelvin);
         QFETCH(int, slider);
+        QFETCH(QString, reopened);
         m_main->TempSlider->setValue(4000);
         m_main->setTemperature(298.15f);
-        open(page);
-        QLineEdit *edits[] = { m_dialog->txtKelvin, m_dialog->txtCelsius, m_dialog->txtFarenheit };
-        edits[page]->setText(typed);
+        openAndType(page, typed);
         QTest::mouseClick(m_dialog->butOK, Qt::LeftButton);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_main->temperature(), kelvin);
         QCOMPARE(m_main->TempSlider->value(), slider);
         // The slider's own handling applied the whole number first; the exact value wins.
         QCOMPARE(m_main->tile(1)->temperature(), double(kelvin));
-        QVERIFY(m_main->statusText(1).startsWith(
-            QString::number(double(kelvin), 'f', 2) + QStringLiteral(" K")));
-    }
-
-    void zeroCelsiusReopensWithoutMinus()
-    {
-        open(TfrmSetTemperature::CelsiusPage);
-        m_dialog->txtCelsius->setText(QStringLiteral("0"));
-        m_dialog->butOK->click();
-        QCOMPARE(m_main->temperature(), 273.15f);
-        open(TfrmSetTemperature::CelsiusPage);
-        QCOMPARE(m_dialog->txtCelsius->text(), QStringLiteral("0.00"));
+        QVERIFY(
+            m_main->statusText(1).startsWith(QString::number(double(kelvin), 'f', 2) + u" K"_s));
+        open(page);
+        QCOMPARE(boxes()[page], reopened);
     }
 
     void notANumberBecomesTheCurrentTemperatureOnPageChange()
     {
-        open(TfrmSetTemperature::KelvinPage);
-        m_dialog->txtKelvin->setText(QStringLiteral("12,5"));
+        openAndType(TfrmSetTemperature::KelvinPage, u"12,5"_s);
         clickTab(TfrmSetTemperature::CelsiusPage);
         QCOMPARE(boxes(), QStringList({ "298.15", "25.00", "77.00" }));
     }
@@ -143,31 +142,29 @@ private slots:
     {
         start(QLatin1Char(','), 273.15f);
         open(TfrmSetTemperature::KelvinPage);
-        QCOMPARE(m_dialog->txtKelvin->text(), QStringLiteral("273,15"));
-        m_dialog->txtKelvin->setText(QStringLiteral("300.5"));
+        QCOMPARE(m_dialog->txtKelvin->text(), u"273,15"_s);
+        m_dialog->txtKelvin->setText(u"300.5"_s);
         clickTab(TfrmSetTemperature::CelsiusPage);
         QCOMPARE(boxes(), QStringList({ "273,15", "0,00", "32,00" }));
-        m_dialog->txtCelsius->setText(QStringLiteral("26,85"));
+        m_dialog->txtCelsius->setText(u"26,85"_s);
         m_dialog->butOK->click();
         QCOMPARE(m_main->temperature(), 300.0f);
     }
 
     void cancelKeepsTemperatureButNotTheTexts()
     {
-        open(TfrmSetTemperature::KelvinPage);
-        m_dialog->txtKelvin->setText(QStringLiteral("7000"));
+        openAndType(TfrmSetTemperature::KelvinPage, u"7000"_s);
         clickTab(TfrmSetTemperature::CelsiusPage);
         QCOMPARE(boxes(), QStringList({ "6000.00", "5726.85", "10340.33" }));
         QTest::mouseClick(m_dialog->butCancel, Qt::LeftButton);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_main->temperature(), 298.15f);
-        QCOMPARE(m_dialog->txtFarenheit->text(), QStringLiteral("10340.33"));
+        QCOMPARE(m_dialog->txtFarenheit->text(), u"10340.33"_s);
     }
 
     void changingToTheSamePageStillConverts()
     {
-        open(TfrmSetTemperature::KelvinPage);
-        m_dialog->txtKelvin->setText(QStringLiteral("7000"));
+        openAndType(TfrmSetTemperature::KelvinPage, u"7000"_s);
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
         // A key or click that changes no page converts nothing.
         const QStringList before = boxes();
@@ -185,7 +182,7 @@ private slots:
     {
         open(TfrmSetTemperature::FahrenheitPage);
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-        m_dialog->txtFarenheit->setText(QStringLiteral("32"));
+        m_dialog->txtFarenheit->setText(u"32"_s);
         QTest::keyClick(m_dialog->txtFarenheit, Qt::Key_K, Qt::AltModifier);
         QCOMPARE(m_dialog->pageTemp->currentIndex(), int(TfrmSetTemperature::KelvinPage));
         QCOMPARE(boxes(), QStringList({ "273.15", "0.00", "32.00" }));
@@ -208,8 +205,7 @@ private slots:
         QFETCH(bool, centred);
         m_main->setGeometry(100, 80, 900, 700);
         if (!tab.isNull())
-            IniFile(m_main->settingsFile())
-                .writeString(QStringLiteral("Temperature Window"), QStringLiteral("Tab"), tab);
+            IniFile(m_main->settingsFile()).writeString(u"Temperature Window"_s, u"Tab"_s, tab);
         TfrmSetTemperature dialog(m_main.get());
         QCOMPARE(dialog.pageTemp->currentIndex(), page);
         const QRect main = m_main->frameGeometry();
