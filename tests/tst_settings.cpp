@@ -147,412 +147,399 @@ private slots:
         ErrorBox::recorded().clear();
     }
 
-    void firstRunWithoutFileUsesDefaults();
-    void fullSaveAndReloadKeepsEveryValue();
-    void newFileListsKeysInOrder();
-    void boundsAreOuterFrameAndMaximisedKeepsThem();
-    void exitWithMarkClearedWritesOnlySaveIni();
-    void valueTypes_data();
-    void valueTypes();
-    void temperatureAndSlider_data();
-    void temperatureAndSlider();
-    void unusableValuesAreSkipped_data();
-    void unusableValuesAreSkipped();
-    void hostileFileLoadsWithDefaults();
-    void unwritableFolderIsReportedOnce();
-    void settingsFolderChoice();
-};
-
-void TestSettings::firstRunWithoutFileUsesDefaults()
-{
-    QTemporaryDir dir;
-    Program p(dir.path());
-    QCOMPARE(p->settingsFile(), iniIn(dir));
-    QCOMPARE(p->frameGeometry(), DefaultBounds);
-    QCOMPARE(p->selectedElement(), 1);
-    QVERIFY(p->tile(1)->selected());
-    QCOMPARE(p.selectedTiles(), 1);
-    QCOMPARE(p->temperature(), 298.15f);
-    QCOMPARE(p->TempSlider->value(), 298);
-    QCOMPARE(p->tile(80)->temperature(), double(298.15f));
-    QVERIFY(p->mnuSaveConfigOnExit->isChecked());
-    QVERIFY(!p->mnuTrendsOnTop->isChecked());
-    QVERIFY(!p->mnuElementOnTop->isChecked());
-    QCOMPARE(p.checkedScheme(), 1);
-    QCOMPARE(p->backgroundFile, DefaultPicture);
-    QVERIFY(!p->imgWallpaper.isNull());
-    QCOMPARE(TfrmAuralis::labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
-    QCOMPARE(TfrmAuralis::labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
-    QCOMPARE(ErrorBox::recorded(), QStringList());
-    QVERIFY(!QFile::exists(p->settingsFile())); // loading writes nothing
-}
-
-void TestSettings::fullSaveAndReloadKeepsEveryValue()
-{
-    QTemporaryDir dir;
-    const QString picture = dir.filePath(u"my back.bmp"_s);
-    QVERIFY(QFile::copy(DefaultPicture, picture));
+    void firstRunWithoutFileUsesDefaults()
     {
-        Program p(dir.path(), QLatin1Char('.'), true);
-        p->move(33, 44);
-        p->resize(700, 500);
-        p->ElementClick(p->tile(26), Qt::LeftButton);
-        p->setTemperature(1234.56f);
-        p->mnuSaveConfigOnExit->setChecked(false);
-        p->mnuTrendsOnTop->setChecked(true);
-        p->mnuElementOnTop->setChecked(true);
-        p.checkScheme(3);
-        TfrmAuralis::setLabelColour(p->lblMetals, TColor::rgb(1, 2, 3));
-        TfrmAuralis::setLabelColour(p->lblGases, TColor::system(TColor::WindowText));
-        p->setTableColour(Colours::Silver);
-        p->backgroundFile = picture;
-        p.info->DefaultColours = false;
-        p.info->setTextColour(p.info->Symbol, TColor::rgb(10, 20, 30));
-        p.info->setTextColour(p.info->Weight, TColor::rgb(40, 50, 60));
-        p.info->move(40, 60);
-        p->mnuElementInfo->setChecked(true);
-        p.temperature->pageTemp->setCurrentIndex(2);
-        p.temperature->move(70, 80);
-        p->SaveSettings();
-    }
-    const QString info = u"Element Info Window"_s;
-    const struct
-    {
-        QString section, key, value;
-    } saved[] = {
-        { info, u"Left"_s, u"40"_s },
-        { info, u"Top"_s, u"60"_s },
-        { info, u"Visible"_s, u"1"_s },
-        { info, u"DefaultColours"_s, u"0"_s },
-        { info, u"Symbol"_s, QString::number(10 + 256 * 20 + 65536 * 30) },
-        { info, u"Value1"_s, QString::number(40 + 256 * 50 + 65536 * 60) },
-        { u"Temperature Window"_s, u"Tab"_s, u"2"_s },
-        { u"Temperature Window"_s, u"Left"_s, u"70"_s },
-        { u"Colors"_s, u"Background"_s, u"Gray"_s },
-        // A system colour is written as what it currently resolves to.
-        { u"Colors"_s, u"Gases"_s,
-            QString::number(TColor::system(TColor::WindowText).toSettings()) },
-        { u"Settings"_s, u"Temperature"_s, u"1234.56"_s },
-    };
-    for (const auto &s : saved)
-        QCOMPARE(readValue(iniIn(dir), s.section, s.key), s.value);
-
-    Program q(dir.path());
-    QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
-    QCOMPARE(q->selectedElement(), 26);
-    QCOMPARE(q.selectedTiles(), 1);
-    QVERIFY(q->tile(26)->selected());
-    QCOMPARE(q->temperature(), 1234.56f);
-    QCOMPARE(q->TempSlider->value(), 1235);
-    QVERIFY(!q->mnuSaveConfigOnExit->isChecked());
-    QVERIFY(q->mnuTrendsOnTop->isChecked());
-    QVERIFY(q->mnuElementOnTop->isChecked());
-    QCOMPARE(q.checkedScheme(), 3);
-    QCOMPARE(TfrmAuralis::labelColour(q->lblMetals), TColor::rgb(1, 2, 3));
-    QCOMPARE(q->backgroundFile, picture);
-    QVERIFY(!q->imgWallpaper.isNull());
-    QCOMPARE(ErrorBox::recorded(), QStringList());
-}
-
-void TestSettings::newFileListsKeysInOrder()
-{
-    QTemporaryDir dir;
-    Program p(dir.path(), QLatin1Char('.'), true);
-    p->SaveSettings();
-    const QString keys = QStringLiteral(
-        "[Main Window]|Maximized|Top|Left|Width|Height|"
-        "[Settings]|Selected Element|Temperature|SaveINI|TrendsOnTop|ElementOnTop|Background|"
-        "Naming Scheme|"
-        "[Temperature Window]|Tab|Left|Top|"
-        "[Element Info Window]|Left|Top|Visible|DefaultColours|Symbol|ElementName|Number|"
-        "Property1|Property2|Value1|Value2|"
-        "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background");
-    const QStringList expected = keys.split(QLatin1Char('|'));
-    QCOMPARE(namesInOrder(p->settingsFile()), expected);
-
-    // Saving again changes values only, never the order or the number of keys.
-    p.checkScheme(-1);
-    p->SaveSettings();
-    QCOMPARE(namesInOrder(p->settingsFile()), expected);
-    QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Naming Scheme"_s), u"1"_s);
-}
-
-void TestSettings::boundsAreOuterFrameAndMaximisedKeepsThem()
-{
-    QTemporaryDir dir;
-    const QString path = iniIn(dir);
-    auto bound = [&path](const char16_t *key) {
-        return IniFile(path).readInteger(u"Main Window"_s, QString::fromUtf16(key), 0);
-    };
-    // The first-show keys are present, so showing the window asks nothing.
-    writeFile(path, "[About]\nRead=1\n[Colors]\nBackground=Gray\n");
-    {
+        QTemporaryDir dir;
         Program p(dir.path());
-        p->show();
-        QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
-        QTRY_COMPARE(p->frameGeometry(), DefaultBounds);
-
-        p->move(20, 30);
-        p->resize(600, 400);
-        const QRect outer = p->frameGeometry();
-        p->SaveSettings();
-        p->setWindowState(Qt::WindowMaximized);
-        p->SaveSettings();
-        QCOMPARE(readValue(path, u"Main Window"_s, u"Maximized"_s), u"1"_s);
-        QCOMPARE(QRect(bound(u"Left"), bound(u"Top"), bound(u"Width"), bound(u"Height")),
-            QRect(20, 30, outer.width(), outer.height()));
-    }
-    Program q(dir.path());
-    QVERIFY(q->windowState() & Qt::WindowMaximized);
-    q->setWindowState(Qt::WindowNoState);
-    q->show();
-    QVERIFY(QTest::qWaitForWindowExposed(q.main.get()));
-    QTRY_COMPARE(q->frameGeometry().size(), QSize(bound(u"Width"), bound(u"Height")));
-    QCOMPARE(q->frameGeometry().topLeft(), QPoint(20, 30));
-}
-
-void TestSettings::exitWithMarkClearedWritesOnlySaveIni()
-{
-    QTemporaryDir dir;
-    const QString path = iniIn(dir);
-    {
-        Program p(dir.path());
-        p->mnuSaveConfigOnExit->setChecked(false);
-        p.sendClose();
-    }
-    QCOMPARE(contentOf(path), QByteArray("[Settings]\nSaveINI=0\n"));
-
-    // With the mark checked the whole set is written, SaveINI as 1; clearing it later
-    // touches that one value only.
-    {
-        Program p(dir.path());
-        QVERIFY(!p->mnuSaveConfigOnExit->isChecked());
-        p->mnuSaveConfigOnExit->setChecked(true);
-        p->setTemperature(500.0f);
-        p->FormClose();
-    }
-    const QByteArray saved = contentOf(path);
-    QVERIFY(saved.contains("SaveINI=1\n"));
-    QVERIFY(saved.contains("Temperature=500.00\n"));
-    {
-        Program p(dir.path());
-        p->mnuSaveConfigOnExit->setChecked(false);
-        p->setTemperature(10.0f);
-        p->FormClose();
-    }
-    QCOMPARE(contentOf(path), QByteArray(saved).replace("SaveINI=1", "SaveINI=0"));
-    QCOMPARE(ErrorBox::recorded(), QStringList());
-}
-
-void TestSettings::valueTypes_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QRect>("bounds");
-    QTest::addColumn<bool>("maximised");
-    QTest::addColumn<bool>("saveOnExit");
-    QTest::addColumn<bool>("elementOnTop");
-
-    const QRect defaults = DefaultBounds;
-    QTest::newRow("Maximized yes is the default")
-        << QByteArray("[Main Window]\nMaximized=yes\n") << defaults << false << true << false;
-    QTest::newRow("Maximized 2 is true")
-        << QByteArray("[Main Window]\nMaximized=2\n") << defaults << true << true << false;
-    QTest::newRow("hex bounds") << QByteArray(
-        "[main window]\nTop=0x20\nLeft=$1F\nWidth=0X200\nHeight=$190\n")
-                                << QRect(31, 32, 512, 400) << false << true << false;
-    QTest::newRow("SaveINI 0 is false, ElementOnTop 2 is true")
-        << QByteArray("[Settings]\nSaveINI=0\nElementOnTop=2\n") << defaults << false << false
-        << true;
-    QTest::newRow("SaveINI and ElementOnTop -1 are true")
-        << QByteArray("[Settings]\nSaveINI=-1\nElementOnTop=-1\n") << defaults << false << true
-        << true;
-    QTest::newRow("word keeps the default")
-        << QByteArray("[Settings]\nSaveINI=no\nElementOnTop=true\n") << defaults << false << true
-        << false;
-}
-
-void TestSettings::valueTypes()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QRect, bounds);
-    QFETCH(bool, maximised);
-    QFETCH(bool, saveOnExit);
-    QFETCH(bool, elementOnTop);
-
-    QTemporaryDir dir;
-    writeFile(iniIn(dir), file);
-    Program p(dir.path());
-    QCOMPARE(bool(p->windowState() & Qt::WindowMaximized), maximised);
-    if (!maximised)
-        QCOMPARE(p->frameGeometry(), bounds);
-    QCOMPARE(p->mnuSaveConfigOnExit->isChecked(), saveOnExit);
-    QCOMPARE(p->mnuElementOnTop->isChecked(), elementOnTop);
-    QCOMPARE(ErrorBox::recorded(), QStringList());
-}
-
-void TestSettings::temperatureAndSlider_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<int>("slider");
-    QTest::addColumn<float>("kelvin");
-    QTest::addColumn<QString>("written");
-
-    const QChar point('.');
-    const QChar comma(',');
-    QTest::newRow("above the slider")
-        << QByteArray("6543.21") << point << 6000 << 6543.21f << "6543.21";
-    QTest::newRow("half to even 0") << QByteArray("0.50") << point << 0 << 0.5f << "0.50";
-    QTest::newRow("half to even 2") << QByteArray("1.50") << point << 2 << 1.5f << "1.50";
-    QTest::newRow("half to even 2 from 2.5") << QByteArray("2.5") << point << 2 << 2.5f << "2.50";
-    // The slider rounds the temperature as held, 32-bit, not the text's exact value.
-    QTest::newRow("held as 3.5") << QByteArray("3.49999999") << point << 4 << 3.5f << "3.50";
-    QTest::newRow("held as 2.5") << QByteArray("2.50000001") << point << 2 << 2.5f << "2.50";
-    QTest::newRow("below zero") << QByteArray("-12") << point << 0 << -12.0f << "-12.00";
-    QTest::newRow("huge") << QByteArray("1e30") << point << 6000 << 1e30f << QString();
-    QTest::newRow("comma separator") << QByteArray("298,15") << comma << 298 << 298.15f << "298,15";
-    QTest::newRow("comma, blanks around")
-        << QByteArray("  77,5 ") << comma << 78 << 77.5f << "77,50";
-}
-
-void TestSettings::temperatureAndSlider()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QChar, separator);
-    QFETCH(int, slider);
-    QFETCH(float, kelvin);
-    QFETCH(QString, written);
-
-    QTemporaryDir dir;
-    writeFile(iniIn(dir), "[Settings]\nTemperature=" + text + "\n");
-    Program p(dir.path(), separator);
-    QCOMPARE(p->TempSlider->value(), slider);
-    QCOMPARE(p->temperature(), kelvin);
-    QCOMPARE(p->tile(1)->temperature(), double(kelvin));
-    QCOMPARE(ErrorBox::recorded(), QStringList());
-    if (written.isEmpty())
-        return;
-    p->SaveSettings();
-    QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Temperature"_s), written);
-}
-
-void TestSettings::unusableValuesAreSkipped_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QStringList>("errors");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("scheme");
-
-    const QChar point('.');
-    QTest::newRow("element 0") << QByteArray("Selected Element=0") << point << QStringList() << 1
-                               << 0;
-    QTest::newRow("element 110") << QByteArray("Selected Element=110") << point << QStringList()
-                                 << 1 << 0;
-    QTest::newRow("element not a number")
-        << QByteArray("Selected Element=iron") << point << QStringList() << 1 << 0;
-    QTest::newRow("element 109") << QByteArray("Selected Element=109") << point << QStringList()
-                                 << 109 << 0;
-    QTest::newRow("temperature with the other separator")
-        << QByteArray("Temperature=298.15") << QChar(',')
-        << QStringList { "'298.15' is not a valid floating point value." } << 1 << 0;
-    QTest::newRow("temperature not a number")
-        << QByteArray("Temperature=warm") << point
-        << QStringList { "'warm' is not a valid floating point value." } << 1 << 0;
-    QTest::newRow("picture missing")
-        << QByteArray("Background=/no/such/picture.bmp") << point
-        << QStringList { "Cannot open file /no/such/picture.bmp." } << 1 << 0;
-    QTest::newRow("scheme 4") << QByteArray("Naming Scheme=4") << point
-                              << QStringList { "List index out of bounds." } << 1 << 1;
-    QTest::newRow("scheme -1") << QByteArray("Naming Scheme=-1") << point
-                               << QStringList { "List index out of bounds." } << 1 << 1;
-}
-
-void TestSettings::unusableValuesAreSkipped()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QChar, separator);
-    QFETCH(QStringList, errors);
-    QFETCH(int, selected);
-    QFETCH(int, scheme);
-
-    // The bad line comes first; the keys after it must still be applied.
-    QTemporaryDir dir;
-    const QString path = iniIn(dir);
-    writeFile(path, "[Settings]\n" + line + "\nElementOnTop=1\nNaming Scheme=0\n");
-    Program p(dir.path(), separator);
-    QCOMPARE(ErrorBox::recorded(), errors);
-    QCOMPARE(p->selectedElement(), selected);
-    QCOMPARE(p.selectedTiles(), 1);
-    QVERIFY(p->tile(selected)->selected());
-    QCOMPARE(p->temperature(), 298.15f);
-    QCOMPARE(p->TempSlider->value(), 298);
-    QVERIFY(p->mnuElementOnTop->isChecked());
-    QCOMPARE(p.checkedScheme(), scheme);
-
-    // A picture that failed to load keeps its path for the next save.
-    p->SaveSettings();
-    QCOMPARE(readValue(path, u"Settings"_s, u"Background"_s),
-        line.startsWith("Background") ? u"/no/such/picture.bmp"_s : DefaultPicture);
-}
-
-void TestSettings::hostileFileLoadsWithDefaults()
-{
-    QTemporaryDir dir;
-    QByteArray hostile;
-    for (int i = 0; i < 1000; ++i)
-        hostile += "[Settings]\nSelected Element=" + QByteArray::number(1000 + i)
-            + QByteArray("\n[\0\n", 4);
-    hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
-    writeFile(iniIn(dir), hostile);
-    Program p(dir.path());
-    QCOMPARE(p->selectedElement(), 1);
-    QCOMPARE(p.selectedTiles(), 1);
-    QVERIFY(p->width() <= 32000);
-    QVERIFY(p->x() >= -32000);
-    QCOMPARE(ErrorBox::recorded(), QStringList());
-}
-
-void TestSettings::unwritableFolderIsReportedOnce()
-{
-    QTemporaryDir dir;
-    // A plain file stands where the settings folder should be: no one can write there.
-    const QString blocker = dir.filePath(u"blocker"_s);
-    writeFile(blocker, "x");
-    const QString expected = u"Unable to write to "_s + blocker + u"/auralis.ini."_s;
-
-    for (bool saveOnExit : { true, false }) {
-        ErrorBox::recorded().clear();
-        Program p(blocker, QLatin1Char('.'), true);
+        QCOMPARE(p->settingsFile(), iniIn(dir));
+        QCOMPARE(p->frameGeometry(), DefaultBounds);
+        QCOMPARE(p->selectedElement(), 1);
+        QVERIFY(p->tile(1)->selected());
+        QCOMPARE(p.selectedTiles(), 1);
+        QCOMPARE(p->temperature(), 298.15f);
+        QCOMPARE(p->TempSlider->value(), 298);
+        QCOMPARE(p->tile(80)->temperature(), double(298.15f));
+        QVERIFY(p->mnuSaveConfigOnExit->isChecked());
+        QVERIFY(!p->mnuTrendsOnTop->isChecked());
+        QVERIFY(!p->mnuElementOnTop->isChecked());
+        QCOMPARE(p.checkedScheme(), 1);
+        QCOMPARE(p->backgroundFile, DefaultPicture);
+        QVERIFY(!p->imgWallpaper.isNull());
+        QCOMPARE(TfrmAuralis::labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
+        QCOMPARE(TfrmAuralis::labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
         QCOMPARE(ErrorBox::recorded(), QStringList());
-        p->mnuSaveConfigOnExit->setChecked(saveOnExit);
-        p.sendClose();
-        QCOMPARE(ErrorBox::recorded(), QStringList { expected });
-        QCOMPARE(contentOf(blocker), QByteArray("x"));
+        QVERIFY(!QFile::exists(p->settingsFile())); // loading writes nothing
     }
-}
 
-void TestSettings::settingsFolderChoice()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir dir;
-    Program p(dir.path());
-    QCOMPARE(p->chooseSettingsFolder({}), Shipped);
-    QCOMPARE(p->chooseSettingsFolder({ u"\"/tmp/my cfg\""_s }), u"/tmp/my cfg/"_s);
-    QCOMPARE(p->chooseSettingsFolder({ u"/tmp/cfg/"_s }), u"/tmp/cfg/"_s);
+    void fullSaveAndReloadKeepsEveryValue()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(u"my back.bmp"_s);
+        QVERIFY(QFile::copy(DefaultPicture, picture));
+        {
+            Program p(dir.path(), QLatin1Char('.'), true);
+            p->move(33, 44);
+            p->resize(700, 500);
+            p->ElementClick(p->tile(26), Qt::LeftButton);
+            p->setTemperature(1234.56f);
+            p->mnuSaveConfigOnExit->setChecked(false);
+            p->mnuTrendsOnTop->setChecked(true);
+            p->mnuElementOnTop->setChecked(true);
+            p.checkScheme(3);
+            TfrmAuralis::setLabelColour(p->lblMetals, TColor::rgb(1, 2, 3));
+            TfrmAuralis::setLabelColour(p->lblGases, TColor::system(TColor::WindowText));
+            p->setTableColour(Colours::Silver);
+            p->backgroundFile = picture;
+            p.info->DefaultColours = false;
+            p.info->setTextColour(p.info->Symbol, TColor::rgb(10, 20, 30));
+            p.info->setTextColour(p.info->Weight, TColor::rgb(40, 50, 60));
+            p.info->move(40, 60);
+            p->mnuElementInfo->setChecked(true);
+            p.temperature->pageTemp->setCurrentIndex(2);
+            p.temperature->move(70, 80);
+            p->SaveSettings();
+        }
+        const QString info = u"Element Info Window"_s;
+        const struct
+        {
+            QString section, key, value;
+        } saved[] = {
+            { info, u"Left"_s, u"40"_s },
+            { info, u"Top"_s, u"60"_s },
+            { info, u"Visible"_s, u"1"_s },
+            { info, u"DefaultColours"_s, u"0"_s },
+            { info, u"Symbol"_s, QString::number(10 + 256 * 20 + 65536 * 30) },
+            { info, u"Value1"_s, QString::number(40 + 256 * 50 + 65536 * 60) },
+            { u"Temperature Window"_s, u"Tab"_s, u"2"_s },
+            { u"Temperature Window"_s, u"Left"_s, u"70"_s },
+            { u"Colors"_s, u"Background"_s, u"Gray"_s },
+            // A system colour is written as what it currently resolves to.
+            { u"Colors"_s, u"Gases"_s,
+                QString::number(TColor::system(TColor::WindowText).toSettings()) },
+            { u"Settings"_s, u"Temperature"_s, u"1234.56"_s },
+        };
+        for (const auto &s : saved)
+            QCOMPARE(readValue(iniIn(dir), s.section, s.key), s.value);
 
-    // A program folder that cannot be written sends the settings to the user's folder.
-    TfrmAuralis::StartOptions options;
-    options.programFolder = dir.filePath(u"missing/"_s);
-    options.screenSize = QSize(1000, 800);
-    TfrmAuralis installed(options);
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QCOMPARE(installed.settingsFolder(), config + QLatin1Char('/'));
-    QVERIFY(QFileInfo(config).isDir());
-    QCOMPARE(installed.chooseSettingsFolder({ u"/tmp/cfg"_s }), u"/tmp/cfg/"_s);
-    // An argument of control characters names no folder.
-    QCOMPARE(installed.chooseSettingsFolder({ u"\x01"_s }), config + QLatin1Char('/'));
-}
+        Program q(dir.path());
+        QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
+        QCOMPARE(q->selectedElement(), 26);
+        QCOMPARE(q.selectedTiles(), 1);
+        QVERIFY(q->tile(26)->selected());
+        QCOMPARE(q->temperature(), 1234.56f);
+        QCOMPARE(q->TempSlider->value(), 1235);
+        QVERIFY(!q->mnuSaveConfigOnExit->isChecked());
+        QVERIFY(q->mnuTrendsOnTop->isChecked());
+        QVERIFY(q->mnuElementOnTop->isChecked());
+        QCOMPARE(q.checkedScheme(), 3);
+        QCOMPARE(TfrmAuralis::labelColour(q->lblMetals), TColor::rgb(1, 2, 3));
+        QCOMPARE(q->backgroundFile, picture);
+        QVERIFY(!q->imgWallpaper.isNull());
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+
+    void newFileListsKeysInOrder()
+    {
+        QTemporaryDir dir;
+        Program p(dir.path(), QLatin1Char('.'), true);
+        p->SaveSettings();
+        const QString keys = QStringLiteral(
+            "[Main Window]|Maximized|Top|Left|Width|Height|"
+            "[Settings]|Selected Element|Temperature|SaveINI|TrendsOnTop|ElementOnTop|Background|"
+            "Naming Scheme|"
+            "[Temperature Window]|Tab|Left|Top|"
+            "[Element Info Window]|Left|Top|Visible|DefaultColours|Symbol|ElementName|Number|"
+            "Property1|Property2|Value1|Value2|"
+            "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background");
+        const QStringList expected = keys.split(QLatin1Char('|'));
+        QCOMPARE(namesInOrder(p->settingsFile()), expected);
+
+        // Saving again changes values only, never the order or the number of keys.
+        p.checkScheme(-1);
+        p->SaveSettings();
+        QCOMPARE(namesInOrder(p->settingsFile()), expected);
+        QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Naming Scheme"_s), u"1"_s);
+    }
+
+    void boundsAreOuterFrameAndMaximisedKeepsThem()
+    {
+        QTemporaryDir dir;
+        const QString path = iniIn(dir);
+        auto bound = [&path](const char16_t *key) {
+            return IniFile(path).readInteger(u"Main Window"_s, QString::fromUtf16(key), 0);
+        };
+        // The first-show keys are present, so showing the window asks nothing.
+        writeFile(path, "[About]\nRead=1\n[Colors]\nBackground=Gray\n");
+        {
+            Program p(dir.path());
+            p->show();
+            QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
+            QTRY_COMPARE(p->frameGeometry(), DefaultBounds);
+
+            p->move(20, 30);
+            p->resize(600, 400);
+            const QRect outer = p->frameGeometry();
+            p->SaveSettings();
+            p->setWindowState(Qt::WindowMaximized);
+            p->SaveSettings();
+            QCOMPARE(readValue(path, u"Main Window"_s, u"Maximized"_s), u"1"_s);
+            QCOMPARE(QRect(bound(u"Left"), bound(u"Top"), bound(u"Width"), bound(u"Height")),
+                QRect(20, 30, outer.width(), outer.height()));
+        }
+        Program q(dir.path());
+        QVERIFY(q->windowState() & Qt::WindowMaximized);
+        q->setWindowState(Qt::WindowNoState);
+        q->show();
+        QVERIFY(QTest::qWaitForWindowExposed(q.main.get()));
+        QTRY_COMPARE(q->frameGeometry().size(), QSize(bound(u"Width"), bound(u"Height")));
+        QCOMPARE(q->frameGeometry().topLeft(), QPoint(20, 30));
+    }
+
+    void exitWithMarkClearedWritesOnlySaveIni()
+    {
+        QTemporaryDir dir;
+        const QString path = iniIn(dir);
+        {
+            Program p(dir.path());
+            p->mnuSaveConfigOnExit->setChecked(false);
+            p.sendClose();
+        }
+        QCOMPARE(contentOf(path), QByteArray("[Settings]\nSaveINI=0\n"));
+
+        // With the mark checked the whole set is written, SaveINI as 1; clearing it later
+        // touches that one value only.
+        {
+            Program p(dir.path());
+            QVERIFY(!p->mnuSaveConfigOnExit->isChecked());
+            p->mnuSaveConfigOnExit->setChecked(true);
+            p->setTemperature(500.0f);
+            p->FormClose();
+        }
+        const QByteArray saved = contentOf(path);
+        QVERIFY(saved.contains("SaveINI=1\n"));
+        QVERIFY(saved.contains("Temperature=500.00\n"));
+        {
+            Program p(dir.path());
+            p->mnuSaveConfigOnExit->setChecked(false);
+            p->setTemperature(10.0f);
+            p->FormClose();
+        }
+        QCOMPARE(contentOf(path), QByteArray(saved).replace("SaveINI=1", "SaveINI=0"));
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+
+    void valueTypes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QRect>("bounds");
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("saveOnExit");
+        QTest::addColumn<bool>("elementOnTop");
+
+        QTest::newRow("Maximized yes is the default")
+            << QByteArray("[Main Window]\nMaximized=yes\n") << DefaultBounds << false << true
+            << false;
+        QTest::newRow("Maximized 2 is true")
+            << QByteArray("[Main Window]\nMaximized=2\n") << DefaultBounds << true << true << false;
+        QTest::newRow("hex bounds")
+            << QByteArray("[main window]\nTop=0x20\nLeft=$1F\nWidth=0X200\nHeight=$190\n")
+            << QRect(31, 32, 512, 400) << false << true << false;
+        QTest::newRow("SaveINI 0 is false, ElementOnTop 2 is true")
+            << QByteArray("[Settings]\nSaveINI=0\nElementOnTop=2\n") << DefaultBounds << false
+            << false << true;
+        QTest::newRow("SaveINI and ElementOnTop -1 are true")
+            << QByteArray("[Settings]\nSaveINI=-1\nElementOnTop=-1\n") << DefaultBounds << false
+            << true << true;
+        QTest::newRow("word keeps the default")
+            << QByteArray("[Settings]\nSaveINI=no\nElementOnTop=true\n") << DefaultBounds << false
+            << true << false;
+    }
+
+    void valueTypes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QRect, bounds);
+        QFETCH(bool, maximised);
+        QFETCH(bool, saveOnExit);
+        QFETCH(bool, elementOnTop);
+
+        QTemporaryDir dir;
+        writeFile(iniIn(dir), file);
+        Program p(dir.path());
+        QCOMPARE(bool(p->windowState() & Qt::WindowMaximized), maximised);
+        if (!maximised)
+            QCOMPARE(p->frameGeometry(), bounds);
+        QCOMPARE(p->mnuSaveConfigOnExit->isChecked(), saveOnExit);
+        QCOMPARE(p->mnuElementOnTop->isChecked(), elementOnTop);
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+
+    void temperatureAndSlider_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<float>("kelvin");
+        QTest::addColumn<QString>("written");
+
+        const QChar point('.');
+        const QChar comma(',');
+        QTest::newRow("above the slider")
+            << QByteArray("6543.21") << point << 6000 << 6543.21f << "6543.21";
+        QTest::newRow("half to even 0") << QByteArray("0.50") << point << 0 << 0.5f << "0.50";
+        QTest::newRow("half to even 2") << QByteArray("1.50") << point << 2 << 1.5f << "1.50";
+        QTest::newRow("half to even 2 from 2.5")
+            << QByteArray("2.5") << point << 2 << 2.5f << "2.50";
+        // The slider rounds the temperature as held, 32-bit, not the text's exact value.
+        QTest::newRow("held as 3.5") << QByteArray("3.49999999") << point << 4 << 3.5f << "3.50";
+        QTest::newRow("held as 2.5") << QByteArray("2.50000001") << point << 2 << 2.5f << "2.50";
+        QTest::newRow("below zero") << QByteArray("-12") << point << 0 << -12.0f << "-12.00";
+        QTest::newRow("huge") << QByteArray("1e30") << point << 6000 << 1e30f << QString();
+        QTest::newRow("comma separator")
+            << QByteArray("298,15") << comma << 298 << 298.15f << "298,15";
+        QTest::newRow("comma, blanks around")
+            << QByteArray("  77,5 ") << comma << 78 << 77.5f << "77,50";
+    }
+
+    void temperatureAndSlider()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QChar, separator);
+        QFETCH(int, slider);
+        QFETCH(float, kelvin);
+        QFETCH(QString, written);
+
+        QTemporaryDir dir;
+        writeFile(iniIn(dir), "[Settings]\nTemperature=" + text + "\n");
+        Program p(dir.path(), separator);
+        QCOMPARE(p->TempSlider->value(), slider);
+        QCOMPARE(p->temperature(), kelvin);
+        QCOMPARE(p->tile(1)->temperature(), double(kelvin));
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+        if (written.isEmpty())
+            return;
+        p->SaveSettings();
+        QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Temperature"_s), written);
+    }
+
+    void unusableValuesAreSkipped_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("scheme");
+
+        const QChar point('.');
+        QTest::newRow("element 0")
+            << QByteArray("Selected Element=0") << point << QStringList() << 1 << 0;
+        QTest::newRow("element 110")
+            << QByteArray("Selected Element=110") << point << QStringList() << 1 << 0;
+        QTest::newRow("element not a number")
+            << QByteArray("Selected Element=iron") << point << QStringList() << 1 << 0;
+        QTest::newRow("element 109")
+            << QByteArray("Selected Element=109") << point << QStringList() << 109 << 0;
+        QTest::newRow("temperature with the other separator")
+            << QByteArray("Temperature=298.15") << QChar(',')
+            << QStringList { "'298.15' is not a valid floating point value." } << 1 << 0;
+        QTest::newRow("temperature not a number")
+            << QByteArray("Temperature=warm") << point
+            << QStringList { "'warm' is not a valid floating point value." } << 1 << 0;
+        QTest::newRow("picture missing")
+            << QByteArray("Background=/no/such/picture.bmp") << point
+            << QStringList { "Cannot open file /no/such/picture.bmp." } << 1 << 0;
+        QTest::newRow("scheme 4") << QByteArray("Naming Scheme=4") << point
+                                  << QStringList { "List index out of bounds." } << 1 << 1;
+        QTest::newRow("scheme -1") << QByteArray("Naming Scheme=-1") << point
+                                   << QStringList { "List index out of bounds." } << 1 << 1;
+    }
+
+    void unusableValuesAreSkipped()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QChar, separator);
+        QFETCH(QStringList, errors);
+        QFETCH(int, selected);
+        QFETCH(int, scheme);
+
+        // The bad line comes first; the keys after it must still be applied.
+        QTemporaryDir dir;
+        const QString path = iniIn(dir);
+        writeFile(path, "[Settings]\n" + line + "\nElementOnTop=1\nNaming Scheme=0\n");
+        Program p(dir.path(), separator);
+        QCOMPARE(ErrorBox::recorded(), errors);
+        QCOMPARE(p->selectedElement(), selected);
+        QCOMPARE(p.selectedTiles(), 1);
+        QVERIFY(p->tile(selected)->selected());
+        QCOMPARE(p->temperature(), 298.15f);
+        QCOMPARE(p->TempSlider->value(), 298);
+        QVERIFY(p->mnuElementOnTop->isChecked());
+        QCOMPARE(p.checkedScheme(), scheme);
+
+        // A picture that failed to load keeps its path for the next save.
+        p->SaveSettings();
+        QCOMPARE(readValue(path, u"Settings"_s, u"Background"_s),
+            line.startsWith("Background") ? u"/no/such/picture.bmp"_s : DefaultPicture);
+    }
+
+    void hostileFileLoadsWithDefaults()
+    {
+        QTemporaryDir dir;
+        QByteArray hostile;
+        for (int i = 0; i < 1000; ++i)
+            hostile += "[Settings]\nSelected Element=" + QByteArray::number(1000 + i)
+                + QByteArray("\n[\0\n", 4);
+        hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
+        writeFile(iniIn(dir), hostile);
+        Program p(dir.path());
+        QCOMPARE(p->selectedElement(), 1);
+        QCOMPARE(p.selectedTiles(), 1);
+        QVERIFY(p->width() <= 32000);
+        QVERIFY(p->x() >= -32000);
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+
+    void unwritableFolderIsReportedOnce()
+    {
+        QTemporaryDir dir;
+        // A plain file stands where the settings folder should be: no one can write there.
+        const QString blocker = dir.filePath(u"blocker"_s);
+        writeFile(blocker, "x");
+        const QString expected = u"Unable to write to "_s + blocker + u"/auralis.ini."_s;
+
+        for (bool saveOnExit : { true, false }) {
+            ErrorBox::recorded().clear();
+            Program p(blocker, QLatin1Char('.'), true);
+            QCOMPARE(ErrorBox::recorded(), QStringList());
+            p->mnuSaveConfigOnExit->setChecked(saveOnExit);
+            p.sendClose();
+            QCOMPARE(ErrorBox::recorded(), QStringList { expected });
+            QCOMPARE(contentOf(blocker), QByteArray("x"));
+        }
+    }
+
+    void settingsFolderChoice()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir dir;
+        Program p(dir.path());
+        QCOMPARE(p->chooseSettingsFolder({}), Shipped);
+        QCOMPARE(p->chooseSettingsFolder({ u"\"/tmp/my cfg\""_s }), u"/tmp/my cfg/"_s);
+        QCOMPARE(p->chooseSettingsFolder({ u"/tmp/cfg/"_s }), u"/tmp/cfg/"_s);
+
+        // A program folder that cannot be written sends the settings to the user's folder.
+        TfrmAuralis::StartOptions options;
+        options.programFolder = dir.filePath(u"missing/"_s);
+        options.screenSize = QSize(1000, 800);
+        TfrmAuralis installed(options);
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QCOMPARE(installed.settingsFolder(), config + QLatin1Char('/'));
+        QVERIFY(QFileInfo(config).isDir());
+        QCOMPARE(installed.chooseSettingsFolder({ u"/tmp/cfg"_s }), u"/tmp/cfg/"_s);
+        // An argument of control characters names no folder.
+        QCOMPARE(installed.chooseSettingsFolder({ u"\x01"_s }), config + QLatin1Char('/'));
+    }
+};
 
 QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"
