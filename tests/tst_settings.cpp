@@ -19,6 +19,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -39,11 +40,6 @@ void writeFile(const QString &path, const QByteArray &content)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(content), content.size());
-}
-
-QString iniIn(const QTemporaryDir &dir)
-{
-    return dir.filePath(u"auralis.ini"_s);
 }
 
 QString readValue(const QString &path, const QString &section, const QString &key)
@@ -140,18 +136,23 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 
+    std::optional<QTemporaryDir> m_dir; // a fresh settings folder for each test
+
+    QString folder() const { return m_dir->path(); }
+    QString iniPath() const { return m_dir->filePath(u"auralis.ini"_s); }
+
 private slots:
     void init()
     {
         ErrorBox::setRecording(true);
         ErrorBox::recorded().clear();
+        m_dir.emplace();
     }
 
     void firstRunWithoutFileUsesDefaults()
     {
-        QTemporaryDir dir;
-        Program p(dir.path());
-        QCOMPARE(p->settingsFile(), iniIn(dir));
+        Program p(folder());
+        QCOMPARE(p->settingsFile(), iniPath());
         QCOMPARE(p->frameGeometry(), DefaultBounds);
         QCOMPARE(p->selectedElement(), 1);
         QVERIFY(p->tile(1)->selected());
@@ -173,11 +174,10 @@ private slots:
 
     void fullSaveAndReloadKeepsEveryValue()
     {
-        QTemporaryDir dir;
-        const QString picture = dir.filePath(u"my back.bmp"_s);
+        const QString picture = m_dir->filePath(u"my back.bmp"_s);
         QVERIFY(QFile::copy(DefaultPicture, picture));
         {
-            Program p(dir.path(), QLatin1Char('.'), true);
+            Program p(folder(), QLatin1Char('.'), true);
             p->move(33, 44);
             p->resize(700, 500);
             p->ElementClick(p->tile(26), Qt::LeftButton);
@@ -219,9 +219,9 @@ private slots:
             { u"Settings"_s, u"Temperature"_s, u"1234.56"_s },
         };
         for (const auto &s : saved)
-            QCOMPARE(readValue(iniIn(dir), s.section, s.key), s.value);
+            QCOMPARE(readValue(iniPath(), s.section, s.key), s.value);
 
-        Program q(dir.path());
+        Program q(folder());
         QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
         QCOMPARE(q->selectedElement(), 26);
         QCOMPARE(q.selectedTiles(), 1);
@@ -240,8 +240,7 @@ private slots:
 
     void newFileListsKeysInOrder()
     {
-        QTemporaryDir dir;
-        Program p(dir.path(), QLatin1Char('.'), true);
+        Program p(folder(), QLatin1Char('.'), true);
         p->SaveSettings();
         const QString keys = QStringLiteral(
             "[Main Window]|Maximized|Top|Left|Width|Height|"
@@ -263,15 +262,14 @@ private slots:
 
     void boundsAreOuterFrameAndMaximisedKeepsThem()
     {
-        QTemporaryDir dir;
-        const QString path = iniIn(dir);
+        const QString path = iniPath();
         auto bound = [&path](const char16_t *key) {
             return IniFile(path).readInteger(u"Main Window"_s, QString::fromUtf16(key), 0);
         };
         // The first-show keys are present, so showing the window asks nothing.
         writeFile(path, "[About]\nRead=1\n[Colors]\nBackground=Gray\n");
         {
-            Program p(dir.path());
+            Program p(folder());
             p->show();
             QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
             QTRY_COMPARE(p->frameGeometry(), DefaultBounds);
@@ -286,7 +284,7 @@ private slots:
             QCOMPARE(QRect(bound(u"Left"), bound(u"Top"), bound(u"Width"), bound(u"Height")),
                 QRect(20, 30, outer.width(), outer.height()));
         }
-        Program q(dir.path());
+        Program q(folder());
         QVERIFY(q->windowState() & Qt::WindowMaximized);
         q->setWindowState(Qt::WindowNoState);
         q->show();
@@ -297,10 +295,9 @@ private slots:
 
     void exitWithMarkClearedWritesOnlySaveIni()
     {
-        QTemporaryDir dir;
-        const QString path = iniIn(dir);
+        const QString path = iniPath();
         {
-            Program p(dir.path());
+            Program p(folder());
             p->mnuSaveConfigOnExit->setChecked(false);
             p.sendClose();
         }
@@ -309,7 +306,7 @@ private slots:
         // With the mark checked the whole set is written, SaveINI as 1; clearing it later
         // touches that one value only.
         {
-            Program p(dir.path());
+            Program p(folder());
             QVERIFY(!p->mnuSaveConfigOnExit->isChecked());
             p->mnuSaveConfigOnExit->setChecked(true);
             p->setTemperature(500.0f);
@@ -319,7 +316,7 @@ private slots:
         QVERIFY(saved.contains("SaveINI=1\n"));
         QVERIFY(saved.contains("Temperature=500.00\n"));
         {
-            Program p(dir.path());
+            Program p(folder());
             p->mnuSaveConfigOnExit->setChecked(false);
             p->setTemperature(10.0f);
             p->FormClose();
@@ -363,9 +360,8 @@ private slots:
         QFETCH(bool, saveOnExit);
         QFETCH(bool, elementOnTop);
 
-        QTemporaryDir dir;
-        writeFile(iniIn(dir), file);
-        Program p(dir.path());
+        writeFile(iniPath(), file);
+        Program p(folder());
         QCOMPARE(bool(p->windowState() & Qt::WindowMaximized), maximised);
         if (!maximised)
             QCOMPARE(p->frameGeometry(), bounds);
@@ -409,9 +405,8 @@ private slots:
         QFETCH(float, kelvin);
         QFETCH(QString, written);
 
-        QTemporaryDir dir;
-        writeFile(iniIn(dir), "[Settings]\nTemperature=" + text + "\n");
-        Program p(dir.path(), separator);
+        writeFile(iniPath(), "[Settings]\nTemperature=" + text + "\n");
+        Program p(folder(), separator);
         QCOMPARE(p->TempSlider->value(), slider);
         QCOMPARE(p->temperature(), kelvin);
         QCOMPARE(p->tile(1)->temperature(), double(kelvin));
@@ -463,10 +458,9 @@ private slots:
         QFETCH(int, scheme);
 
         // The bad line comes first; the keys after it must still be applied.
-        QTemporaryDir dir;
-        const QString path = iniIn(dir);
+        const QString path = iniPath();
         writeFile(path, "[Settings]\n" + line + "\nElementOnTop=1\nNaming Scheme=0\n");
-        Program p(dir.path(), separator);
+        Program p(folder(), separator);
         QCOMPARE(ErrorBox::recorded(), errors);
         QCOMPARE(p->selectedElement(), selected);
         QCOMPARE(p.selectedTiles(), 1);
@@ -484,14 +478,13 @@ private slots:
 
     void hostileFileLoadsWithDefaults()
     {
-        QTemporaryDir dir;
         QByteArray hostile;
         for (int i = 0; i < 1000; ++i)
             hostile += "[Settings]\nSelected Element=" + QByteArray::number(1000 + i)
                 + QByteArray("\n[\0\n", 4);
         hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
-        writeFile(iniIn(dir), hostile);
-        Program p(dir.path());
+        writeFile(iniPath(), hostile);
+        Program p(folder());
         QCOMPARE(p->selectedElement(), 1);
         QCOMPARE(p.selectedTiles(), 1);
         QVERIFY(p->width() <= 32000);
@@ -501,9 +494,8 @@ private slots:
 
     void unwritableFolderIsReportedOnce()
     {
-        QTemporaryDir dir;
         // A plain file stands where the settings folder should be: no one can write there.
-        const QString blocker = dir.filePath(u"blocker"_s);
+        const QString blocker = m_dir->filePath(u"blocker"_s);
         writeFile(blocker, "x");
         const QString expected = u"Unable to write to "_s + blocker + u"/auralis.ini."_s;
 
@@ -521,15 +513,14 @@ private slots:
     void settingsFolderChoice()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QTemporaryDir dir;
-        Program p(dir.path());
+        Program p(folder());
         QCOMPARE(p->chooseSettingsFolder({}), Shipped);
         QCOMPARE(p->chooseSettingsFolder({ u"\"/tmp/my cfg\""_s }), u"/tmp/my cfg/"_s);
         QCOMPARE(p->chooseSettingsFolder({ u"/tmp/cfg/"_s }), u"/tmp/cfg/"_s);
 
         // A program folder that cannot be written sends the settings to the user's folder.
         TfrmAuralis::StartOptions options;
-        options.programFolder = dir.filePath(u"missing/"_s);
+        options.programFolder = m_dir->filePath(u"missing/"_s);
         options.screenSize = QSize(1000, 800);
         TfrmAuralis installed(options);
         const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
