@@ -30,7 +30,7 @@ private slots:
     {
         ErrorBox::setRecording(true);
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.') });
+            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.'), QSize() });
         frmAuralis = m_main.get();
     }
 

@@ -28,7 +28,7 @@ class TestTempDialog : public QObject
     {
         cleanup();
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator });
+            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator, QSize() });
         frmAuralis = m_main.get();
         m_main->setTemperature(kelvin);
         m_dialog = std::make_unique<TfrmSetTemperature>(m_main.get());
