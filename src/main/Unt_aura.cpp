@@ -164,21 +164,6 @@ private:
     }
 };
 
-// The classic flat style for the temperature slider, with the application's tool-tip delay,
-// which follows the tool-tip mode (a widget's own style decides how soon its tip shows).
-class SliderStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ToolTip_WakeUpDelay)
-            return QApplication::style()->styleHint(hint, option, widget, returnData);
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
 } // namespace
 
 TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
@@ -346,7 +331,7 @@ void TfrmAuralis::createToolbar()
     // The classic flat scroll bar: it suits the toolbar and paints without the gradients
     // that make every slider step wake the toolkit's drawing threads.
     if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-        auto *style = new SliderStyle(classic);
+        QStyle *style = hintStyle(classic);
         style->setParent(TempSlider);
         TempSlider->setStyle(style);
     }

@@ -29,6 +29,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QStatusBar;
+class QStyle;
 class TDock97;
 class TElement;
 class TToolbar97;
@@ -179,6 +180,8 @@ private:
     void setHintMode(bool tile);
     // Puts the tool-tip delays of setHintMode into force for the whole application.
     static void installHintStyle();
+    // base drawn as it is, with the tool-tip delay of the current tool-tip mode.
+    static QStyle *hintStyle(QStyle *base);
     void hookLegendControl(QWidget *w);
     // The size an auto-sizing label takes for its text in the given font.
     static QSize autoSize(const QLabel *label, const QFont &font);

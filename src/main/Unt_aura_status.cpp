@@ -37,11 +37,16 @@ public:
 
 } // namespace
 
+QStyle *TfrmAuralis::hintStyle(QStyle *base)
+{
+    return new HintStyle(base);
+}
+
 void TfrmAuralis::installHintStyle()
 {
     if (dynamic_cast<HintStyle *>(QApplication::style()))
         return;
-    QApplication::setStyle(new HintStyle(QStyleFactory::create(QApplication::style()->name())));
+    QApplication::setStyle(hintStyle(QStyleFactory::create(QApplication::style()->name())));
 }
 
 void TfrmAuralis::setHintMode(bool tileMode)
