@@ -56,7 +56,11 @@ double threadCpuMs()
 class Stopwatch
 {
 public:
-    Stopwatch() : m_cpu(threadCpuMs()) { m_wall.start(); }
+    Stopwatch()
+        : m_cpu(threadCpuMs())
+    {
+        m_wall.start();
+    }
     Sample elapsed() const
     {
         return { double(m_wall.nsecsElapsed()) / 1e6, threadCpuMs() - m_cpu };
@@ -90,8 +94,8 @@ Stats statsOf(const std::vector<Sample> &samples)
 }
 
 // Times f runs times; prepare (untimed) runs before each timing when given.
-std::vector<Sample> timings(int runs, const std::function<void()> &f,
-    const std::function<void()> &prepare = {})
+std::vector<Sample> timings(
+    int runs, const std::function<void()> &f, const std::function<void()> &prepare = {})
 {
     std::vector<Sample> samples;
     samples.reserve(size_t(runs));
@@ -119,8 +123,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 {
     if (message.contains(QLatin1String("propagateSizeHints")))
         return;
-    std::fprintf(stderr, "%s%s\n", type == QtDebugMsg ? "" : "warning: ",
-        qPrintable(message));
+    std::fprintf(stderr, "%s%s\n", type == QtDebugMsg ? "" : "warning: ", qPrintable(message));
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
@@ -219,8 +222,7 @@ int main(int argc, char **argv)
         made.reset();
         // The first construction in the process pays for the style, the fonts and the
         // glyph caches: it is the one the program's start-up sees.
-        report("main window construction (no splash), first in process",
-            statsOf({ ctor.front() }));
+        report("main window construction (no splash), first in process", statsOf({ ctor.front() }));
         ctor.erase(ctor.begin());
         report("main window construction (no splash), again", statsOf(ctor));
 
@@ -243,8 +245,8 @@ int main(int argc, char **argv)
     // Data and logic ---------------------------------------------------------------------
 
     if (wanted("data")) {
-        report("load auralis.bkp and fix up the decimal separator (\",\")",
-            statsOf(timings(200, [&] {
+        report(
+            "load auralis.bkp and fix up the decimal separator (\",\")", statsOf(timings(200, [&] {
                 ElementData d;
                 d.load(bkp);
                 d.fixDecimalSeparator(QLatin1Char(','));
@@ -255,14 +257,13 @@ int main(int argc, char **argv)
     data.load(bkp);
     if (wanted("data")) {
         double sum = 0;
-        report("convert the 109 values of one property (density)",
-            statsOf(timings(2000, [&] {
-                for (int z = 1; z <= ElementCount; ++z) {
-                    const QString t = data.field(z, Field::DensityValue);
-                    if (ElementText::hasValue(t))
-                        sum += ElementText::number(t, QLatin1Char('.'));
-                }
-            })));
+        report("convert the 109 values of one property (density)", statsOf(timings(2000, [&] {
+            for (int z = 1; z <= ElementCount; ++z) {
+                const QString t = data.field(z, Field::DensityValue);
+                if (ElementText::hasValue(t))
+                    sum += ElementText::number(t, QLatin1Char('.'));
+            }
+        })));
         if (!(sum > 0))
             fail("the density conversion produced nothing");
     }
@@ -341,7 +342,8 @@ int main(int argc, char **argv)
             std::vector<int> order(all.size());
             for (size_t i = 0; i < order.size(); ++i)
                 order[i] = int(i);
-            std::sort(order.begin(), order.end(), [&](int a, int b) { return all[a].wall > all[b].wall; });
+            std::sort(order.begin(), order.end(),
+                [&](int a, int b) { return all[a].wall > all[b].wall; });
             for (int i = 0; i < 10; ++i)
                 std::printf("  slow step to %d K: %.4f ms (cpu %.4f ms)\n", order[i] + 1,
                     all[order[i]].wall, all[order[i]].cpu);
@@ -370,8 +372,8 @@ int main(int argc, char **argv)
                 if (w.tile(1)->geometry() != tile1 || w.PeriodicTable->geometry() != panel)
                     ++wrong;
                 deliver();
-                w.PeriodicTable->setGeometry(panel.adjusted(0, 0, -panel.width() / 5,
-                    -panel.height() / 5));
+                w.PeriodicTable->setGeometry(
+                    panel.adjusted(0, 0, -panel.width() / 5, -panel.height() / 5));
                 deliver();
                 if (w.tile(1)->geometry() == tile1)
                     ++wrong;
@@ -379,9 +381,10 @@ int main(int argc, char **argv)
         if (wrong || w.tile(1)->geometry() != tile1)
             fail("the layout did not re-run");
         deliver();
-        report("full layout (FormResize + PeriodicTableResize) "
-                + QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()),
-            statsOf(ms), "panel " + QByteArray::number(panel.width()) + "x"
+        report("full layout (FormResize + PeriodicTableResize) " + QByteArray::number(size.width())
+                + "x" + QByteArray::number(size.height()),
+            statsOf(ms),
+            "panel " + QByteArray::number(panel.width()) + "x"
                 + QByteArray::number(panel.height()));
 
         // The same with the window really resized by a pixel, the paint included.
@@ -435,7 +438,8 @@ int main(int argc, char **argv)
         if (moves != 545)
             fail("an arrow key did not move the selection");
         report("arrow-key move (Right) with repaint", statsOf(ms),
-            "tile paints/run " + QByteArray::number(double(tilePaints.paints - before) / 545, 'f', 1));
+            "tile paints/run "
+                + QByteArray::number(double(tilePaints.paints - before) / 545, 'f', 1));
     }
     frmAuralis = nullptr;
     // A step that raised an error box did not do its work: its figure means nothing.

@@ -29,8 +29,8 @@ private slots:
     void initTestCase()
     {
         ErrorBox::setRecording(true);
-        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.'), QSize() });
+        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions { { m_settings.path() },
+            QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.'), QSize() });
         frmAuralis = m_main.get();
     }
 

@@ -76,8 +76,8 @@ private slots:
     {
         ErrorBox::recorded().clear();
         QFile::remove(m_settings.filePath(u"auralis.ini"_s));
-        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-            { m_settings.path() }, m_program.path() + QLatin1Char('/'), QLatin1Char('.'), QSize() });
+        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions { { m_settings.path() },
+            m_program.path() + QLatin1Char('/'), QLatin1Char('.'), QSize() });
         frmAuralis = m_main.get();
         QVERIFY(m_main->tilesCreated());
     }

@@ -54,7 +54,7 @@ private slots:
         QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(3, splash.height() - 3));
         QCOMPARE(splash.ticks(), 0);
 
-        for (const char *name : {"imgIcon", "Label3", "Label5"}) {
+        for (const char *name : { "imgIcon", "Label3", "Label5" }) {
             TfrmSplash fresh;
             fresh.tmrSplash->stop();
             QWidget *same = fresh.findChild<QWidget *>(QLatin1String(name));
@@ -84,15 +84,15 @@ private slots:
         } throwing;
         QEvent event(QEvent::User);
         QCoreApplication::sendEvent(&throwing, &event);
-        QCOMPARE(ErrorBox::recorded(), QStringList {"'x1' is not a valid integer value."});
+        QCOMPARE(ErrorBox::recorded(), QStringList { "'x1' is not a valid integer value." });
     }
 
     void errorTextGetsOneFullStop()
     {
         ErrorBox::showError(QStringLiteral("Cannot open file /tmp/x"));
         ErrorBox::showError(QStringLiteral("Already ends."));
-        QCOMPARE(ErrorBox::recorded(),
-                 (QStringList {"Cannot open file /tmp/x.", "Already ends."}));
+        QCOMPARE(
+            ErrorBox::recorded(), (QStringList { "Cannot open file /tmp/x.", "Already ends." }));
         QVERIFY(!ErrorBox::guarded([] { Errors::cannotOpenFile(QStringLiteral("/a")); }));
         QVERIFY(ErrorBox::guarded([] {}));
     }

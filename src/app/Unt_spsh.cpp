@@ -14,7 +14,7 @@
 namespace {
 
 QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text, int left,
-                  int top, const QFont &font)
+    int top, const QFont &font)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
@@ -42,23 +42,22 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     imgIcon->adjustSize();
 
     lblVer = makeLabel(this, QStringLiteral("lblVer"), QStringLiteral("Auralis 1.8a"), 116, 20,
-                       Scale::designFont(17));
+        Scale::designFont(17));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Designed and created by:"),
-                       116, 64, font());
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("The Auralis developers"),
-                       116, 84, font());
+        116, 64, font());
+    Label3 = makeLabel(
+        this, QStringLiteral("Label3"), QStringLiteral("The Auralis developers"), 116, 84, font());
     Label4 = makeLabel(this, QStringLiteral("Label4"),
-                       QStringLiteral("Copyright \u00A9 2026 The Auralis developers"), 116, 104,
-                       font());
+        QStringLiteral("Copyright \u00A9 2026 The Auralis developers"), 116, 104, font());
     QFont bold = font();
     bold.setBold(true);
     Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), 116, 136, bold);
     Label5->setFixedSize(Scale::size(305, 49));
     Label5->setWordWrap(false);
 
-    for (QWidget *w : {static_cast<QWidget *>(imgIcon), static_cast<QWidget *>(lblVer),
-                       static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label3),
-                       static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5)})
+    for (QWidget *w : { static_cast<QWidget *>(imgIcon), static_cast<QWidget *>(lblVer),
+             static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label3),
+             static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5) })
         w->installEventFilter(this);
 
     tmrSplash = new QTimer(this);

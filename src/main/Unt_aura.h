@@ -43,10 +43,10 @@ class TfrmAuralis : public QMainWindow
 public:
     struct StartOptions
     {
-        QStringList arguments;  // the program's arguments, without the program itself
-        QString programFolder;  // folder of the program file, ending in "/"
+        QStringList arguments; // the program's arguments, without the program itself
+        QString programFolder; // folder of the program file, ending in "/"
         QChar decimalSeparator = QLatin1Char('.');
-        QSize screenSize;       // primary screen size; empty: ask the screen
+        QSize screenSize; // primary screen size; empty: ask the screen
     };
 
     explicit TfrmAuralis(const StartOptions &options, QWidget *parent = nullptr);
@@ -124,9 +124,8 @@ public:
     QString chooseSettingsFolder(const QStringList &arguments) const;
 
     // Controls (named as the program's design names them) -------------------------------
-    QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *ElementMenu = nullptr,
-          *TrendsMenu = nullptr, *HelpMenu = nullptr, *mnuNamingScheme = nullptr,
-          *PopupMenu = nullptr;
+    QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *ElementMenu = nullptr, *TrendsMenu = nullptr,
+          *HelpMenu = nullptr, *mnuNamingScheme = nullptr, *PopupMenu = nullptr;
     QAction *mnuSaveConfigNow = nullptr, *mnuSaveConfigOnExit = nullptr, *mnuExit = nullptr;
     QAction *mnuToolbar = nullptr, *mnuStatusBar = nullptr, *mnuElementOnTop = nullptr,
             *mnuTrendsOnTop = nullptr, *mnuOptions = nullptr;
@@ -150,7 +149,7 @@ public:
     QScrollBar *TempSlider = nullptr;
     QStatusBar *StatusBar = nullptr;
 
-    QWidget *clientArea = nullptr;  // the window's client surface below the menu
+    QWidget *clientArea = nullptr; // the window's client surface below the menu
     QWidget *pntBackGround = nullptr;
     QFrame *PeriodicTable = nullptr;
     QWidget *pntGroupLines = nullptr, *pntElementLines = nullptr;
@@ -159,7 +158,7 @@ public:
            *lblSolids = nullptr, *lblLiquids = nullptr, *lblGases = nullptr,
            *lblUndefined = nullptr;
     std::array<QLabel *, 16> groupLabels {};
-    QPixmap imgWallpaper;  // the background picture; tiled by BackgroundPaint
+    QPixmap imgWallpaper; // the background picture; tiled by BackgroundPaint
     QString backgroundFile;
 
 protected:

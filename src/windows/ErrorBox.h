@@ -24,8 +24,8 @@ void showError(const QString &message);
 bool guarded(const std::function<void()> &f);
 
 // A modal message box with one OK button (used for the notices).
-void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
-                 const QString &text);
+void showMessage(
+    QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text);
 
 // Test support: while recording, boxes are not shown; their texts are appended here.
 void setRecording(bool on);

@@ -64,8 +64,8 @@ QString waitForWindow(const QString &name, int timeoutMs)
     t.start();
     while (t.elapsed() < timeoutMs) {
         const QString ids = tool(QStringLiteral("xdotool"),
-                                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                  QStringLiteral("--name"), pattern});
+            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                pattern });
         if (!ids.isEmpty())
             return ids.split(QLatin1Char('\n')).first();
         pause(100);
@@ -76,7 +76,7 @@ QString waitForWindow(const QString &name, int timeoutMs)
 QRect windowGeometry(const QString &id)
 {
     const QString out = tool(QStringLiteral("xdotool"),
-                             {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+        { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
     QMap<QString, int> v;
     for (const QString &line : out.split(QLatin1Char('\n'))) {
         const auto kv = line.split(QLatin1Char('='));
@@ -88,16 +88,16 @@ QRect windowGeometry(const QString &id)
 
 void focusAndKey(const QString &window, const QString &keys)
 {
-    xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
     pause(150);
-    xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    xdo({ QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys });
     pause(250);
 }
 
 void typeText(const QString &window, const QString &text)
 {
-    xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
+    xdo({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text });
     pause(200);
 }
 
@@ -117,8 +117,7 @@ int countColour(const QImage &image, const QRect &r, const QColor &c, int tolera
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            if (qAbs(p.red() - c.red()) + qAbs(p.green() - c.green())
-                    + qAbs(p.blue() - c.blue())
+            if (qAbs(p.red() - c.red()) + qAbs(p.green() - c.green()) + qAbs(p.blue() - c.blue())
                 <= tolerance)
                 ++n;
         }
@@ -159,7 +158,7 @@ std::unique_ptr<TfrmAuralis> referenceWindow(const QSize &size)
     static QTemporaryDir refDir;
     writeIni(refDir.path(), QString::fromLatin1(SeededIni));
     TfrmAuralis::StartOptions o;
-    o.arguments = {refDir.path()};
+    o.arguments = { refDir.path() };
     o.programFolder = ProgramFolder;
     o.decimalSeparator = QLatin1Char('.');
     auto ref = std::make_unique<TfrmAuralis>(o);
@@ -189,7 +188,7 @@ public:
     explicit Running(const QString &settingsFolder)
     {
         process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(Program, {settingsFolder});
+        process.start(Program, { settingsFolder });
     }
     ~Running()
     {
@@ -242,19 +241,24 @@ private slots:
         const QColor metal(255, 0, 0), nonmetal(0, 0, 255), semimetal(128, 0, 128);
         const QColor solid(0, 0, 0), liquid(0, 128, 0), gas(255, 255, 0), undefined(128, 128, 128);
         const Expect expectations[] = {
-            {26, metal, solid},    {80, metal, liquid},    {35, nonmetal, liquid},
-            {8, nonmetal, gas},    {14, semimetal, solid}, {43, metal, undefined},
-            {2, nonmetal, gas},    {79, metal, solid},
+            { 26, metal, solid },
+            { 80, metal, liquid },
+            { 35, nonmetal, liquid },
+            { 8, nonmetal, gas },
+            { 14, semimetal, solid },
+            { 43, metal, undefined },
+            { 2, nonmetal, gas },
+            { 79, metal, solid },
         };
         for (const Expect &e : expectations) {
             QVERIFY(ref->tile(e.z));
             const QRect r = tileOnScreen(*ref, e.z, geometry.topLeft());
-            const QRect numberArea(r.center().x(), r.top() + 1, r.width() / 2 - 2,
-                                   r.height() / 2 - 1);
+            const QRect numberArea(
+                r.center().x(), r.top() + 1, r.width() / 2 - 2, r.height() / 2 - 1);
             QVERIFY2(countColour(shot, numberArea, e.number) >= 3,
-                     qPrintable(QStringLiteral("number colour of element %1").arg(e.z)));
+                qPrintable(QStringLiteral("number colour of element %1").arg(e.z)));
             QVERIFY2(countColour(shot, symbolArea(*ref, e.z, geometry.topLeft()), e.symbol) >= 3,
-                     qPrintable(QStringLiteral("symbol colour of element %1").arg(e.z)));
+                qPrintable(QStringLiteral("symbol colour of element %1").arg(e.z)));
         }
     }
 
@@ -263,8 +267,8 @@ private slots:
         QTemporaryDir dir;
         writeIni(dir.path(), QString::fromLatin1(SeededIni));
         std::unique_ptr<TfrmAuralis> ref = referenceWindow(QSize(900, 640));
-        const QRect slider(ref->TempSlider->mapTo(ref.get(), QPoint(0, 0)),
-                           ref->TempSlider->size());
+        const QRect slider(
+            ref->TempSlider->mapTo(ref.get(), QPoint(0, 0)), ref->TempSlider->size());
         {
             Running run(dir.path());
             const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
@@ -278,18 +282,18 @@ private slots:
             // A click in the slider's track, right of the thumb, moves it by 100.
             const QPoint track = origin + slider.topLeft()
                 + QPoint(slider.width() - slider.height() * 2, slider.height() / 2);
-            xdo({QStringLiteral("mousemove"), QString::number(track.x()),
-                 QString::number(track.y()), QStringLiteral("click"), QStringLiteral("1")});
+            xdo({ QStringLiteral("mousemove"), QString::number(track.x()),
+                QString::number(track.y()), QStringLiteral("click"), QStringLiteral("1") });
             pause(400);
             focusAndKey(win, QStringLiteral("alt+f"));
-            xdo({QStringLiteral("key"), QStringLiteral("s")});
+            xdo({ QStringLiteral("key"), QStringLiteral("s") });
             pause(500);
-            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")),
-                     QStringLiteral("3"));
-            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
-                     QStringLiteral("398.00"));
+            QCOMPARE(
+                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("3"));
+            QCOMPARE(
+                readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("398.00"));
             focusAndKey(win, QStringLiteral("alt+f"));
-            xdo({QStringLiteral("key"), QStringLiteral("x")});
+            xdo({ QStringLiteral("key"), QStringLiteral("x") });
             QVERIFY(ended(run.process));
             QCOMPARE(run.process.exitCode(), 0);
         }
@@ -301,17 +305,17 @@ private slots:
             screenshot(QStringLiteral("restarted"));
             // The information window names the selected element.
             focusAndKey(win, QStringLiteral("ctrl+i"));
-            QVERIFY2(!waitForWindow(QStringLiteral("Lithium - Element Information"), 5000)
-                          .isEmpty(),
-                     "element 3 is not selected after the restart");
+            QVERIFY2(
+                !waitForWindow(QStringLiteral("Lithium - Element Information"), 5000).isEmpty(),
+                "element 3 is not selected after the restart");
             // Saving again writes back the temperature that was loaded.
             focusAndKey(win, QStringLiteral("alt+f"));
-            xdo({QStringLiteral("key"), QStringLiteral("s")});
+            xdo({ QStringLiteral("key"), QStringLiteral("s") });
             pause(500);
-            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
-                     QStringLiteral("398.00"));
-            QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")),
-                     QStringLiteral("3"));
+            QCOMPARE(
+                readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("398.00"));
+            QCOMPARE(
+                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("3"));
         }
     }
 
@@ -331,8 +335,7 @@ private slots:
         QVERIFY(!info.isEmpty());
         focusAndKey(info, QStringLiteral("alt+a"));
         const QString clip = tool(QStringLiteral("xclip"),
-                                  {QStringLiteral("-o"), QStringLiteral("-selection"),
-                                   QStringLiteral("clipboard")});
+            { QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard") });
         const QStringList lines = clip.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 20);
         QCOMPARE(lines.first(), QStringLiteral("1 - H - Hydrogen"));
@@ -357,10 +360,10 @@ private slots:
         QVERIFY(countColour(shot, symbolArea(*ref, 74, geometry.topLeft()), solid) >= 3);
         QVERIFY(countColour(shot, symbolArea(*ref, 11, geometry.topLeft()), gas) >= 3);
         focusAndKey(win, QStringLiteral("alt+f"));
-        xdo({QStringLiteral("key"), QStringLiteral("s")});
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
         pause(500);
-        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")),
-                 QStringLiteral("3000.00"));
+        QCOMPARE(
+            readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("3000.00"));
     }
 
     void missingDataFileIsReportedAndEndsTheProgram()
@@ -372,7 +375,7 @@ private slots:
         QFile::setPermissions(copy, QFile::permissions(Program));
         QTemporaryDir settings;
         QProcess process;
-        process.start(copy, {settings.path()});
+        process.start(copy, { settings.path() });
         const QString box = waitForWindow(QStringLiteral("Auralis`"), 20000);
         QVERIFY2(!box.isEmpty(), "no error box");
         screenshot(QStringLiteral("missing-data-file"));
@@ -389,14 +392,14 @@ private slots:
         QVERIFY2(!notice.isEmpty(), "no first-run notice");
         screenshot(QStringLiteral("first-run-notice"));
         focusAndKey(notice, QStringLiteral("Return"));
-        QTRY_COMPARE_WITH_TIMEOUT(readIniValue(dir.path(), QStringLiteral("Read")),
-                                  QStringLiteral("1"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            readIniValue(dir.path(), QStringLiteral("Read")), QStringLiteral("1"), 5000);
         // The colour notice follows where the desktop's 3-D face is not silver.
         const QString colours = waitForWindow(QStringLiteral("Colours - Auralis"), 3000);
         if (!colours.isEmpty())
             focusAndKey(colours, QStringLiteral("Return"));
-        QTRY_VERIFY_WITH_TIMEOUT(!readIniValue(dir.path(), QStringLiteral("Background")).isEmpty(),
-                                 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !readIniValue(dir.path(), QStringLiteral("Background")).isEmpty(), 5000);
         QVERIFY(!waitForWindow(QStringLiteral("Auralis 1.8a"), 10000).isEmpty());
     }
 };
