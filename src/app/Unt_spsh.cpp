@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -86,21 +87,7 @@ bool TfrmSplash::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmSplash::paintEvent(QPaintEvent *)
 {
-    // A raised dialog frame: light outer top-left, dark bottom-right, two pixels deep.
+    // A raised dialog frame, two pixels deep.
     QPainter p(this);
-    const QPalette &pal = palette();
-    p.fillRect(rect(), pal.color(QPalette::Window));
-    const int w = width(), h = height();
-    p.setPen(pal.color(QPalette::Light));
-    p.drawLine(0, 0, w - 2, 0);
-    p.drawLine(0, 0, 0, h - 2);
-    p.setPen(pal.color(QPalette::Shadow));
-    p.drawLine(w - 1, 0, w - 1, h - 1);
-    p.drawLine(0, h - 1, w - 1, h - 1);
-    p.setPen(pal.color(QPalette::Midlight));
-    p.drawLine(1, 1, w - 3, 1);
-    p.drawLine(1, 1, 1, h - 3);
-    p.setPen(pal.color(QPalette::Dark));
-    p.drawLine(w - 2, 1, w - 2, h - 2);
-    p.drawLine(1, h - 2, w - 2, h - 2);
+    qDrawWinPanel(&p, rect(), palette(), false, &palette().brush(QPalette::Window));
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/Colour.h"
+
 #include <QColor>
 #include <QPainter>
+#include <QPalette>
 #include <QPoint>
 #include <QVector>
 
@@ -46,6 +49,17 @@ inline void polyline(QPainter &p, const QVector<QPoint> &points, const QColor &c
 {
     for (int i = 0; i + 1 < points.size(); ++i)
         segment(p, points[i], points[i + 1], colour);
+}
+
+// The sunken frame of an edit field over a w × h box: highlight on the right and bottom,
+// shadow on the left and top, and a black inner line on the left and top.
+inline void sunkenFrame(QPainter &p, int w, int h, const QPalette &palette)
+{
+    polyline(p, { QPoint(w - 1, 0), QPoint(w - 1, h - 1), QPoint(-1, h - 1) },
+        TColor::system(TColor::BtnHighlight).resolve(palette));
+    polyline(p, { QPoint(0, h - 2), QPoint(0, 0), QPoint(w - 1, 0) },
+        TColor::system(TColor::BtnShadow).resolve(palette));
+    polyline(p, { QPoint(1, h - 3), QPoint(1, 1), QPoint(w - 2, 1) }, QColor(0, 0, 0));
 }
 
 }

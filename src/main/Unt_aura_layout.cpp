@@ -1,6 +1,7 @@
 #include "main/Unt_aura.h"
 
 #include "elements/Elements.h"
+#include "elements/Pixels.h"
 #include "main/TableLayout.h"
 #include "toolbar/TB97.h"
 
@@ -140,13 +141,7 @@ void TfrmAuralis::BackgroundPaint(QPainter &p)
     if (!imgWallpaper.isNull())
         p.drawTiledPixmap(QRect(0, 0, w, h), imgWallpaper);
 
-    const QPalette &pal = pntBackGround->palette();
-    p.setPen(TColor::system(TColor::BtnHighlight).resolve(pal));
-    polyline(p, { { w - 1, 0 }, { w - 1, h - 1 }, { -1, h - 1 } });
-    p.setPen(TColor::system(TColor::BtnShadow).resolve(pal));
-    polyline(p, { { 0, h - 2 }, { 0, 0 }, { w - 1, 0 } });
-    p.setPen(Qt::black);
-    polyline(p, { { 1, h - 3 }, { 1, 1 }, { w - 2, 1 } });
+    Pixels::sunkenFrame(p, w, h, pntBackGround->palette());
 }
 
 void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)
