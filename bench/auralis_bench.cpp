@@ -7,13 +7,13 @@
 // repainted; a paint count next to the row shows that it did happen. The program stops
 // with an error when a measured step turns out not to do its work.
 
-#include "core/Forms.h"
-#include "core/Numbers.h"
+#include "common/Forms.h"
+#include "base/Numbers.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
 #include "main/Unt_aura.h"
-#include "windows/ErrorBox.h"
+#include "common/ErrorBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

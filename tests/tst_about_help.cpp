@@ -1,7 +1,7 @@
-#include "core/Forms.h"
+#include "common/Forms.h"
 #include "main/Unt_aura.h"
-#include "windows/ErrorBox.h"
-#include "windows/HelpViewer.h"
+#include "common/ErrorBox.h"
+#include "common/HelpViewer.h"
 #include "windows/Unt_abot.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "core/Colour.h"
+#include "base/Colour.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "core/Forms.h"
+#include "common/Forms.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
-#include "windows/ErrorBox.h"
+#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "core/Errors.h"
+#include "base/Errors.h"
 #include "data/ElementData.h"
 #include "data/Naming.h"
 

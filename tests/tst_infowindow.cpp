@@ -1,9 +1,9 @@
-#include "core/Forms.h"
+#include "common/Forms.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "windows/ErrorBox.h"
+#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 
 #include <QAction>

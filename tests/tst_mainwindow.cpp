@@ -1,9 +1,9 @@
-#include "core/Forms.h"
+#include "common/Forms.h"
 #include "elements/Elements.h"
 #include "main/TableLayout.h"
 #include "main/Unt_aura.h"
 #include "toolbar/TB97.h"
-#include "windows/ErrorBox.h"
+#include "common/ErrorBox.h"
 
 #include <QAction>
 #include <QFile>

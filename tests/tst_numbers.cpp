@@ -1,5 +1,5 @@
-#include "core/Errors.h"
-#include "core/Numbers.h"
+#include "base/Errors.h"
+#include "base/Numbers.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "core/Errors.h"
+#include "base/Errors.h"
 #include "main/Relief.h"
 
 #include <QtTest>

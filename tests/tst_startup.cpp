@@ -1,6 +1,6 @@
-#include "app/Startup.h"
-#include "app/Unt_spsh.h"
-#include "windows/ErrorBox.h"
+#include "Startup.h"
+#include "Unt_spsh.h"
+#include "common/ErrorBox.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "core/Scale.h"
+#include "common/Scale.h"
 #include "toolbar/Glyphs.h"
 #include "toolbar/TB97.h"
 

@@ -1,15 +1,16 @@
-#include "app/Startup.h"
+#include "Startup.h"
 
-#include "app/Unt_spsh.h"
-#include "core/Forms.h"
+#include "Unt_spsh.h"
+#include "common/ErrorBox.h"
+#include "common/Forms.h"
 #include "main/Unt_aura.h"
 #include "toolbar/Glyphs.h"
-#include "windows/ErrorBox.h"
 #include "windows/Unt_abot.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
 #include <QLocale>
+#include <QPointer>
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -36,8 +37,8 @@ int runAuralis(QApplication &app)
     QCoreApplication::setApplicationName(QStringLiteral("Auralis"));
     QApplication::setWindowIcon(Glyphs::icon(Glyphs::Program));
 
-    auto *splash = new TfrmSplash;
-    frmSplash = splash;
+    QPointer<TfrmSplash> splash = new TfrmSplash;
+    ErrorBox::setHiddenOnError(splash);
     splash->show();
     splash->repaint();
     QCoreApplication::processEvents();
@@ -54,11 +55,11 @@ int runAuralis(QApplication &app)
     if (!main.tilesCreated()) {
         // The element data could not be loaded; the error has been shown. A chart
         // without its elements is of no use, so the program ends here.
-        delete frmSplash;
-        frmSplash = nullptr;
+        delete splash;
         frmAuralis = nullptr;
         return 1;
     }
+    QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });
     main.show(); // the first show releases the splash
 
     TfrmElementInfo info(&main);
@@ -74,7 +75,6 @@ int runAuralis(QApplication &app)
     frmSetTemperature = nullptr;
     frmElementInfo = nullptr;
     frmAuralis = nullptr;
-    delete frmSplash;
-    frmSplash = nullptr;
+    delete splash;
     return rc;
 }

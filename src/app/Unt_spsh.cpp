@@ -1,6 +1,6 @@
-#include "app/Unt_spsh.h"
+#include "Unt_spsh.h"
 
-#include "core/Scale.h"
+#include "common/Scale.h"
 #include "toolbar/Glyphs.h"
 
 #include <QEvent>

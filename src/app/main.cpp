@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "Startup.h"
 
 int main(int argc, char *argv[])
 {

@@ -2,10 +2,10 @@
 // and xclip. A reference main window built in this process with the same settings gives
 // the layout, so the screenshot can be checked where the tiles are drawn.
 
-#include "core/Colour.h"
+#include "base/Colour.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
-#include "windows/ErrorBox.h"
+#include "common/ErrorBox.h"
 
 #include <QDir>
 #include <QElapsedTimer>

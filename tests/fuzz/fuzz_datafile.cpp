@@ -1,7 +1,7 @@
 // The element data parser on arbitrary bytes: it must never crash or hang, must split into
 // the number of lines that an independent count of the breaks gives, and every field read
 // must either return a line or throw the program's error.
-#include "core/Errors.h"
+#include "base/Errors.h"
 #include "data/ElementData.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Properties of the number conversions on arbitrary text and arbitrary doubles. The first
 // input byte picks the decimal separator and the text's decoding; the rest is the text,
 // and its first eight bytes also serve as a raw double for the formatters.
-#include "core/Errors.h"
-#include "core/Numbers.h"
+#include "base/Errors.h"
+#include "base/Numbers.h"
 
 #include <QRegularExpression>
 #include <QString>

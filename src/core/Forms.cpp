@@ -1,7 +1,0 @@
-#include "core/Forms.h"
-
-TfrmAuralis *frmAuralis = nullptr;
-TfrmElementInfo *frmElementInfo = nullptr;
-TfrmSetTemperature *frmSetTemperature = nullptr;
-TfrmAbout *frmAbout = nullptr;
-TfrmSplash *frmSplash = nullptr;

@@ -1,0 +1,267 @@
+#include "data/ElementData.h"
+
+#include "base/Errors.h"
+#include "base/Numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// A real data file is about 40 KiB; anything this large is not one, and reading it whole
+// would only tie up memory.
+constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned bytes there
+// map to the C1 control of the same value.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
+};
+
+QString decodeCp1252(const char *bytes, qsizetype length)
+{
+    QString text(length, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(Cp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+constexpr int CutLength = 50;
+
+}
+
+void ElementData::load(const QString &path)
+{
+    m_lines.clear();
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+        Errors::cannotOpenFile(fullPath);
+    // Read in chunks: special files report size 0 and may never end.
+    QByteArray bytes;
+    char chunk[65536];
+    for (;;) {
+        const qint64 n = file.read(chunk, sizeof chunk);
+        if (n < 0 || bytes.size() + n > MaxFileSize)
+            Errors::cannotOpenFile(fullPath);
+        if (n == 0)
+            break;
+        bytes.append(chunk, n);
+    }
+    loadBytes(bytes);
+}
+
+void ElementData::loadBytes(const QByteArray &bytes)
+{
+    m_lines = splitLines(bytes);
+}
+
+QStringList ElementData::splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    const char *data = bytes.constData();
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0)
+        end = bytes.size();
+
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < end) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
+        }
+        lines.append(decodeCp1252(data + start, i - start));
+        ++i;
+        if (c == '\r' && i < end && data[i] == '\n')
+            ++i;
+        start = i;
+    }
+    if (start < end)
+        lines.append(decodeCp1252(data + start, end - start));
+    return lines;
+}
+
+void ElementData::fixDecimalSeparator(QChar decimalSeparator)
+{
+    if (decimalSeparator == QLatin1Char('.'))
+        return;
+    for (QString &line : m_lines) {
+        const qsizetype at = line.indexOf(QLatin1Char('.'));
+        if (at >= 0)
+            line[at] = decimalSeparator;
+    }
+}
+
+QString ElementData::field(int z, int j) const
+{
+    if (z < 1 || z > ElementCount || j < 0 || j >= FieldsPerElement)
+        Errors::listIndexOutOfBounds();
+    const qsizetype index = qsizetype(z - 1) * FieldsPerElement + j;
+    if (index >= m_lines.size())
+        Errors::listIndexOutOfBounds();
+    return m_lines.at(index);
+}
+
+namespace ElementText {
+
+bool hasValue(const QString &text)
+{
+    return text != QLatin1String("--");
+}
+
+double number(const QString &text, QChar decimalSeparator)
+{
+    return Numbers::strToFloat(text, decimalSeparator);
+}
+
+bool flag(const QString &text)
+{
+    return (Numbers::strToInt(text) & 0xFF) != 0;
+}
+
+QString acidBaseText(const QString &code)
+{
+    if (code == QLatin1String("1"))
+        return QStringLiteral("Acidic");
+    if (code == QLatin1String("2"))
+        return QStringLiteral("Basic");
+    if (code == QLatin1String("3"))
+        return QStringLiteral("Amphoteric");
+    return QStringLiteral("--");
+}
+
+QString crystalStructureText(const QString &code)
+{
+    static const char *const names[] = {
+        "Cubic, face centered",
+        "Cubic, body centered",
+        "Cubic",
+        "Hexagonal",
+        "Rhombohedral",
+        "Tetragonal",
+        "Orthorhombic",
+        "Monoclinic",
+    };
+    if (code.size() == 1 && code[0] >= QLatin1Char('1') && code[0] <= QLatin1Char('8'))
+        return QString::fromLatin1(names[code[0].unicode() - '1']);
+    return QStringLiteral("--");
+}
+
+QString unitSuffix(int field)
+{
+    switch (field) {
+    case Field::AtomicWeight:
+        return QStringLiteral(" g/mol");
+    case Field::BoilingPoint:
+    case Field::MeltingPoint:
+        return QStringLiteral(" K");
+    case Field::Density:
+        return QStringLiteral(" g/cm\u00B3");
+    case Field::HeatVaporization:
+    case Field::HeatFusion:
+        return QStringLiteral(" kJ/mol");
+    case Field::ElectricalConductivity:
+        return QStringLiteral(" 10^6omg-\u00B9cm-\u00B9");
+    case Field::ThermalConductivity:
+        return QStringLiteral(" Wm-\u00B9K-\u00B9 (at 300 K)");
+    case Field::SpecificHeat:
+        return QStringLiteral(" Jg-\u00B9K-\u00B9 (at 300 K)");
+    case Field::AtomicVolume:
+        return QStringLiteral(" cm\u00B3/mol");
+    case Field::AtomicRadius:
+    case Field::CovalentRadius:
+        return QStringLiteral(" \u00C5");
+    default:
+        return QString();
+    }
+}
+
+QString displayText(const ElementData &data, int z, int field)
+{
+    const QString text = data.field(z, field);
+    switch (field) {
+    case Field::AtomicWeight:
+    case Field::BoilingPoint:
+    case Field::MeltingPoint:
+    case Field::Density:
+    case Field::HeatVaporization:
+    case Field::HeatFusion:
+    case Field::ElectricalConductivity:
+    case Field::ThermalConductivity:
+    case Field::SpecificHeat:
+    case Field::AtomicVolume:
+    case Field::AtomicRadius:
+    case Field::CovalentRadius: {
+        const QString cut = text.left(CutLength);
+        if (!hasValue(cut))
+            return cut;
+        if (field == Field::Density && cut.endsWith(QLatin1Char(')')))
+            return cut;
+        return cut + unitSuffix(field);
+    }
+    case Field::CrystalStructure:
+        return crystalStructureText(text.left(CutLength));
+    case Field::AcidBase:
+        return acidBaseText(text.left(CutLength));
+    case Field::Synthetic:
+        return flag(text) ? QStringLiteral("Yes") : QStringLiteral("No");
+    default:
+        return text;
+    }
+}
+
+}
+
+const TrendProperty TrendProperties[TrendPropertyCount] = {
+    { "Atomic Radius", Field::AtomicRadiusValue, Field::AtomicRadius },
+    { "Atomic Volume", Field::AtomicVolumeValue, Field::AtomicVolume },
+    { "Atomic Weight", Field::AtomicWeightValue, Field::AtomicWeight },
+    { "Boiling Point", Field::BoilingPointValue, Field::BoilingPoint },
+    { "Covalent Radius", Field::CovalentRadiusValue, Field::CovalentRadius },
+    { "Density", Field::DensityValue, Field::Density },
+    { "Electrical Conductivity", Field::ElectricalConductivityValue,
+        Field::ElectricalConductivity },
+    { "Electronegativity", Field::ElectronegativityValue, Field::Electronegativity },
+    { "First Ionization Potential", Field::FirstIonizationValue, Field::FirstIonization },
+    { "Heat of Fusion", Field::HeatFusionValue, Field::HeatFusion },
+    { "Heat of Vaporization", Field::HeatVaporizationValue, Field::HeatVaporization },
+    { "Melting Point", Field::MeltingPointValue, Field::MeltingPoint },
+    { "Specific Heat", Field::SpecificHeatValue, Field::SpecificHeat },
+    { "Thermal Conductivity", Field::ThermalConductivityValue, Field::ThermalConductivity },
+};

@@ -1,0 +1,80 @@
+#include "common/ErrorBox.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace ErrorBox {
+
+namespace {
+QString g_title = QStringLiteral("Auralis");
+bool g_recording = false;
+QPointer<QWidget> g_hiddenOnError;
+}
+
+void setHiddenOnError(QWidget *window)
+{
+    g_hiddenOnError = window;
+}
+
+QString applicationTitle()
+{
+    return g_title;
+}
+
+void setApplicationTitle(const QString &title)
+{
+    g_title = title;
+}
+
+QStringList &recorded()
+{
+    static QStringList texts;
+    return texts;
+}
+
+void setRecording(bool on)
+{
+    g_recording = on;
+}
+
+void showMessage(
+    QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    if (g_recording) {
+        recorded().append(text);
+        return;
+    }
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void showError(const QString &message)
+{
+    QString text = message;
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    // An error during start-up must not sit half-hidden beside the splash window.
+    if (g_hiddenOnError)
+        g_hiddenOnError->hide();
+    showMessage(QApplication::activeWindow(), QMessageBox::Critical, g_title, text);
+}
+
+bool guarded(const std::function<void()> &f)
+{
+    try {
+        f();
+        return true;
+    } catch (const EAuralisError &e) {
+        showError(e.message());
+    } catch (const std::bad_alloc &) {
+        showError(QStringLiteral("Out of memory"));
+    } catch (const std::exception &e) {
+        showError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        showError(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+}

@@ -1,0 +1,6 @@
+#include "common/Forms.h"
+
+TfrmAuralis *frmAuralis = nullptr;
+TfrmElementInfo *frmElementInfo = nullptr;
+TfrmSetTemperature *frmSetTemperature = nullptr;
+TfrmAbout *frmAbout = nullptr;

@@ -1,0 +1,83 @@
+#include "common/HelpViewer.h"
+
+#include "common/Scale.h"
+#include "common/ErrorBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace HelpViewer {
+
+namespace {
+QPointer<QTextBrowser> g_viewer;
+
+void reportUnreadable(QWidget *parent, const QString &helpFile, const QString &reason)
+{
+    ErrorBox::showMessage(parent, QMessageBox::Warning, ErrorBox::applicationTitle(),
+        QStringLiteral("Cannot open the help file %1 (%2).")
+            .arg(QDir::toNativeSeparators(helpFile), reason));
+}
+
+QTextBrowser *ensureViewer()
+{
+    if (!g_viewer) {
+        g_viewer = new QTextBrowser;
+        g_viewer->setObjectName(QStringLiteral("HelpViewer"));
+        g_viewer->setAttribute(Qt::WA_DeleteOnClose, false);
+        g_viewer->setOpenExternalLinks(true);
+        g_viewer->setWindowTitle(QStringLiteral("Auralis Help"));
+        g_viewer->resize(Scale::size(560, 520));
+        QObject::connect(
+            qApp, &QCoreApplication::aboutToQuit, g_viewer.data(), &QObject::deleteLater);
+    }
+    // A modal dialog blocks every window but its own children; the viewer joins the open
+    // dialog so that its help stays readable and scrollable.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (owner == g_viewer->window())
+        owner = nullptr;
+    if (g_viewer->parentWidget() != owner) {
+        const QRect place = g_viewer->geometry();
+        g_viewer->setParent(owner, Qt::Window);
+        g_viewer->setGeometry(place);
+    }
+    return g_viewer;
+}
+}
+
+QString anchor(int topic)
+{
+    return QStringLiteral("topic%1").arg(topic);
+}
+
+QTextBrowser *viewer()
+{
+    return g_viewer;
+}
+
+void showTopic(const QString &helpFile, int topic, QWidget *parent)
+{
+    QFile file(helpFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportUnreadable(parent, helpFile, file.errorString());
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reportUnreadable(parent, helpFile, file.errorString());
+        return;
+    }
+
+    QTextBrowser *browser = ensureViewer();
+    browser->document()->setBaseUrl(QUrl::fromLocalFile(helpFile));
+    browser->setHtml(QString::fromUtf8(bytes));
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+    browser->scrollToAnchor(anchor(topic));
+}
+
+}

@@ -1,0 +1,48 @@
+#include "common/Scale.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace Scale {
+
+namespace {
+constexpr int DesignDpi = 120;
+// Without a screen (no display yet) assume the common 96 dpi.
+constexpr double NoScreenFactor = 96.0 / DesignDpi;
+}
+
+double factor()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->logicalDotsPerInch() <= 0)
+        return NoScreenFactor;
+    return screen->logicalDotsPerInch() / DesignDpi;
+}
+
+int px(int designPixels)
+{
+    return qRound(designPixels * factor());
+}
+
+QSize size(int designWidth, int designHeight)
+{
+    return QSize(px(designWidth), px(designHeight));
+}
+
+QFont pointFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(qMax(1, pointSize));
+    font.setBold(bold);
+    return font;
+}
+
+QFont designFont(int designPixelHeight, bool bold)
+{
+    // Points = pixels × 72 / 120, to the nearest whole point: 13 px is 8 pt, 17 px 10 pt,
+    // 23 px 14 pt. Points are then scaled to the screen by the toolkit.
+    return pointFont((designPixelHeight * 72 + DesignDpi / 2) / DesignDpi, bold);
+}
+
+}

@@ -1,0 +1,587 @@
+#include "main/Unt_aura.h"
+
+#include "base/Numbers.h"
+#include "common/Scale.h"
+#include "elements/Elements.h"
+#include "toolbar/Glyphs.h"
+#include "toolbar/TB97.h"
+#include "common/ErrorBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+
+// Elements whose number takes the nonmetal or the semimetal colour; all others are metals.
+constexpr int NonMetals[] = { 1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 35, 36, 53, 54, 85, 86 };
+constexpr int SemiMetals[] = { 5, 14, 32, 33, 34, 51, 52 };
+
+const char *const GroupCaptions[16] = { "IA", "IIA", "IIIA", "IVA", "VA", "VIA", "VIIA", "VIIIA",
+    "IB", "IIB", "IIIB", "IVB", "VB", "VIB", "VIIB", "VIII" };
+
+constexpr int MinimumOuterWidth = 278;
+constexpr int MinimumOuterHeight = 326;
+
+// The design's control events (mouse move, mouse down, double click, resize), attached
+// to any widget. Mouse events it serves stop there, so a label's events do not reach the
+// panel beneath as well.
+class WidgetHooks : public QObject
+{
+public:
+    std::function<void()> mouseMove;
+    std::function<void(Qt::MouseButton)> mouseDown;
+    std::function<void()> doubleClick;
+    std::function<void()> resized;
+
+    static WidgetHooks *install(QWidget *w)
+    {
+        auto *h = new WidgetHooks(w);
+        w->installEventFilter(h);
+        w->setMouseTracking(true);
+        return h;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // A child that ignores a mouse event (a tile does) passes it on to its parent;
+            // it is the child's, not the parent's.
+            if (static_cast<QWidget *>(watched)->childAt(
+                    static_cast<QMouseEvent *>(event)->position().toPoint()))
+                return false;
+            break;
+        default:
+            break;
+        }
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            if (mouseMove)
+                ErrorBox::guarded(mouseMove);
+            return bool(mouseMove);
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            // The second press of a double click is a mouse down as well.
+            const Qt::MouseButton b = static_cast<QMouseEvent *>(event)->button();
+            if (mouseDown)
+                ErrorBox::guarded([this, b] { mouseDown(b); });
+            if (event->type() == QEvent::MouseButtonDblClick && doubleClick)
+                ErrorBox::guarded(doubleClick);
+            return bool(mouseDown) || bool(doubleClick);
+        }
+        case QEvent::Resize:
+            if (resized)
+                resized();
+            return false;
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    explicit WidgetHooks(QObject *parent)
+        : QObject(parent)
+    {
+    }
+};
+
+// A window-less paint box: it fills nothing, so whatever lies beneath shows through
+// except where its paint handler draws.
+class PaintBox : public QWidget
+{
+public:
+    explicit PaintBox(QWidget *parent)
+        : QWidget(parent)
+        , hooks(*WidgetHooks::install(this))
+    {
+    }
+    std::function<void(QPainter &)> onPaint;
+    WidgetHooks &hooks;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!onPaint)
+            return;
+        QPainter p(this);
+        onPaint(p);
+    }
+};
+
+// The table panel: a black single line, a raised bevel, a one-pixel gap and a lowered
+// bevel. Its children are placed inside the black line, as the design measures them.
+class TablePanel : public QFrame
+{
+public:
+    explicit TablePanel(QWidget *parent)
+        : QFrame(parent)
+        , hooks(*WidgetHooks::install(this))
+    {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    }
+    std::function<QColor()> colour;
+    WidgetHooks &hooks;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QRect r = rect();
+        p.fillRect(r, colour ? colour() : palette().color(QPalette::Button));
+        const QColor light = TColor::system(TColor::BtnHighlight).resolve(palette());
+        const QColor dark = TColor::system(TColor::BtnShadow).resolve(palette());
+        p.setPen(Qt::black);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        bevel(p, r.adjusted(1, 1, -1, -1), light, dark);
+        bevel(p, r.adjusted(3, 3, -3, -3), dark, light);
+    }
+
+private:
+    static void bevel(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
+    {
+        p.setPen(topLeft);
+        p.drawLine(r.left(), r.bottom(), r.left(), r.top());
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.setPen(bottomRight);
+        p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+        p.drawLine(r.right(), r.bottom(), r.left() + 1, r.bottom());
+    }
+};
+
+} // namespace
+
+TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_arguments(options.arguments)
+    , m_decimalSeparator(options.decimalSeparator)
+    , m_programFolder(options.programFolder)
+    , m_screenSize(options.screenSize)
+{
+    setFont(Scale::designFont(13));
+    resize(Scale::size(538, 339));
+    applyMinimumSize(QSize(0, 0));
+
+    clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(clientArea);
+    auto *column = new QVBoxLayout(clientArea);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    ToolbarDock = new TDock97(TDock97::Top, clientArea);
+    ToolbarDock->setObjectName(QStringLiteral("ToolbarDock"));
+    auto *background = new PaintBox(clientArea);
+    pntBackGround = background;
+    pntBackGround->setObjectName(QStringLiteral("pntBackGround"));
+    BottomDock = new TDock97(TDock97::Bottom, clientArea);
+    BottomDock->setObjectName(QStringLiteral("BottomDock"));
+    column->addWidget(ToolbarDock);
+    column->addWidget(pntBackGround, 1);
+    column->addWidget(BottomDock);
+    // The docks must not pass the toolbar's width on as the window's minimum: the slider
+    // is stretched to the window's width, so the window could never be made narrower.
+    ToolbarDock->setMinimumWidth(1);
+    BottomDock->setMinimumWidth(1);
+
+    background->onPaint = [this](QPainter &p) { BackgroundPaint(p); };
+    background->hooks.mouseMove = [this] { ClearStatus(); };
+
+    createTable();
+    createToolbar();
+    createStatusBar();
+    createMenus();
+
+    ErrorBox::guarded([this] { FormCreate(); });
+}
+
+TfrmAuralis::~TfrmAuralis()
+{
+    // The children outlive this part of the object; none may call back into it.
+    qApp->removeEventFilter(this);
+    if (Toolbar)
+        Toolbar->disconnect(this);
+}
+
+void TfrmAuralis::createTable()
+{
+    auto *table = new TablePanel(clientArea);
+    PeriodicTable = table;
+    PeriodicTable->setObjectName(QStringLiteral("PeriodicTable"));
+    PeriodicTable->setAccessibleName(QStringLiteral("Periodic table"));
+    PeriodicTable->setGeometry(QRect(QPoint(Scale::px(21), Scale::px(61)), Scale::size(450, 214)));
+    PeriodicTable->hide();
+    table->colour = [this] { return tableColour().resolve(PeriodicTable->palette()); };
+    table->hooks.mouseMove = [this] { ClearStatus(); };
+    table->hooks.mouseDown = [this](Qt::MouseButton b) { TableMouseDown(PeriodicTable, b); };
+    table->hooks.resized = [this] { ErrorBox::guarded([this] { PeriodicTableResize(); }); };
+
+    const QPoint origin = PeriodicTable->contentsRect().topLeft();
+    auto lineBox = [this, origin](const char *name, QRect design) {
+        auto *box = new PaintBox(PeriodicTable);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(design.translated(origin));
+        box->onPaint = [this, box](QPainter &p) { LinesPaint(box, p); };
+        box->hooks.mouseMove = [this] { ClearStatus(); };
+        box->hooks.mouseDown = [this, box](Qt::MouseButton b) { TableMouseDown(box, b); };
+        return box;
+    };
+    pntGroupLines = lineBox("pntGroupLines", QRect(281, 83, 157, 57));
+    pntElementLines = lineBox("pntElementLines", QRect(195, 145, 157, 57));
+
+    panLegend = new QFrame(PeriodicTable);
+    panLegend->setObjectName(QStringLiteral("panLegend"));
+    panLegend->setAccessibleName(QStringLiteral("Legend"));
+    panLegend->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    panLegend->setGeometry(QRect(16, 10, 138, 70).translated(origin));
+    hookLegendControl(panLegend);
+
+    struct LegendDesign
+    {
+        QLabel **label;
+        const char *name;
+        const char *caption;
+        TColor colour;
+    };
+    const LegendDesign legend[] = {
+        { &lblMetals, "lblMetals", "Metals", Colours::Red },
+        { &lblNonMetals, "lblNonMetals", "Nonmetals", Colours::Blue },
+        { &lblSemimetals, "lblSemimetals", "Semimetals", Colours::Purple },
+        { &lblSolids, "lblSolids", "Solids", Colours::Black },
+        { &lblLiquids, "lblLiquids", "Liquids", Colours::Green },
+        { &lblGases, "lblGases", "Gases", Colours::Yellow },
+        { &lblUndefined, "lblUndefined", "Undefined", Colours::Grey },
+    };
+    for (const LegendDesign &d : legend) {
+        auto *label = new QLabel(QLatin1String(d.caption), panLegend);
+        label->setObjectName(QLatin1String(d.name));
+        label->setFont(Scale::designFont(13));
+        setLabelColour(label, d.colour);
+        hookLegendControl(label);
+        *d.label = label;
+    }
+}
+
+void TfrmAuralis::hookLegendControl(QWidget *w)
+{
+    auto *h = WidgetHooks::install(w);
+    h->mouseMove = [this, w] { Status(w); };
+    h->mouseDown = [this, w](Qt::MouseButton b) { TableMouseDown(w, b); };
+    h->doubleClick = [this, w] { LegendDblClick(w); };
+}
+
+void TfrmAuralis::createToolbar()
+{
+    Toolbar = new TToolbar97(QStringLiteral("Toolbar"), this);
+    Toolbar->setObjectName(QStringLiteral("Toolbar"));
+
+    auto button = [this](const char *name, Glyphs::Kind glyph, const char *hint) {
+        auto *b = new TToolbarButton97(Toolbar);
+        b->setObjectName(QLatin1String(name));
+        b->setIcon(Glyphs::icon(glyph));
+        b->setToolTip(QLatin1String(hint));
+        b->setAccessibleName(QLatin1String(hint));
+        connect(b, &QAbstractButton::clicked, this,
+            [this, b] { ErrorBox::guarded([this, b] { MenuClick(b); }); });
+        connect(b, &TToolbarButton97::mouseMoved, this, [this](QObject *s) { Status(s); });
+        Toolbar->addItem(b);
+        return b;
+    };
+    auto separator = [this](const char *name) {
+        auto *s = new TToolbarSep97(Toolbar);
+        s->setObjectName(QLatin1String(name));
+        Toolbar->addItem(s);
+        return s;
+    };
+
+    butColor = button("butColor", Glyphs::Options, "Options");
+    ToolSep1 = separator("ToolSep1");
+    butElementInfo = button("butElementInfo", Glyphs::ElementInfo, "Element Info");
+    butFind = button("butFind", Glyphs::Find, "Find Element");
+    butTemperature = button("butTemperature", Glyphs::Temperature, "Change Temperature");
+    ToolSep2 = separator("ToolSep2");
+    butGraph = button("butGraph", Glyphs::Graph, "Graph Trends");
+    ToolSep3 = separator("ToolSep3");
+    butHelp = button("butHelp", Glyphs::Help, "Help");
+    butAbout = button("butAbout", Glyphs::About, "About");
+    ToolSep4 = separator("ToolSep4");
+
+    TempSlider = new QScrollBar(Qt::Horizontal, Toolbar);
+    TempSlider->setObjectName(QStringLiteral("TempSlider"));
+    TempSlider->setRange(0, 6000);
+    TempSlider->setSingleStep(1);
+    TempSlider->setPageStep(100);
+    // A scroll bar inverts its keys and wheel by default; a slider must go up to the right.
+    TempSlider->setInvertedControls(false);
+    // The classic flat scroll bar: it suits the toolbar and paints without the gradients
+    // that make every slider step wake the toolkit's drawing threads.
+    if (QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        QStyle *style = hintStyle(classic);
+        style->setParent(TempSlider);
+        TempSlider->setStyle(style);
+    }
+    TempSlider->setFocusPolicy(Qt::NoFocus);
+    TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
+    TempSlider->setAccessibleName(QStringLiteral("Temperature Slider"));
+    TempSlider->resize(Scale::size(150, 20));
+    connect(TempSlider, &QScrollBar::valueChanged, this,
+        [this] { ErrorBox::guarded([this] { UpdateTempStatus(TempSlider); }); });
+    Toolbar->addItem(TempSlider);
+
+    Toolbar->setDocks({ ToolbarDock, BottomDock });
+    Toolbar->dockTo(ToolbarDock);
+    connect(Toolbar, &TToolbar97::closed, this, [this] { ToolbarClose(); });
+    connect(Toolbar, &TToolbar97::dockChanged, this,
+        [this] { ErrorBox::guarded([this] { ToolbarDockChanged(); }); });
+}
+
+void TfrmAuralis::createStatusBar()
+{
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setFixedHeight(Scale::px(23));
+    for (int i = 0; i < 2; ++i) {
+        auto *panel = new QLabel(StatusBar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText);
+        panel->setMinimumWidth(1); // the text is clipped rather than widening the bar
+        m_statusPanels[size_t(i)] = panel;
+    }
+    m_statusPanels[0]->setAccessibleName(QStringLiteral("Description"));
+    m_statusPanels[1]->setAccessibleName(QStringLiteral("Temperature"));
+    m_statusPanels[0]->setFixedWidth(Scale::px(50));
+    StatusBar->addWidget(m_statusPanels[0]);
+    StatusBar->addWidget(m_statusPanels[1], 1);
+    setStatusBar(StatusBar);
+    WidgetHooks::install(StatusBar)->resized = [this] { ToolsResize(); };
+    StatusBar->setMouseTracking(false);
+}
+
+void TfrmAuralis::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Auralis 1.8a"));
+    m_settingsFolder = chooseSettingsFolder(m_arguments);
+    LoadColours();
+    m_helpFile = m_programFolder + QStringLiteral("auralis.hlp");
+
+    m_defaultHintColor = TColor::fromQColor(QToolTip::palette().color(QPalette::ToolTipBase));
+    m_tileHintColor = TColor::rgb(191, 255, 255);
+    installHintStyle();
+
+    m_data.load(m_programFolder + QStringLiteral("auralis.bkp"));
+    m_data.fixDecimalSeparator(m_decimalSeparator);
+
+    createTiles();
+    for (int z : NonMetals)
+        m_tiles[size_t(z)]->setNumberColor(labelColour(lblNonMetals));
+    for (int z : SemiMetals)
+        m_tiles[size_t(z)]->setNumberColor(labelColour(lblSemimetals));
+
+    createGroupLabels();
+    layoutLegend();
+    qApp->installEventFilter(this);
+    LoadSettings();
+}
+
+void TfrmAuralis::createTiles()
+{
+    for (int z = 1; z <= ElementCount; ++z) {
+        QCoreApplication::processEvents();
+        auto *t = new TElement(PeriodicTable);
+        m_tiles[size_t(z)] = t;
+        t->setObjectName(QStringLiteral("tile%1").arg(z));
+        t->setMouseTracking(true);
+        connect(t, &TElement::mouseMoved, this, [this](TElement *s) { Status(s); });
+        connect(t, &TElement::mousePressed, this, [this](TElement *s, Qt::MouseButton b) {
+            ErrorBox::guarded([this, s, b] { ElementClick(s, b); });
+        });
+        connect(t, &TElement::doubleClicked, this,
+            [this](TElement *s) { ErrorBox::guarded([this, s] { MenuClick(s); }); });
+
+        t->setHint(m_data.field(z, Field::Name));
+        t->setNumberColor(labelColour(lblMetals));
+        t->setNumber(QString::number(z));
+        t->setSymbol(m_data.field(z, Field::Symbol));
+        t->setSyntheticColor(labelColour(lblUndefined));
+        t->setSynthetic(ElementText::flag(m_data.field(z, Field::Synthetic)));
+        t->setElectronConfig(m_data.field(z, Field::ElectronConfig));
+        if (!t->synthetic()) {
+            t->setBoilingPoint(
+                ElementText::number(m_data.field(z, Field::BoilingPointValue), m_decimalSeparator));
+            t->setMeltingPoint(
+                ElementText::number(m_data.field(z, Field::MeltingPointValue), m_decimalSeparator));
+        }
+        t->setGasColor(labelColour(lblGases));
+        t->setLiquidColor(labelColour(lblLiquids));
+        t->setSolidColor(labelColour(lblSolids));
+        describeTile(z);
+    }
+    m_tilesCreated = true;
+}
+
+void TfrmAuralis::createGroupLabels()
+{
+    for (int i = 0; i < 16; ++i) {
+        const bool onWindow = i == 0 || i == 15;
+        auto *label = new QLabel(onWindow ? clientArea : static_cast<QWidget *>(PeriodicTable));
+        label->setObjectName(QStringLiteral("groupLabel%1").arg(i));
+        label->setAutoFillBackground(true);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, Colours::Navy.resolve(pal));
+        pal.setColor(QPalette::WindowText, Colours::Yellow.resolve(pal));
+        label->setPalette(pal);
+        auto *h = WidgetHooks::install(label);
+        h->mouseMove = [this] { ClearStatus(); };
+        if (!onWindow)
+            h->mouseDown = [this, label](Qt::MouseButton b) { TableMouseDown(label, b); };
+        groupLabels[size_t(i)] = label;
+    }
+    for (int i = 0; i < 16; ++i) {
+        QLabel *label = groupLabels[size_t(i)];
+        label->setText(QLatin1String(GroupCaptions[i]));
+        label->resize(autoSize(label, label->font()));
+    }
+    m_labelsCreated = true;
+}
+
+void TfrmAuralis::layoutLegend()
+{
+    for (QLabel *l :
+        { lblMetals, lblNonMetals, lblSemimetals, lblSolids, lblLiquids, lblGases, lblUndefined })
+        l->resize(autoSize(l, l->font()));
+
+    // Label positions are measured inside the legend's sunken border.
+    const QPoint origin = panLegend->contentsRect().topLeft();
+    auto place = [origin](QLabel *l, int left, int top) { l->move(origin + QPoint(left, top)); };
+    auto left = [origin](const QLabel *l) { return l->x() - origin.x(); };
+    auto top = [origin](const QLabel *l) { return l->y() - origin.y(); };
+    auto below = [&top](const QLabel *l) { return top(l) + l->height(); };
+
+    place(lblMetals, 3, 1);
+    place(lblNonMetals, 3, below(lblMetals));
+    place(lblSemimetals, 3, below(lblNonMetals));
+    const int states = left(lblSemimetals) + lblSemimetals->width() + 4;
+    place(lblSolids, states, 1);
+    place(lblLiquids, states, below(lblSolids));
+    place(lblGases, states, below(lblLiquids));
+    place(lblUndefined, 0, below(lblGases));
+
+    panLegend->resize(
+        left(lblLiquids) + lblLiquids->width() + 4, top(lblUndefined) + lblUndefined->height() + 3);
+    place(lblUndefined, panLegend->width() / 2 - lblUndefined->width() / 2, top(lblUndefined));
+}
+
+QSize TfrmAuralis::autoSize(const QLabel *label, const QFont &font)
+{
+    const QFontMetrics fm(font);
+    const QMargins m = label->contentsMargins();
+    return QSize(fm.horizontalAdvance(label->text()) + m.left() + m.right(),
+        fm.height() + m.top() + m.bottom());
+}
+
+TElement *TfrmAuralis::tile(int z) const
+{
+    return z >= 1 && z <= ElementCount ? m_tiles[size_t(z)] : nullptr;
+}
+
+TfrmAuralis::ElementClass TfrmAuralis::elementClass(int z)
+{
+    for (int n : NonMetals)
+        if (n == z)
+            return ElementClass::Nonmetal;
+    for (int n : SemiMetals)
+        if (n == z)
+            return ElementClass::Semimetal;
+    return ElementClass::Metal;
+}
+
+void TfrmAuralis::describeTile(int z)
+{
+    TElement *t = tile(z);
+    if (!t)
+        return;
+    static const char *const classNames[] = { "metal", "nonmetal", "semimetal" };
+    QString state;
+    if (t->synthetic()) {
+        state = QStringLiteral("synthetic");
+    } else {
+        // The current temperature rather than the tile's: this may run before the
+        // temperature has been pushed into the tiles.
+        const double k = double(Temperature);
+        const char *name = k < t->meltingPoint() ? "solid"
+            : k < t->boilingPoint()              ? "liquid"
+                                                 : "gas";
+        state = QStringLiteral("%1 at %2 K")
+                    .arg(QLatin1String(name), Numbers::temperatureText(k, m_decimalSeparator));
+    }
+    if (t->toolTip() != t->hint())
+        t->setToolTip(t->hint());
+    t->setAccessibleName(t->hint());
+    t->setAccessibleDescription(QStringLiteral("%1, %2, %3, %4, %5")
+                                    .arg(t->hint(), t->number(), t->symbol(),
+                                        QLatin1String(classNames[int(elementClass(z))]), state));
+}
+
+QSize TfrmAuralis::screenSize() const
+{
+    if (!m_screenSize.isEmpty())
+        return m_screenSize;
+    const QScreen *s = QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize(1024, 768);
+}
+
+TColor TfrmAuralis::labelColour(const QLabel *label)
+{
+    const QVariant v = label ? label->property("fontcolor") : QVariant();
+    return v.isValid() ? TColor(v.toUInt()) : Colours::Black;
+}
+
+void TfrmAuralis::setLabelColour(QLabel *label, TColor colour)
+{
+    if (!label)
+        return;
+    label->setProperty("fontcolor", colour.value());
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour.resolve(pal));
+    label->setPalette(pal);
+}
+
+QString TfrmAuralis::statusText(int panel) const
+{
+    return panel == 0 || panel == 1 ? m_statusPanels[size_t(panel)]->text() : QString();
+}
+
+void TfrmAuralis::applyMinimumSize(QSize frame)
+{
+    // The smallest outer size the user can drag the window to. The frame belongs to the
+    // window manager and is known only once the window is shown; until then none is
+    // assumed, which errs on the large side.
+    setMinimumSize(
+        qMax(1, MinimumOuterWidth - frame.width()), qMax(1, MinimumOuterHeight - frame.height()));
+    m_frameExtra = frame;
+}
+
+void TfrmAuralis::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    const QSize frame = frameGeometry().size() - size();
+    if (isVisible() && frame != m_frameExtra && frame.width() >= 0 && frame.height() >= 0)
+        applyMinimumSize(frame);
+    ErrorBox::guarded([this] { FormResize(); });
+}

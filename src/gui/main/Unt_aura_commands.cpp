@@ -1,0 +1,477 @@
+#include "main/Unt_aura.h"
+
+#include "common/ErrorBox.h"
+#include "common/Forms.h"
+#include "common/HelpViewer.h"
+#include "data/Naming.h"
+#include "elements/Elements.h"
+#include "main/Relief.h"
+#include "settings/IniFile.h"
+#include "toolbar/TB97.h"
+#include "windows/Unt_abot.h"
+#include "windows/Unt_info.h"
+#include "windows/Unt_temp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QStyleOptionMenuItem>
+#include <QToolTip>
+#include <algorithm>
+
+namespace {
+
+// A menu whose items can carry a radio mark without joining an action group: the
+// exclusivity is MenuClick's business, the mark only says how the item looks.
+class TMenu : public QMenu
+{
+public:
+    TMenu(const QString &title, QWidget *parent)
+        : QMenu(title, parent)
+    {
+    }
+
+protected:
+    void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override
+    {
+        QMenu::initStyleOption(option, action);
+        if (action->isCheckable() && action->property("radio").toBool())
+            option->checkType = QStyleOptionMenuItem::Exclusive;
+    }
+};
+
+enum class Mark { None, Check, Radio };
+
+const char *const TrendItemNames[15] = {
+    "mnuNone",
+    "mnuAtomicRadius",
+    "mnuAtomicVolume",
+    "mnuAtomicWeight",
+    "mnuBoilingPoint",
+    "mnuCovalentRadius",
+    "mnuDensity",
+    "mnuElectroConduct",
+    "mnuElectroneg",
+    "mnuFirstIonPoten",
+    "mnuHeatFusion",
+    "mnuHeatVapor",
+    "mnuMeltingPoint",
+    "mnuSpecificHeat",
+    "mnuThermalConduct",
+};
+
+const char *const TrendItemCaptions[15] = {
+    "&None",
+    "Atomic &Radius",
+    "Atomic &Volume",
+    "Atomic &Weight",
+    "&Boiling Point",
+    "&Covalent Radius",
+    "&Density",
+    "&Electrical Conductivity",
+    "Electro&negativity",
+    "&First Ionization Potential",
+    "&Heat of Fusion",
+    "Heat of &Vaporization",
+    "&Melting Point",
+    "&Specific Heat",
+    "&Thermal Conductivity",
+};
+
+void centreOnScreen(QWidget *w, QSize screen)
+{
+    w->adjustSize();
+    w->move((screen.width() - w->width()) / 2, (screen.height() - w->height()) / 2);
+}
+
+} // namespace
+
+void TfrmAuralis::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    auto menu = [this](const char *name, const QString &title) {
+        auto *m = new TMenu(title, this);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    // Check items are toggled by Qt before triggered() arrives; the handlers own the
+    // marks, so the toggle is taken back first and the handler decides.
+    auto item = [this](QMenu *m, const char *name, const QString &caption, Mark mark,
+                    const QKeySequence &shortcut = {}) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        a->setCheckable(mark != Mark::None);
+        a->setProperty("radio", mark == Mark::Radio);
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        m->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a](bool checked) {
+            if (a->isCheckable())
+                a->setChecked(!checked);
+            if (std::find(trendItems.begin(), trendItems.end(), a) != trendItems.end())
+                MenuTrendsClick(a);
+            else
+                MenuClick(a);
+        });
+        return a;
+    };
+    auto separator = [this](QMenu *m, const char *name) {
+        QAction *a = m->addSeparator();
+        a->setObjectName(QLatin1String(name));
+        a->setParent(this);
+        return a;
+    };
+
+    FileMenu = menu("FileMenu", tr("&File"));
+    mnuSaveConfigNow = item(FileMenu, "mnuSaveConfigNow", tr("&Save Config &Now"), Mark::None);
+    mnuSaveConfigOnExit
+        = item(FileMenu, "mnuSaveConfigOnExit", tr("Save Config On &Exit"), Mark::Check);
+    separator(FileMenu, "N2");
+    mnuExit = item(FileMenu, "mnuExit", tr("E&xit"), Mark::None);
+    mnuSaveConfigOnExit->setChecked(true);
+
+    ViewMenu = menu("ViewMenu", tr("&View"));
+    mnuToolbar = item(ViewMenu, "mnuToolbar", tr("&Toolbar"), Mark::Check);
+    mnuStatusBar = item(ViewMenu, "mnuStatusBar", tr("Status &Bar"), Mark::Check);
+    separator(ViewMenu, "N8");
+    mnuElementOnTop = item(ViewMenu, "mnuElementOnTop", tr("&Element Info On Top"), Mark::Check);
+    mnuTrendsOnTop = item(ViewMenu, "mnuTrendsOnTop", tr("&Trends Graph On Top"), Mark::Check);
+    separator(ViewMenu, "N1");
+    mnuNamingScheme = menu("mnuNamingScheme", tr("&Naming Scheme"));
+    ViewMenu->addMenu(mnuNamingScheme);
+    mnuIUPACApproved
+        = item(mnuNamingScheme, "mnuIUPACApproved", tr("IUPAC - Appr&oved"), Mark::Check);
+    mnuIUPACProvisional
+        = item(mnuNamingScheme, "mnuIUPACProvisional", tr("IUPAC - &Provisional"), Mark::Radio);
+    mnuIUPACRecommended
+        = item(mnuNamingScheme, "mnuIUPACRecommended", tr("IUPAC - &Recommended"), Mark::Radio);
+    mnuACSRecommended
+        = item(mnuNamingScheme, "mnuACSRecommended", tr("&ACS - Recommended"), Mark::Radio);
+    separator(ViewMenu, "N7");
+    mnuOptions = item(ViewMenu, "mnuOptions", tr("&Options..."), Mark::None);
+    mnuToolbar->setChecked(true);
+    mnuStatusBar->setChecked(true);
+
+    ElementMenu = menu("ElementMenu", tr("&Element"));
+    mnuFindElement = item(ElementMenu, "mnuFindElement", tr("&Find Element..."), Mark::None,
+        QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuSetTemperature = item(ElementMenu, "mnuSetTemperature", tr("Set &Temperature..."),
+        Mark::None, QKeySequence(Qt::CTRL | Qt::Key_T));
+    separator(ElementMenu, "N3");
+    mnuElementInfo = item(ElementMenu, "mnuElementInfo", tr("Element &Information"), Mark::Check,
+        QKeySequence(Qt::CTRL | Qt::Key_I));
+
+    TrendsMenu = menu("TrendsMenu", tr("&Trends"));
+    for (int i = 0; i < 15; ++i)
+        trendItems[i] = item(TrendsMenu, TrendItemNames[i], tr(TrendItemCaptions[i]), Mark::Radio);
+    mnuNone = trendItems[0];
+    mnuNone->setChecked(true);
+    separator(TrendsMenu, "N4");
+    mnuGraph = item(TrendsMenu, "mnuGraph", tr("&Graph Trends"), Mark::None);
+
+    HelpMenu = menu("HelpMenu", tr("&Help"));
+    mnuHelpContents = item(
+        HelpMenu, "mnuHelpContents", tr("Help &Contents"), Mark::None, QKeySequence(Qt::Key_F1));
+    mnuAbout = item(HelpMenu, "mnuAbout", tr("&About Auralis   ..."), Mark::None);
+
+    for (QMenu *m : { FileMenu, ViewMenu, ElementMenu, TrendsMenu, HelpMenu })
+        bar->addMenu(m);
+
+    PopupMenu = menu("PopupMenu", QString());
+    mnuElementInfoPop
+        = item(PopupMenu, "mnuElementInfoPop", tr("&Element Information"), Mark::None);
+    N6 = separator(PopupMenu, "N6");
+    mnuFindPop = item(PopupMenu, "mnuFindPop", tr("&Find Element..."), Mark::None);
+    mnuTempPop = item(PopupMenu, "mnuTempPop", tr("Change &Temperature..."), Mark::None);
+    mnuColorPop = item(PopupMenu, "mnuColorPop", tr("Setup &Colours..."), Mark::None);
+}
+
+TColor TfrmAuralis::tableColour() const
+{
+    const QVariant v = PeriodicTable ? PeriodicTable->property("tcolor") : QVariant();
+    return v.isValid() ? TColor(v.toUInt()) : TColor::system(TColor::BtnFace);
+}
+
+void TfrmAuralis::setTableColour(TColor colour)
+{
+    if (!PeriodicTable)
+        return;
+    PeriodicTable->setProperty("tcolor", colour.value());
+    QPalette pal = PeriodicTable->palette();
+    pal.setColor(QPalette::Window, colour.resolve(palette()));
+    PeriodicTable->setPalette(pal);
+    PeriodicTable->update();
+}
+
+void TfrmAuralis::MenuClick(QObject *sender)
+{
+    ErrorBox::guarded([&] {
+        auto *tileSender = qobject_cast<TElement *>(sender);
+        if (!sender)
+            return;
+        if (sender == mnuSaveConfigNow) {
+            SaveSettings();
+        } else if (sender == mnuElementInfo || sender == butElementInfo
+            || sender == mnuElementInfoPop || tileSender) {
+            if (sender == mnuElementInfo && mnuElementInfo->isChecked()) {
+                if (frmElementInfo)
+                    frmElementInfo->close();
+                mnuElementInfo->setChecked(false);
+            } else {
+                mnuElementInfo->setChecked(true);
+                if (frmElementInfo) {
+                    frmElementInfo->show();
+                    frmElementInfo->raise();
+                    frmElementInfo->activateWindow();
+                }
+            }
+        } else if (sender == mnuSaveConfigOnExit) {
+            mnuSaveConfigOnExit->setChecked(!mnuSaveConfigOnExit->isChecked());
+        } else if (sender == mnuIUPACApproved || sender == mnuIUPACProvisional
+            || sender == mnuIUPACRecommended || sender == mnuACSRecommended) {
+            for (QAction *a :
+                { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended })
+                a->setChecked(false);
+            static_cast<QAction *>(sender)->setChecked(true);
+            ApplyNamingScheme(true);
+        } else if (sender == mnuOptions || sender == mnuColorPop || sender == butColor) {
+            // The options dialog is not part of this build yet; it will be shown modally here.
+        } else if (sender == mnuTrendsOnTop) {
+            mnuTrendsOnTop->setChecked(!mnuTrendsOnTop->isChecked());
+            QCoreApplication::processEvents();
+            // The graph window, when it exists, takes the mark here if it is visible.
+        } else if (sender == mnuElementOnTop) {
+            mnuElementOnTop->setChecked(!mnuElementOnTop->isChecked());
+            QCoreApplication::processEvents();
+            if (frmElementInfo && frmElementInfo->isVisible())
+                frmElementInfo->setStayOnTop(mnuElementOnTop->isChecked());
+        } else if (sender == mnuExit) {
+            close();
+        } else if (sender == mnuToolbar) {
+            mnuToolbar->setChecked(!mnuToolbar->isChecked());
+            if (Toolbar)
+                Toolbar->setHidden(!Toolbar->isHidden());
+            FormResize();
+        } else if (sender == mnuStatusBar) {
+            mnuStatusBar->setChecked(!mnuStatusBar->isChecked());
+            if (StatusBar)
+                StatusBar->setHidden(!StatusBar->isHidden());
+            FormResize();
+        } else if (sender == mnuSetTemperature || sender == butTemperature
+            || sender == mnuTempPop) {
+            if (frmSetTemperature)
+                frmSetTemperature->exec();
+        } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
+            // The find dialog is not part of this build yet; it will be shown modally here.
+        } else if (sender == mnuGraph || sender == butGraph) {
+            // The graph window is not part of this build yet; it will be shown (and restored
+            // when minimised) here.
+        } else if (sender == mnuHelpContents || sender == butHelp) {
+            HelpViewer::showTopic(helpFile(), 1, this);
+        } else if (sender == mnuAbout || sender == butAbout) {
+            if (frmAbout)
+                frmAbout->exec();
+        }
+    });
+}
+
+void TfrmAuralis::MenuTrendsClick(QAction *sender)
+{
+    ErrorBox::guarded([&] {
+        if (!sender || sender->isChecked())
+            return;
+        const auto it = std::find(trendItems.begin(), trendItems.end(), sender);
+        if (it == trendItems.end())
+            return;
+        for (QAction *a : trendItems)
+            a->setChecked(false);
+        sender->setChecked(true);
+
+        if (sender == mnuNone) {
+            for (int z = 1; z <= ElementCount; ++z)
+                if (TElement *t = tile(z))
+                    t->setDepth(0);
+        } else {
+            const int property = int(it - trendItems.begin()) - 1;
+            const int field = TrendProperties[property].valueField;
+            QStringList texts;
+            for (int z = 1; z <= ElementCount; ++z)
+                texts << elementData().field(z, field);
+            const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;
+            const auto depths = Relief::depths(texts, maxDepth, m_decimalSeparator);
+            for (int z = 1; z <= ElementCount; ++z)
+                if (TElement *t = tile(z))
+                    t->setDepth(depths[z - 1]);
+        }
+        PeriodicTableResize();
+    });
+}
+
+void TfrmAuralis::ElementClick(TElement *sender, Qt::MouseButton button)
+{
+    ErrorBox::guarded([&] {
+        if (!sender)
+            return;
+        int n = 0;
+        for (int z = 1; z <= ElementCount && !n; ++z)
+            if (tile(z) == sender)
+                n = z;
+        if (!n)
+            return;
+        if (SelectedElement == 0) {
+            SelectedElement = n;
+            sender->setSelected(true);
+        } else if (n != SelectedElement) {
+            if (TElement *old = tile(SelectedElement))
+                old->setSelected(false);
+            SelectedElement = n;
+            sender->setSelected(true);
+        }
+        QCoreApplication::processEvents();
+        if (frmElementInfo && frmElementInfo->isVisible())
+            frmElementInfo->UpdateInfo();
+        if (button == Qt::RightButton)
+            openPopup(true);
+    });
+}
+
+void TfrmAuralis::TableMouseDown(QObject *, Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        openPopup(false);
+}
+
+void TfrmAuralis::openPopup(bool onTile)
+{
+    if (!PopupMenu)
+        return;
+    mnuElementInfoPop->setVisible(onTile);
+    N6->setVisible(onTile);
+    // Only the tile's menu drops the tile's tool-tip while it is open.
+    const int pause = m_hintHidePause;
+    if (onTile) {
+        m_hintHidePause = 0;
+        QToolTip::hideText();
+    }
+    PopupMenu->exec(QCursor::pos());
+    m_hintHidePause = pause;
+}
+
+void TfrmAuralis::LegendDblClick(QObject *)
+{
+    // The options dialog is not part of this build yet; it will be shown modally here.
+}
+
+void TfrmAuralis::ApplyTemperature()
+{
+    const double kelvin = double(Temperature);
+    for (int z = 1; z <= ElementCount; ++z)
+        if (TElement *t = tile(z))
+            t->setTemperature(kelvin);
+}
+
+void TfrmAuralis::ApplyNamingScheme(bool refresh)
+{
+    ErrorBox::guarded([&] {
+        const QAction *items[]
+            = { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended };
+        int scheme = -1;
+        for (int i = 0; i < Naming::SchemeCount && scheme < 0; ++i)
+            if (items[i] && items[i]->isChecked())
+                scheme = i;
+        if (scheme >= 0) {
+            for (int z = Naming::FirstNamedElement; z <= Naming::LastNamedElement; ++z) {
+                if (TElement *t = tile(z)) {
+                    const Naming::Entry e = Naming::entry(scheme, z);
+                    t->setSymbol(e.symbol);
+                    t->setHint(e.name);
+                    describeTile(z);
+                }
+            }
+        }
+        PeriodicTableResize();
+        update();
+        if (refresh && frmElementInfo)
+            frmElementInfo->UpdateInfo();
+    });
+}
+
+void TfrmAuralis::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_firstShowDone) {
+        m_firstShowDone = true;
+        ErrorBox::guarded([this] { FormShow(); });
+    }
+}
+
+void TfrmAuralis::FormShow()
+{
+    emit firstShown();
+
+    IniFile ini(settingsFile());
+    // A settings write that fails here is reported and start-up goes on: losing a
+    // first-run flag is no reason to lose the program.
+    if (!ini.readBool(QStringLiteral("About"), QStringLiteral("Read"), false)) {
+        TfrmAbout notice(this);
+        notice.setWindowTitle(QStringLiteral("Please Read Carefully"));
+        centreOnScreen(&notice, screenSize());
+        notice.exec();
+        ErrorBox::guarded(
+            [&] { ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true); });
+    }
+
+    const QString background = ini.readString(
+        QStringLiteral("Colors"), QStringLiteral("Background"), QStringLiteral("nope"));
+    if (background != QLatin1String("nope")) {
+        setTableColour(background == QLatin1String("Gray") ? Colours::Silver
+                                                           : TColor::system(TColor::BtnFace));
+        return;
+    }
+    const TColor face = TColor::system(TColor::BtnFace);
+    if (TColor::fromQColor(face.resolve(palette())) == Colours::Silver) {
+        setTableColour(face);
+    } else {
+        ErrorBox::showMessage(this, QMessageBox::Warning, QStringLiteral("Colours - Auralis"),
+            QStringLiteral("Because you are not using the standard 3D colour, "
+                           "you should adjust the colour setup to make sure "
+                           "that all application text will appear readable)"));
+        // The options dialog (table colours only) is not part of this build yet; it will be
+        // shown here, centred on the screen, so the user can pick the grey background.
+    }
+    ErrorBox::guarded([&] {
+        ini.writeString(QStringLiteral("Colors"), QStringLiteral("Background"),
+            tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
+    });
+}
+
+void TfrmAuralis::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        WMSysCommand(static_cast<QWindowStateChangeEvent *>(event)->oldState(), windowState());
+}
+
+void TfrmAuralis::WMSysCommand(Qt::WindowStates oldState, Qt::WindowStates newState)
+{
+    if (!mnuElementInfo || !frmElementInfo || oldState == newState)
+        return;
+    const bool wanted = mnuElementInfo->isChecked();
+    if ((newState & Qt::WindowMinimized) && !(oldState & Qt::WindowMinimized)) {
+        if (wanted && frmElementInfo->isVisible()) {
+            frmElementInfo->hide();
+            mnuElementInfo->setChecked(true);
+        }
+    } else if (!(newState & Qt::WindowMinimized)) {
+        if (wanted && !frmElementInfo->isVisible())
+            frmElementInfo->show();
+    }
+}

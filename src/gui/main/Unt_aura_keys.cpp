@@ -1,0 +1,172 @@
+#include "main/Unt_aura.h"
+
+#include "common/Forms.h"
+#include "elements/Elements.h"
+#include "main/KeyCycles.h"
+#include "common/ErrorBox.h"
+#include "windows/Unt_temp.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace {
+
+bool isTabKey(const QKeyEvent *key)
+{
+    // An open pop-up menu runs its own loop; its keys are its own.
+    if (QApplication::activePopupWidget())
+        return false;
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+        return false;
+    // Only Shift is looked at (it picks the direction); Ctrl+Tab is a Tab as well. Alt and
+    // the system key make a system key press, which is not a plain Tab.
+    return !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+}
+
+// The page of the temperature dialog that Alt+key selects, or null.
+QWidget *temperaturePage(const QKeyEvent *key)
+{
+    if (!frmSetTemperature || !frmSetTemperature->isVisible())
+        return nullptr;
+    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != Qt::AltModifier)
+        return nullptr;
+    switch (key->key()) {
+    case Qt::Key_K:
+        return frmSetTemperature->tabKelvin;
+    case Qt::Key_C:
+        return frmSetTemperature->tabCelsius;
+    case Qt::Key_F:
+        return frmSetTemperature->tabFarenheit;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
+{
+    const int z = SelectedElement;
+    if (z < 1 || z > ElementCount || !tile(z))
+        return;
+    int target = 0;
+    switch (key) {
+    case Qt::Key_Right:
+        target = KeyCycles::rowNext(z);
+        break;
+    case Qt::Key_Left:
+        target = KeyCycles::rowPrevious(z);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        const bool down = key == Qt::Key_Down;
+        std::array<QRect, 110> rects {};
+        for (int i = 1; i <= ElementCount; ++i)
+            if (TElement *t = tile(i))
+                rects[i] = t->geometry();
+        target = KeyCycles::verticalTarget(z, down, rects);
+        // Before the first layout the tiles have no places yet; the cycles still hold.
+        if (!target)
+            target = down ? KeyCycles::columnNext(z) : KeyCycles::columnPrevious(z);
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        MenuClick(tile(z));
+        return;
+    default:
+        return;
+    }
+    if (TElement *t = tile(target))
+        ElementClick(t, Qt::LeftButton);
+}
+
+bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+
+    if (key->modifiers() & Qt::AltModifier) {
+        if (QWidget *page = temperaturePage(key)) {
+            frmSetTemperature->pageTempChanging();
+            frmSetTemperature->pageTemp->setCurrentWidget(page);
+            return true;
+        }
+        // Alt+N/S/P for the find dialog's pages belong here once that dialog exists.
+        return false;
+    }
+
+    if (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated()) {
+        const bool shift = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        const int z = SelectedElement;
+        const int target = z < 1 ? 1 : shift ? KeyCycles::tabPrevious(z) : KeyCycles::tabNext(z);
+        if (TElement *t = tile(target))
+            ElementClick(t, Qt::LeftButton);
+        return true;
+    }
+    return false;
+}
+
+// The menu bar's own keyboard navigation is left to it, as a menu loop would be.
+bool TfrmAuralis::isMainWindowWidget(const QObject *watched) const
+{
+    return watched && watched->isWidgetType() && !qobject_cast<const QMenuBar *>(watched)
+        && static_cast<const QWidget *>(watched)->window() == this;
+}
+
+// A key event is offered to its receiver and then, while ignored, to each parent; the
+// filter sees every step. Only the first step counts.
+bool TfrmAuralis::firstKeyDelivery(QObject *watched, QEvent *event)
+{
+    if (event == m_lastKeyEvent && m_lastKeyReceiver) {
+        for (QObject *o = m_lastKeyReceiver->parent(); o; o = o->parent())
+            if (o == watched)
+                return false;
+    }
+    m_lastKeyEvent = event;
+    m_lastKeyReceiver = watched;
+    return true;
+}
+
+bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+        // Events are often built at the same address; a release ends the press it follows.
+        m_lastKeyEvent = nullptr;
+        return false;
+    case QEvent::ShortcutOverride: {
+        // Keys the hook takes must reach it as key presses, not as mnemonics or shortcuts.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (temperaturePage(key)
+            || (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated())) {
+            key->accept();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::ToolTip:
+        // A hide delay of 0: no tool-tip stays up while the pop-up menu is open.
+        return m_hintHidePause == 0;
+    case QEvent::KeyPress:
+        break;
+    default:
+        return false;
+    }
+
+    if (!firstKeyDelivery(watched, event))
+        return false;
+    bool handled = false;
+    ErrorBox::guarded([&] {
+        handled = AppMessage(watched, event);
+        if (!handled && isMainWindowWidget(watched)) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            FormKeyDown(key->key(), key->modifiers());
+        }
+    });
+    return handled;
+}

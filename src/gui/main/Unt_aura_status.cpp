@@ -1,0 +1,141 @@
+#include "main/Unt_aura.h"
+
+#include "base/Numbers.h"
+#include "elements/Elements.h"
+#include "toolbar/TB97.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyleFactory>
+#include <QToolTip>
+
+namespace {
+
+// The application's tool-tip delay before a tip shows, switched between the tile and the
+// ordinary mode; the toolkit's 500 ms until the first switch.
+int g_hintDelay = 500;
+
+// Answers the tool-tip delay with the current mode's value. The delay between two tips
+// in a row keeps the toolkit's short value, so a tip that follows another shows at once.
+class HintStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return g_hintDelay;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+QStyle *TfrmAuralis::hintStyle(QStyle *base)
+{
+    return new HintStyle(base);
+}
+
+void TfrmAuralis::installHintStyle()
+{
+    if (dynamic_cast<HintStyle *>(QApplication::style()))
+        return;
+    QApplication::setStyle(hintStyle(QStyleFactory::create(QApplication::style()->name())));
+}
+
+void TfrmAuralis::setHintMode(bool tileMode)
+{
+    m_hintDelay = tileMode ? 0 : 800;
+    g_hintDelay = m_hintDelay;
+    QPalette pal = QToolTip::palette();
+    const TColor colour = tileMode ? m_tileHintColor : m_defaultHintColor;
+    pal.setColor(QPalette::ToolTipBase, colour.resolve(pal));
+    // Also recolours a tip that is on screen now.
+    QToolTip::setPalette(pal);
+}
+
+void TfrmAuralis::Status(QObject *sender)
+{
+    auto *tileSender = qobject_cast<TElement *>(sender);
+    if (!tileSender && m_hintDelay != 800)
+        setHintMode(false);
+
+    QString text;
+    if (sender == butColor)
+        text = QStringLiteral("Setup element and table colors");
+    else if (sender == butElementInfo)
+        text = QStringLiteral("Element Information Window");
+    else if (sender == butFind)
+        text = QStringLiteral("Find an element in terms of weight, size, and others");
+    else if (sender == butTemperature)
+        text = QStringLiteral("Set the current temperature in Kelvin, Celcius or Farenheit");
+    else if (sender == butGraph)
+        text = QStringLiteral("Graph periodic trends");
+    else if (sender == butHelp)
+        text = QStringLiteral("Help on Auralis   ");
+    else if (sender == butAbout)
+        text = QStringLiteral("About Auralis   ");
+    else if (sender == panLegend || qobject_cast<QLabel *>(sender))
+        text = QStringLiteral("Double-click here to setup colors");
+    else if (tileSender) {
+        if (m_hintDelay != 0)
+            setHintMode(true);
+        text = tileSender->number() + QStringLiteral(": ") + tileSender->hint()
+            + QStringLiteral(",  ") + tileSender->symbol() + QStringLiteral(",  ")
+            + tileSender->electronConfig();
+    }
+
+    // Mouse moves arrive continuously; the panel is written only when its text changes.
+    if (m_statusPanels[0]->text() != text)
+        m_statusPanels[0]->setText(text);
+}
+
+void TfrmAuralis::ClearStatus()
+{
+    if (m_hintDelay != 800)
+        setHintMode(false);
+    if (!m_statusPanels[0]->text().isEmpty())
+        m_statusPanels[0]->clear();
+}
+
+void TfrmAuralis::UpdateTempStatus(QObject *sender)
+{
+    if (sender && sender == TempSlider) {
+        Temperature = float(TempSlider->value());
+        QCoreApplication::processEvents();
+        ApplyTemperature();
+    }
+    m_statusPanels[1]->setText(Numbers::temperatureStatusText(Temperature, m_decimalSeparator));
+    for (int z = 1; z <= ElementCount; ++z)
+        describeTile(z);
+}
+
+void TfrmAuralis::ToolsResize()
+{
+    if (StatusBar)
+        m_statusPanels[0]->setFixedWidth(StatusBar->width() * 6 / 10);
+}
+
+void TfrmAuralis::ToolbarClose()
+{
+    if (mnuToolbar)
+        mnuToolbar->setChecked(false);
+}
+
+void TfrmAuralis::ToolbarDockChanged()
+{
+    if (!isVisible() || !ToolbarDock || !TempSlider || !butAbout)
+        return;
+    if (QLayout *l = clientArea->layout())
+        l->activate();
+    if (toolbarDocked())
+        FormResize();
+    else
+        TempSlider->resize(butAbout->x() + butAbout->width(), TempSlider->height());
+}

@@ -1,0 +1,438 @@
+#include "windows/Unt_info.h"
+
+#include "common/Forms.h"
+#include "common/Scale.h"
+#include "data/ElementData.h"
+#include "elements/Elements.h"
+#include "elements/WinBevel.h"
+#include "main/Unt_aura.h"
+#include "settings/IniFile.h"
+#include "common/ErrorBox.h"
+#include "common/HelpViewer.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const char *const ColourProperty = "auralisTextColour";
+const char *const TagProperty = "tag";
+const QString Section = QStringLiteral("Element Info Window");
+
+struct Row
+{
+    const char *caption;
+    const char *valueName;
+    int field;
+};
+
+const Row Rows[TfrmElementInfo::RowCount] = {
+    { "Atomic Weight:", "Weight", Field::AtomicWeight },
+    { "Oxidation States:", "OxidationStates", Field::OxidationStates },
+    { "Boiling Point:", "BoilingPoint", Field::BoilingPoint },
+    { "Melting Point:", "MeltingPoint", Field::MeltingPoint },
+    { "Density:", "Density", Field::Density },
+    { "Electron Configuration:", "ElectronConfig", Field::ElectronConfig },
+    { "Acid/Base Properties:", "AcidBaseProp", Field::AcidBase },
+    { "Crystal Structure:", "CrystalStruct", Field::CrystalStructure },
+    { "Electronegativity:", "ElectroNeg", Field::Electronegativity },
+    { "Heat of Vaporization:", "HeatVapor", Field::HeatVaporization },
+    { "Heat of Fusion:", "HeatFusion", Field::HeatFusion },
+    { "Electrical Conductivity:", "ElectroConduct", Field::ElectricalConductivity },
+    { "Thermal Conductivity:", "ThermalConduct", Field::ThermalConductivity },
+    { "Specific Heat Capacity:", "SpecificHeat", Field::SpecificHeat },
+    { "First Ionization Potential:", "FstIonPoten", Field::FirstIonization },
+    { "Atomic Volume:", "Volume", Field::AtomicVolume },
+    { "Atomic Radius:", "AtomicRadius", Field::AtomicRadius },
+    { "Covalent Radius:", "CovalentRadius", Field::CovalentRadius },
+    { "Synthetic:", "Synthetic", Field::Synthetic },
+};
+
+QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Alignment align)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(Scale::designFont(23, true));
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setGeometry(Scale::px(designRect.x()), Scale::px(designRect.y()),
+        Scale::px(designRect.width()), Scale::px(designRect.height()));
+    return label;
+}
+
+}
+
+TfrmElementInfo::TfrmElementInfo(TfrmAuralis *main, QWidget *parent)
+    : QWidget(parent)
+    , m_main(main ? main : frmAuralis)
+{
+    setObjectName(QStringLiteral("frmElementInfo"));
+    setWindowFlags(
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Hydrogen - Element Information"));
+    setFont(Scale::designFont(13));
+    setFixedSize(Scale::size(359, 397));
+
+    createHeader();
+    createRows();
+    createButtons();
+    butClose->setFocus();
+
+    if (m_main) {
+        ErrorBox::guarded([this] { fitValueColumn(); });
+        ErrorBox::guarded([this] { FormCreate(); });
+    }
+}
+
+void TfrmElementInfo::createHeader()
+{
+    WinBevel1 = new TWinBevel(this);
+    WinBevel1->setObjectName(QStringLiteral("WinBevel1"));
+    WinBevel1->setWinBevel(true);
+    WinBevel1->setGeometry(Scale::px(5), Scale::px(5), Scale::px(349), Scale::px(37));
+
+    // Later siblings are drawn above the bevel; the labels have no background of their own.
+    ElementName = headerLabel(this, "ElementName", { 1, 8, 359, 29 }, Qt::AlignHCenter);
+    Symbol = headerLabel(this, "Symbol", { 12, 8, 49, 29 }, Qt::AlignLeft);
+    Number = headerLabel(this, "Number", { 297, 8, 50, 29 }, Qt::AlignRight);
+    setTextColour(ElementName, TColor::system(TColor::WindowText));
+    setTextColour(Symbol, Colours::Red);
+    setTextColour(Number, Colours::Blue);
+}
+
+void TfrmElementInfo::createRows()
+{
+    for (int r = 0; r < RowCount; ++r) {
+        const int top = 48 + 16 * r;
+        const bool odd = (r % 2) == 0; // row r + 1 is odd
+
+        auto *label = new QLabel(QLatin1String(Rows[r].caption), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(r + 1));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(Scale::px(2), Scale::px(top), Scale::px(170), Scale::px(16));
+        label->setProperty(TagProperty, odd ? 2 : 3);
+        setTextColour(label, odd ? Colours::Navy : Colours::Maroon);
+        Labels[r] = label;
+
+        auto *value = new QLineEdit(this);
+        value->setObjectName(QLatin1String(Rows[r].valueName));
+        value->setReadOnly(true);
+        value->setFrame(false);
+        value->setTextMargins(0, 0, 0, 0);
+        value->setGeometry(Scale::px(177), Scale::px(top), Scale::px(180), Scale::px(17));
+        value->setProperty(TagProperty, odd ? 4 : 5);
+        setTextColour(value, TColor::system(TColor::WindowText));
+        Values[r] = value;
+    }
+    Label1 = Labels[0];
+    Label2 = Labels[1];
+    QLineEdit **named[RowCount] = { &Weight, &OxidationStates, &BoilingPoint, &MeltingPoint,
+        &Density, &ElectronConfig, &AcidBaseProp, &CrystalStruct, &ElectroNeg, &HeatVapor,
+        &HeatFusion, &ElectroConduct, &ThermalConduct, &SpecificHeat, &FstIonPoten, &Volume,
+        &AtomicRadius, &CovalentRadius, &Synthetic };
+    for (int r = 0; r < RowCount; ++r)
+        *named[r] = Values[r];
+}
+
+void TfrmElementInfo::createButtons()
+{
+    auto make = [this](const char *name, const char *caption, int left, int width) {
+        auto *button = new QPushButton(QLatin1String(caption), this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(Scale::px(left), Scale::px(364), Scale::px(width), Scale::px(29));
+        connect(button, &QPushButton::clicked, this, [this, button] { butClick(button); });
+        return button;
+    };
+    butCopy = make("butCopy", "Copy &All Info", 4, 110);
+    butHelp = make("butHelp", "&Help", 161, 93);
+    butClose = make("butClose", "&Close", 261, 93);
+    butClose->setDefault(true);
+
+    QWidget *previous = Values[0];
+    for (int r = 1; r < RowCount; ++r) {
+        setTabOrder(previous, Values[r]);
+        previous = Values[r];
+    }
+    setTabOrder(previous, butCopy);
+    setTabOrder(butCopy, butHelp);
+    setTabOrder(butHelp, butClose);
+}
+
+int TfrmElementInfo::rowField(int row)
+{
+    return (row >= 0 && row < RowCount) ? Rows[row].field : -1;
+}
+
+TColor TfrmElementInfo::textColour(const QWidget *control) const
+{
+    if (!control)
+        return {};
+    return TColor(control->property(ColourProperty).toUInt());
+}
+
+void TfrmElementInfo::setTextColour(QWidget *control, TColor colour)
+{
+    if (!control)
+        return;
+    control->setProperty(ColourProperty, colour.value());
+    // System colours come from the window's own palette: the control's palette already
+    // holds the colour set before.
+    const QColor c = colour.resolve(palette());
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    if (qobject_cast<QLineEdit *>(control))
+        pal.setColor(QPalette::Base, palette().color(QPalette::Window));
+    control->setPalette(pal);
+}
+
+void TfrmElementInfo::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange && event->type() != QEvent::ApplicationPaletteChange)
+        return;
+    // The desktop's colours changed: resolve the system colours again.
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (control->property(ColourProperty).isValid())
+            setTextColour(control, textColour(control));
+    }
+}
+
+void TfrmElementInfo::UpdateInfo()
+{
+    ErrorBox::guarded([this] { fill(); });
+}
+
+// The design's value column suits the design font. A substituted font is often wider, so
+// the column (and the window with it) grows until the widest value of any element fits.
+void TfrmElementInfo::fitValueColumn()
+{
+    const ElementData &data = m_main->elementData();
+    if (data.lineCount() < RequiredLines)
+        return;
+    const QFontMetrics metrics(Values[0]->font());
+    int widest = 0;
+    for (int z = 1; z <= ElementCount; ++z)
+        for (int r = 0; r < RowCount; ++r)
+            widest = qMax(widest,
+                metrics.horizontalAdvance(ElementText::displayText(data, z, Rows[r].field)));
+    const int room = Values[0]->width() - Scale::px(4);
+    const int extra = qMin(widest - room, Scale::px(359)); // never more than twice the design
+    if (extra <= 0)
+        return;
+    setFixedWidth(width() + extra);
+    for (QLineEdit *value : Values)
+        value->resize(value->width() + extra, value->height());
+    WinBevel1->resize(WinBevel1->width() + extra, WinBevel1->height());
+    ElementName->resize(ElementName->width() + extra, ElementName->height());
+    for (QWidget *right : { static_cast<QWidget *>(Number), static_cast<QWidget *>(butHelp),
+             static_cast<QWidget *>(butClose) })
+        right->move(right->x() + extra, right->y());
+}
+
+void TfrmElementInfo::fill()
+{
+    if (!m_main)
+        return;
+    const int z = m_main->selectedElement();
+    if (z < 1 || z > ElementCount)
+        return; // nothing is selected before the settings are loaded
+    const ElementData &data = m_main->elementData();
+    const TElement *tile = m_main->tile(z);
+    const QString name = tile ? tile->hint() : data.field(z, Field::Name);
+    const QString symbol = tile ? tile->symbol() : data.field(z, Field::Symbol);
+
+    setWindowTitle(name + QStringLiteral(" - Element Information"));
+    Symbol->setText(symbol);
+    ElementName->setText(name);
+    Number->setText(QString::number(z));
+    for (int r = 0; r < RowCount; ++r) {
+        Values[r]->setText(ElementText::displayText(data, z, Rows[r].field));
+        Values[r]->setCursorPosition(0); // show the start of a long text, as typed
+    }
+}
+
+QString TfrmElementInfo::allInfoText() const
+{
+    QStringList lines;
+    lines.reserve(RowCount + 1);
+    lines << Number->text() + QStringLiteral(" - ") + Symbol->text() + QStringLiteral(" - ")
+            + ElementName->text();
+    for (int r = 0; r < RowCount; ++r)
+        lines << Labels[r]->text() + QLatin1Char(' ') + Values[r]->text();
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void TfrmElementInfo::butClick(QObject *sender)
+{
+    if (sender == butCopy) {
+        if (QClipboard *clipboard = QGuiApplication::clipboard())
+            clipboard->setText(allInfoText());
+    } else if (sender == butHelp) {
+        if (m_main)
+            HelpViewer::showTopic(m_main->helpFile(), HelpTopic, this);
+    } else if (sender == butClose) {
+        closeWindow();
+    }
+}
+
+// Closing goes through the main window's command, as if "Element Information" had been
+// chosen while checked. When the mark is not set that command would show the window again,
+// so the window then simply hides. The guard stops a loop when the command itself closes
+// this window.
+void TfrmElementInfo::closeWindow()
+{
+    if (!m_closing && m_main && m_main->mnuElementInfo && m_main->mnuElementInfo->isChecked()) {
+        m_closing = true;
+        m_main->MenuClick(m_main->mnuElementInfo);
+        m_closing = false;
+    }
+    if (isVisible())
+        hide();
+}
+
+void TfrmElementInfo::FormCreate()
+{
+    const IniFile ini(m_main->settingsFile());
+    DefaultColours = ini.readBool(Section, QStringLiteral("DefaultColours"), true);
+    if (!DefaultColours) {
+        auto colour = [&ini](const char *key) {
+            return TColor::fromSettings(ini.readInteger(Section, QLatin1String(key), 0));
+        };
+        setTextColour(Symbol, colour("Symbol"));
+        setTextColour(ElementName, colour("ElementName"));
+        setTextColour(Number, colour("Number"));
+        const TColor property1 = colour("Property1"), property2 = colour("Property2");
+        const TColor value1 = colour("Value1"), value2 = colour("Value2");
+        for (int r = 0; r < RowCount; ++r) {
+            const int labelTag = Labels[r]->property(TagProperty).toInt();
+            setTextColour(Labels[r], labelTag == 2 ? property1 : property2);
+            const int valueTag = Values[r]->property(TagProperty).toInt();
+            setTextColour(Values[r], valueTag == 4 ? value1 : value2);
+        }
+    }
+
+    // -42 stands for a key that was never saved: the window keeps its default place.
+    if (ini.readInteger(Section, QStringLiteral("Visible"), -42) == -42)
+        return;
+    const int top = ini.readInteger(Section, QStringLiteral("Top"), 50);
+    const int left = ini.readInteger(Section, QStringLiteral("Left"), 50);
+    move(left, top);
+    if (ini.readBool(Section, QStringLiteral("Visible"), false)) {
+        show();
+        if (m_main->mnuElementInfo)
+            m_main->mnuElementInfo->setChecked(true);
+        m_main->activateWindow();
+    }
+}
+
+bool TfrmElementInfo::wantsOnTop() const
+{
+    return m_main && m_main->mnuElementOnTop && m_main->mnuElementOnTop->isChecked();
+}
+
+bool TfrmElementInfo::stayOnTop() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TfrmElementInfo::setStayOnTop(bool on)
+{
+    if (stayOnTop() == on)
+        return;
+    // Changing the flags of a shown window hides it; that hide must not clear the mark.
+    m_reflagging = true;
+    const bool wasVisible = isVisible();
+    const QPoint place = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (wasVisible) {
+        move(place);
+        show();
+    }
+    m_reflagging = false;
+}
+
+// A window about to be shown takes the mark before it appears, so it does not flicker.
+void TfrmElementInfo::setVisible(bool visible)
+{
+    if (visible && !isVisible() && !m_reflagging && stayOnTop() != wantsOnTop())
+        setWindowFlag(Qt::WindowStaysOnTopHint, wantsOnTop());
+    QWidget::setVisible(visible);
+}
+
+void TfrmElementInfo::FormPaint()
+{
+    setStayOnTop(wantsOnTop());
+}
+
+void TfrmElementInfo::FormHide()
+{
+    if (m_main && m_main->mnuElementInfo)
+        m_main->mnuElementInfo->setChecked(false);
+}
+
+void TfrmElementInfo::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_reflagging && !event->spontaneous())
+        UpdateInfo();
+}
+
+void TfrmElementInfo::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // A spontaneous hide comes from the window system (the owner minimised), not from us.
+    if (!m_reflagging && !event->spontaneous())
+        FormHide();
+}
+
+void TfrmElementInfo::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Flags cannot change inside a paint: apply the mark once the paint is over.
+    if (!m_paintSyncQueued && wantsOnTop() != stayOnTop()) {
+        m_paintSyncQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_paintSyncQueued = false;
+            FormPaint();
+        });
+    }
+}
+
+// The close box goes through the same command as the Close button; a close() from the
+// program (the main window's own command) simply hides the window.
+void TfrmElementInfo::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous() && !m_closing) {
+        event->ignore();
+        closeWindow();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void TfrmElementInfo::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        butClick(butClose);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the focused button, else the default one.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        else
+            butClose->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
