@@ -322,6 +322,36 @@ private slots:
         QVERIFY(QFileInfo(asDir).isDir());
     }
 
+    void passWritesOnceWhatSingleWritesWouldWrite()
+    {
+        const QByteArray start = "[Settings]\r\nTop = 3\r\n; kept\r\n\r\n[Other]\r\nx=1\r\n";
+        const auto writeAll = [](IniFile &ini) {
+            ini.writeInteger(u"settings"_s, u"top"_s, 7);
+            ini.writeString(u"Settings"_s, u"New"_s, u"a"_s);
+            ini.writeBool(u"Fresh"_s, u"On"_s, true);
+        };
+        IniFile single(writeFile(start));
+        writeAll(single);
+        const QByteArray expected = contentOf(iniPath());
+
+        IniFile pass(writeFile(start));
+        pass.beginPass();
+        writeAll(pass);
+        QCOMPARE(pass.readInteger(u"Settings"_s, u"Top"_s, 0), 7); // the pass sees its writes
+        QCOMPARE(contentOf(iniPath()), start); // the file only at the commit
+        pass.commitPass();
+        QCOMPARE(contentOf(iniPath()), expected);
+
+        // A failed commit reports once and leaves no file behind.
+        const QString blocked = writeFile("x") + u"/auralis.ini"_s;
+        IniFile failing(blocked);
+        failing.beginPass();
+        writeAll(failing);
+        QVERIFY_THROWS_EXCEPTION(EAuralisError, failing.commitPass());
+        QVERIFY(!failing.inPass());
+        QCOMPARE(contentOf(iniPath()), QByteArray("x"));
+    }
+
     void writesLeaveNoTemporaryFiles()
     {
         IniFile ini(iniPath());

@@ -177,8 +177,13 @@ IniFile::IniFile(const QString &path)
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
 {
     QByteArray content;
-    if (!readFile(m_path, &content))
+    if (m_inPass) {
+        if (m_passUnreadable)
+            return def;
+        content = m_passContent;
+    } else if (!readFile(m_path, &content)) {
         return def;
+    }
     const Lines l = splitLines(content);
     const qsizetype start = findSection(l, section);
     if (start < 0)
@@ -210,13 +215,11 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void IniFile::writeString(const QString &section, const QString &key, const QString &value)
-{
-    const QString fullPath = QFileInfo(m_path).absoluteFilePath();
-    QByteArray content;
-    if (QFileInfo::exists(m_path) && !readFile(m_path, &content))
-        Errors::unableToWrite(fullPath); // rewriting it would lose what could not be read
+namespace {
 
+QByteArray withValue(
+    const QByteArray &content, const QString &section, const QString &key, const QString &value)
+{
     Lines l = splitLines(content);
     const QByteArray newLine = encodeField(key.trimmed()) + '=' + encodeField(value);
     const QByteArray cr = l.crlf ? QByteArray("\r") : QByteArray();
@@ -253,16 +256,56 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         }
     }
 
-    const QByteArray updated = joinLines(l);
-    if (updated == content && QFileInfo::exists(m_path))
-        return;
+    return joinLines(l);
+}
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(updated) != updated.size()
+void replaceFile(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
         || !file.commit()) {
         file.cancelWriting();
-        Errors::unableToWrite(fullPath);
+        Errors::unableToWrite(QFileInfo(path).absoluteFilePath());
     }
+}
+
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    if (m_inPass) {
+        if (!m_passUnreadable)
+            m_passContent = withValue(m_passContent, section, key, value);
+        return;
+    }
+    QByteArray content;
+    const bool existed = QFileInfo::exists(m_path);
+    if (existed && !readFile(m_path, &content)) // rewriting it would lose what could not be read
+        Errors::unableToWrite(QFileInfo(m_path).absoluteFilePath());
+    const QByteArray updated = withValue(content, section, key, value);
+    if (updated != content || !existed)
+        replaceFile(m_path, updated);
+}
+
+void IniFile::beginPass()
+{
+    m_passExisted = QFileInfo::exists(m_path);
+    m_passOriginal.clear();
+    m_passUnreadable = m_passExisted && !readFile(m_path, &m_passOriginal);
+    m_passContent = m_passOriginal;
+    m_inPass = true;
+}
+
+void IniFile::commitPass()
+{
+    if (!m_inPass)
+        return;
+    m_inPass = false;
+    if (m_passUnreadable)
+        Errors::unableToWrite(QFileInfo(m_path).absoluteFilePath());
+    // A pass that wrote nothing leaves even a missing file missing.
+    if (m_passContent != m_passOriginal || (!m_passExisted && !m_passContent.isEmpty()))
+        replaceFile(m_path, m_passContent);
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)

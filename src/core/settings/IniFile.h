@@ -2,10 +2,13 @@
 
 #include <QString>
 
-// A private-profile style ini file. The object keeps only the path: every read looks at
-// the file and every write changes it at once (through an atomic replace), so a value
-// written by one object is seen by the next one that reads it. Section and key names
-// match without regard to case; the file's other lines, their order and bytes are kept.
+// A private-profile style ini file. Outside a pass the object keeps only the path: every
+// read looks at the file and every write changes it at once (through an atomic replace),
+// so a value written by one object is seen by the next one that reads it. A pass reads
+// the file once and lets its reads and writes work on that copy, which its commit writes
+// back in one replace: a save of many keys costs one rewrite, not one per key. Section and
+// key names match without regard to case; the file's other lines, their order and bytes
+// are kept.
 class IniFile
 {
 public:
@@ -26,6 +29,19 @@ public:
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
 
+    // Loads the file for a pass. A file that exists but cannot be read gives defaults to
+    // the pass's reads, and its commit fails rather than overwrite what it could not read.
+    void beginPass();
+    // Ends the pass, writing the copy back when it changed. Throws "Unable to write to %s"
+    // and leaves the file as it was when it cannot be written.
+    void commitPass();
+    bool inPass() const { return m_inPass; }
+
 private:
     QString m_path;
+    bool m_inPass = false;
+    bool m_passUnreadable = false;
+    bool m_passExisted = false;
+    QByteArray m_passOriginal;
+    QByteArray m_passContent;
 };
