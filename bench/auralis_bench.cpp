@@ -7,13 +7,12 @@
 // repainted; a paint count next to the row shows that it did happen. The program stops
 // with an error when a measured step turns out not to do its work.
 
-#include "common/Forms.h"
 #include "base/Numbers.h"
+#include "common/ErrorBox.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
 #include "main/Unt_aura.h"
-#include "common/ErrorBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -302,7 +301,6 @@ int main(int argc, char **argv)
     // The shown window ---------------------------------------------------------------------
 
     TfrmAuralis w(options(settings.path()));
-    frmAuralis = &w;
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         fail("the main window was not exposed");
@@ -441,7 +439,6 @@ int main(int argc, char **argv)
             "tile paints/run "
                 + QByteArray::number(double(tilePaints.paints - before) / 545, 'f', 1));
     }
-    frmAuralis = nullptr;
     // A step that raised an error box did not do its work: its figure means nothing.
     if (!ErrorBox::recorded().isEmpty()) {
         for (const QString &message : ErrorBox::recorded())

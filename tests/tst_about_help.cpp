@@ -1,7 +1,6 @@
-#include "common/Forms.h"
-#include "main/Unt_aura.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
+#include "main/Unt_aura.h"
 #include "windows/Unt_abot.h"
 
 #include <QFile>
@@ -31,14 +30,9 @@ private slots:
         ErrorBox::setRecording(true);
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions { { m_settings.path() },
             QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.'), QSize() });
-        frmAuralis = m_main.get();
     }
 
-    void cleanupTestCase()
-    {
-        frmAuralis = nullptr;
-        m_main.reset();
-    }
+    void cleanupTestCase() { m_main.reset(); }
 
     void init() { ErrorBox::recorded().clear(); }
 

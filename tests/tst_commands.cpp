@@ -1,10 +1,9 @@
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 
 #include <QAction>
@@ -122,8 +121,8 @@ private:
     }
     void makeInfo()
     {
-        m_info = std::make_unique<TfrmElementInfo>(m_window.get());
-        frmElementInfo = m_info.get();
+        m_info = std::make_unique<TfrmElementInfo>(m_window->state());
+        m_window->attachToolWindows({ m_info.get() });
     }
     QVector<int> depths() const
     {
@@ -168,9 +167,9 @@ void TestCommands::init()
 void TestCommands::cleanup()
 {
     m_modalCloser.reset();
-    frmElementInfo = nullptr;
+    if (m_window)
+        m_window->attachToolWindows({});
     m_info.reset();
-    frmAuralis = nullptr;
     m_window.reset();
     m_dir.reset();
     QApplication::setPalette(QPalette());
@@ -192,7 +191,6 @@ void TestCommands::open(
     options.decimalSeparator = QLatin1Char('.');
     options.screenSize = QSize(1024, 768);
     m_window = std::make_unique<TfrmAuralis>(options);
-    frmAuralis = m_window.get();
     if (show) {
         m_window->show();
         m_window->activateWindow();

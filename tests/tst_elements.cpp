@@ -212,9 +212,9 @@ void TestElements::ordinaryFrame()
     QFETCH(QColor, bottomRight);
 
     Panel panel(face);
-    if (QByteArray(QTest::currentDataTag()).startsWith("system"))
-        panel.setProperty("tcolor", quint32(TColor::BtnFace));
     TElement *tile = makeTile(&panel);
+    if (QByteArray(QTest::currentDataTag()).startsWith("system"))
+        tile->setFaceColor(TColor::system(TColor::BtnFace));
     tile->setSelected(selected);
     const QImage img = render(&panel, tile);
     const int r = img.width() - 1, b = img.height() - 1;

@@ -1,9 +1,8 @@
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 
 #include <QAction>
@@ -46,8 +45,8 @@ class TestInfoWindow : public QObject
     QString field(int z, int j) const { return m_main->elementData().field(z, j); }
     void makeInfo()
     {
-        m_info = std::make_unique<TfrmElementInfo>(m_main.get());
-        frmElementInfo = m_info.get();
+        m_info = std::make_unique<TfrmElementInfo>(m_main->state());
+        m_main->attachToolWindows({ m_info.get() });
     }
 
 private slots:
@@ -78,15 +77,14 @@ private slots:
         QFile::remove(m_settings.filePath(u"auralis.ini"_s));
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions { { m_settings.path() },
             m_program.path() + QLatin1Char('/'), QLatin1Char('.'), QSize() });
-        frmAuralis = m_main.get();
         QVERIFY(m_main->tilesCreated());
     }
 
     void cleanup()
     {
-        frmElementInfo = nullptr;
+        if (m_main)
+            m_main->attachToolWindows({});
         m_info.reset();
-        frmAuralis = nullptr;
         m_main.reset();
     }
 
@@ -294,7 +292,7 @@ private slots:
         writeSettings({ { u"Symbol", u"255"_s }, { u"Property1", u"32768"_s },
             { u"Property2", u"65535"_s }, { u"Value2", u"16711680"_s } });
         makeInfo();
-        QVERIFY(m_info->DefaultColours);
+        QVERIFY(m_main->state().colours().infoDefault);
         QCOMPARE(m_info->textColour(m_info->Symbol), TColor::rgb(255, 0, 0));
         QCOMPARE(m_info->textColour(m_info->Label1), TColor::rgb(0, 0, 128));
         QCOMPARE(m_info->textColour(m_info->Label2), TColor::rgb(128, 0, 0));
@@ -304,7 +302,7 @@ private slots:
         writeSettings({ { u"DefaultColours", u"0"_s }, { u"Property1", u"32768"_s },
             { u"Value2", u"16711680"_s } });
         makeInfo();
-        QVERIFY(!m_info->DefaultColours);
+        QVERIFY(!m_main->state().colours().infoDefault);
         QCOMPARE(m_info->textColour(m_info->Symbol), TColor(0));
         QCOMPARE(m_info->textColour(m_info->Label1), TColor(32768));
         QCOMPARE(m_info->textColour(m_info->Labels[2]), TColor(32768));

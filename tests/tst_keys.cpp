@@ -1,8 +1,7 @@
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_temp.h"
 
 #include <QLineEdit>
@@ -110,7 +109,6 @@ void TestKeys::init()
     options.arguments = QStringList { m_dir->path() };
     options.decimalSeparator = QLatin1Char('.');
     m_window = std::make_unique<TfrmAuralis>(options);
-    frmAuralis = m_window.get();
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -119,8 +117,6 @@ void TestKeys::init()
 
 void TestKeys::cleanup()
 {
-    frmSetTemperature = nullptr;
-    frmAuralis = nullptr;
     m_window.reset();
     m_dir.reset();
     QVERIFY2(ErrorBox::recorded().isEmpty(), qPrintable(ErrorBox::recorded().join('\n')));
@@ -260,8 +256,9 @@ void TestKeys::tabInAnotherWindowIsNotTaken()
 
 void TestKeys::altKeysTurnTemperaturePages()
 {
-    TfrmSetTemperature dialog(m_window.get());
-    frmSetTemperature = &dialog;
+    TfrmSetTemperature dialog(m_window->state(), m_window.get());
+    m_window->attachToolWindows({ nullptr, &dialog });
+    auto detach = qScopeGuard([this] { m_window->attachToolWindows({}); });
     // Not visible: the keys are nobody's.
     QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier);
     QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabKelvin);

@@ -1,9 +1,8 @@
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/TableLayout.h"
 #include "main/Unt_aura.h"
 #include "toolbar/TB97.h"
-#include "common/ErrorBox.h"
 
 #include <QAction>
 #include <QFile>
@@ -119,7 +118,6 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
-    frmAuralis = nullptr;
     m_window.reset();
     m_dir.reset();
 }
@@ -133,7 +131,6 @@ TfrmAuralis *TestMainWindow::make(const QString &programFolder, QChar separator)
     options.screenSize = QSize(1024, 768);
     m_window.reset();
     m_window = std::make_unique<TfrmAuralis>(options);
-    frmAuralis = m_window.get();
     return m_window.get();
 }
 
@@ -218,18 +215,18 @@ void TestMainWindow::classification()
     TfrmAuralis *w = make();
     const auto *l = w->findChild<QLabel *>(label);
     QVERIFY(l);
-    QCOMPARE(w->tile(z)->numberColor(), TfrmAuralis::labelColour(l));
+    QCOMPARE(w->tile(z)->numberColor(), w->labelColour(l));
 }
 
 void TestMainWindow::classCounts()
 {
     int counts[3] = {};
     for (int z = 1; z <= 109; ++z)
-        ++counts[int(TfrmAuralis::elementClass(z))];
-    QCOMPARE(counts[int(TfrmAuralis::ElementClass::Metal)], 85);
-    QCOMPARE(counts[int(TfrmAuralis::ElementClass::Nonmetal)], 17);
-    QCOMPARE(counts[int(TfrmAuralis::ElementClass::Semimetal)], 7);
-    QCOMPARE(TfrmAuralis::labelColour(make()->lblNonMetals), TColor::rgb(0, 0, 255));
+        ++counts[int(elementClass(z))];
+    QCOMPARE(counts[int(ElementClass::Metal)], 85);
+    QCOMPARE(counts[int(ElementClass::Nonmetal)], 17);
+    QCOMPARE(counts[int(ElementClass::Semimetal)], 7);
+    QCOMPARE(make()->labelColour(m_window->lblNonMetals), TColor::rgb(0, 0, 255));
 }
 
 void TestMainWindow::syntheticTilesStartUndefined()
@@ -238,7 +235,7 @@ void TestMainWindow::syntheticTilesStartUndefined()
     // and must never be read.
     TfrmAuralis *w = make();
     QVERIFY(ErrorBox::recorded().isEmpty());
-    const TColor undefined = TfrmAuralis::labelColour(w->lblUndefined);
+    const TColor undefined = w->labelColour(w->lblUndefined);
     QCOMPARE(undefined, TColor::rgb(128, 128, 128));
     for (int z : { 43, 61, 93, 107 }) {
         QVERIFY(w->tile(z)->synthetic());

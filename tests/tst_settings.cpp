@@ -1,8 +1,7 @@
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -77,21 +76,17 @@ struct Program
         options.decimalSeparator = separator;
         options.screenSize = QSize(1000, 800);
         main = std::make_unique<TfrmAuralis>(options);
-        frmAuralis = main.get();
         if (toolWindows) {
-            info = std::make_unique<TfrmElementInfo>(main.get());
-            frmElementInfo = info.get();
-            temperature = std::make_unique<TfrmSetTemperature>(main.get());
-            frmSetTemperature = temperature.get();
+            info = std::make_unique<TfrmElementInfo>(main->state());
+            temperature = std::make_unique<TfrmSetTemperature>(main->state(), main.get());
+            main->attachToolWindows({ info.get(), temperature.get() });
         }
     }
     ~Program()
     {
-        frmSetTemperature = nullptr;
-        frmElementInfo = nullptr;
+        main->attachToolWindows({});
         temperature.reset();
         info.reset();
-        frmAuralis = nullptr;
     }
     TfrmAuralis *operator->() const { return main.get(); }
 
@@ -166,8 +161,8 @@ private slots:
         QCOMPARE(p.checkedScheme(), 1);
         QCOMPARE(p->backgroundFile, DefaultPicture);
         QVERIFY(!p->imgWallpaper.isNull());
-        QCOMPARE(TfrmAuralis::labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
-        QCOMPARE(TfrmAuralis::labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
+        QCOMPARE(p->labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
+        QCOMPARE(p->labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
         QCOMPARE(ErrorBox::recorded(), QStringList());
         QVERIFY(!QFile::exists(p->settingsFile())); // loading writes nothing
     }
@@ -186,13 +181,15 @@ private slots:
             p->mnuTrendsOnTop->setChecked(true);
             p->mnuElementOnTop->setChecked(true);
             p.checkScheme(3);
-            TfrmAuralis::setLabelColour(p->lblMetals, TColor::rgb(1, 2, 3));
-            TfrmAuralis::setLabelColour(p->lblGases, TColor::system(TColor::WindowText));
-            p->setTableColour(Colours::Silver);
+            ColourScheme colours = p->state().colours();
+            colours.legend[ColourScheme::Metals] = TColor::rgb(1, 2, 3);
+            colours.legend[ColourScheme::Gases] = TColor::system(TColor::WindowText);
+            colours.table = Colours::Silver;
+            colours.infoDefault = false;
+            colours.info[ColourScheme::Symbol] = TColor::rgb(10, 20, 30);
+            colours.info[ColourScheme::Value1] = TColor::rgb(40, 50, 60);
+            p->applyColourScheme(colours);
             p->backgroundFile = picture;
-            p.info->DefaultColours = false;
-            p.info->setTextColour(p.info->Symbol, TColor::rgb(10, 20, 30));
-            p.info->setTextColour(p.info->Weight, TColor::rgb(40, 50, 60));
             p.info->move(40, 60);
             p->mnuElementInfo->setChecked(true);
             p.temperature->pageTemp->setCurrentIndex(2);
@@ -232,7 +229,7 @@ private slots:
         QVERIFY(q->mnuTrendsOnTop->isChecked());
         QVERIFY(q->mnuElementOnTop->isChecked());
         QCOMPARE(q.checkedScheme(), 3);
-        QCOMPARE(TfrmAuralis::labelColour(q->lblMetals), TColor::rgb(1, 2, 3));
+        QCOMPARE(q->labelColour(q->lblMetals), TColor::rgb(1, 2, 3));
         QCOMPARE(q->backgroundFile, picture);
         QVERIFY(!q->imgWallpaper.isNull());
         QCOMPARE(ErrorBox::recorded(), QStringList());

@@ -1,8 +1,7 @@
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_temp.h"
 
 #include <QLineEdit>
@@ -29,10 +28,9 @@ class TestTempDialog : public QObject
         cleanup();
         m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
             { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator, QSize() });
-        frmAuralis = m_main.get();
         m_main->setTemperature(kelvin);
-        m_dialog = std::make_unique<TfrmSetTemperature>(m_main.get());
-        frmSetTemperature = m_dialog.get();
+        m_dialog = std::make_unique<TfrmSetTemperature>(m_main->state(), m_main.get());
+        m_main->attachToolWindows({ nullptr, m_dialog.get() });
     }
     void open(int page)
     {
@@ -68,9 +66,7 @@ private slots:
 
     void cleanup()
     {
-        frmSetTemperature = nullptr;
         m_dialog.reset();
-        frmAuralis = nullptr;
         m_main.reset();
     }
 
@@ -206,7 +202,8 @@ private slots:
         m_main->setGeometry(100, 80, 900, 700);
         if (!tab.isNull())
             IniFile(m_main->settingsFile()).writeString(u"Temperature Window"_s, u"Tab"_s, tab);
-        TfrmSetTemperature dialog(m_main.get());
+        TfrmSetTemperature dialog(m_main->state(), m_main.get());
+        dialog.FormCreate();
         QCOMPARE(dialog.pageTemp->currentIndex(), page);
         const QRect main = m_main->frameGeometry();
         const QPoint middle(main.left() + main.width() / 2 - dialog.width() / 2,

@@ -1,8 +1,8 @@
 #include "Startup.h"
 
 #include "Unt_spsh.h"
+#include "base/ProgramName.h"
 #include "common/ErrorBox.h"
-#include "common/Forms.h"
 #include "main/Unt_aura.h"
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
@@ -33,8 +33,8 @@ void waitForSplash(const TfrmSplash &splash)
 int runAuralis(QApplication &app)
 {
     // The title captions the error box: the product name and a grave accent.
-    ErrorBox::setApplicationTitle(QStringLiteral("Auralis`"));
-    QCoreApplication::setApplicationName(QStringLiteral("Auralis"));
+    ErrorBox::setApplicationTitle(ProgramName::name() + QLatin1Char('`'));
+    QCoreApplication::setApplicationName(ProgramName::name());
     QApplication::setWindowIcon(Glyphs::icon(Glyphs::Program));
 
     QPointer<TfrmSplash> splash = new TfrmSplash;
@@ -51,30 +51,24 @@ int runAuralis(QApplication &app)
     options.decimalSeparator = point.isEmpty() ? QLatin1Char('.') : point.at(0);
 
     TfrmAuralis main(options);
-    frmAuralis = &main;
     if (!main.tilesCreated()) {
         // The element data could not be loaded; the error has been shown. A chart
         // without its elements is of no use, so the program ends here.
         delete splash;
-        frmAuralis = nullptr;
         return 1;
     }
     QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });
     main.show(); // the first show releases the splash
 
-    TfrmElementInfo info(&main);
-    frmElementInfo = &info;
-    TfrmSetTemperature temperature(&main);
-    frmSetTemperature = &temperature;
+    // The tool windows, in their order of creation; each reads its settings as it is
+    // attached.
+    TfrmElementInfo info(main.state());
+    TfrmSetTemperature temperature(main.state(), &main);
     TfrmAbout about(&main);
-    frmAbout = &about;
+    main.attachToolWindows({ &info, &temperature, &about });
 
     const int rc = app.exec();
 
-    frmAbout = nullptr;
-    frmSetTemperature = nullptr;
-    frmElementInfo = nullptr;
-    frmAuralis = nullptr;
     delete splash;
     return rc;
 }

@@ -1,5 +1,7 @@
 #include "Unt_spsh.h"
 
+#include "base/ProgramName.h"
+
 #include "common/Scale.h"
 #include "toolbar/Glyphs.h"
 
@@ -42,8 +44,8 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     imgIcon->move(Scale::px(40), Scale::px(36));
     imgIcon->adjustSize();
 
-    lblVer = makeLabel(this, QStringLiteral("lblVer"), QStringLiteral("Auralis 1.8a"), 116, 20,
-        Scale::designFont(17));
+    lblVer = makeLabel(
+        this, QStringLiteral("lblVer"), ProgramName::title(), 116, 20, Scale::designFont(17));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Designed and created by:"),
         116, 64, font());
     Label3 = makeLabel(

@@ -1,5 +1,7 @@
 #include "base/Numbers.h"
 
+#include "base/Temperature.h"
+
 #include "base/Errors.h"
 
 #include <charconv>
@@ -282,8 +284,8 @@ QString temperatureText(double value, QChar decimalSeparator)
 QString temperatureStatusText(float kelvin, QChar decimalSeparator)
 {
     const double k = kelvin;
-    const double c = k - 273.15;
-    const double f = (k - 273.15) * 9 * 0.2 + 32;
+    const double c = double(Temperature::celsius(k));
+    const double f = double(Temperature::fahrenheit(k));
     return temperatureText(k, decimalSeparator) + QStringLiteral(" K, ")
         + temperatureText(c, decimalSeparator) + QStringLiteral("\u00B0C, ")
         + temperatureText(f, decimalSeparator) + QStringLiteral("\u00B0F");

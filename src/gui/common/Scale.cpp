@@ -29,6 +29,11 @@ QSize size(int designWidth, int designHeight)
     return QSize(px(designWidth), px(designHeight));
 }
 
+QRect rect(int designLeft, int designTop, int designWidth, int designHeight)
+{
+    return QRect(px(designLeft), px(designTop), px(designWidth), px(designHeight));
+}
+
 QFont pointFont(int pointSize, bool bold)
 {
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QSize>
 
 // Window and control sizes are designed at 120 pixels per inch; they are scaled by the
@@ -12,6 +13,11 @@ double factor();
 // qRound(designPixels × factor()).
 int px(int designPixels);
 QSize size(int designWidth, int designHeight);
+QRect rect(int designLeft, int designTop, int designWidth, int designHeight);
+inline QRect rect(const QRect &design)
+{
+    return rect(design.x(), design.y(), design.width(), design.height());
+}
 
 // The program's font family ("MS Sans Serif", substituted by fontconfig) at a design
 // height in pixels at 120 ppi, converted to the nearest whole point (13 pixels is 8

@@ -1,5 +1,7 @@
 #include "elements/Elements.h"
 
+#include "base/Temperature.h"
+
 #include "elements/Pixels.h"
 
 #include <QFontMetrics>
@@ -72,13 +74,8 @@ void TElement::setTemperature(double k)
     if (m_synthetic)
         return;
     m_temperature = k;
-    TColor chosen;
-    if (k < m_meltingPoint)
-        chosen = m_solidColor;
-    else if (k < m_boilingPoint)
-        chosen = m_liquidColor;
-    else
-        chosen = m_gasColor;
+    const TColor colours[] = { m_solidColor, m_liquidColor, m_gasColor };
+    const TColor chosen = colours[int(Temperature::stateAt(k, m_meltingPoint, m_boilingPoint))];
     if (chosen == m_stateColor)
         return;
     m_stateColor = chosen;
@@ -89,15 +86,22 @@ void TElement::setTemperature(double k)
 
 TColor TElement::color() const
 {
+    // The colour value given, so that a system colour that happens to resolve to silver
+    // still counts as a system colour.
+    if (m_faceColor)
+        return *m_faceColor;
     const QWidget *panel = parentWidget();
     if (!panel)
         return Colours::Silver;
-    // The panel's own colour value where it keeps one, so that a system colour that
-    // happens to resolve to silver still counts as a system colour.
-    const QVariant value = panel->property("tcolor");
-    if (value.isValid())
-        return TColor(value.toUInt());
     return TColor::fromQColor(panel->palette().color(panel->backgroundRole()));
+}
+
+void TElement::setFaceColor(TColor c)
+{
+    if (m_faceColor == c)
+        return;
+    m_faceColor = c;
+    update();
 }
 
 QFont TElement::canvasFont() const

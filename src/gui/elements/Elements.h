@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 // The tile that shows one element: number at the top right, symbol at the bottom left,
 // a one-pixel 3-D frame, and an optional relief of sunken or raised rings. It paints no
@@ -65,8 +66,10 @@ public:
     void setSyntheticColor(TColor c);
     // The colour the symbol is drawn in.
     TColor stateColor() const { return m_stateColor; }
-    // The tile's face colour, taken from its parent (the table panel).
+    // The tile's face colour: the table's colour given to it, else its parent's
+    // background.
     TColor color() const;
+    void setFaceColor(TColor c);
     // The symbol-only decision of the last paint: the symbol centred, no number.
     bool symbolOnly() const { return m_symbolOnly; }
 
@@ -111,4 +114,5 @@ private:
     TColor m_gasColor;
     TColor m_syntheticColor;
     TColor m_stateColor;
+    std::optional<TColor> m_faceColor;
 };

@@ -1,11 +1,13 @@
 #include "main/Unt_aura.h"
 
 #include "base/Numbers.h"
+#include "base/ProgramName.h"
+#include "base/Temperature.h"
+#include "common/ErrorBox.h"
 #include "common/Scale.h"
 #include "elements/Elements.h"
 #include "toolbar/Glyphs.h"
 #include "toolbar/TB97.h"
-#include "common/ErrorBox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,13 +22,12 @@
 #include <QStyleFactory>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 namespace {
 
 // Elements whose number takes the nonmetal or the semimetal colour; all others are metals.
-constexpr int NonMetals[] = { 1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 35, 36, 53, 54, 85, 86 };
-constexpr int SemiMetals[] = { 5, 14, 32, 33, 34, 51, 52 };
 
 const char *const GroupCaptions[16] = { "IA", "IIA", "IIIA", "IVA", "VA", "VIA", "VIIA", "VIIIA",
     "IB", "IIB", "IIIB", "IVB", "VB", "VIB", "VIIB", "VIII" };
@@ -164,15 +165,28 @@ private:
     }
 };
 
+void colourTile(TElement *t, int z, const ColourScheme &scheme)
+{
+    static const ColourScheme::Legend classColour[]
+        = { ColourScheme::Metals, ColourScheme::Nonmetals, ColourScheme::Semimetals };
+    t->setFaceColor(scheme.table);
+    t->setNumberColor(scheme.legend[classColour[int(elementClass(z))]]);
+    t->setSolidColor(scheme.legend[ColourScheme::Solids]);
+    t->setLiquidColor(scheme.legend[ColourScheme::Liquids]);
+    t->setGasColor(scheme.legend[ColourScheme::Gases]);
+    t->setSyntheticColor(scheme.legend[ColourScheme::Undefined]);
+}
+
 } // namespace
 
 TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , m_arguments(options.arguments)
-    , m_decimalSeparator(options.decimalSeparator)
-    , m_programFolder(options.programFolder)
     , m_screenSize(options.screenSize)
 {
+    m_state.setDecimalSeparator(options.decimalSeparator);
+    m_state.setProgramFolder(options.programFolder);
+    connect(&m_state, &SharedState::coloursChanged, this, [this] { applyColours(); });
     setFont(Scale::designFont(13));
     resize(Scale::size(538, 339));
     applyMinimumSize(QSize(0, 0));
@@ -256,25 +270,24 @@ void TfrmAuralis::createTable()
         QLabel **label;
         const char *name;
         const char *caption;
-        TColor colour;
     };
-    const LegendDesign legend[] = {
-        { &lblMetals, "lblMetals", "Metals", Colours::Red },
-        { &lblNonMetals, "lblNonMetals", "Nonmetals", Colours::Blue },
-        { &lblSemimetals, "lblSemimetals", "Semimetals", Colours::Purple },
-        { &lblSolids, "lblSolids", "Solids", Colours::Black },
-        { &lblLiquids, "lblLiquids", "Liquids", Colours::Green },
-        { &lblGases, "lblGases", "Gases", Colours::Yellow },
-        { &lblUndefined, "lblUndefined", "Undefined", Colours::Grey },
+    const LegendDesign legend[ColourScheme::LegendCount] = {
+        { &lblMetals, "lblMetals", "Metals" },
+        { &lblNonMetals, "lblNonMetals", "Nonmetals" },
+        { &lblSemimetals, "lblSemimetals", "Semimetals" },
+        { &lblSolids, "lblSolids", "Solids" },
+        { &lblLiquids, "lblLiquids", "Liquids" },
+        { &lblGases, "lblGases", "Gases" },
+        { &lblUndefined, "lblUndefined", "Undefined" },
     };
     for (const LegendDesign &d : legend) {
         auto *label = new QLabel(QLatin1String(d.caption), panLegend);
         label->setObjectName(QLatin1String(d.name));
         label->setFont(Scale::designFont(13));
-        setLabelColour(label, d.colour);
         hookLegendControl(label);
         *d.label = label;
     }
+    applyColours();
 }
 
 void TfrmAuralis::hookLegendControl(QWidget *w)
@@ -375,23 +388,19 @@ void TfrmAuralis::createStatusBar()
 
 void TfrmAuralis::FormCreate()
 {
-    setWindowTitle(QStringLiteral("Auralis 1.8a"));
+    setWindowTitle(ProgramName::title());
     m_settingsFolder = chooseSettingsFolder(m_arguments);
+    m_state.setSettingsFile(m_settingsFolder + QStringLiteral("auralis.ini"));
     LoadColours();
-    m_helpFile = m_programFolder + QStringLiteral("auralis.hlp");
+    m_state.setHelpFile(programFolder() + QStringLiteral("auralis.hlp"));
 
     m_defaultHintColor = TColor::fromQColor(QToolTip::palette().color(QPalette::ToolTipBase));
     m_tileHintColor = TColor::rgb(191, 255, 255);
     installHintStyle();
 
-    m_data.load(m_programFolder + QStringLiteral("auralis.bkp"));
-    m_data.fixDecimalSeparator(m_decimalSeparator);
+    m_state.loadData(programFolder() + QStringLiteral("auralis.bkp"));
 
     createTiles();
-    for (int z : NonMetals)
-        m_tiles[size_t(z)]->setNumberColor(labelColour(lblNonMetals));
-    for (int z : SemiMetals)
-        m_tiles[size_t(z)]->setNumberColor(labelColour(lblSemimetals));
 
     createGroupLabels();
     layoutLegend();
@@ -414,22 +423,20 @@ void TfrmAuralis::createTiles()
         connect(t, &TElement::doubleClicked, this,
             [this](TElement *s) { ErrorBox::guarded([this, s] { MenuClick(s); }); });
 
-        t->setHint(m_data.field(z, Field::Name));
-        t->setNumberColor(labelColour(lblMetals));
+        const ElementData &data = m_state.data();
+        const QChar separator = decimalSeparator();
+        t->setHint(m_state.name(z));
         t->setNumber(QString::number(z));
-        t->setSymbol(m_data.field(z, Field::Symbol));
-        t->setSyntheticColor(labelColour(lblUndefined));
-        t->setSynthetic(ElementText::flag(m_data.field(z, Field::Synthetic)));
-        t->setElectronConfig(m_data.field(z, Field::ElectronConfig));
+        t->setSymbol(m_state.symbol(z));
+        t->setSynthetic(ElementText::flag(data.field(z, Field::Synthetic)));
+        t->setElectronConfig(data.field(z, Field::ElectronConfig));
         if (!t->synthetic()) {
             t->setBoilingPoint(
-                ElementText::number(m_data.field(z, Field::BoilingPointValue), m_decimalSeparator));
+                ElementText::number(data.field(z, Field::BoilingPointValue), separator));
             t->setMeltingPoint(
-                ElementText::number(m_data.field(z, Field::MeltingPointValue), m_decimalSeparator));
+                ElementText::number(data.field(z, Field::MeltingPointValue), separator));
         }
-        t->setGasColor(labelColour(lblGases));
-        t->setLiquidColor(labelColour(lblLiquids));
-        t->setSolidColor(labelColour(lblSolids));
+        colourTile(t, z, m_state.colours());
         describeTile(z);
     }
     m_tilesCreated = true;
@@ -500,17 +507,6 @@ TElement *TfrmAuralis::tile(int z) const
     return z >= 1 && z <= ElementCount ? m_tiles[size_t(z)] : nullptr;
 }
 
-TfrmAuralis::ElementClass TfrmAuralis::elementClass(int z)
-{
-    for (int n : NonMetals)
-        if (n == z)
-            return ElementClass::Nonmetal;
-    for (int n : SemiMetals)
-        if (n == z)
-            return ElementClass::Semimetal;
-    return ElementClass::Metal;
-}
-
 void TfrmAuralis::describeTile(int z)
 {
     TElement *t = tile(z);
@@ -523,12 +519,12 @@ void TfrmAuralis::describeTile(int z)
     } else {
         // The current temperature rather than the tile's: this may run before the
         // temperature has been pushed into the tiles.
-        const double k = double(Temperature);
-        const char *name = k < t->meltingPoint() ? "solid"
-            : k < t->boilingPoint()              ? "liquid"
-                                                 : "gas";
+        static const char *const stateNames[] = { "solid", "liquid", "gas" };
+        const double k = double(temperature());
+        const auto s = Temperature::stateAt(k, t->meltingPoint(), t->boilingPoint());
         state = QStringLiteral("%1 at %2 K")
-                    .arg(QLatin1String(name), Numbers::temperatureText(k, m_decimalSeparator));
+                    .arg(QLatin1String(stateNames[int(s)]),
+                        Numbers::temperatureText(k, decimalSeparator()));
     }
     if (t->toolTip() != t->hint())
         t->setToolTip(t->hint());
@@ -546,20 +542,58 @@ QSize TfrmAuralis::screenSize() const
     return s ? s->size() : QSize(1024, 768);
 }
 
-TColor TfrmAuralis::labelColour(const QLabel *label)
+std::array<QLabel *, ColourScheme::LegendCount> TfrmAuralis::legendLabels() const
 {
-    const QVariant v = label ? label->property("fontcolor") : QVariant();
-    return v.isValid() ? TColor(v.toUInt()) : Colours::Black;
+    return { lblMetals, lblNonMetals, lblSemimetals, lblSolids, lblLiquids, lblGases,
+        lblUndefined };
 }
 
-void TfrmAuralis::setLabelColour(QLabel *label, TColor colour)
+TColor TfrmAuralis::labelColour(const QLabel *label) const
 {
-    if (!label)
-        return;
-    label->setProperty("fontcolor", colour.value());
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour.resolve(pal));
-    label->setPalette(pal);
+    const auto labels = legendLabels();
+    const auto it = std::find(labels.begin(), labels.end(), label);
+    return it == labels.end() ? Colours::Black
+                              : m_state.colours().legend[size_t(it - labels.begin())];
+}
+
+void TfrmAuralis::setTableColour(TColor colour)
+{
+    ColourScheme scheme = m_state.colours();
+    scheme.table = colour;
+    applyColourScheme(scheme);
+}
+
+void TfrmAuralis::applyColourScheme(const ColourScheme &scheme)
+{
+    m_state.setColours(scheme);
+}
+
+// The tiles' number colour follows the fixed classification, the symbol colours the
+// states; every tile is given its temperature again so the symbol takes the new colour.
+void TfrmAuralis::applyColours()
+{
+    const ColourScheme &scheme = m_state.colours();
+    const auto labels = legendLabels();
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (!labels[i])
+            continue;
+        QPalette pal = labels[i]->palette();
+        pal.setColor(QPalette::WindowText, scheme.legend[i].resolve(pal));
+        labels[i]->setPalette(pal);
+    }
+    if (PeriodicTable) {
+        QPalette pal = PeriodicTable->palette();
+        pal.setColor(QPalette::Window, scheme.table.resolve(palette()));
+        PeriodicTable->setPalette(pal);
+        PeriodicTable->update();
+    }
+    for (int z = 1; z <= ElementCount; ++z) {
+        if (TElement *t = tile(z)) {
+            colourTile(t, z, scheme);
+            t->setTemperature(double(temperature()));
+            t->update();
+        }
+    }
 }
 
 QString TfrmAuralis::statusText(int panel) const

@@ -1,21 +1,27 @@
 #pragma once
 
-// The main window. It owns the two pieces of state the whole program shares — the
-// selected element and the current temperature — and the chart: 109 tiles (TElement) on
-// the table panel, sixteen group labels, the legend and the two line boxes.
+// The main window. It owns the state the whole program shares (SharedState: the selected
+// element, the current temperature, the names in force, the marks, the colour scheme) and
+// alone writes it, and it holds the chart: 109 tiles (TElement) on the table panel,
+// sixteen group labels, the legend and the two line boxes.
 //
-// How the windows fit together: app/Startup creates this window first (its construction
-// loads the element data, makes the tiles and reads the settings), then the tool windows
-// (element information, set temperature, about), which live until the program ends and
-// are reached through core/Forms.h. Selection changes go through ElementClick only;
+// How the windows fit together: the code is in three trees with one-way dependencies.
+// src/core (no widgets) holds the data file, numbers, colours, the ini layer, the arithmetic
+// of layout, relief and keys, and SharedState; src/gui holds the windows and may use the
+// core; src/app (entry and splash) creates this window first, then the tool windows, and
+// hands them over through attachToolWindows. A tool window gets the state as a const
+// reference and asks for changes through its own signals, which this window connects
+// once; it never sees this header. Selection changes go through ElementClick only;
 // temperature changes end in ApplyTemperature, which pushes the value into every tile.
 //
 // The implementation is split by concern: Unt_aura.cpp (construction), _layout (resize
 // and painting of the table), _status (status bar, slider, toolbar), _commands (menus,
-// selection, first show), _keys (keyboard), settings/Unt_aura_settings.cpp (ini file).
+// selection, first show), _keys (keyboard), _settings (the ini file).
 
-#include "base/Colour.h"
-#include "data/ElementData.h"
+#include "base/ColourScheme.h"
+#include "data/Classification.h"
+#include "data/Naming.h"
+#include "main/SharedState.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -35,6 +41,10 @@ class TElement;
 class TToolbar97;
 class TToolbarButton97;
 class TToolbarSep97;
+class TfrmAbout;
+class TfrmElementInfo;
+class TfrmSetTemperature;
+class IniFile;
 
 class TfrmAuralis : public QMainWindow
 {
@@ -52,28 +62,39 @@ public:
     explicit TfrmAuralis(const StartOptions &options, QWidget *parent = nullptr);
     ~TfrmAuralis() override;
 
+    // The tool windows, created after this window's first show; any may be null.
+    struct ToolWindows
+    {
+        TfrmElementInfo *info = nullptr;
+        TfrmSetTemperature *temperature = nullptr;
+        TfrmAbout *about = nullptr;
+    };
+    // Connects the tool windows' requests and lets each read its settings section, in
+    // the order they were created.
+    void attachToolWindows(const ToolWindows &tools);
+
     // Shared state ---------------------------------------------------------------------
-    int selectedElement() const { return SelectedElement; }
-    float temperature() const { return Temperature; }
-    void setTemperature(float kelvin) { Temperature = kelvin; }
-    QChar decimalSeparator() const { return m_decimalSeparator; }
-    const ElementData &elementData() const { return m_data; }
+    const SharedState &state() const { return m_state; }
+    int selectedElement() const { return m_state.selectedElement(); }
+    float temperature() const { return m_state.temperature(); }
+    void setTemperature(float kelvin) { m_state.setTemperature(kelvin); }
+    QChar decimalSeparator() const { return m_state.decimalSeparator(); }
+    const ElementData &elementData() const { return m_state.data(); }
     // The tile of element z, or null when z is outside 1..109 or the tile was not made.
     TElement *tile(int z) const;
     bool tilesCreated() const { return m_tilesCreated; }
-    QString programFolder() const { return m_programFolder; }
+    QString programFolder() const { return m_state.programFolder(); }
     QString settingsFolder() const { return m_settingsFolder; }
-    QString settingsFile() const { return m_settingsFolder + QStringLiteral("auralis.ini"); }
-    QString helpFile() const { return m_helpFile; }
+    QString settingsFile() const { return m_state.settingsFile(); }
+    QString helpFile() const { return m_state.helpFile(); }
     QSize screenSize() const;
-    // Legend label colours: the master copy of the class and state colours.
-    static TColor labelColour(const QLabel *label);
-    static void setLabelColour(QLabel *label, TColor colour);
+    // The colour a legend label shows (its class or state colour in the scheme).
+    TColor labelColour(const QLabel *label) const;
+    // Puts a colour scheme in force: legend, tiles, table panel here; the tool windows
+    // follow the state's change signal.
+    void applyColourScheme(const ColourScheme &scheme);
     // Text of status bar panel 0 or 1.
     QString statusText(int panel) const;
-    // The fixed classification that picks a tile's number colour.
-    enum class ElementClass { Metal, Nonmetal, Semimetal };
-    static ElementClass elementClass(int z);
     // The tile's tool-tip (its Hint), accessible name and description (name, number,
     // symbol, class, state at the current temperature); call after the name, symbol or
     // temperature changed.
@@ -82,9 +103,8 @@ public:
     int hintDelay() const { return m_hintDelay; }
     // The tool-tip hide delay in ms; 0 while the pop-up menu is open.
     int hintHidePause() const { return m_hintHidePause; }
-    // The table panel's colour: silver, or a system colour resolved when drawn. Kept as the
-    // panel's "tcolor" property (and its palette's Window colour) so the tiles can read it.
-    TColor tableColour() const;
+    // The table panel's colour: silver, or a system colour resolved when drawn.
+    TColor tableColour() const { return m_state.colours().table; }
     void setTableColour(TColor colour);
 
     // Handlers -------------------------------------------------------------------------
@@ -194,15 +214,20 @@ private:
     bool firstKeyDelivery(QObject *watched, QEvent *event);
     bool isMainWindowWidget(const QObject *watched) const;
 
-    int SelectedElement = 0;
-    float Temperature = 0.0f;
+    // The naming scheme items in scheme order.
+    std::array<QAction *, Naming::SchemeCount> schemeItems() const;
+    // The legend labels in the scheme's legend order.
+    std::array<QLabel *, ColourScheme::LegendCount> legendLabels() const;
+    void applyColours();
+    // The chosen temperature of the temperature dialog, as its OK applies it.
+    void applyChosenTemperature(float kelvin);
+    void saveMainWindowSection(IniFile &ini);
+
+    SharedState m_state;
+    ToolWindows m_tools;
     QStringList m_arguments;
-    QChar m_decimalSeparator;
-    QString m_programFolder;
     QString m_settingsFolder;
-    QString m_helpFile;
     QSize m_screenSize;
-    ElementData m_data;
     std::array<TElement *, 110> m_tiles {};
     bool m_tilesCreated = false;
     bool m_labelsCreated = false;

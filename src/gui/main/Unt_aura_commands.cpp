@@ -1,8 +1,9 @@
 #include "main/Unt_aura.h"
 
+#include "base/Numbers.h"
 #include "common/ErrorBox.h"
-#include "common/Forms.h"
 #include "common/HelpViewer.h"
+#include "common/Placement.h"
 #include "data/Naming.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
@@ -19,6 +20,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyleOptionMenuItem>
@@ -83,12 +85,6 @@ const char *const TrendItemCaptions[15] = {
     "&Specific Heat",
     "&Thermal Conductivity",
 };
-
-void centreOnScreen(QWidget *w, QSize screen)
-{
-    w->adjustSize();
-    w->move((screen.width() - w->width()) / 2, (screen.height() - w->height()) / 2);
-}
 
 } // namespace
 
@@ -192,23 +188,22 @@ void TfrmAuralis::createMenus()
     mnuFindPop = item(PopupMenu, "mnuFindPop", tr("&Find Element..."), Mark::None);
     mnuTempPop = item(PopupMenu, "mnuTempPop", tr("Change &Temperature..."), Mark::None);
     mnuColorPop = item(PopupMenu, "mnuColorPop", tr("Setup &Colours..."), Mark::None);
+
+    // The marks other windows follow are mirrored into the shared state.
+    const std::pair<QAction *, SharedState::Mark> marks[] = {
+        { mnuElementInfo, SharedState::Mark::InfoWanted },
+        { mnuElementOnTop, SharedState::Mark::ElementOnTop },
+        { mnuTrendsOnTop, SharedState::Mark::TrendsOnTop },
+    };
+    for (const auto &[action, mark] : marks) {
+        connect(
+            action, &QAction::toggled, this, [this, m = mark](bool on) { m_state.setMark(m, on); });
+    }
 }
 
-TColor TfrmAuralis::tableColour() const
+std::array<QAction *, Naming::SchemeCount> TfrmAuralis::schemeItems() const
 {
-    const QVariant v = PeriodicTable ? PeriodicTable->property("tcolor") : QVariant();
-    return v.isValid() ? TColor(v.toUInt()) : TColor::system(TColor::BtnFace);
-}
-
-void TfrmAuralis::setTableColour(TColor colour)
-{
-    if (!PeriodicTable)
-        return;
-    PeriodicTable->setProperty("tcolor", colour.value());
-    QPalette pal = PeriodicTable->palette();
-    pal.setColor(QPalette::Window, colour.resolve(palette()));
-    PeriodicTable->setPalette(pal);
-    PeriodicTable->update();
+    return { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended };
 }
 
 void TfrmAuralis::MenuClick(QObject *sender)
@@ -222,23 +217,22 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuElementInfo || sender == butElementInfo
             || sender == mnuElementInfoPop || tileSender) {
             if (sender == mnuElementInfo && mnuElementInfo->isChecked()) {
-                if (frmElementInfo)
-                    frmElementInfo->close();
+                if (m_tools.info)
+                    m_tools.info->close();
                 mnuElementInfo->setChecked(false);
             } else {
                 mnuElementInfo->setChecked(true);
-                if (frmElementInfo) {
-                    frmElementInfo->show();
-                    frmElementInfo->raise();
-                    frmElementInfo->activateWindow();
+                if (m_tools.info) {
+                    m_tools.info->show();
+                    m_tools.info->raise();
+                    m_tools.info->activateWindow();
                 }
             }
         } else if (sender == mnuSaveConfigOnExit) {
             mnuSaveConfigOnExit->setChecked(!mnuSaveConfigOnExit->isChecked());
-        } else if (sender == mnuIUPACApproved || sender == mnuIUPACProvisional
-            || sender == mnuIUPACRecommended || sender == mnuACSRecommended) {
-            for (QAction *a :
-                { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended })
+        } else if (const auto schemes = schemeItems();
+                   std::find(schemes.begin(), schemes.end(), sender) != schemes.end()) {
+            for (QAction *a : schemes)
                 a->setChecked(false);
             static_cast<QAction *>(sender)->setChecked(true);
             ApplyNamingScheme(true);
@@ -251,8 +245,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuElementOnTop) {
             mnuElementOnTop->setChecked(!mnuElementOnTop->isChecked());
             QCoreApplication::processEvents();
-            if (frmElementInfo && frmElementInfo->isVisible())
-                frmElementInfo->setStayOnTop(mnuElementOnTop->isChecked());
+            if (m_tools.info && m_tools.info->isVisible())
+                m_tools.info->setStayOnTop(mnuElementOnTop->isChecked());
         } else if (sender == mnuExit) {
             close();
         } else if (sender == mnuToolbar) {
@@ -267,8 +261,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
             FormResize();
         } else if (sender == mnuSetTemperature || sender == butTemperature
             || sender == mnuTempPop) {
-            if (frmSetTemperature)
-                frmSetTemperature->exec();
+            if (m_tools.temperature)
+                m_tools.temperature->exec();
         } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
             // The find dialog is not part of this build yet; it will be shown modally here.
         } else if (sender == mnuGraph || sender == butGraph) {
@@ -277,8 +271,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuHelpContents || sender == butHelp) {
             HelpViewer::showTopic(helpFile(), 1, this);
         } else if (sender == mnuAbout || sender == butAbout) {
-            if (frmAbout)
-                frmAbout->exec();
+            if (m_tools.about)
+                m_tools.about->exec();
         }
     });
 }
@@ -306,7 +300,7 @@ void TfrmAuralis::MenuTrendsClick(QAction *sender)
             for (int z = 1; z <= ElementCount; ++z)
                 texts << elementData().field(z, field);
             const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;
-            const auto depths = Relief::depths(texts, maxDepth, m_decimalSeparator);
+            const auto depths = Relief::depths(texts, maxDepth, decimalSeparator());
             for (int z = 1; z <= ElementCount; ++z)
                 if (TElement *t = tile(z))
                     t->setDepth(depths[z - 1]);
@@ -326,18 +320,19 @@ void TfrmAuralis::ElementClick(TElement *sender, Qt::MouseButton button)
                 n = z;
         if (!n)
             return;
-        if (SelectedElement == 0) {
-            SelectedElement = n;
+        const int selected = m_state.selectedElement();
+        if (selected == 0) {
+            m_state.setSelectedElement(n);
             sender->setSelected(true);
-        } else if (n != SelectedElement) {
-            if (TElement *old = tile(SelectedElement))
+        } else if (n != selected) {
+            if (TElement *old = tile(selected))
                 old->setSelected(false);
-            SelectedElement = n;
+            m_state.setSelectedElement(n);
             sender->setSelected(true);
         }
         QCoreApplication::processEvents();
-        if (frmElementInfo && frmElementInfo->isVisible())
-            frmElementInfo->UpdateInfo();
+        if (m_tools.info && m_tools.info->isVisible())
+            m_tools.info->UpdateInfo();
         if (button == Qt::RightButton)
             openPopup(true);
     });
@@ -372,7 +367,7 @@ void TfrmAuralis::LegendDblClick(QObject *)
 
 void TfrmAuralis::ApplyTemperature()
 {
-    const double kelvin = double(Temperature);
+    const double kelvin = double(temperature());
     for (int z = 1; z <= ElementCount; ++z)
         if (TElement *t = tile(z))
             t->setTemperature(kelvin);
@@ -381,26 +376,25 @@ void TfrmAuralis::ApplyTemperature()
 void TfrmAuralis::ApplyNamingScheme(bool refresh)
 {
     ErrorBox::guarded([&] {
-        const QAction *items[]
-            = { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended };
+        const auto items = schemeItems();
         int scheme = -1;
         for (int i = 0; i < Naming::SchemeCount && scheme < 0; ++i)
             if (items[i] && items[i]->isChecked())
                 scheme = i;
         if (scheme >= 0) {
+            m_state.setNamingScheme(scheme);
             for (int z = Naming::FirstNamedElement; z <= Naming::LastNamedElement; ++z) {
                 if (TElement *t = tile(z)) {
-                    const Naming::Entry e = Naming::entry(scheme, z);
-                    t->setSymbol(e.symbol);
-                    t->setHint(e.name);
+                    t->setSymbol(m_state.symbol(z));
+                    t->setHint(m_state.name(z));
                     describeTile(z);
                 }
             }
         }
         PeriodicTableResize();
         update();
-        if (refresh && frmElementInfo)
-            frmElementInfo->UpdateInfo();
+        if (refresh && m_tools.info)
+            m_tools.info->UpdateInfo();
     });
 }
 
@@ -423,7 +417,7 @@ void TfrmAuralis::FormShow()
     if (!ini.readBool(QStringLiteral("About"), QStringLiteral("Read"), false)) {
         TfrmAbout notice(this);
         notice.setWindowTitle(QStringLiteral("Please Read Carefully"));
-        centreOnScreen(&notice, screenSize());
+        Placement::centreOnScreen(&notice, screenSize());
         notice.exec();
         ErrorBox::guarded(
             [&] { ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true); });
@@ -462,16 +456,53 @@ void TfrmAuralis::changeEvent(QEvent *event)
 
 void TfrmAuralis::WMSysCommand(Qt::WindowStates oldState, Qt::WindowStates newState)
 {
-    if (!mnuElementInfo || !frmElementInfo || oldState == newState)
+    if (!mnuElementInfo || !m_tools.info || oldState == newState)
         return;
     const bool wanted = mnuElementInfo->isChecked();
     if ((newState & Qt::WindowMinimized) && !(oldState & Qt::WindowMinimized)) {
-        if (wanted && frmElementInfo->isVisible()) {
-            frmElementInfo->hide();
+        if (wanted && m_tools.info->isVisible()) {
+            m_tools.info->hide();
             mnuElementInfo->setChecked(true);
         }
     } else if (!(newState & Qt::WindowMinimized)) {
-        if (wanted && !frmElementInfo->isVisible())
-            frmElementInfo->show();
+        if (wanted && !m_tools.info->isVisible())
+            m_tools.info->show();
     }
+}
+
+void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
+{
+    m_tools = tools;
+    if (TfrmElementInfo *info = m_tools.info) {
+        connect(
+            info, &TfrmElementInfo::closeRequested, this, [this] { MenuClick(mnuElementInfo); });
+        connect(info, &TfrmElementInfo::hidden, this, [this] {
+            if (mnuElementInfo)
+                mnuElementInfo->setChecked(false);
+        });
+        connect(info, &TfrmElementInfo::shownAtStart, this, [this] {
+            if (mnuElementInfo)
+                mnuElementInfo->setChecked(true);
+            activateWindow();
+        });
+        connect(info, &TfrmElementInfo::coloursRequested, this, &TfrmAuralis::applyColourScheme);
+        ErrorBox::guarded([info] { info->FormCreate(); });
+    }
+    if (TfrmSetTemperature *dialog = m_tools.temperature) {
+        connect(dialog, &TfrmSetTemperature::temperatureChosen, this,
+            &TfrmAuralis::applyChosenTemperature);
+        ErrorBox::guarded([dialog] { dialog->FormCreate(); });
+    }
+}
+
+void TfrmAuralis::applyChosenTemperature(float kelvin)
+{
+    // Setting the slider runs its own change handling, which briefly applies the whole
+    // number; the two-decimal value below then replaces it.
+    if (TempSlider)
+        TempSlider->setValue(Numbers::roundHalfEven(kelvin));
+    const QString text = Numbers::temperatureText(kelvin, decimalSeparator());
+    m_state.setTemperature(float(Numbers::strToFloat(text, decimalSeparator())));
+    UpdateTempStatus(m_tools.temperature);
+    ApplyTemperature();
 }

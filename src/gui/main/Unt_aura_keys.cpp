@@ -1,15 +1,13 @@
 #include "main/Unt_aura.h"
 
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/KeyCycles.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_temp.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QTabWidget>
 
 namespace {
 
@@ -25,22 +23,20 @@ bool isTabKey(const QKeyEvent *key)
     return !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 
-// The page of the temperature dialog that Alt+key selects, or null.
-QWidget *temperaturePage(const QKeyEvent *key)
+// The page of the temperature dialog that Alt+key selects, or -1.
+int temperaturePage(const QKeyEvent *key)
 {
-    if (!frmSetTemperature || !frmSetTemperature->isVisible())
-        return nullptr;
     if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != Qt::AltModifier)
-        return nullptr;
+        return -1;
     switch (key->key()) {
     case Qt::Key_K:
-        return frmSetTemperature->tabKelvin;
+        return TfrmSetTemperature::KelvinPage;
     case Qt::Key_C:
-        return frmSetTemperature->tabCelsius;
+        return TfrmSetTemperature::CelsiusPage;
     case Qt::Key_F:
-        return frmSetTemperature->tabFarenheit;
+        return TfrmSetTemperature::FahrenheitPage;
     default:
-        return nullptr;
+        return -1;
     }
 }
 
@@ -48,7 +44,7 @@ QWidget *temperaturePage(const QKeyEvent *key)
 
 void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
 {
-    const int z = SelectedElement;
+    const int z = selectedElement();
     if (z < 1 || z > ElementCount || !tile(z))
         return;
     int target = 0;
@@ -91,9 +87,10 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
 
     if (key->modifiers() & Qt::AltModifier) {
-        if (QWidget *page = temperaturePage(key)) {
-            frmSetTemperature->pageTempChanging();
-            frmSetTemperature->pageTemp->setCurrentWidget(page);
+        TfrmSetTemperature *dialog = m_tools.temperature;
+        const int page = temperaturePage(key);
+        if (dialog && dialog->isVisible() && page >= 0) {
+            dialog->selectPage(TfrmSetTemperature::Page(page));
             return true;
         }
         // Alt+N/S/P for the find dialog's pages belong here once that dialog exists.
@@ -102,7 +99,7 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
 
     if (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated()) {
         const bool shift = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-        const int z = SelectedElement;
+        const int z = selectedElement();
         const int target = z < 1 ? 1 : shift ? KeyCycles::tabPrevious(z) : KeyCycles::tabNext(z);
         if (TElement *t = tile(target))
             ElementClick(t, Qt::LeftButton);
@@ -142,7 +139,9 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ShortcutOverride: {
         // Keys the hook takes must reach it as key presses, not as mnemonics or shortcuts.
         auto *key = static_cast<QKeyEvent *>(event);
-        if (temperaturePage(key)
+        const bool temperatureKey
+            = m_tools.temperature && m_tools.temperature->isVisible() && temperaturePage(key) >= 0;
+        if (temperatureKey
             || (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated())) {
             key->accept();
             return true;

@@ -1,11 +1,10 @@
 #include "base/Errors.h"
-#include "common/Forms.h"
 #include "base/Numbers.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsPath.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -28,8 +27,6 @@ namespace {
 const QString MainSection = QStringLiteral("Main Window");
 const QString SettingsSection = QStringLiteral("Settings");
 const QString ColorsSection = QStringLiteral("Colors");
-const QString InfoSection = QStringLiteral("Element Info Window");
-const QString TempSection = QStringLiteral("Temperature Window");
 
 // X11 keeps window coordinates and sizes in 16 bits; values from a damaged file must not
 // reach it.
@@ -109,27 +106,20 @@ QString TfrmAuralis::chooseSettingsFolder(const QStringList &arguments) const
 void TfrmAuralis::LoadColours()
 {
     IniFile ini(settingsFile());
-    const std::pair<QLabel *, const char *> keys[] = {
-        { lblMetals, "Metals" },
-        { lblNonMetals, "Nonmetals" },
-        { lblSemimetals, "Semimetals" },
-        { lblSolids, "Solids" },
-        { lblLiquids, "Liquids" },
-        { lblGases, "Gases" },
-        { lblUndefined, "Undefined" },
-    };
-    for (const auto &[label, key] : keys) {
-        if (!label)
-            continue;
-        const int value
-            = ini.readInteger(ColorsSection, QLatin1String(key), labelColour(label).toSettings());
-        setLabelColour(label, TColor::fromSettings(value));
+    ini.beginPass();
+    ColourScheme scheme = m_state.colours();
+    for (int i = 0; i < ColourScheme::LegendCount; ++i) {
+        TColor &colour = scheme.legend[size_t(i)];
+        colour = TColor::fromSettings(ini.readInteger(
+            ColorsSection, ColourScheme::legendKeys()[size_t(i)], colour.toSettings()));
     }
+    applyColourScheme(scheme);
 }
 
 void TfrmAuralis::LoadSettings()
 {
     IniFile ini(settingsFile());
+    ini.beginPass();
     const QSize screen = screenSize();
 
     const int top = ini.readInteger(MainSection, QStringLiteral("Top"), 5);
@@ -150,32 +140,33 @@ void TfrmAuralis::LoadSettings()
     int selected = ini.readInteger(SettingsSection, QStringLiteral("Selected Element"), 1);
     if (selected < 1 || selected > ElementCount)
         selected = 1;
-    SelectedElement = selected;
+    m_state.setSelectedElement(selected);
     if (TElement *t = tile(selected))
         t->setSelected(true);
 
     // The slider shows the whole number; the temperature read a second time keeps the
     // decimals and a value the slider cannot show.
     const QString defaultTemperature
-        = QStringLiteral("298") + m_decimalSeparator + QStringLiteral("15");
+        = QStringLiteral("298") + decimalSeparator() + QStringLiteral("15");
     auto readTemperature = [&] {
         const QString text
             = ini.readString(SettingsSection, QStringLiteral("Temperature"), defaultTemperature);
-        const float kelvin = float(Numbers::strToFloat(text, m_decimalSeparator));
+        const float kelvin = float(Numbers::strToFloat(text, decimalSeparator()));
         if (!std::isfinite(kelvin))
             Errors::invalidFloat(text);
         return kelvin;
     };
     float kelvin = 298.15f;
     const bool readable = ErrorBox::guarded([&] { kelvin = readTemperature(); });
-    Temperature = kelvin;
+    m_state.setTemperature(kelvin);
     if (TempSlider)
-        TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, double(Temperature), 6000.0)));
+        TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, double(kelvin), 6000.0)));
     // A text that failed once has been reported; it is not read and reported again.
     if (readable)
-        loadStep([&] { Temperature = readTemperature(); }, [&] { Temperature = kelvin; });
+        loadStep([&] { m_state.setTemperature(readTemperature()); },
+            [&] { m_state.setTemperature(kelvin); });
     else
-        Temperature = kelvin;
+        m_state.setTemperature(kelvin);
     UpdateTempStatus(this);
     ApplyTemperature();
 
@@ -198,8 +189,7 @@ void TfrmAuralis::LoadSettings()
         },
         nullptr);
 
-    const std::array<QAction *, 4> schemes { mnuIUPACApproved, mnuIUPACProvisional,
-        mnuIUPACRecommended, mnuACSRecommended };
+    const auto schemes = schemeItems();
     int scheme = 1;
     loadStep(
         [&] {
@@ -215,100 +205,69 @@ void TfrmAuralis::LoadSettings()
     ApplyNamingScheme(false);
 }
 
+void TfrmAuralis::saveMainWindowSection(IniFile &ini)
+{
+    if (windowState() & Qt::WindowMaximized) {
+        ini.writeBool(MainSection, QStringLiteral("Maximized"), true);
+        return;
+    }
+    const QRect outer = frameGeometry();
+    ini.writeBool(MainSection, QStringLiteral("Maximized"), false);
+    ini.writeInteger(MainSection, QStringLiteral("Top"), outer.top());
+    ini.writeInteger(MainSection, QStringLiteral("Left"), outer.left());
+    ini.writeInteger(MainSection, QStringLiteral("Width"), outer.width());
+    ini.writeInteger(MainSection, QStringLiteral("Height"), outer.height());
+}
+
+// Every window writes its own section; the order of the calls is the order in which a
+// new file lists the keys. One pass: the file is replaced once, or not at all.
 void TfrmAuralis::SaveSettings()
 {
     IniFile ini(settingsFile());
+    ini.beginPass();
 
-    if (windowState() & Qt::WindowMaximized) {
-        ini.writeBool(MainSection, QStringLiteral("Maximized"), true);
-    } else {
-        const QRect outer = frameGeometry();
-        ini.writeBool(MainSection, QStringLiteral("Maximized"), false);
-        ini.writeInteger(MainSection, QStringLiteral("Top"), outer.top());
-        ini.writeInteger(MainSection, QStringLiteral("Left"), outer.left());
-        ini.writeInteger(MainSection, QStringLiteral("Width"), outer.width());
-        ini.writeInteger(MainSection, QStringLiteral("Height"), outer.height());
-    }
+    saveMainWindowSection(ini);
 
-    // "Graph Window" belongs here once the graph window exists.
-
-    ini.writeInteger(SettingsSection, QStringLiteral("Selected Element"), SelectedElement);
+    ini.writeInteger(SettingsSection, QStringLiteral("Selected Element"), selectedElement());
     ini.writeString(SettingsSection, QStringLiteral("Temperature"),
-        Numbers::temperatureText(Temperature, m_decimalSeparator));
+        Numbers::temperatureText(temperature(), decimalSeparator()));
     ini.writeBool(SettingsSection, QStringLiteral("SaveINI"),
         mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
 
-    if (frmSetTemperature) {
-        ini.writeInteger(TempSection, QStringLiteral("Tab"),
-            frmSetTemperature->pageTemp ? frmSetTemperature->pageTemp->currentIndex() : 0);
-        ini.writeInteger(TempSection, QStringLiteral("Left"), frmSetTemperature->pos().x());
-        ini.writeInteger(TempSection, QStringLiteral("Top"), frmSetTemperature->pos().y());
-    }
+    if (m_tools.temperature)
+        m_tools.temperature->saveSettings(ini);
+    if (m_tools.info)
+        m_tools.info->saveSettings(ini);
 
-    // "Find Window" belongs here once the find window exists.
-
-    if (TfrmElementInfo *info = frmElementInfo) {
-        ini.writeInteger(InfoSection, QStringLiteral("Left"), info->pos().x());
-        ini.writeInteger(InfoSection, QStringLiteral("Top"), info->pos().y());
-        ini.writeBool(
-            InfoSection, QStringLiteral("Visible"), mnuElementInfo && mnuElementInfo->isChecked());
-        ini.writeBool(InfoSection, QStringLiteral("DefaultColours"), info->DefaultColours);
-        const std::pair<const char *, QWidget *> colours[] = {
-            { "Symbol", info->Symbol },
-            { "ElementName", info->ElementName },
-            { "Number", info->Number },
-            { "Property1", info->Label1 },
-            { "Property2", info->Label2 },
-            { "Value1", info->Weight },
-            { "Value2", info->OxidationStates },
-        };
-        for (const auto &[key, control] : colours) {
-            if (control)
-                ini.writeInteger(
-                    InfoSection, QLatin1String(key), info->textColour(control).toSettings());
-        }
-    }
-
-    const std::pair<const char *, QLabel *> legend[] = {
-        { "Metals", lblMetals },
-        { "Nonmetals", lblNonMetals },
-        { "Semimetals", lblSemimetals },
-        { "Solids", lblSolids },
-        { "Liquids", lblLiquids },
-        { "Gases", lblGases },
-        { "Undefined", lblUndefined },
-    };
-    for (const auto &[key, label] : legend) {
-        if (label)
-            ini.writeInteger(ColorsSection, QLatin1String(key), labelColour(label).toSettings());
-    }
+    const ColourScheme &scheme = m_state.colours();
+    for (int i = 0; i < ColourScheme::LegendCount; ++i)
+        ini.writeInteger(ColorsSection, ColourScheme::legendKeys()[size_t(i)],
+            scheme.legend[size_t(i)].toSettings());
     ini.writeString(ColorsSection, QStringLiteral("Background"),
         tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
-
-    // "Color Window" belongs here once the options dialog exists.
 
     ini.writeBool(SettingsSection, QStringLiteral("TrendsOnTop"),
         mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
     ini.writeBool(SettingsSection, QStringLiteral("ElementOnTop"),
         mnuElementOnTop && mnuElementOnTop->isChecked());
     ini.writeString(SettingsSection, QStringLiteral("Background"), backgroundFile);
-    const std::array<QAction *, 4> schemes { mnuIUPACApproved, mnuIUPACProvisional,
-        mnuIUPACRecommended, mnuACSRecommended };
+    const auto schemes = schemeItems();
     for (int i = 0; i < int(schemes.size()); ++i) {
         if (schemes[i] && schemes[i]->isChecked()) {
             ini.writeInteger(SettingsSection, QStringLiteral("Naming Scheme"), i);
             break;
         }
     }
+    ini.commitPass();
 }
 
 void TfrmAuralis::FormClose()
 {
     // Whatever happens to the save, the window closes: a folder that cannot be written
     // must not keep the user from leaving the program.
-    auto releaseToolWindows = qScopeGuard([] {
-        if (frmElementInfo)
-            frmElementInfo->hide();
+    auto releaseToolWindows = qScopeGuard([this] {
+        if (m_tools.info)
+            m_tools.info->hide();
     });
     if (mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked())
         SaveSettings();

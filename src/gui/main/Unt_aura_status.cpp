@@ -107,11 +107,11 @@ void TfrmAuralis::ClearStatus()
 void TfrmAuralis::UpdateTempStatus(QObject *sender)
 {
     if (sender && sender == TempSlider) {
-        Temperature = float(TempSlider->value());
+        m_state.setTemperature(float(TempSlider->value()));
         QCoreApplication::processEvents();
         ApplyTemperature();
     }
-    m_statusPanels[1]->setText(Numbers::temperatureStatusText(Temperature, m_decimalSeparator));
+    m_statusPanels[1]->setText(Numbers::temperatureStatusText(temperature(), decimalSeparator()));
     for (int z = 1; z <= ElementCount; ++z)
         describeTile(z);
 }

@@ -1,8 +1,8 @@
 #include "windows/Unt_abot.h"
 
-#include "common/Forms.h"
+#include "base/ProgramName.h"
+#include "common/Placement.h"
 #include "common/Scale.h"
-#include "main/Unt_aura.h"
 #include "toolbar/Glyphs.h"
 
 #include <QFrame>
@@ -42,9 +42,9 @@ QLineEdit *makeAddress(QWidget *parent, const char *name, int top)
 
 }
 
-TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
+TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
     : QDialog(parent)
-    , m_main(main ? main : frmAuralis)
+    , m_owner(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -102,7 +102,7 @@ TfrmAbout::TfrmAbout(TfrmAuralis *main, QWidget *parent)
 
 void TfrmAbout::FormCreate()
 {
-    lblVer->setText(QStringLiteral("Auralis 1.8a"));
+    lblVer->setText(ProgramName::title());
     lblVer->adjustSize();
     for (auto [box, text] : { std::pair { txtEMail, QStringLiteral("auralis@example.org") },
              std::pair { txtURL, QStringLiteral("https://auralis.example.org") } }) {
@@ -112,18 +112,15 @@ void TfrmAbout::FormCreate()
         box->setCursorPosition(0);
     }
 
-    QIcon icon = m_main ? m_main->windowIcon() : QIcon();
+    QIcon icon = m_owner ? m_owner->windowIcon() : QIcon();
     if (icon.isNull())
         icon = Glyphs::icon(Glyphs::Program);
     imgIcon->setPixmap(icon.pixmap(Scale::px(32)));
     imgIcon->adjustSize();
 
     layoutBox();
-    if (m_main) {
-        const QRect main = m_main->frameGeometry();
-        move(main.left() + main.width() / 2 - width() / 2,
-            main.top() + main.height() / 2 - height() / 2);
-    }
+    if (m_owner)
+        move(Placement::centredOver(Placement::ownerFrame(m_owner), size()));
 }
 
 // The heading labels size themselves to their text; the box grows when the substituted font

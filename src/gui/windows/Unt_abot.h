@@ -6,7 +6,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TfrmAuralis;
 
 // The about box; a second instance serves as the first-run notice "Please Read Carefully".
 class TfrmAbout : public QDialog
@@ -15,9 +14,10 @@ class TfrmAbout : public QDialog
 public:
     static constexpr int HelpTopic = 7;
 
-    explicit TfrmAbout(TfrmAuralis *main, QWidget *parent = nullptr);
+    // owner: the window the box is centred on and whose icon it shows.
+    explicit TfrmAbout(QWidget *owner = nullptr, QWidget *parent = nullptr);
 
-    // Fills the box and centres it on the main window.
+    // Fills the box and centres it on its owner.
     void FormCreate();
     void butOKClick();
 
@@ -30,5 +30,5 @@ public:
 private:
     void layoutBox();
 
-    TfrmAuralis *m_main = nullptr;
+    QWidget *m_owner = nullptr;
 };

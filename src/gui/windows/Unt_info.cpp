@@ -1,16 +1,14 @@
 #include "windows/Unt_info.h"
 
-#include "common/Forms.h"
+#include "common/ErrorBox.h"
+#include "common/HelpViewer.h"
 #include "common/Scale.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "elements/WinBevel.h"
-#include "main/Unt_aura.h"
+#include "main/SharedState.h"
 #include "settings/IniFile.h"
-#include "common/ErrorBox.h"
-#include "common/HelpViewer.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -23,7 +21,6 @@
 
 namespace {
 
-const char *const ColourProperty = "auralisTextColour";
 const char *const TagProperty = "tag";
 const QString Section = QStringLiteral("Element Info Window");
 
@@ -62,16 +59,15 @@ QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Ali
     label->setObjectName(QLatin1String(name));
     label->setFont(Scale::designFont(23, true));
     label->setAlignment(align | Qt::AlignVCenter);
-    label->setGeometry(Scale::px(designRect.x()), Scale::px(designRect.y()),
-        Scale::px(designRect.width()), Scale::px(designRect.height()));
+    label->setGeometry(Scale::rect(designRect));
     return label;
 }
 
 }
 
-TfrmElementInfo::TfrmElementInfo(TfrmAuralis *main, QWidget *parent)
+TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     : QWidget(parent)
-    , m_main(main ? main : frmAuralis)
+    , m_state(state)
 {
     setObjectName(QStringLiteral("frmElementInfo"));
     setWindowFlags(
@@ -84,11 +80,10 @@ TfrmElementInfo::TfrmElementInfo(TfrmAuralis *main, QWidget *parent)
     createRows();
     createButtons();
     butClose->setFocus();
+    applyColours();
+    connect(&m_state, &SharedState::coloursChanged, this, &TfrmElementInfo::applyColours);
 
-    if (m_main) {
-        ErrorBox::guarded([this] { fitValueColumn(); });
-        ErrorBox::guarded([this] { FormCreate(); });
-    }
+    ErrorBox::guarded([this] { fitValueColumn(); });
 }
 
 void TfrmElementInfo::createHeader()
@@ -102,9 +97,6 @@ void TfrmElementInfo::createHeader()
     ElementName = headerLabel(this, "ElementName", { 1, 8, 359, 29 }, Qt::AlignHCenter);
     Symbol = headerLabel(this, "Symbol", { 12, 8, 49, 29 }, Qt::AlignLeft);
     Number = headerLabel(this, "Number", { 297, 8, 50, 29 }, Qt::AlignRight);
-    setTextColour(ElementName, TColor::system(TColor::WindowText));
-    setTextColour(Symbol, Colours::Red);
-    setTextColour(Number, Colours::Blue);
 }
 
 void TfrmElementInfo::createRows()
@@ -118,7 +110,6 @@ void TfrmElementInfo::createRows()
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(Scale::px(2), Scale::px(top), Scale::px(170), Scale::px(16));
         label->setProperty(TagProperty, odd ? 2 : 3);
-        setTextColour(label, odd ? Colours::Navy : Colours::Maroon);
         Labels[r] = label;
 
         auto *value = new QLineEdit(this);
@@ -128,7 +119,6 @@ void TfrmElementInfo::createRows()
         value->setTextMargins(0, 0, 0, 0);
         value->setGeometry(Scale::px(177), Scale::px(top), Scale::px(180), Scale::px(17));
         value->setProperty(TagProperty, odd ? 4 : 5);
-        setTextColour(value, TColor::system(TColor::WindowText));
         Values[r] = value;
     }
     Label1 = Labels[0];
@@ -170,39 +160,59 @@ int TfrmElementInfo::rowField(int row)
     return (row >= 0 && row < RowCount) ? Rows[row].field : -1;
 }
 
-TColor TfrmElementInfo::textColour(const QWidget *control) const
+int TfrmElementInfo::colourSlot(const QWidget *control) const
 {
     if (!control)
-        return {};
-    return TColor(control->property(ColourProperty).toUInt());
+        return -1;
+    if (control == Symbol)
+        return ColourScheme::Symbol;
+    if (control == ElementName)
+        return ColourScheme::ElementName;
+    if (control == Number)
+        return ColourScheme::Number;
+    // Rows alternate between the two property captions and the two value colours.
+    switch (control->property(TagProperty).toInt()) {
+    case 2:
+        return ColourScheme::Property1;
+    case 3:
+        return ColourScheme::Property2;
+    case 4:
+        return ColourScheme::Value1;
+    case 5:
+        return ColourScheme::Value2;
+    default:
+        return -1;
+    }
 }
 
-void TfrmElementInfo::setTextColour(QWidget *control, TColor colour)
+TColor TfrmElementInfo::textColour(const QWidget *control) const
 {
-    if (!control)
-        return;
-    control->setProperty(ColourProperty, colour.value());
-    // System colours come from the window's own palette: the control's palette already
-    // holds the colour set before.
-    const QColor c = colour.resolve(palette());
-    QPalette pal = control->palette();
-    pal.setColor(QPalette::WindowText, c);
-    pal.setColor(QPalette::Text, c);
-    if (qobject_cast<QLineEdit *>(control))
-        pal.setColor(QPalette::Base, palette().color(QPalette::Window));
-    control->setPalette(pal);
+    const int slot = colourSlot(control);
+    return slot < 0 ? TColor() : m_state.colours().info[size_t(slot)];
+}
+
+void TfrmElementInfo::applyColours()
+{
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (colourSlot(control) < 0)
+            continue;
+        // System colours come from the window's own palette.
+        const QColor c = textColour(control).resolve(palette());
+        QPalette pal = control->palette();
+        pal.setColor(QPalette::WindowText, c);
+        pal.setColor(QPalette::Text, c);
+        if (qobject_cast<QLineEdit *>(control))
+            pal.setColor(QPalette::Base, palette().color(QPalette::Window));
+        control->setPalette(pal);
+    }
 }
 
 void TfrmElementInfo::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::PaletteChange && event->type() != QEvent::ApplicationPaletteChange)
-        return;
     // The desktop's colours changed: resolve the system colours again.
-    for (QWidget *control : findChildren<QWidget *>()) {
-        if (control->property(ColourProperty).isValid())
-            setTextColour(control, textColour(control));
-    }
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
 }
 
 void TfrmElementInfo::UpdateInfo()
@@ -214,7 +224,7 @@ void TfrmElementInfo::UpdateInfo()
 // the column (and the window with it) grows until the widest value of any element fits.
 void TfrmElementInfo::fitValueColumn()
 {
-    const ElementData &data = m_main->elementData();
+    const ElementData &data = m_state.data();
     if (data.lineCount() < RequiredLines)
         return;
     const QFontMetrics metrics(Values[0]->font());
@@ -239,15 +249,12 @@ void TfrmElementInfo::fitValueColumn()
 
 void TfrmElementInfo::fill()
 {
-    if (!m_main)
-        return;
-    const int z = m_main->selectedElement();
+    const int z = m_state.selectedElement();
     if (z < 1 || z > ElementCount)
         return; // nothing is selected before the settings are loaded
-    const ElementData &data = m_main->elementData();
-    const TElement *tile = m_main->tile(z);
-    const QString name = tile ? tile->hint() : data.field(z, Field::Name);
-    const QString symbol = tile ? tile->symbol() : data.field(z, Field::Symbol);
+    const ElementData &data = m_state.data();
+    const QString name = m_state.name(z);
+    const QString symbol = m_state.symbol(z);
 
     setWindowTitle(name + QStringLiteral(" - Element Information"));
     Symbol->setText(symbol);
@@ -276,8 +283,7 @@ void TfrmElementInfo::butClick(QObject *sender)
         if (QClipboard *clipboard = QGuiApplication::clipboard())
             clipboard->setText(allInfoText());
     } else if (sender == butHelp) {
-        if (m_main)
-            HelpViewer::showTopic(m_main->helpFile(), HelpTopic, this);
+        HelpViewer::showTopic(m_state.helpFile(), HelpTopic, this);
     } else if (sender == butClose) {
         closeWindow();
     }
@@ -289,9 +295,9 @@ void TfrmElementInfo::butClick(QObject *sender)
 // this window.
 void TfrmElementInfo::closeWindow()
 {
-    if (!m_closing && m_main && m_main->mnuElementInfo && m_main->mnuElementInfo->isChecked()) {
+    if (!m_closing && m_state.mark(SharedState::Mark::InfoWanted)) {
         m_closing = true;
-        m_main->MenuClick(m_main->mnuElementInfo);
+        emit closeRequested();
         m_closing = false;
     }
     if (isVisible())
@@ -300,23 +306,15 @@ void TfrmElementInfo::closeWindow()
 
 void TfrmElementInfo::FormCreate()
 {
-    const IniFile ini(m_main->settingsFile());
-    DefaultColours = ini.readBool(Section, QStringLiteral("DefaultColours"), true);
-    if (!DefaultColours) {
-        auto colour = [&ini](const char *key) {
-            return TColor::fromSettings(ini.readInteger(Section, QLatin1String(key), 0));
-        };
-        setTextColour(Symbol, colour("Symbol"));
-        setTextColour(ElementName, colour("ElementName"));
-        setTextColour(Number, colour("Number"));
-        const TColor property1 = colour("Property1"), property2 = colour("Property2");
-        const TColor value1 = colour("Value1"), value2 = colour("Value2");
-        for (int r = 0; r < RowCount; ++r) {
-            const int labelTag = Labels[r]->property(TagProperty).toInt();
-            setTextColour(Labels[r], labelTag == 2 ? property1 : property2);
-            const int valueTag = Values[r]->property(TagProperty).toInt();
-            setTextColour(Values[r], valueTag == 4 ? value1 : value2);
-        }
+    IniFile ini(m_state.settingsFile());
+    ini.beginPass();
+    if (!ini.readBool(Section, QStringLiteral("DefaultColours"), true)) {
+        ColourScheme scheme = m_state.colours();
+        scheme.infoDefault = false;
+        for (int i = 0; i < ColourScheme::InfoCount; ++i)
+            scheme.info[size_t(i)] = TColor::fromSettings(
+                ini.readInteger(Section, ColourScheme::infoKeys()[size_t(i)], 0));
+        emit coloursRequested(scheme);
     }
 
     // -42 stands for a key that was never saved: the window keeps its default place.
@@ -327,15 +325,25 @@ void TfrmElementInfo::FormCreate()
     move(left, top);
     if (ini.readBool(Section, QStringLiteral("Visible"), false)) {
         show();
-        if (m_main->mnuElementInfo)
-            m_main->mnuElementInfo->setChecked(true);
-        m_main->activateWindow();
+        emit shownAtStart();
     }
+}
+
+void TfrmElementInfo::saveSettings(IniFile &ini) const
+{
+    const ColourScheme &scheme = m_state.colours();
+    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
+    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
+    ini.writeBool(Section, QStringLiteral("Visible"), m_state.mark(SharedState::Mark::InfoWanted));
+    ini.writeBool(Section, QStringLiteral("DefaultColours"), scheme.infoDefault);
+    for (int i = 0; i < ColourScheme::InfoCount; ++i)
+        ini.writeInteger(
+            Section, ColourScheme::infoKeys()[size_t(i)], scheme.info[size_t(i)].toSettings());
 }
 
 bool TfrmElementInfo::wantsOnTop() const
 {
-    return m_main && m_main->mnuElementOnTop && m_main->mnuElementOnTop->isChecked();
+    return m_state.mark(SharedState::Mark::ElementOnTop);
 }
 
 bool TfrmElementInfo::stayOnTop() const
@@ -374,8 +382,7 @@ void TfrmElementInfo::FormPaint()
 
 void TfrmElementInfo::FormHide()
 {
-    if (m_main && m_main->mnuElementInfo)
-        m_main->mnuElementInfo->setChecked(false);
+    emit hidden();
 }
 
 void TfrmElementInfo::showEvent(QShowEvent *event)

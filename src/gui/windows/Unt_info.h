@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Colour.h"
+#include "base/ColourScheme.h"
 
 #include <QWidget>
 #include <array>
@@ -8,12 +8,14 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class IniFile;
+class SharedState;
 class TWinBevel;
-class TfrmAuralis;
 
 // The element information window: every stored property of the selected element, one
 // labelled row per field, copyable to the clipboard. A tool window created once and shown
-// and hidden for the rest of the run; it always shows the main window's selected element.
+// and hidden for the rest of the run; it always shows the selected element of the shared
+// state and asks the main window for everything else through its signals.
 class TfrmElementInfo : public QWidget
 {
     Q_OBJECT
@@ -21,7 +23,7 @@ public:
     static constexpr int RowCount = 19;
     static constexpr int HelpTopic = 3;
 
-    explicit TfrmElementInfo(TfrmAuralis *main, QWidget *parent = nullptr);
+    explicit TfrmElementInfo(const SharedState &state, QWidget *parent = nullptr);
 
     // Fills the whole window for the selected element; also runs when it is shown.
     // A field that cannot be converted is reported by the error box; the rows above it
@@ -33,22 +35,24 @@ public:
     void butClick(QObject *sender);
     // Colours and placement from the settings file.
     void FormCreate();
+    // The window's settings section, in the order the file lists it.
+    void saveSettings(IniFile &ini) const;
     // Brings the stay-on-top state in line with the main window's mark.
     void FormPaint();
-    // Clears the main window's mark for this window.
+    // Asks for the main window's mark for this window to be cleared.
     void FormHide();
     // Makes the window stay on top or normal without losing it or its mark.
     void setStayOnTop(bool on);
     bool stayOnTop() const;
 
-    // Text colour of a header label, property label or value box.
+    // Text colour of a header label, property label or value box under the scheme in
+    // force.
     TColor textColour(const QWidget *control) const;
-    void setTextColour(QWidget *control, TColor colour);
+    // Gives every control its colour from the scheme in force.
+    void applyColours();
 
     // The field of the element record shown in row r (0-based).
     static int rowField(int row);
-
-    bool DefaultColours = true;
 
     TWinBevel *WinBevel1 = nullptr;
     QLabel *ElementName = nullptr, *Symbol = nullptr, *Number = nullptr;
@@ -67,6 +71,17 @@ public:
 
     void setVisible(bool visible) override;
 
+signals:
+    // Close or the close box while the main window's mark is set.
+    void closeRequested();
+    // The window was hidden by the program or the user: the mark goes.
+    void hidden();
+    // The settings showed the window at start: the mark is set and the owner takes the
+    // focus back.
+    void shownAtStart();
+    // The settings hold colours of their own for this window.
+    void coloursRequested(const ColourScheme &scheme);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -84,7 +99,10 @@ private:
     bool wantsOnTop() const;
     void closeWindow();
 
-    TfrmAuralis *m_main = nullptr;
+    // The scheme's slot for a control, or -1.
+    int colourSlot(const QWidget *control) const;
+
+    const SharedState &m_state;
     bool m_reflagging = false;
     bool m_paintSyncQueued = false;
     bool m_closing = false;

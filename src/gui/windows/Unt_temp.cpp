@@ -1,12 +1,13 @@
 #include "windows/Unt_temp.h"
 
-#include "common/Forms.h"
 #include "base/Numbers.h"
-#include "common/Scale.h"
-#include "main/Unt_aura.h"
-#include "settings/IniFile.h"
+#include "base/Temperature.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
+#include "common/Placement.h"
+#include "common/Scale.h"
+#include "main/SharedState.h"
+#include "settings/IniFile.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -23,26 +24,17 @@
 
 namespace {
 
-// Conversion constants, kept in extended precision like the arithmetic that uses them.
-constexpr long double ZeroCelsius = 273.15L;
-constexpr long double FahrenheitPerKelvin = 1.8L;
-constexpr long double KelvinPerFahrenheit = 5.0L / 9.0L;
-constexpr float MaxKelvin = 6000.0f;
+constexpr float MaxKelvin = Temperature::MaxKelvin;
 
 const QString Section = QStringLiteral("Temperature Window");
 const QString LowerText = QStringLiteral(
     "In order to input temperature in a different unit, click on the desired tab above.");
 
-QRect designRect(int left, int top, int width, int height)
-{
-    return { Scale::px(left), Scale::px(top), Scale::px(width), Scale::px(height) };
 }
 
-}
-
-TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
-    : QDialog(parent)
-    , m_main(main ? main : frmAuralis)
+TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
+    : m_state(state)
+    , m_owner(owner)
 {
     setObjectName(QStringLiteral("frmSetTemperature"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -55,7 +47,7 @@ TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
     auto makeButton = [this](const char *name, const char *caption, int left) {
         auto *button = new QPushButton(QLatin1String(caption), this);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(designRect(left, 200, 93, 28));
+        button->setGeometry(Scale::rect(left, 200, 93, 28));
         connect(button, &QPushButton::clicked, this, [this, button] { butClick(button); });
         return button;
     };
@@ -66,7 +58,7 @@ TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
 
     pageTemp = new QTabWidget(this);
     pageTemp->setObjectName(QStringLiteral("pageTemp"));
-    pageTemp->setGeometry(designRect(8, 8, 417, 185));
+    pageTemp->setGeometry(Scale::rect(8, 8, 417, 185));
     pageTemp->setFocusPolicy(Qt::NoFocus);
     pageTemp->tabBar()->setFocusPolicy(Qt::NoFocus);
 
@@ -102,9 +94,6 @@ TfrmSetTemperature::TfrmSetTemperature(TfrmAuralis *main, QWidget *parent)
     setTabOrder(butOK, txtKelvin);
     setTabOrder(txtKelvin, txtCelsius);
     setTabOrder(txtCelsius, txtFarenheit);
-
-    if (m_main)
-        ErrorBox::guarded([this] { FormCreate(); });
 }
 
 QWidget *TfrmSetTemperature::createPage(
@@ -114,7 +103,7 @@ QWidget *TfrmSetTemperature::createPage(
     auto *upper = new QLabel(instruction, page);
     upper->setWordWrap(true);
     upper->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    upper->setGeometry(designRect(16, 8, 377, 53));
+    upper->setGeometry(Scale::rect(16, 8, 377, 53));
     *instructionLabel = upper;
 
     auto *box = new QLineEdit(page);
@@ -125,7 +114,7 @@ QWidget *TfrmSetTemperature::createPage(
     auto *lower = new QLabel(LowerText, page);
     lower->setWordWrap(true);
     lower->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lower->setGeometry(designRect(16, 100, 377, 37));
+    lower->setGeometry(Scale::rect(16, 100, 377, 37));
     *lowerLabel = lower;
     return page;
 }
@@ -144,18 +133,17 @@ QLineEdit *TfrmSetTemperature::edit(int page) const
 
 float TfrmSetTemperature::typedValue(int page) const
 {
-    const QChar separator = m_main ? m_main->decimalSeparator() : QLatin1Char('.');
     double typed = 0.0;
     float x;
-    if (!Numbers::tryStrToFloat(edit(page)->text(), separator, &typed)) {
-        x = m_main ? m_main->temperature() : 0.0f;
+    if (!Numbers::tryStrToFloat(edit(page)->text(), m_state.decimalSeparator(), &typed)) {
+        x = m_state.temperature();
     } else {
         // Beyond the float range the value only needs to stay beyond the clamp limits.
         x = float(std::clamp(typed, double(-FLT_MAX), double(FLT_MAX)));
         if (page == CelsiusPage)
-            x = float(x + ZeroCelsius);
+            x = float(Temperature::fromCelsius(x));
         else if (page == FahrenheitPage)
-            x = float((x - 32.0L) * KelvinPerFahrenheit + ZeroCelsius);
+            x = float(Temperature::fromFahrenheit(x));
     }
     if (x > MaxKelvin)
         x = MaxKelvin;
@@ -166,12 +154,11 @@ float TfrmSetTemperature::typedValue(int page) const
 
 void TfrmSetTemperature::writeAll(float kelvin)
 {
-    const QChar separator = m_main ? m_main->decimalSeparator() : QLatin1Char('.');
-    const long double celsius = kelvin - ZeroCelsius;
+    const QChar separator = m_state.decimalSeparator();
     txtKelvin->setText(Numbers::temperatureText(kelvin, separator));
-    txtCelsius->setText(Numbers::temperatureText(double(celsius), separator));
+    txtCelsius->setText(Numbers::temperatureText(double(Temperature::celsius(kelvin)), separator));
     txtFarenheit->setText(
-        Numbers::temperatureText(double(celsius * FahrenheitPerKelvin + 32.0L), separator));
+        Numbers::temperatureText(double(Temperature::fahrenheit(kelvin)), separator));
 }
 
 void TfrmSetTemperature::pageTempChanging()
@@ -179,18 +166,22 @@ void TfrmSetTemperature::pageTempChanging()
     writeAll(typedValue(pageTemp->currentIndex()));
 }
 
+void TfrmSetTemperature::selectPage(Page page)
+{
+    pageTempChanging();
+    pageTemp->setCurrentIndex(page);
+}
+
 void TfrmSetTemperature::FormShow()
 {
-    if (!m_main)
-        return;
-    const QChar separator = m_main->decimalSeparator();
-    const long double kelvin = m_main->temperature();
+    const QChar separator = m_state.decimalSeparator();
+    const long double kelvin = m_state.temperature();
     const int page = pageTemp->currentIndex();
     long double shown = kelvin;
     if (page == CelsiusPage)
-        shown = kelvin - ZeroCelsius;
+        shown = Temperature::celsius(kelvin);
     else if (page == FahrenheitPage)
-        shown = (kelvin - ZeroCelsius) * FahrenheitPerKelvin + 32.0L;
+        shown = Temperature::fahrenheit(kelvin);
     QLineEdit *box = edit(page);
     box->setText(Numbers::temperatureText(double(shown), separator));
     box->setFocus();
@@ -208,37 +199,21 @@ void TfrmSetTemperature::butClick(QObject *sender)
 {
     if (sender == butOK) {
         ErrorBox::guarded([this] {
-            if (m_main) {
-                const float x = typedValue(pageTemp->currentIndex());
-                const QChar separator = m_main->decimalSeparator();
-                // Setting the slider runs its own change handling, which briefly applies the
-                // whole number; the two-decimal value below then replaces it.
-                if (m_main->TempSlider)
-                    m_main->TempSlider->setValue(Numbers::roundHalfEven(x));
-                const QString text = Numbers::temperatureText(x, separator);
-                m_main->setTemperature(float(Numbers::strToFloat(text, separator)));
-                m_main->UpdateTempStatus(this);
-                m_main->ApplyTemperature();
-            }
+            emit temperatureChosen(typedValue(pageTemp->currentIndex()));
             accept();
         });
     } else if (sender == butCancel) {
         reject();
     } else if (sender == butHelp) {
-        if (m_main)
-            HelpViewer::showTopic(m_main->helpFile(), HelpTopic, this);
+        HelpViewer::showTopic(m_state.helpFile(), HelpTopic, this);
     }
 }
 
-void TfrmSetTemperature::centreOnMain()
+void TfrmSetTemperature::centreOnOwner(const IniFile &ini)
 {
-    const QRect main = m_main->frameGeometry();
-    const IniFile ini(m_main->settingsFile());
-    const int left = ini.readInteger(
-        Section, QStringLiteral("Left"), main.left() + main.width() / 2 - width() / 2);
-    const int top = ini.readInteger(
-        Section, QStringLiteral("Top"), main.top() + main.height() / 2 - height() / 2);
-    move(left, top);
+    const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
+    move(ini.readInteger(Section, QStringLiteral("Left"), centred.x()),
+        ini.readInteger(Section, QStringLiteral("Top"), centred.y()));
 }
 
 // "Tab" is -1 when the dialog was never saved. A value outside the three pages cannot come
@@ -246,15 +221,23 @@ void TfrmSetTemperature::centreOnMain()
 // centred on its first page.
 void TfrmSetTemperature::FormCreate()
 {
-    const IniFile ini(m_main->settingsFile());
+    IniFile ini(m_state.settingsFile());
+    ini.beginPass();
     const int tab = ini.readInteger(Section, QStringLiteral("Tab"), -1);
     if (tab < KelvinPage || tab > FahrenheitPage) {
-        centreOnMain();
+        centreOnOwner(ini);
         return;
     }
     pageTemp->setCurrentIndex(tab);
     move(ini.readInteger(Section, QStringLiteral("Left"), 5),
         ini.readInteger(Section, QStringLiteral("Top"), 5));
+}
+
+void TfrmSetTemperature::saveSettings(IniFile &ini) const
+{
+    ini.writeInteger(Section, QStringLiteral("Tab"), pageTemp->currentIndex());
+    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
+    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
 }
 
 bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)

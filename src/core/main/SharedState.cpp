@@ -1,0 +1,87 @@
+#include "main/SharedState.h"
+
+#include "base/Errors.h"
+#include "data/Naming.h"
+
+SharedState::SharedState(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void SharedState::loadData(const QString &path)
+{
+    ElementData data;
+    data.load(path);
+    data.fixDecimalSeparator(m_decimalSeparator);
+    setData(data);
+}
+
+void SharedState::setData(const ElementData &data)
+{
+    m_data = data;
+    takeNamesFromData();
+}
+
+void SharedState::takeNamesFromData()
+{
+    const bool complete = m_data.lineCount() >= RequiredLines;
+    for (int z = 1; z <= ElementCount; ++z) {
+        m_names[size_t(z)] = complete ? m_data.field(z, Field::Name) : QString();
+        m_symbols[size_t(z)] = complete ? m_data.field(z, Field::Symbol) : QString();
+    }
+}
+
+void SharedState::setSelectedElement(int z)
+{
+    if (z == m_selected)
+        return;
+    m_selected = z;
+    emit selectionChanged(z);
+}
+
+void SharedState::setTemperature(float kelvin)
+{
+    if (kelvin == m_temperature)
+        return;
+    m_temperature = kelvin;
+    emit temperatureChanged(kelvin);
+}
+
+QString SharedState::name(int z) const
+{
+    return z >= 1 && z <= ElementCount ? m_names[size_t(z)] : QString();
+}
+
+QString SharedState::symbol(int z) const
+{
+    return z >= 1 && z <= ElementCount ? m_symbols[size_t(z)] : QString();
+}
+
+void SharedState::setNamingScheme(int scheme)
+{
+    if (scheme < 0 || scheme >= Naming::SchemeCount)
+        Errors::listIndexOutOfBounds();
+    for (int z = Naming::FirstNamedElement; z <= Naming::LastNamedElement; ++z) {
+        const Naming::Entry e = Naming::entry(scheme, z);
+        m_names[size_t(z)] = e.name;
+        m_symbols[size_t(z)] = e.symbol;
+    }
+    m_scheme = scheme;
+    emit namesChanged();
+}
+
+void SharedState::setMark(Mark m, bool on)
+{
+    if (m_marks[size_t(m)] == on)
+        return;
+    m_marks[size_t(m)] = on;
+    emit markChanged(m, on);
+}
+
+void SharedState::setColours(const ColourScheme &scheme)
+{
+    if (scheme == m_colours)
+        return;
+    m_colours = scheme;
+    emit coloursChanged();
+}

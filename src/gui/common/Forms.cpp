@@ -1,6 +1,0 @@
-#include "common/Forms.h"
-
-TfrmAuralis *frmAuralis = nullptr;
-TfrmElementInfo *frmElementInfo = nullptr;
-TfrmSetTemperature *frmSetTemperature = nullptr;
-TfrmAbout *frmAbout = nullptr;
