@@ -4,10 +4,12 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <set>
 
 // Checks the shipped element data file: the invariants the program relies on without
-// checking them, and well-known values that a wrong column or unit would break.
+// checking them, well-known values that a wrong column or unit would break, the rules a
+// chemist would check, and a second table of handbook values kept beside the generator.
 class TestDataFile : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,18 @@ private slots:
     void wellKnownValues();
     void stateAtTemperature_data();
     void stateAtTemperature();
+    void atomicWeights_data();
+    void atomicWeights();
+    void atomicVolumeIsWeightOverDensity_data();
+    void atomicVolumeIsWeightOverDensity();
+    void boilingPointMeasuredOrEstimated_data();
+    void boilingPointMeasuredOrEstimated();
+    void highestOxidationState_data();
+    void highestOxidationState();
+    void nobleGasCrystals_data();
+    void nobleGasCrystals();
+    void referenceTable_data();
+    void referenceTable();
 };
 
 void TestDataFile::initTestCase()
@@ -239,6 +253,21 @@ void TestDataFile::wellKnownValues_data()
         << 77 << int(Field::HeatVaporizationValue) << 550.0 << 620.0;
     QTest::newRow("Na heat of fusion") << 11 << int(Field::HeatFusionValue) << 2.5 << 2.7;
     QTest::newRow("U weight") << 92 << int(Field::AtomicWeightValue) << 238.02 << 238.03;
+    // Metals whose resistivity the packaged table writes as "about ...".
+    QTest::newRow("Sc electrical conductivity")
+        << 21 << int(Field::ElectricalConductivityValue) << 0.015 << 0.02;
+    QTest::newRow("Ti electrical conductivity")
+        << 22 << int(Field::ElectricalConductivityValue) << 0.02 << 0.03;
+    QTest::newRow("Ga electrical conductivity")
+        << 31 << int(Field::ElectricalConductivityValue) << 0.06 << 0.08;
+    QTest::newRow("Y electrical conductivity")
+        << 39 << int(Field::ElectricalConductivityValue) << 0.015 << 0.02;
+    // Pure silicon is a poor conductor, far below the doped material's 10 S/cm.
+    QTest::newRow("Si intrinsic conductivity")
+        << 14 << int(Field::ElectricalConductivityValue) << 1e-12 << 1e-11;
+    QTest::newRow("C heat of sublimation")
+        << 6 << int(Field::HeatVaporizationValue) << 710.0 << 720.0;
+    QTest::newRow("Br volume of the liquid") << 35 << int(Field::AtomicVolumeValue) << 25.3 << 25.9;
 }
 
 void TestDataFile::wellKnownValues()
@@ -247,6 +276,7 @@ void TestDataFile::wellKnownValues()
     QFETCH(int, field);
     QFETCH(double, low);
     QFETCH(double, high);
+    QVERIFY2(ElementText::hasValue(this->field(z, field)), "no value");
     const double v = value(z, field);
     QVERIFY2(v >= low && v <= high, QByteArray::number(v));
 }
@@ -283,6 +313,184 @@ void TestDataFile::stateAtTemperature()
         : kelvin < value(z, Field::BoilingPointValue)                  ? QStringLiteral("liquid")
                                                                        : QStringLiteral("gas");
     QCOMPARE(actual, state);
+}
+
+void TestDataFile::atomicWeights_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("shown");
+
+    // IUPAC 2021 abridged standard atomic weights.
+    QTest::newRow("H") << 1 << "1.008";
+    QTest::newRow("C") << 6 << "12.011";
+    QTest::newRow("Cl") << 17 << "35.45";
+    QTest::newRow("Fe") << 26 << "55.845";
+    QTest::newRow("Zn") << 30 << "65.38";
+    QTest::newRow("Se") << 34 << "78.971";
+    QTest::newRow("Zr, revised 2021") << 40 << "91.222";
+    QTest::newRow("Mo") << 42 << "95.95";
+    QTest::newRow("Pb") << 82 << "207.2";
+    QTest::newRow("U") << 92 << "238.03";
+    // No standard weight: the mass number of the longest-lived isotope, for every element.
+    QTest::newRow("Tc-97") << 43 << "[97]";
+    QTest::newRow("Pm-145") << 61 << "[145]";
+    QTest::newRow("Po-209") << 84 << "[209]";
+    QTest::newRow("Ra-226") << 88 << "[226]";
+    QTest::newRow("Pu-244") << 94 << "[244]";
+    QTest::newRow("Cf-251") << 98 << "[251]";
+    QTest::newRow("No-259") << 102 << "[259]";
+    QTest::newRow("Lr-266") << 103 << "[266]";
+    QTest::newRow("Rf-267") << 104 << "[267]";
+    QTest::newRow("Mt-278") << 109 << "[278]";
+}
+
+void TestDataFile::atomicWeights()
+{
+    QFETCH(int, z);
+    QFETCH(QString, shown);
+    QCOMPARE(field(z, Field::AtomicWeight), shown);
+}
+
+void TestDataFile::atomicVolumeIsWeightOverDensity_data()
+{
+    QTest::addColumn<int>("z");
+    for (int z = 1; z <= ElementCount; ++z) {
+        if (ElementText::hasValue(field(z, Field::AtomicVolumeValue))
+            && ElementText::hasValue(field(z, Field::DensityValue)))
+            QTest::newRow(qPrintable(field(z, Field::Symbol))) << z;
+    }
+}
+
+void TestDataFile::atomicVolumeIsWeightOverDensity()
+{
+    // The molar volume of the phase whose density is given, or a remark naming the phase
+    // (the gases, whose density is the gas's and whose volume is the liquid's).
+    QFETCH(int, z);
+    const QString shown = field(z, Field::AtomicVolume);
+    if (shown.contains(QLatin1String("(liquid")) || shown.contains(QLatin1String("(solid")))
+        return;
+    const double ratio = value(z, Field::AtomicVolumeValue) * value(z, Field::DensityValue)
+        / value(z, Field::AtomicWeightValue);
+    QVERIFY2(qAbs(ratio - 1.0) <= 0.02, QByteArray::number(ratio));
+}
+
+void TestDataFile::boilingPointMeasuredOrEstimated_data()
+{
+    QTest::addColumn<int>("z");
+    for (int z = 1; z <= ElementCount; ++z) {
+        if (!synthetic(z))
+            QTest::newRow(qPrintable(field(z, Field::Symbol))) << z;
+    }
+}
+
+void TestDataFile::boilingPointMeasuredOrEstimated()
+{
+    QFETCH(int, z);
+    const QString shown = field(z, Field::BoilingPoint);
+    const QRegularExpression form(
+        QStringLiteral("^\\d+(\\.\\d+)? ?(\\((estimated|sublimes)\\))?$"));
+    QVERIFY2(form.match(shown).hasMatch(), qPrintable(shown));
+    // Never measured: astatine and francium (no bulk sample), actinium and protactinium
+    // (extrapolated from vapour pressures far below the boiling point).
+    if (z == 85 || z == 87 || z == 89 || z == 91)
+        QVERIFY2(shown.endsWith(QLatin1String(" (estimated)")), qPrintable(shown));
+}
+
+void TestDataFile::highestOxidationState_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("highest");
+
+    // The highest state with well-characterised compounds (permanganate, osmium tetroxide,
+    // perrhenate, ...), for the d-block and some main-group elements.
+    const std::pair<int, int> highest[] = { { 8, 2 }, { 7, 5 }, { 16, 6 }, { 17, 7 }, { 53, 7 },
+        { 54, 8 }, { 82, 4 }, { 83, 5 }, { 92, 6 }, { 21, 3 }, { 22, 4 }, { 23, 5 }, { 24, 6 },
+        { 25, 7 }, { 26, 6 }, { 27, 3 }, { 28, 3 }, { 29, 2 }, { 30, 2 }, { 39, 3 }, { 40, 4 },
+        { 41, 5 }, { 42, 6 }, { 43, 7 }, { 44, 8 }, { 45, 5 }, { 46, 4 }, { 47, 2 }, { 48, 2 },
+        { 57, 3 }, { 72, 4 }, { 73, 5 }, { 74, 6 }, { 75, 7 }, { 76, 8 }, { 77, 6 }, { 78, 4 },
+        { 79, 3 }, { 80, 2 } };
+    for (const auto &[z, state] : highest)
+        QTest::newRow(qPrintable(field(z, Field::Symbol))) << z << state;
+}
+
+void TestDataFile::highestOxidationState()
+{
+    QFETCH(int, z);
+    QFETCH(int, highest);
+    const QString text = field(z, Field::OxidationStates);
+    QVERIFY2(QRegularExpression(QStringLiteral("^[+-]\\d(, [+-]\\d)*$")).match(text).hasMatch(),
+        qPrintable(text));
+    // Written from the highest down, so the first state is the highest one listed.
+    QCOMPARE(text.section(QLatin1String(", "), 0, 0).toInt(), highest);
+}
+
+void TestDataFile::nobleGasCrystals_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QString>("structure");
+
+    QTest::newRow("He") << 2 << "Hexagonal";
+    for (int z : { 10, 18, 36, 54, 86 })
+        QTest::newRow(qPrintable(field(z, Field::Symbol))) << z << "Cubic, face centered";
+}
+
+void TestDataFile::nobleGasCrystals()
+{
+    QFETCH(int, z);
+    QFETCH(QString, structure);
+    QCOMPARE(ElementText::crystalStructureText(field(z, Field::CrystalStructure)), structure);
+}
+
+void TestDataFile::referenceTable_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("valueField");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");
+
+    QFile file(QStringLiteral(AURALIS_DATAGEN_DIR "/reference.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QList<QStringList> rows;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            rows.append(line.split(QLatin1Char(',')));
+    }
+    QVERIFY(rows.size() > 2);
+    const QStringList header = rows.takeFirst();
+    const QStringList tolerance = rows.takeFirst();
+    QCOMPARE(tolerance.first(), QStringLiteral("tolerance"));
+    QCOMPARE(rows.size(), 20);
+    QCOMPARE(header.size(), 2 + TrendPropertyCount);
+    for (int c = 2; c < header.size(); ++c) {
+        const TrendProperty *p
+            = std::find_if(std::begin(TrendProperties), std::end(TrendProperties),
+                [&](const TrendProperty &t) { return header.at(c) == QLatin1String(t.name); });
+        QVERIFY2(p != std::end(TrendProperties), qPrintable(header.at(c)));
+        for (const QStringList &row : rows) {
+            QCOMPARE(row.size(), header.size());
+            if (row.at(c) == QLatin1String("--"))
+                continue;
+            const QString name = row.at(0) + QLatin1Char(' ') + header.at(c);
+            QTest::newRow(qPrintable(name)) << row.at(1).toInt() << p->valueField
+                                            << row.at(c).toDouble() << tolerance.at(c).toDouble();
+        }
+    }
+}
+
+void TestDataFile::referenceTable()
+{
+    QFETCH(int, z);
+    QFETCH(int, valueField);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+    QVERIFY2(ElementText::hasValue(field(z, valueField)), "no value");
+    const double deviation = qAbs(value(z, valueField) / expected - 1.0) * 100.0;
+    QVERIFY2(deviation <= tolerance,
+        qPrintable(QStringLiteral("%1 against %2: %3 %")
+                       .arg(field(z, valueField))
+                       .arg(expected)
+                       .arg(deviation, 0, 'f', 2)));
 }
 
 QTEST_APPLESS_MAIN(TestDataFile)

@@ -4,8 +4,39 @@
 NAME_OVERRIDES = {13: "Aluminum", 55: "Cesium"}
 
 SYNTHETIC = {43, 61} | set(range(93, 110))
-# No standard atomic weight: the weight shown is the longest-lived isotope's mass number.
-NO_STANDARD_WEIGHT = SYNTHETIC | {84, 85, 86, 87, 88, 89}
+
+# Standard atomic weights, IUPAC 2021, abridged to five significant figures (CIAAW,
+# "Standard atomic weights of the elements 2021", Pure Appl. Chem. 94 (2022) 573, Table 2;
+# the values of the IUPAC periodic table).  The packaged sources carry the 2001 table.
+STANDARD_WEIGHTS = {
+    1: 1.0080, 2: 4.0026, 3: 6.94, 4: 9.0122, 5: 10.81, 6: 12.011, 7: 14.007, 8: 15.999,
+    9: 18.998, 10: 20.180, 11: 22.990, 12: 24.305, 13: 26.982, 14: 28.085, 15: 30.974,
+    16: 32.06, 17: 35.45, 18: 39.95, 19: 39.098, 20: 40.078, 21: 44.956, 22: 47.867,
+    23: 50.942, 24: 51.996, 25: 54.938, 26: 55.845, 27: 58.933, 28: 58.693, 29: 63.546,
+    30: 65.38, 31: 69.723, 32: 72.630, 33: 74.922, 34: 78.971, 35: 79.904, 36: 83.798,
+    37: 85.468, 38: 87.62, 39: 88.906, 40: 91.222, 41: 92.906, 42: 95.95, 44: 101.07,
+    45: 102.91, 46: 106.42, 47: 107.87, 48: 112.41, 49: 114.82, 50: 118.71, 51: 121.76,
+    52: 127.60, 53: 126.90, 54: 131.29, 55: 132.91, 56: 137.33, 57: 138.91, 58: 140.12,
+    59: 140.91, 60: 144.24, 62: 150.36, 63: 151.96, 64: 157.25, 65: 158.93, 66: 162.50,
+    67: 164.93, 68: 167.26, 69: 168.93, 70: 173.05, 71: 174.97, 72: 178.49, 73: 180.95,
+    74: 183.84, 75: 186.21, 76: 190.23, 77: 192.22, 78: 195.08, 79: 196.97, 80: 200.59,
+    81: 204.38, 82: 207.2, 83: 208.98, 90: 232.04, 91: 231.04, 92: 238.03,
+}
+# Elements without a standard atomic weight show, by one rule, the mass number of their
+# longest-lived isotope (half-lives of NUBASE2020, Kondev et al., Chin. Phys. C 45 (2021)
+# 030001; for 104..109 the isotopes the IUPAC table names).  z -> (mass number, half-life)
+LONGEST_LIVED = {
+    43: (97, "4.21 My (Tc-98: 4.2 My)"), 61: (145, "17.7 y"), 84: (209, "124 y"),
+    85: (210, "8.1 h"), 86: (222, "3.82 d"), 87: (223, "22 min"), 88: (226, "1600 y"),
+    89: (227, "21.8 y"), 93: (237, "2.14 My"), 94: (244, "80 My"), 95: (243, "7370 y"),
+    96: (247, "15.6 My"), 97: (247, "1380 y"), 98: (251, "900 y"), 99: (252, "472 d"),
+    100: (257, "100.5 d"), 101: (258, "51.6 d"), 102: (259, "58 min"), 103: (266, "11 h"),
+    104: (267, "about 1 h"), 105: (268, "about 1 d"), 106: (269, "about 10 min"),
+    107: (270, "about 1 min"), 108: (269, "about 10 s"), 109: (278, "about 5 s"),
+}
+NO_STANDARD_WEIGHT = set(LONGEST_LIVED)
+assert NO_STANDARD_WEIGHT.isdisjoint(STANDARD_WEIGHTS)
+assert NO_STANDARD_WEIGHT | set(STANDARD_WEIGHTS) == set(range(1, 110))
 
 # Character of the element's oxide in its most common oxidation state:
 # 1 acidic, 2 basic, 3 amphoteric; missing = noble gas, oxygen itself or not known.
@@ -26,6 +57,9 @@ ACID_BASE = {
 LATTICE_CODE = {"FCC": 1, "BCC": 2, "SC": 3, "HEX": 4, "RHO": 5, "TET": 6, "ORTH": 7,
                 "MONO": 8}
 CRYSTAL_OVERRIDES = {
+    2: (4, "solid helium (above 2.5 MPa, where it melts at 0.95 K) is hexagonal close "
+        "packed; fcc exists only at high temperature and pressure"),
+    86: (1, "solid radon is face-centred cubic like Ne, Ar, Kr and Xe"),
     15: (3, "white phosphorus, the standard form, is cubic; the table's triclinic has no code"),
     61: (4, "double hexagonal close packed, measured"),
     99: (1, "face-centred cubic metal, measured"),
@@ -61,12 +95,6 @@ OVERRIDES = {
                        "gives 604-610 (handbooks 560-610)"),
     (90, "melting"): (2023, None, "1750 C in current handbooks, bodr 2028; gelemental and "
                       "pymatgen carry the older 2115 K (1842 C)"),
-    (104, "weight"): (267, None, "mass number of the longest-lived isotope (IUPAC table)"),
-    (105, "weight"): (268, None, "mass number of the longest-lived isotope (IUPAC table)"),
-    (106, "weight"): (269, None, "mass number of the longest-lived isotope (IUPAC table)"),
-    (107, "weight"): (270, None, "mass number of the longest-lived isotope (IUPAC table)"),
-    (108, "weight"): (269, None, "mass number of the longest-lived isotope (IUPAC table)"),
-    (109, "weight"): (278, None, "mass number of the longest-lived isotope (IUPAC table)"),
     (97, "density"): (14.78, None, "alpha berkelium (pymatgen); periodictable's 14 is "
                       "marked as an estimate, gelemental's 13.25 is the beta form"),
     (88, "density"): (5.5, None, "handbook value, gelemental and gperiodic; pymatgen's 5 "
@@ -79,6 +107,27 @@ OVERRIDES = {
 DIATOMIC = {1, 7, 8, 9, 17}
 GASES = {1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86}
 LIQUIDS = {35, 80}
+
+# Well-established states no source lists: z -> (states, reason).
+OXIDATION_ADD = {
+    75: ({7, 6}, "perrhenate and Re2O7 (+7), ReO3 (+6)"),
+    54: ({8}, "XeO4 and the perxenates"),
+    8: ({2}, "OF2"),
+}
+# The highest well-established oxidation state of each element that has any (Greenwood &
+# Earnshaw level; rare states known from one unstable compound do not count).  The
+# generator refuses a file whose highest state differs.
+HIGHEST_OXIDATION = {
+    1: 1, 3: 1, 4: 2, 5: 3, 6: 4, 7: 5, 8: 2, 9: -1, 11: 1, 12: 2, 13: 3, 14: 4, 15: 5,
+    16: 6, 17: 7, 19: 1, 20: 2, 21: 3, 22: 4, 23: 5, 24: 6, 25: 7, 26: 6, 27: 3, 28: 3,
+    29: 2, 30: 2, 31: 3, 32: 4, 33: 5, 34: 6, 35: 7, 36: 2, 37: 1, 38: 2, 39: 3, 40: 4,
+    41: 5, 42: 6, 43: 7, 44: 8, 45: 5, 46: 4, 47: 2, 48: 2, 49: 3, 50: 4, 51: 5, 52: 6,
+    53: 7, 54: 8, 55: 1, 56: 2, 57: 3, 58: 4, 59: 4, 60: 3, 61: 3, 62: 3, 63: 3, 64: 3,
+    65: 4, 66: 3, 67: 3, 68: 3, 69: 3, 70: 3, 71: 3, 72: 4, 73: 5, 74: 6, 75: 7, 76: 8,
+    77: 6, 78: 4, 79: 3, 80: 2, 81: 3, 82: 4, 83: 5, 84: 6, 85: 7, 87: 1, 88: 2, 89: 3,
+    90: 4, 91: 5, 92: 6, 93: 6, 94: 6, 95: 6, 96: 4, 97: 4, 98: 4, 99: 3, 100: 3, 101: 3,
+    102: 3, 103: 3, 104: 4, 105: 5, 106: 6, 107: 7, 108: 8, 109: 3,
+}
 
 # Oxidation states in a source that are wrong: z -> states to drop.
 OXIDATION_REJECT = {33: {-2}, 51: {-2}, 54: {7}, 87: {2}}
@@ -116,3 +165,41 @@ REJECT.update({
 REJECT[("gelemental", 95, "spec_heat")] = (
     "62.7 J/(mol K), two and a half times Dulong-Petit with nothing to explain it, and no "
     "second source")
+
+# Boiling points of natural elements that are estimates, not measurements (gelemental marks
+# At, Fr and Pa as estimated; actinium's 3471 K (3200 +- 300 C) is extrapolated from
+# vapour pressures far below it).  They carry "(estimated)"; the generator refuses one
+# without it.
+BOILING_ESTIMATED = {85, 87, 89, 91}
+ESTIMATED |= {(z, "boiling") for z in BOILING_ESTIMATED}
+
+# Values the packaged tables lack or give for another material, filled from handbook values
+# (CRC Handbook of Chemistry and Physics; NIST-JANAF for carbon).
+OVERRIDES.update({
+    (6, "heat_vap"): (716.7, "sublimation", "graphite does not boil at 1 atm; its heat of "
+                      "sublimation to C atoms at 298 K (CRC, NIST-JANAF) stands in"),
+    (14, "elec_cond"): (4.3e-12, "intrinsic", "pure silicon at 300 K, 2.3e5 ohm cm (CRC); "
+                        "pymatgen's 'about 1e-3 ohm m' is doped silicon"),
+    (32, "elec_cond"): (2.2e-8, "intrinsic", "pure germanium at 300 K, 46 ohm cm (CRC); "
+                        "pymatgen's 'about 5e-4 ohm m' is doped germanium"),
+    (95, "elec_cond"): (0.0145, None, "americium 0.69 micro-ohm m at room temperature "
+                        "(handbook); no packaged source gives one"),
+    (96, "elec_cond"): (0.008, None, "curium 1.25 micro-ohm m at room temperature "
+                        "(handbook); no packaged source gives one"),
+})
+# Remarks for values whose material needs naming.
+REMARKS = {(6, "elec_cond"): "graphite, direction dependent"}
+REJECT[("pymatgen", 15, "elec_cond")] = (
+    "'about 10e-8 ohm m' would make white phosphorus conduct like a metal; it is an "
+    "insulator")
+
+# Noble gas solids as measured: helium hexagonal close packed, the others fcc.
+NOBLE_GAS_CRYSTAL = {2: 4, 10: 1, 18: 1, 36: 1, 54: 1, 86: 1}
+
+# Density of the liquid at the boiling point, for the gases' atomic volume, where
+# periodictable has none or a solid's value (handbook values).
+LIQUID_DENSITY = {
+    36: (2.413, "periodictable's 2.16 is too low: solid Kr is 2.97, the liquid about 2.41"),
+    54: (2.942, "periodictable's 3.52 is near the solid's density (3.6), not the liquid's"),
+    86: (4.4, "periodictable has none"),
+}

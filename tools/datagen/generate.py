@@ -200,6 +200,10 @@ def text_fields(src, st, z):
     ox |= set((src["pymatgen"].get(z) or {}).get("oxidation") or [])
     ox = (ox - curated.OXIDATION_REJECT.get(z, set())) or set(
         curated.OXIDATION_FALLBACK.get(z, []))
+    if z in curated.OXIDATION_ADD:
+        added, why = curated.OXIDATION_ADD[z]
+        st.log.append(f"Z={z:3} oxidation       added {sorted(added - ox)}: {why}")
+        ox |= added
     row["oxidation"] = oxidation_text(ox)
     code = curated.LATTICE_CODE.get(ge["lattice"])
     if z in curated.CRYSTAL_OVERRIDES:
@@ -223,14 +227,18 @@ def property_texts(src, st, z, key, psrc, tol, sig):
     elif key == "density" and z in curated.LIQUIDS:
         remark = "liquid"
     ov = curated.OVERRIDES.get((z, key))
+    if key == "weight":
+        ov = standard_weight(src, st, z)
     if ov:
-        st.log.append(f"Z={z:3} {key:15} set to {ov[0]} ({ov[1]}): {ov[2]}")
+        if ov[2]:
+            st.log.append(f"Z={z:3} {key:15} set to {ov[0]} ({ov[1]}): {ov[2]}")
         remark = ov[1]
     v = st.settle(z, key, psrc, tol, key not in NO_VOTE, ov[0] if ov else None)
     if key == "atomic_radius" and v is None:
         v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
         v = v if isinstance(v, (int, float)) else None
         remark = "calculated" if v else None
+    remark = curated.REMARKS.get((z, key), remark)
     if (z, key) in curated.ESTIMATED and v is not None:
         remark = "calculated" if key == "ionization" else "estimated"
     if v is None:
@@ -248,6 +256,23 @@ def property_texts(src, st, z, key, psrc, tol, sig):
     return value, f"{value} ({remark})" if remark else value
 
 
+def standard_weight(src, st, z):
+    """The weight as a curated (value, remark, reason): IUPAC 2021 where the element has a
+    standard atomic weight, else the longest-lived isotope's mass number."""
+    if z in curated.STANDARD_WEIGHTS:
+        v = curated.STANDARD_WEIGHTS[z]
+        old = (src["periodictable"].get(z) or {}).get("atomic_mass")
+        digits = len(repr(v).split(".")[1]) if "." in repr(v) else 0
+        if old and round(old, digits) != v:
+            st.log.append(f"Z={z:3} weight          IUPAC 2021 {v}; periodictable (2001) "
+                          f"{old:.9g}")
+        return (v, None, None)
+    a, half_life = curated.LONGEST_LIVED[z]
+    st.log.append(f"Z={z:3} weight          [{a}], longest-lived isotope, half-life "
+                  f"{half_life}")
+    return (a, None, None)
+
+
 def settle_all(src):
     prepare(src)
     st = Settler(src)
@@ -258,9 +283,39 @@ def settle_all(src):
             row[f"{key}_value"], row[f"{key}_display"] = property_texts(
                 src, st, z, key, psrc, tol, sig)
         rows.append(row)
+    volume_rule(src, rows, st.log)
     wiedemann_franz(rows, st.log)
     physical_rules(rows, st.log)
     return rows, st.log
+
+
+def volume_rule(src, rows, log):
+    """The atomic volume is the molar volume of the phase whose density is given: M / rho
+    within 2 %, else M / rho itself.  The gases' volume is that of the liquid at the boiling
+    point (periodictable's density of a gas is the liquid's), marked so."""
+    for row in rows:
+        z = row["z"]
+        try:
+            m, rho = float(row["weight_value"]), float(row["density_value"])
+        except ValueError:
+            continue
+        remark = None
+        if z in curated.GASES:
+            rho = (src["periodictable"].get(z) or {}).get("density")
+            if z in curated.LIQUID_DENSITY:
+                rho, why = curated.LIQUID_DENSITY[z]
+                log.append(f"Z={z:3} volume          liquid density {rho}: {why}")
+            remark = "liquid"
+        # No volume is derived where no source gives one (At and Fr: estimated densities).
+        if not rho or row["volume_value"] == "--":
+            continue
+        computed = m / rho
+        old = row["volume_value"]
+        if abs(float(old) / computed - 1) > VOLUME_TOLERANCE:
+            row["volume_value"] = fmt(computed, 3)
+            log.append(f"Z={z:3} volume          {old} is not M / density "
+                       f"({m:g} / {rho:g}); took {row['volume_value']}")
+        row["volume_display"] = row["volume_value"] + (f" ({remark})" if remark else "")
 
 
 def physical_rules(rows, log):
@@ -326,6 +381,8 @@ def record_lines(row):
     return lines
 
 
+VOLUME_TOLERANCE = 0.02
+PHASE_WORDS = ("solid", "liquid", "gas")
 NUMBER_RE = re.compile(r"[-+]?\d+(\.\d+)?([eE][-+]?\d+)?")
 
 
@@ -333,7 +390,8 @@ def check(rows):
     """The invariants the program relies on; a broken one stops the generator."""
     errors = []
     for row in rows:
-        z, lines = int(row["z"]), record_lines(row)
+        lines = record_lines(row)
+        z = f"{row['symbol']} (Z={row['z']})"
         if lines[20] not in ("0", "1"):
             errors.append(f"{z}: synthetic flag {lines[20]!r}")
         for j in range(21, 35):
@@ -360,8 +418,59 @@ def check(rows):
     for key, vf, *_ in PROPS:
         if len({row[f"{key}_value"] for row in rows} - {"--"}) < 2:
             errors.append(f"{key}: fewer than two distinct values")
+    errors += chemistry_errors(rows)
     if errors:
         sys.exit("invariants broken:\n" + "\n".join(errors))
+
+
+def oxidation_states(text):
+    return [] if text == "--" else [int(s) for s in text.split(", ")]
+
+
+def chemistry_errors(rows):
+    """Rules a chemist would check; each error names the element and the field."""
+    errors = []
+    for row in rows:
+        z, sym = int(row["z"]), row["symbol"]
+        where = f"{sym} (Z={z})"
+        try:
+            m, rho = float(row["weight_value"]), float(row["density_value"])
+            vol = float(row["volume_value"])
+        except ValueError:
+            m = None
+        if m and not any(w in row["volume_display"] for w in PHASE_WORDS):
+            if abs(vol * rho / m - 1) > VOLUME_TOLERANCE:
+                errors.append(f"{where}: atomic volume {vol} is not atomic weight / density "
+                              f"({m / rho:.4g}) and names no phase")
+        boiling = row["boiling_display"]
+        if row["synthetic"] == "0":
+            if not re.fullmatch(r"[0-9.]+( \((estimated|sublimes)\))?", boiling):
+                errors.append(f"{where}: boiling point {boiling!r} is neither measured nor "
+                              f"marked (estimated)")
+            if z in curated.BOILING_ESTIMATED and not boiling.endswith("(estimated)"):
+                errors.append(f"{where}: boiling point {boiling!r} is an estimate but not "
+                              f"marked (estimated)")
+        if not re.fullmatch(r"--|[+-]\d(, [+-]\d)*", row["oxidation"]):
+            errors.append(f"{where}: oxidation states {row['oxidation']!r} malformed")
+        else:
+            states = oxidation_states(row["oxidation"])
+            highest = curated.HIGHEST_OXIDATION.get(z)
+            if (max(states) if states else None) != highest:
+                errors.append(f"{where}: oxidation states {row['oxidation']!r} do not reach "
+                              f"the highest well-established state {highest}")
+        if z in curated.NOBLE_GAS_CRYSTAL and row["crystal"] != str(
+                curated.NOBLE_GAS_CRYSTAL[z]):
+            errors.append(f"{where}: crystal structure {row['crystal']!r}, measured "
+                          f"{curated.NOBLE_GAS_CRYSTAL[z]}")
+        if z in curated.STANDARD_WEIGHTS and row["weight_display"] != fmt(
+                curated.STANDARD_WEIGHTS[z], 9):
+            errors.append(f"{where}: atomic weight {row['weight_display']!r} is not the "
+                          f"IUPAC 2021 value {curated.STANDARD_WEIGHTS[z]}")
+        if z in curated.LONGEST_LIVED and row["weight_display"] != (
+                f"[{curated.LONGEST_LIVED[z][0]}]"):
+            errors.append(f"{where}: atomic weight {row['weight_display']!r} is not the "
+                          f"longest-lived isotope [{curated.LONGEST_LIVED[z][0]}]")
+    return errors
 
 
 def write_bkp(rows):

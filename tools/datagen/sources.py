@@ -206,12 +206,18 @@ def _pmg_number(text):
     if not isinstance(text, str) or text.startswith("no data"):
         return None
     text = re.sub(r"<sup>(.*?)</sup>", r"^\1", text)
-    m = re.match(r"\s*([-0-9.]+)(?:\s*(?:x)?10\^([-0-9]+))?", text)
+    # "about 55 10^-8 ohm m": an approximate value is still the value; bounds ("&gt; ...")
+    # and words alone ("high") are not.
+    text = re.sub(r"^\s*(?:about|approx\.?|ca\.?)\s+", "", text)
+    m = re.match(r"\s*([-0-9.]+)", text)
     if not m:
         return None
     v = float(m.group(1))
-    if m.group(2):
-        v *= 10.0 ** int(m.group(2))
+    # The power of ten of the unit may follow after a remark ("1000 - direction
+    # dependent10^-8 ohm m").
+    e = re.search(r"10\^([-0-9]+)", text[m.end():])
+    if e:
+        v *= 10.0 ** int(e.group(1))
     return v
 
 
