@@ -161,6 +161,22 @@ private slots:
         QVERIFY(QFileInfo(m_link).isExecutable());
     }
 
+    // A launcher hands the command any field codes it finds; the program would take a file
+    // name for its settings folder, so the entry passes nothing.
+    void desktopEntryStartsTheCommandAlone()
+    {
+        QFile f(m_prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(AppId)));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QMap<QString, QString> keys;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            const qsizetype eq = line.indexOf('=');
+            if (eq > 0)
+                keys.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+        }
+        QCOMPARE(keys.value(QStringLiteral("Exec")), QStringLiteral("auralis"));
+        QCOMPARE(keys.value(QStringLiteral("Icon")), AppId);
+    }
+
     // The program, started through the link, takes its data from the folder behind it.
     void startsFromTheLinkAndSavesInTheNamedFolder()
     {
