@@ -35,6 +35,8 @@ int runAuralis(QApplication &app)
     // The title captions the error box: the product name and a grave accent.
     ErrorBox::setApplicationTitle(ProgramName::name() + QLatin1Char('`'));
     QCoreApplication::setApplicationName(ProgramName::name());
+    // Lets a desktop match the window to its menu entry (and so to the installed icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.auralis"));
     QApplication::setWindowIcon(Glyphs::icon(Glyphs::Program));
 
     QPointer<TfrmSplash> splash = new TfrmSplash;
