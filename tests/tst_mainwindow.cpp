@@ -1,9 +1,9 @@
-#include "common/ErrorBox.h"
 #include "common/Forms.h"
 #include "elements/Elements.h"
 #include "main/TableLayout.h"
 #include "main/Unt_aura.h"
 #include "toolbar/TB97.h"
+#include "common/ErrorBox.h"
 
 #include <QAction>
 #include <QFile>
