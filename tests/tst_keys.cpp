@@ -5,6 +5,8 @@
 #include "windows/Unt_temp.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -79,6 +81,9 @@ private slots:
     void namedCases();
     void modifiersActAsPlainArrow();
     void arrowStillReachesFocusedControl();
+    void keysWorkAfterAMenu_data();
+    void keysWorkAfterAMenu();
+    void clickedSliderTakesItsKeys();
     void tabWrapsAndNeverMovesFocus();
     void tabInAnotherWindowIsNotTaken();
     void altKeysTurnTemperaturePages();
@@ -88,6 +93,12 @@ private:
     int press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(m_window.get(), Qt::Key(key), mods);
+        return m_window->selectedElement();
+    }
+    // A key pressed on the window as the user presses it: it goes to the focused control.
+    int type(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(key), mods);
         return m_window->selectedElement();
     }
 
@@ -217,6 +228,106 @@ void TestKeys::arrowStillReachesFocusedControl()
     QTest::keyClick(slider, Qt::Key_Left);
     QCOMPARE(m_window->selectedElement(), 26);
     QCOMPARE(slider->value(), 300);
+}
+
+void TestKeys::keysWorkAfterAMenu_data()
+{
+    // Each step is a click ("slider", "File"), "unfocus" or keys pressed on the window.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("sliderFocused");
+    QTest::newRow("Alt+F, S") << QStringList { "Alt+F", "S" } << false;
+    QTest::newRow("Alt+F, Esc, Esc") << QStringList { "Alt+F", "Esc", "Esc" } << false;
+    // With no control to hand the focus back to, the menu bar keeps it.
+    QTest::newRow("no focus, Alt+F, Esc, Esc")
+        << QStringList { "unfocus", "Alt+F", "Esc", "Esc" } << false;
+    QTest::newRow("slider, Alt+V, Esc, Esc")
+        << QStringList { "slider", "Alt+V", "Esc", "Esc" } << true;
+    // The hidden slider must not take the keys back from the menu bar.
+    QTest::newRow("slider, Alt+V, Enter (hides the toolbar), Alt+F, Esc, Esc")
+        << QStringList { "slider", "Alt+V", "Return", "Alt+F", "Esc", "Esc" } << false;
+    // One Esc leaves the menu bar in its own keyboard navigation, as after Alt+F.
+    QTest::newRow("File clicked, Esc, Esc") << QStringList { "File", "Esc", "Esc" } << false;
+    QTest::newRow("File clicked twice") << QStringList { "File", "File" } << false;
+}
+
+void TestKeys::keysWorkAfterAMenu()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, sliderFocused);
+    QMenuBar *bar = m_window->menuBar();
+    QScrollBar *slider = m_window->TempSlider;
+    slider->setValue(300);
+    for (const QString &step : steps) {
+        if (step == QLatin1String("slider"))
+            QTest::mouseClick(slider, Qt::LeftButton);
+        else if (step == QLatin1String("unfocus"))
+            QApplication::focusWidget()->clearFocus();
+        else if (step == QLatin1String("File"))
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                bar->actionGeometry(m_window->FileMenu->menuAction()).center());
+        else
+            QTest::keySequence(m_window->windowHandle(), QKeySequence(step));
+        QCoreApplication::processEvents();
+    }
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(m_window->mnuToolbar->isChecked(), !steps.contains(QStringLiteral("Return")));
+    const int value = slider->value();
+
+    select(26);
+    QCOMPARE(type(Qt::Key_Right), 27);
+    QCOMPARE(slider->value(), value + (sliderFocused ? 1 : 0));
+    QCOMPARE(type(Qt::Key_Left), 26);
+    QCOMPARE(type(Qt::Key_Down), 44);
+    QCOMPARE(type(Qt::Key_Up), 26);
+    QCOMPARE(slider->value(), value);
+    for (int key : { int(Qt::Key_Return), int(Qt::Key_Space) }) {
+        m_window->mnuElementInfo->setChecked(false);
+        type(key);
+        QVERIFY2(m_window->mnuElementInfo->isChecked(), qPrintable(QKeySequence(key).toString()));
+    }
+}
+
+void TestKeys::clickedSliderTakesItsKeys()
+{
+    QScrollBar *slider = m_window->TempSlider;
+    slider->setValue(300);
+    select(26);
+    // A click in the track right of the thumb pages the slider and gives it the focus.
+    QTest::mouseClick(slider, Qt::LeftButton, {},
+        QPoint(slider->width() - slider->height() * 2, slider->height() / 2));
+    QCOMPARE(slider->value(), 400);
+    QCOMPARE(QApplication::focusWidget(), slider);
+
+    struct Step
+    {
+        int key;
+        int selected;
+        int value;
+    };
+    // Arrows move the selection (the hook) and the slider; the other keys only the slider.
+    const Step steps[]
+        = { { Qt::Key_Right, 27, 401 }, { Qt::Key_Left, 26, 400 }, { Qt::Key_Down, 44, 399 },
+              { Qt::Key_Up, 26, 400 }, { Qt::Key_PageUp, 26, 500 }, { Qt::Key_PageDown, 26, 400 },
+              { Qt::Key_End, 26, 6000 }, { Qt::Key_Home, 26, 0 }, { Qt::Key_Tab, 27, 0 } };
+    for (const Step &s : steps) {
+        const QString key = QKeySequence(s.key).toString();
+        QCOMPARE(type(s.key), s.selected);
+        QVERIFY2(slider->value() == s.value, qPrintable(key));
+        QVERIFY2(qFuzzyCompare(m_window->temperature() + 1, float(s.value) + 1), qPrintable(key));
+        QVERIFY2(m_window->statusText(1).startsWith(QStringLiteral("%1.00 K, ").arg(s.value)),
+            qPrintable(key));
+        // Tab selects the next element and leaves the focus where it is.
+        QCOMPARE(QApplication::focusWidget(), slider);
+    }
+
+    // A click on a tile takes the focus back to the table; the arrows leave the slider.
+    QTest::mouseClick(m_window->tile(30), Qt::LeftButton);
+    QCOMPARE(m_window->selectedElement(), 30);
+    QCOMPARE(QApplication::focusWidget(), m_window->PeriodicTable);
+    m_window->resize(m_window->size() + QSize(40, 40));
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->PeriodicTable);
+    QCOMPARE(type(Qt::Key_Right), 31);
+    QCOMPARE(slider->value(), 0);
 }
 
 void TestKeys::tabWrapsAndNeverMovesFocus()

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -90,6 +92,8 @@ private slots:
 
     void floatingToolbarSlider();
     void toolbarCloseClearsMark();
+    void statusBarToggleRelaysOut_data();
+    void statusBarToggleRelaysOut();
 
     void missingDataFile();
     void badMeltingPoint();
@@ -182,7 +186,8 @@ void TestMainWindow::construction()
         QVERIFY2(w->findChild<QWidget *>(QLatin1String(name)), name);
     QCOMPARE(w->TempSlider->maximum(), 6000);
     QCOMPARE(w->TempSlider->pageStep(), 100);
-    QCOMPARE(w->TempSlider->focusPolicy(), Qt::NoFocus);
+    // A click focuses the slider; Tab never does.
+    QCOMPARE(w->TempSlider->focusPolicy(), Qt::ClickFocus);
 
     // The panel stays hidden until it has been laid out once, which the first show does.
     w->show();
@@ -572,6 +577,51 @@ void TestMainWindow::toolbarCloseClearsMark()
     QTRY_VERIFY(w->Toolbar->isFloating());
     w->Toolbar->close();
     QTRY_VERIFY(!w->mnuToolbar->isChecked());
+}
+
+void TestMainWindow::statusBarToggleRelaysOut_data()
+{
+    QTest::addColumn<QString>("toolbar");
+    QTest::newRow("toolbar docked top") << "top";
+    QTest::newRow("toolbar docked bottom") << "bottom";
+    QTest::newRow("toolbar floating") << "floating";
+}
+
+void TestMainWindow::statusBarToggleRelaysOut()
+{
+    QFETCH(QString, toolbar);
+    TfrmAuralis *w = makeShown();
+    QVERIFY(w);
+    w->resize(900, 700);
+    if (toolbar == QLatin1String("bottom"))
+        w->Toolbar->dockTo(w->BottomDock);
+    else if (toolbar == QLatin1String("floating"))
+        w->Toolbar->floatAt(w->mapToGlobal(QPoint(100, 200)));
+    QTRY_COMPARE(w->size(), QSize(900, 700));
+    QTRY_VERIFY(w->Toolbar->isFloating() == (toolbar == QLatin1String("floating")));
+    QTRY_VERIFY((w->BottomDock->height() > 10) == (toolbar == QLatin1String("bottom")));
+
+    // At this size the height limits the table, so it sits centred in the background.
+    auto gapsDiffer = [w] {
+        const QRect bg = w->pntBackGround->geometry();
+        const QRect table = w->PeriodicTable->geometry();
+        return (bg.bottom() - table.bottom()) - (table.top() - bg.top());
+    };
+    QMenuBar *bar = w->menuBar();
+    for (bool shown : { false, true }) {
+        QTest::mouseClick(
+            bar, Qt::LeftButton, {}, bar->actionGeometry(w->ViewMenu->menuAction()).center());
+        QTRY_VERIFY(w->ViewMenu->isVisible());
+        QTest::mouseClick(
+            w->ViewMenu, Qt::LeftButton, {}, w->ViewMenu->actionGeometry(w->mnuStatusBar).center());
+        QTRY_VERIFY(!w->ViewMenu->isVisible());
+        QCOMPARE(w->StatusBar->isVisible(), shown);
+        QCOMPARE(w->mnuStatusBar->isChecked(), shown);
+        QCoreApplication::processEvents();
+        QVERIFY2(qAbs(gapsDiffer()) <= 1, qPrintable(QString::number(gapsDiffer())));
+        if (!shown)
+            QCOMPARE(w->clientArea->geometry().bottom(), w->rect().bottom());
+    }
 }
 
 void TestMainWindow::missingDataFile()

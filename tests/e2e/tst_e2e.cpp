@@ -285,13 +285,17 @@ private slots:
             xdo({ QStringLiteral("mousemove"), QString::number(track.x()),
                 QString::number(track.y()), QStringLiteral("click"), QStringLiteral("1") });
             pause(400);
+            // The click focused the slider: Right moves the selection to 4 and the slider
+            // by 1, Page Up the slider alone by 100.
+            focusAndKey(win, QStringLiteral("Right"));
+            focusAndKey(win, QStringLiteral("Prior"));
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({ QStringLiteral("key"), QStringLiteral("s") });
             pause(500);
             QCOMPARE(
-                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("3"));
+                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("4"));
             QCOMPARE(
-                readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("398.00"));
+                readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("499.00"));
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({ QStringLiteral("key"), QStringLiteral("x") });
             QVERIFY(ended(run.process));
@@ -306,16 +310,16 @@ private slots:
             // The information window names the selected element.
             focusAndKey(win, QStringLiteral("ctrl+i"));
             QVERIFY2(
-                !waitForWindow(QStringLiteral("Lithium - Element Information"), 5000).isEmpty(),
-                "element 3 is not selected after the restart");
+                !waitForWindow(QStringLiteral("Beryllium - Element Information"), 5000).isEmpty(),
+                "element 4 is not selected after the restart");
             // Saving again writes back the temperature that was loaded.
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({ QStringLiteral("key"), QStringLiteral("s") });
             pause(500);
             QCOMPARE(
-                readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("398.00"));
+                readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("499.00"));
             QCOMPARE(
-                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("3"));
+                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("4"));
         }
     }
 

@@ -240,6 +240,9 @@ void TfrmAuralis::createTable()
     PeriodicTable->setAccessibleName(QStringLiteral("Periodic table"));
     PeriodicTable->setGeometry(QRect(QPoint(Scale::px(21), Scale::px(61)), Scale::size(450, 214)));
     PeriodicTable->hide();
+    // The window's keys need a holder of the focus: a click on a tile takes it back from
+    // the slider, and the menu bar returns it here when its keyboard navigation ends.
+    PeriodicTable->setFocusPolicy(Qt::ClickFocus);
     table->colour = [this] { return tableColour().resolve(PeriodicTable->palette()); };
     table->hooks.mouseMove = [this] { ClearStatus(); };
     table->hooks.mouseDown = [this](Qt::MouseButton b) { TableMouseDown(PeriodicTable, b); };
@@ -348,7 +351,9 @@ void TfrmAuralis::createToolbar()
         style->setParent(TempSlider);
         TempSlider->setStyle(style);
     }
-    TempSlider->setFocusPolicy(Qt::NoFocus);
+    // A click gives it the keyboard focus, so its arrows and page keys work; Tab belongs
+    // to the element cycle, so it is not in the Tab order.
+    TempSlider->setFocusPolicy(Qt::ClickFocus);
     TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
     TempSlider->setAccessibleName(QStringLiteral("Temperature Slider"));
     TempSlider->resize(Scale::size(150, 20));

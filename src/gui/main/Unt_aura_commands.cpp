@@ -403,6 +403,8 @@ void TfrmAuralis::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_firstShowDone) {
         m_firstShowDone = true;
+        if (!focusWidget())
+            PeriodicTable->setFocus();
         ErrorBox::guarded([this] { FormShow(); });
     }
 }

@@ -3,11 +3,14 @@
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/KeyCycles.h"
+#include "toolbar/TB97.h"
 #include "windows/Unt_temp.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScrollBar>
 
 namespace {
 
@@ -108,11 +111,16 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
     return false;
 }
 
-// The menu bar's own keyboard navigation is left to it, as a menu loop would be.
+// The menu bar's own keyboard navigation is left to it, as a menu loop would be. Once
+// that has ended the bar may still hold the focus; its keys are then the window's.
 bool TfrmAuralis::isMainWindowWidget(const QObject *watched) const
 {
-    return watched && watched->isWidgetType() && !qobject_cast<const QMenuBar *>(watched)
-        && static_cast<const QWidget *>(watched)->window() == this;
+    if (!watched || !watched->isWidgetType())
+        return false;
+    if (const auto *bar = qobject_cast<const QMenuBar *>(watched))
+        if (bar->activeAction() || QApplication::activePopupWidget())
+            return false;
+    return static_cast<const QWidget *>(watched)->window() == this;
 }
 
 // A key event is offered to its receiver and then, while ignored, to each parent; the
@@ -151,6 +159,14 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ToolTip:
         // A hide delay of 0: no tool-tip stays up while the pop-up menu is open.
         return m_hintHidePause == 0;
+    case QEvent::Hide:
+    case QEvent::FocusIn:
+        // The slider of a hidden toolbar keeps, or gets back from the menu bar, the focus it
+        // had; its keys would move a temperature nobody sees. The table takes it instead.
+        if ((watched == static_cast<QObject *>(Toolbar) || watched == TempSlider) && Toolbar
+            && Toolbar->isHidden() && TempSlider->hasFocus() && PeriodicTable)
+            PeriodicTable->setFocus();
+        return false;
     case QEvent::KeyPress:
         break;
     default:

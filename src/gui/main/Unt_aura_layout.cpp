@@ -51,9 +51,11 @@ void TfrmAuralis::FormResize()
     if (!clientArea || !PeriodicTable)
         return;
     // Bring the docks' and background's geometry up to date after a bar was shown,
-    // hidden or docked.
-    if (QLayout *l = clientArea->layout())
-        l->activate();
+    // hidden or docked: the status bar belongs to the window's own layout, the docks to
+    // the client area's. Both would otherwise catch up only after this layout has run.
+    for (QWidget *owner : { static_cast<QWidget *>(this), clientArea })
+        if (QLayout *l = owner->layout())
+            l->activate();
 
     if (toolbarDocked() && TempSlider && ToolSep1) {
         const int width = clientArea->width() - TempSlider->x() - ToolSep1->width();
