@@ -3,9 +3,11 @@
 #include "main/Unt_aura.h"
 #include "windows/Unt_abot.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -110,6 +112,23 @@ private slots:
         const int atTemperature = viewer->verticalScrollBar()->value();
         QVERIFY(atTemperature > atMain);
         QVERIFY(ErrorBox::recorded().isEmpty());
+    }
+
+    void viewerOutlivesTheDialogItWasOpenedFrom()
+    {
+        auto *dialog = new QDialog;
+        dialog->setModal(true);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        HelpViewer::showTopic(helpFile, 2, dialog);
+        QPointer<QTextBrowser> viewer = HelpViewer::viewer();
+        QCOMPARE(viewer->window()->parentWidget(), dialog); // usable beside the modal dialog
+        dialog->hide();
+        delete dialog;
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        HelpViewer::showTopic(helpFile, 1);
+        QCOMPARE(HelpViewer::viewer(), viewer.data());
     }
 
     void missingHelpFileIsReported()

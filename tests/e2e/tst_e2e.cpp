@@ -3,15 +3,16 @@
 // the layout, so the screenshot can be checked where the tiles are drawn.
 
 #include "base/Colour.h"
+#include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
-#include "common/ErrorBox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -185,9 +186,15 @@ QRect symbolArea(TfrmAuralis &ref, int z, const QPoint &origin)
 class Running
 {
 public:
-    explicit Running(const QString &settingsFolder)
+    explicit Running(const QString &settingsFolder, const QString &locale = QString())
     {
         process.setProcessChannelMode(QProcess::ForwardedChannels);
+        if (!locale.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("LC_ALL"), locale);
+            env.insert(QStringLiteral("LANG"), locale);
+            process.setProcessEnvironment(env);
+        }
         process.start(Program, { settingsFolder });
     }
     ~Running()
@@ -368,6 +375,35 @@ private slots:
         pause(500);
         QCOMPARE(
             readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("3000.00"));
+    }
+
+    // Under a locale whose decimal separator is a comma, the settings, the typed
+    // temperature and the saved text all use the comma.
+    void commaLocaleReadsTypesAndSavesWithComma()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(),
+            QString::fromLatin1(SeededIni) + QStringLiteral("[Settings]\nTemperature=398,50\n"));
+        Running run(dir.path(), QStringLiteral("de_DE.UTF-8"));
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        focusAndKey(win, QStringLiteral("alt+f"));
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
+        pause(500);
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("398,50"));
+
+        focusAndKey(win, QStringLiteral("ctrl+t"));
+        const QString dialog = waitForWindow(QStringLiteral("Set Temperature"), 5000);
+        QVERIFY(!dialog.isEmpty());
+        typeText(dialog, QStringLiteral("1234,56"));
+        focusAndKey(dialog, QStringLiteral("Return"));
+        pause(400);
+        focusAndKey(win, QStringLiteral("alt+f"));
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
+        pause(500);
+        QCOMPARE(
+            readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("1234,56"));
     }
 
     void missingDataFileIsReportedAndEndsTheProgram()

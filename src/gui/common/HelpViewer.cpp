@@ -1,10 +1,11 @@
 #include "common/HelpViewer.h"
 
-#include "common/Scale.h"
 #include "common/ErrorBox.h"
+#include "common/Scale.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
@@ -14,6 +15,27 @@ namespace HelpViewer {
 
 namespace {
 QPointer<QTextBrowser> g_viewer;
+
+// While a modal dialog is open the viewer lives in it (a modal dialog blocks every window
+// but its own children); when the dialog goes, the viewer leaves it again instead of
+// being deleted with it.
+class OwnerWatch : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && g_viewer && g_viewer->parentWidget() == watched) {
+            watched->removeEventFilter(this);
+            const bool shown = g_viewer->isVisible();
+            const QRect place = g_viewer->geometry();
+            g_viewer->setParent(nullptr, Qt::Window);
+            g_viewer->setGeometry(place);
+            g_viewer->setVisible(shown);
+        }
+        return false;
+    }
+};
 
 void reportUnreadable(QWidget *parent, const QString &helpFile, const QString &reason)
 {
@@ -34,15 +56,18 @@ QTextBrowser *ensureViewer()
         QObject::connect(
             qApp, &QCoreApplication::aboutToQuit, g_viewer.data(), &QObject::deleteLater);
     }
-    // A modal dialog blocks every window but its own children; the viewer joins the open
-    // dialog so that its help stays readable and scrollable.
+    // The viewer joins the open modal dialog so that its help stays readable and
+    // scrollable.
     QWidget *owner = QApplication::activeModalWidget();
     if (owner == g_viewer->window())
         owner = nullptr;
     if (g_viewer->parentWidget() != owner) {
+        static OwnerWatch *watch = new OwnerWatch(qApp);
         const QRect place = g_viewer->geometry();
         g_viewer->setParent(owner, Qt::Window);
         g_viewer->setGeometry(place);
+        if (owner)
+            owner->installEventFilter(watch);
     }
     return g_viewer;
 }

@@ -100,7 +100,7 @@ public:
     // temperature changed.
     void describeTile(int z);
     // The tool-tip mode: 800 ordinary, 0 tile, 500 before the first switch.
-    int hintDelay() const { return m_hintDelay; }
+    int hintDelay() const;
     // The tool-tip hide delay in ms; 0 while the pop-up menu is open.
     int hintHidePause() const { return m_hintHidePause; }
     // The table panel's colour: silver, or a system colour resolved when drawn.
@@ -234,7 +234,6 @@ private:
     bool m_firstShowDone = false;
     TColor m_defaultHintColor;
     TColor m_tileHintColor = TColor::rgb(191, 255, 255);
-    int m_hintDelay = 500;
     int m_hintHidePause = 10000;
     // The key press last seen by the event filter and its first receiver, so a key that
     // propagates from a child to its parents is handled once.

@@ -16,12 +16,11 @@
 
 namespace {
 
-// The application's tool-tip delay before a tip shows, switched between the tile and the
-// ordinary mode; the toolkit's 500 ms until the first switch.
-int g_hintDelay = 500;
+} // namespace
 
 // Answers the tool-tip delay with the current mode's value. The delay between two tips
 // in a row keeps the toolkit's short value, so a tip that follows another shows at once.
+// The delay is the application's, shared by every widget drawn with this style.
 class HintStyle : public QProxyStyle
 {
 public:
@@ -30,12 +29,18 @@ public:
         QStyleHintReturn *returnData) const override
     {
         if (hint == SH_ToolTip_WakeUpDelay)
-            return g_hintDelay;
+            return delay;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+
+    // The toolkit's 500 ms until the first switch of mode.
+    static inline int delay = 500;
 };
 
-} // namespace
+int TfrmAuralis::hintDelay() const
+{
+    return HintStyle::delay;
+}
 
 QStyle *TfrmAuralis::hintStyle(QStyle *base)
 {
@@ -44,6 +49,7 @@ QStyle *TfrmAuralis::hintStyle(QStyle *base)
 
 void TfrmAuralis::installHintStyle()
 {
+    HintStyle::delay = 500; // a new window starts before the first switch
     if (dynamic_cast<HintStyle *>(QApplication::style()))
         return;
     QApplication::setStyle(hintStyle(QStyleFactory::create(QApplication::style()->name())));
@@ -51,8 +57,7 @@ void TfrmAuralis::installHintStyle()
 
 void TfrmAuralis::setHintMode(bool tileMode)
 {
-    m_hintDelay = tileMode ? 0 : 800;
-    g_hintDelay = m_hintDelay;
+    HintStyle::delay = tileMode ? 0 : 800;
     QPalette pal = QToolTip::palette();
     const TColor colour = tileMode ? m_tileHintColor : m_defaultHintColor;
     pal.setColor(QPalette::ToolTipBase, colour.resolve(pal));
@@ -63,7 +68,7 @@ void TfrmAuralis::setHintMode(bool tileMode)
 void TfrmAuralis::Status(QObject *sender)
 {
     auto *tileSender = qobject_cast<TElement *>(sender);
-    if (!tileSender && m_hintDelay != 800)
+    if (!tileSender && hintDelay() != 800)
         setHintMode(false);
 
     QString text;
@@ -84,7 +89,7 @@ void TfrmAuralis::Status(QObject *sender)
     else if (sender == panLegend || qobject_cast<QLabel *>(sender))
         text = QStringLiteral("Double-click here to setup colors");
     else if (tileSender) {
-        if (m_hintDelay != 0)
+        if (hintDelay() != 0)
             setHintMode(true);
         text = tileSender->number() + QStringLiteral(": ") + tileSender->hint()
             + QStringLiteral(",  ") + tileSender->symbol() + QStringLiteral(",  ")
@@ -98,7 +103,7 @@ void TfrmAuralis::Status(QObject *sender)
 
 void TfrmAuralis::ClearStatus()
 {
-    if (m_hintDelay != 800)
+    if (hintDelay() != 800)
         setHintMode(false);
     if (!m_statusPanels[0]->text().isEmpty())
         m_statusPanels[0]->clear();
