@@ -1,5 +1,7 @@
 #include "data/ElementData.h"
 
+#include "base/Cp1252.h"
+
 #include "base/Errors.h"
 #include "base/Numbers.h"
 
@@ -11,54 +13,6 @@ namespace {
 // A real data file is about 40 KiB; anything this large is not one, and reading it whole
 // would only tie up memory.
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned bytes there
-// map to the C1 control of the same value.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
-
-QString decodeCp1252(const char *bytes, qsizetype length)
-{
-    QString text(length, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(Cp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
 
 constexpr int CutLength = 50;
 
@@ -106,14 +60,14 @@ QStringList ElementData::splitLines(const QByteArray &bytes)
             ++i;
             continue;
         }
-        lines.append(decodeCp1252(data + start, i - start));
+        lines.append(Cp1252::decode(QByteArrayView(data + start, i - start)));
         ++i;
         if (c == '\r' && i < end && data[i] == '\n')
             ++i;
         start = i;
     }
     if (start < end)
-        lines.append(decodeCp1252(data + start, end - start));
+        lines.append(Cp1252::decode(QByteArrayView(data + start, end - start)));
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 
+#include "base/Cp1252.h"
 #include "base/Errors.h"
 #include "base/Numbers.h"
 
@@ -15,14 +16,6 @@
 namespace {
 
 constexpr int MaxValueLength = 1023;
-
-// clang-format off
-const char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-// clang-format on
 
 QString decodeLine(QByteArrayView bytes)
 {
@@ -41,12 +34,7 @@ QString decodeLine(QByteArrayView bytes)
     if (!utf8.hasError())
         return text;
 
-    text.resize(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const uchar c = uchar(bytes[i]);
-        text[i] = (c >= 0x80 && c < 0xA0) ? QChar(Cp1252High[c - 0x80]) : QChar(c);
-    }
-    return text;
+    return Cp1252::decode(bytes);
 }
 
 // Line breaks inside a name or value would split the line and corrupt the file.

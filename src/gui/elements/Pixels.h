@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPoint>
 #include <QVector>
+#include <initializer_list>
 
 // Pixel-exact polylines for 3-D frames. Each segment covers its first pixel and stops
 // short of its last, so consecutive segments meet without overdraw and the final point
@@ -49,6 +50,37 @@ inline void polyline(QPainter &p, const QVector<QPoint> &points, const QColor &c
 {
     for (int i = 0; i + 1 < points.size(); ++i)
         segment(p, points[i], points[i + 1], colour);
+}
+
+// A one-pixel edge around r: the left column and top row in topLeft (but for the top-right
+// pixel), the right column and bottom row in bottomRight.
+inline void edge(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
+{
+    const QPoint tl = r.topLeft();
+    const QPoint br = r.bottomRight();
+    polyline(p, { QPoint(tl.x(), br.y()), tl, QPoint(br.x(), tl.y()) }, topLeft);
+    polyline(p, { QPoint(br.x(), tl.y()), br, QPoint(tl.x() - 1, br.y()) }, bottomRight);
+}
+
+// A polyline in any direction with the painter's pen: each segment includes its first
+// pixel and excludes its last, so the very last point of the run stays undrawn.
+inline void openPolyline(QPainter &p, std::initializer_list<QPoint> points)
+{
+    const QPoint *prev = nullptr;
+    for (const QPoint &pt : points) {
+        if (prev && *prev != pt) {
+            const QPoint d = pt - *prev;
+            const int steps = qMax(qAbs(d.x()), qAbs(d.y()));
+            if (steps > 1) {
+                const QPoint last(prev->x() + qRound(double(d.x()) * (steps - 1) / steps),
+                    prev->y() + qRound(double(d.y()) * (steps - 1) / steps));
+                p.drawLine(*prev, last);
+            } else {
+                p.drawPoint(*prev);
+            }
+        }
+        prev = &pt;
+    }
 }
 
 // The sunken frame of an edit field over a w × h box: highlight on the right and bottom,

@@ -6,6 +6,7 @@
 #include "common/ErrorBox.h"
 #include "common/Scale.h"
 #include "elements/Elements.h"
+#include "elements/Pixels.h"
 #include "toolbar/Glyphs.h"
 #include "toolbar/TB97.h"
 
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -149,19 +151,16 @@ protected:
         const QColor dark = TColor::system(TColor::BtnShadow).resolve(palette());
         p.setPen(Qt::black);
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        bevel(p, r.adjusted(1, 1, -1, -1), light, dark);
-        bevel(p, r.adjusted(3, 3, -3, -3), dark, light);
-    }
-
-private:
-    static void bevel(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
-    {
-        p.setPen(topLeft);
-        p.drawLine(r.left(), r.bottom(), r.left(), r.top());
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.setPen(bottomRight);
-        p.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
-        p.drawLine(r.right(), r.bottom(), r.left() + 1, r.bottom());
+        for (auto [inner, topLeft, bottomRight] :
+            { std::tuple { r.adjusted(1, 1, -1, -1), light, dark },
+                std::tuple { r.adjusted(3, 3, -3, -3), dark, light } }) {
+            // Unlike Pixels::edge, the top-right pixel belongs to the top row.
+            Pixels::polyline(p,
+                { inner.bottomLeft(), inner.topLeft(), inner.topRight() + QPoint(1, 0) }, topLeft);
+            Pixels::polyline(p,
+                { inner.topRight() + QPoint(0, 1), inner.bottomRight(), inner.bottomLeft() },
+                bottomRight);
+        }
     }
 };
 

@@ -16,27 +16,6 @@
 
 namespace {
 
-// Draws a polyline whose segments each include their first pixel and exclude their last,
-// so the very last point of the run stays undrawn.
-void polyline(QPainter &p, std::initializer_list<QPoint> points)
-{
-    const QPoint *prev = nullptr;
-    for (const QPoint &pt : points) {
-        if (prev && *prev != pt) {
-            const QPoint d = pt - *prev;
-            const int steps = qMax(qAbs(d.x()), qAbs(d.y()));
-            if (steps > 1) {
-                const QPoint last(prev->x() + qRound(double(d.x()) * (steps - 1) / steps),
-                    prev->y() + qRound(double(d.y()) * (steps - 1) / steps));
-                p.drawLine(*prev, last);
-            } else {
-                p.drawPoint(*prev);
-            }
-        }
-        prev = &pt;
-    }
-}
-
 } // namespace
 
 // Docked at the top or at the bottom: either way the table must make room for the
@@ -154,7 +133,7 @@ void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)
     const int h = sender->height();
     if (sender == pntGroupLines) {
         p.setPen(QPen(Colours::Blue.resolve(), 0, Qt::DotLine));
-        polyline(p, { { 0, h - 1 }, { w / 2, 0 }, { w - 1, h - 1 } });
+        Pixels::openPolyline(p, { { 0, h - 1 }, { w / 2, 0 }, { w - 1, h - 1 } });
     } else if (sender == pntElementLines) {
         const TElement *t57 = tile(57);
         const TElement *t58 = tile(58);
@@ -168,8 +147,8 @@ void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)
         p.setPen(QPen(Colours::Maroon.resolve(), 0, Qt::DashDotDotLine));
         const int t = t57->height();
         const int top = sender->y();
-        polyline(p, { { 0, 0 }, { w - 1, t58->y() - top } });
-        polyline(p, { { 0, t }, { w - 1, t90->y() - top } });
-        polyline(p, { { 0, 2 * t }, { w - 1, h - 1 } });
+        Pixels::openPolyline(p, { { 0, 0 }, { w - 1, t58->y() - top } });
+        Pixels::openPolyline(p, { { 0, t }, { w - 1, t90->y() - top } });
+        Pixels::openPolyline(p, { { 0, 2 * t }, { w - 1, h - 1 } });
     }
 }

@@ -19,15 +19,6 @@ constexpr int VerticalMargin = 2;
 constexpr int ButtonHeight = 22;
 constexpr int DockHeight = 27;
 
-// A one-pixel raised (or sunken) edge around r.
-void edge(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
-{
-    const QPoint tl = r.topLeft();
-    const QPoint br = r.bottomRight();
-    Pixels::polyline(p, { QPoint(tl.x(), br.y()), tl, QPoint(br.x(), tl.y()) }, topLeft);
-    Pixels::polyline(p, { QPoint(br.x(), tl.y()), br, QPoint(tl.x() - 1, br.y()) }, bottomRight);
-}
-
 const Qt::WindowFlags FloatingFlags
     = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
 
@@ -332,13 +323,13 @@ void TToolbar97::paintEvent(QPaintEvent *)
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
     if (!isWindow())
-        edge(p, rect(), light, dark);
+        Pixels::edge(p, rect(), light, dark);
     // The grip: two raised bars.
     const int top = Scale::px(3);
     const int bottom = height() - 1 - Scale::px(3);
     for (int i = 0; i < 2; ++i) {
         const int x = Scale::px(3) + i * Scale::px(3);
-        edge(p, QRect(QPoint(x, top), QPoint(x + Scale::px(3) - 2, bottom)), light, dark);
+        Pixels::edge(p, QRect(QPoint(x, top), QPoint(x + Scale::px(3) - 2, bottom)), light, dark);
     }
 }
 
@@ -458,9 +449,9 @@ void TToolbarButton97::paintEvent(QPaintEvent *)
     const QColor dark = palette().color(QPalette::Dark);
     const bool sunken = isDown() || isChecked();
     if (sunken)
-        edge(p, rect(), dark, light);
+        Pixels::edge(p, rect(), dark, light);
     else if (m_hover && isEnabled())
-        edge(p, rect(), light, dark);
+        Pixels::edge(p, rect(), light, dark);
 
     QRect iconRect(QPoint(0, 0), iconSize());
     iconRect.moveCenter(rect().center());
