@@ -4,6 +4,8 @@
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
+#include "common/RadioMenu.h"
+#include "common/TrendItems.h"
 #include "data/Naming.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
@@ -23,68 +25,12 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QStatusBar>
-#include <QStyleOptionMenuItem>
 #include <QToolTip>
 #include <algorithm>
 
 namespace {
 
-// A menu whose items can carry a radio mark without joining an action group: the
-// exclusivity is MenuClick's business, the mark only says how the item looks.
-class TMenu : public QMenu
-{
-public:
-    TMenu(const QString &title, QWidget *parent)
-        : QMenu(title, parent)
-    {
-    }
-
-protected:
-    void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override
-    {
-        QMenu::initStyleOption(option, action);
-        if (action->isCheckable() && action->property("radio").toBool())
-            option->checkType = QStyleOptionMenuItem::Exclusive;
-    }
-};
-
 enum class Mark { None, Check, Radio };
-
-const char *const TrendItemNames[15] = {
-    "mnuNone",
-    "mnuAtomicRadius",
-    "mnuAtomicVolume",
-    "mnuAtomicWeight",
-    "mnuBoilingPoint",
-    "mnuCovalentRadius",
-    "mnuDensity",
-    "mnuElectroConduct",
-    "mnuElectroneg",
-    "mnuFirstIonPoten",
-    "mnuHeatFusion",
-    "mnuHeatVapor",
-    "mnuMeltingPoint",
-    "mnuSpecificHeat",
-    "mnuThermalConduct",
-};
-
-const char *const TrendItemCaptions[15] = {
-    "&None",
-    "Atomic &Radius",
-    "Atomic &Volume",
-    "Atomic &Weight",
-    "&Boiling Point",
-    "&Covalent Radius",
-    "&Density",
-    "&Electrical Conductivity",
-    "Electro&negativity",
-    "&First Ionization Potential",
-    "&Heat of Fusion",
-    "Heat of &Vaporization",
-    "&Melting Point",
-    "&Specific Heat",
-    "&Thermal Conductivity",
-};
 
 } // namespace
 
@@ -166,9 +112,10 @@ void TfrmAuralis::createMenus()
         QKeySequence(Qt::CTRL | Qt::Key_I));
 
     TrendsMenu = menu("TrendsMenu", tr("&Trends"));
-    for (int i = 0; i < 15; ++i)
-        trendItems[i] = item(TrendsMenu, TrendItemNames[i], tr(TrendItemCaptions[i]), Mark::Radio);
-    mnuNone = trendItems[0];
+    mnuNone = trendItems[0] = item(TrendsMenu, "mnuNone", tr("&None"), Mark::Radio);
+    for (int i = 0; i < TrendPropertyCount; ++i)
+        trendItems[size_t(i) + 1]
+            = item(TrendsMenu, TrendItems::Names[i], tr(TrendItems::Captions[i]), Mark::Radio);
     mnuNone->setChecked(true);
     separator(TrendsMenu, "N4");
     mnuGraph = item(TrendsMenu, "mnuGraph", tr("&Graph Trends"), Mark::None);
