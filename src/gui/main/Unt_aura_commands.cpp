@@ -12,6 +12,7 @@
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_abot.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -188,7 +189,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuTrendsOnTop) {
             mnuTrendsOnTop->setChecked(!mnuTrendsOnTop->isChecked());
             QCoreApplication::processEvents();
-            // The graph window, when it exists, takes the mark here if it is visible.
+            if (m_tools.graph && m_tools.graph->isVisible())
+                m_tools.graph->setStayOnTop(mnuTrendsOnTop->isChecked());
         } else if (sender == mnuElementOnTop) {
             mnuElementOnTop->setChecked(!mnuElementOnTop->isChecked());
             QCoreApplication::processEvents();
@@ -213,8 +215,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
             // The find dialog is not part of this build yet; it will be shown modally here.
         } else if (sender == mnuGraph || sender == butGraph) {
-            // The graph window is not part of this build yet; it will be shown (and restored
-            // when minimised) here.
+            if (m_tools.graph)
+                m_tools.graph->showRestored();
         } else if (sender == mnuHelpContents || sender == butHelp) {
             HelpViewer::showTopic(helpFile(), 1, this);
         } else if (sender == mnuAbout || sender == butAbout) {
@@ -434,6 +436,23 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
         });
         connect(info, &TfrmElementInfo::coloursRequested, this, &TfrmAuralis::applyColourScheme);
         ErrorBox::guarded([info] { info->FormCreate(); });
+    }
+    if (TfrmGraph *graph = m_tools.graph) {
+        connect(graph, &TfrmGraph::elementChosen, this,
+            [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
+        connect(graph, &TfrmGraph::elementInfoRequested, this,
+            [this] { MenuClick(mnuElementInfoPop); });
+        connect(graph, &TfrmGraph::focusRequested, this, [this] {
+            activateWindow();
+            if (m_tools.info && m_tools.info->isVisible() && !m_tools.info->stayOnTop())
+                m_tools.info->activateWindow();
+        });
+        connect(graph, &TfrmGraph::aboutRequested, this, [this] {
+            if (m_tools.about)
+                m_tools.about->exec();
+        });
+        connect(graph, &TfrmGraph::coloursRequested, this, &TfrmAuralis::applyColourScheme);
+        ErrorBox::guarded([graph] { graph->FormCreate(); });
     }
     if (TfrmSetTemperature *dialog = m_tools.temperature) {
         connect(dialog, &TfrmSetTemperature::temperatureChosen, this,

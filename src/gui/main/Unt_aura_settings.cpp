@@ -6,6 +6,7 @@
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsPath.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -162,6 +163,8 @@ void TfrmAuralis::SaveSettings()
     ini.beginPass();
 
     saveMainWindowSection(ini);
+    if (m_tools.graph)
+        m_tools.graph->saveSettings(ini);
 
     ini.writeInteger(SettingsSection, QStringLiteral("Selected Element"), selectedElement());
     ini.writeString(SettingsSection, QStringLiteral("Temperature"),
@@ -203,6 +206,8 @@ void TfrmAuralis::FormClose()
     auto releaseToolWindows = qScopeGuard([this] {
         if (m_tools.info)
             m_tools.info->hide();
+        if (m_tools.graph)
+            m_tools.graph->hide();
     });
     if (mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked())
         SaveSettings();
