@@ -107,7 +107,14 @@ private slots:
         QSignalSpy about(m_graph.get(), &TfrmGraph::aboutRequested);
         m_graph->mnuAbout->trigger();
         QCOMPARE(about.size(), 1);
+        // The window takes the main window's on-top mark when it is shown and paints.
+        m_state->setMark(SharedState::Mark::TrendsOnTop, true);
         m_graph->show();
+        QVERIFY(m_graph->stayOnTop());
+        m_state->setMark(SharedState::Mark::TrendsOnTop, false);
+        m_graph->pntGraph->repaint();
+        QTRY_VERIFY(!m_graph->stayOnTop());
+        QVERIFY(m_graph->isVisible());
         m_graph->mnuClosePopup->trigger();
         QVERIFY(!m_graph->isVisible());
     }

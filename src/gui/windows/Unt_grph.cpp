@@ -7,6 +7,7 @@
 #include "common/HelpViewer.h"
 #include "common/RadioMenu.h"
 #include "common/Scale.h"
+#include "common/StatusPanels.h"
 #include "common/StayOnTop.h"
 #include "common/TrendItems.h"
 #include "main/SharedState.h"
@@ -200,16 +201,7 @@ void TfrmGraph::createStatusBar()
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(true);
-    for (int i = 0; i < 2; ++i) {
-        auto *panel = new QLabel(StatusBar);
-        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setTextFormat(Qt::PlainText);
-        panel->setMinimumWidth(1); // the text is clipped rather than widening the bar
-        m_panels[size_t(i)] = panel;
-    }
-    StatusBar->addWidget(m_panels[0]);
-    StatusBar->addWidget(m_panels[1], 1);
+    m_panels = StatusPanels::create(StatusBar);
     setStatusBar(StatusBar);
 }
 
