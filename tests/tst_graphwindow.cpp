@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -125,6 +127,8 @@ private slots:
         showAt(QSize(600, 400));
         const int plots = m_graph->plotCount();
         QVERIFY(plots >= 1);
+        QCOMPARE(m_graph->findChild<QLabel *>(u"StatusPanel0"_s)->width(),
+            m_graph->StatusBar->width() * 6 / 10);
         QApplication::setActiveWindow(m_graph.get());
 
         // Alt+P opens the Property menu, D chooses Density.
