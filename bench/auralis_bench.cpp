@@ -13,7 +13,9 @@
 #include "elements/Elements.h"
 #include "main/Relief.h"
 #include "main/Unt_aura.h"
+#include "windows/Unt_grph.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -126,7 +128,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
-// arrow), or all of them; for profiling one at a time.
+// arrow, graph), or all of them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -439,6 +441,70 @@ int main(int argc, char **argv)
             "tile paints/run "
                 + QByteArray::number(double(tilePaints.paints - before) / 545, 'f', 1));
     }
+    if (wanted("graph")) {
+        // The trend graph of Density with symbol marks: one PlotGraph into the off-screen
+        // picture with the plot area at the given size (the copy to the screen is not in
+        // the row), the readout for one mouse move, and a window resize with its redraw.
+        TfrmGraph g(w.state(), &w);
+        g.show();
+        if (!QTest::qWaitForWindowExposed(&g))
+            fail("the graph window was not exposed");
+        g.propertyItems[5]->trigger();
+        g.mnuShowSymbolPos->trigger();
+        for (QSize plot : { QSize(1920, 1080), QSize(3840, 2160) }) {
+            g.resize(plot + (g.size() - g.pntGraph->size()));
+            for (int i = 0; i < 50 && g.pntGraph->size() != plot; ++i)
+                QTest::qWait(2);
+            deliver();
+            if (g.pntGraph->size() != plot)
+                fail("the plot area did not take the requested size");
+            const int before = g.plotCount();
+            const auto ms = timings(200, [&] { g.PlotGraph(); });
+            if (g.plotCount() != before + 200
+                || g.picture().deviceIndependentSize().toSize() != plot)
+                fail("PlotGraph did not draw the picture");
+            report("graph: PlotGraph, plot area " + QByteArray::number(plot.width()) + "x"
+                    + QByteArray::number(plot.height()),
+                statsOf(ms));
+        }
+        {
+            const GraphGeometry::Frame &f = g.frame();
+            int x = f.left() - 6, changes = 0;
+            QString last;
+            const auto ms = timings(
+                20000,
+                [&] {
+                    g.pntGraphMouseMove(x);
+                    x = x >= f.axisRight() + 4 ? f.left() - 6 : x + 1;
+                },
+                [&] {
+                    changes += g.statusText(1) != last;
+                    last = g.statusText(1);
+                });
+            if (changes < 100)
+                fail("the readout did not change");
+            report("graph: mouse readout, one move over the band", statsOf(ms),
+                "text changes " + QByteArray::number(changes));
+        }
+        for (QSize size : { QSize(1024, 768), QSize(1920, 1080) }) {
+            g.resize(size);
+            deliver();
+            const int before = g.plotCount();
+            bool flip = false;
+            const auto ms = timings(100, [&] {
+                flip = !flip;
+                g.resize(size.width(), size.height() - (flip ? 1 : 0));
+                deliver();
+            });
+            if (g.plotCount() < before + 100)
+                fail("a resize did not redraw the graph");
+            report("graph: window resize by 1 px, redraw and repaint, "
+                    + QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()),
+                statsOf(ms));
+        }
+        g.hide();
+    }
+
     // A step that raised an error box did not do its work: its figure means nothing.
     if (!ErrorBox::recorded().isEmpty()) {
         for (const QString &message : ErrorBox::recorded())

@@ -368,7 +368,7 @@ void TestKeys::tabInAnotherWindowIsNotTaken()
 void TestKeys::altKeysTurnTemperaturePages()
 {
     TfrmSetTemperature dialog(m_window->state(), m_window.get());
-    m_window->attachToolWindows({ nullptr, &dialog });
+    m_window->attachToolWindows({ nullptr, nullptr, &dialog });
     auto detach = qScopeGuard([this] { m_window->attachToolWindows({}); });
     // Not visible: the keys are nobody's.
     QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier);

@@ -79,7 +79,7 @@ struct Program
         if (toolWindows) {
             info = std::make_unique<TfrmElementInfo>(main->state());
             temperature = std::make_unique<TfrmSetTemperature>(main->state(), main.get());
-            main->attachToolWindows({ info.get(), temperature.get() });
+            main->attachToolWindows({ info.get(), nullptr, temperature.get() });
         }
     }
     ~Program()

@@ -30,7 +30,7 @@ class TestTempDialog : public QObject
             { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator, QSize() });
         m_main->setTemperature(kelvin);
         m_dialog = std::make_unique<TfrmSetTemperature>(m_main->state(), m_main.get());
-        m_main->attachToolWindows({ nullptr, m_dialog.get() });
+        m_main->attachToolWindows({ nullptr, nullptr, m_dialog.get() });
     }
     void open(int page)
     {

@@ -6,6 +6,7 @@
 #include "main/Unt_aura.h"
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -65,9 +66,10 @@ int runAuralis(QApplication &app)
     // The tool windows, in their order of creation; each reads its settings as it is
     // attached.
     TfrmElementInfo info(main.state());
+    TfrmGraph graph(main.state(), &main);
     TfrmSetTemperature temperature(main.state(), &main);
     TfrmAbout about(&main);
-    main.attachToolWindows({ &info, &temperature, &about });
+    main.attachToolWindows({ &info, &graph, &temperature, &about });
 
     const int rc = app.exec();
 

@@ -4,6 +4,7 @@
 
 #include "base/Colour.h"
 #include "common/ErrorBox.h"
+#include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 
@@ -123,6 +124,48 @@ int countColour(const QImage &image, const QRect &r, const QColor &c, int tolera
                 ++n;
         }
     return n;
+}
+
+// Connected runs (8-neighbours) of pixels close to the colour within the rectangle, as
+// bounding boxes sorted left to right.
+QList<QRect> colourBlobs(const QImage &image, const QRect &r, const QColor &c, int tolerance = 48)
+{
+    const QRect area = r.intersected(image.rect());
+    QList<QRect> blobs;
+    QVector<bool> seen(area.width() * area.height(), false);
+    auto close = [&](int x, int y) {
+        const QColor p = image.pixelColor(x, y);
+        return qAbs(p.red() - c.red()) + qAbs(p.green() - c.green()) + qAbs(p.blue() - c.blue())
+            <= tolerance;
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int i = (y - area.top()) * area.width() + (x - area.left());
+            if (seen[i] || !close(x, y))
+                continue;
+            QRect box(x, y, 1, 1);
+            QList<QPoint> todo { QPoint(x, y) };
+            seen[i] = true;
+            while (!todo.isEmpty()) {
+                const QPoint p = todo.takeLast();
+                box = box.united(QRect(p, QSize(1, 1)));
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QPoint q = p + QPoint(dx, dy);
+                        if (!area.contains(q))
+                            continue;
+                        const int j = (q.y() - area.top()) * area.width() + (q.x() - area.left());
+                        if (!seen[j] && close(q.x(), q.y())) {
+                            seen[j] = true;
+                            todo.append(q);
+                        }
+                    }
+            }
+            blobs.append(box);
+        }
+    std::sort(blobs.begin(), blobs.end(),
+        [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
+    return blobs;
 }
 
 // QProcess::waitForFinished is false for a process that has already ended.
@@ -404,6 +447,71 @@ private slots:
         pause(500);
         QCOMPARE(
             readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("1234,56"));
+    }
+
+    void trendGraphPlotsAndSelects()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(),
+            QString::fromLatin1(SeededIni)
+                + QStringLiteral("[Graph Window]\nLeft=0\nTop=0\nWidth=800\nHeight=600\n"));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        focusAndKey(win, QStringLiteral("alt+t"));
+        xdo({ QStringLiteral("key"), QStringLiteral("g") });
+        const QString graph = waitForWindow(QStringLiteral("Trend Graph - Auralis"), 5000);
+        QVERIFY2(!graph.isEmpty(), "Graph Trends showed no graph window");
+        pause(500);
+        const QRect area = windowGeometry(graph);
+
+        // Density by keys: Alt+P, D.
+        focusAndKey(graph, QStringLiteral("alt+p"));
+        xdo({ QStringLiteral("key"), QStringLiteral("d") });
+        pause(600);
+        QImage shot = screenshot(QStringLiteral("graph-density"));
+        const QColor blue(0, 0, 255), red(255, 0, 0), green(0, 128, 0);
+        QVERIFY2(
+            countColour(shot, area, blue, 24) > area.height() + area.width() / 2, "no blue axes");
+        QVERIFY2(countColour(shot, area, red, 96) >= 20, "no red labels");
+        QCOMPARE(countColour(shot, area, green, 24), 0);
+
+        // Show Symbol Positions from the pop-up menu on the plot.
+        const QPoint middle = area.center();
+        xdo({ QStringLiteral("mousemove"), QString::number(middle.x()), QString::number(middle.y()),
+            QStringLiteral("click"), QStringLiteral("3") });
+        pause(400);
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
+        pause(600);
+        shot = screenshot(QStringLiteral("graph-density-symbols"));
+        ElementData data;
+        data.load(ProgramFolder + QStringLiteral("auralis.bkp"));
+        QList<int> valued;
+        for (int z = 1; z <= ElementCount; ++z)
+            if (ElementText::hasValue(data.field(z, Field::DensityValue)))
+                valued << z;
+        const QList<QRect> marks = colourBlobs(shot, area, green, 24);
+        QCOMPARE(marks.size(), valued.size());
+
+        // A double click on iron's mark selects iron and shows its information.
+        const QRect iron = marks.at(valued.indexOf(26));
+        const QPoint centre(iron.left() + 2, iron.top() + 2);
+        xdo({ QStringLiteral("mousemove"), QString::number(centre.x()),
+            QString::number(centre.y()) });
+        pause(200);
+        xdo({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+            QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1") });
+        QVERIFY2(!waitForWindow(QStringLiteral("Iron - Element Information"), 5000).isEmpty(),
+            "the double click did not show iron");
+        screenshot(QStringLiteral("graph-selected-iron"));
+        focusAndKey(win, QStringLiteral("alt+f"));
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
+        pause(500);
+        QCOMPARE(
+            readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("26"));
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Property")), QStringLiteral("5"));
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("ShowSymbolPos")), QStringLiteral("1"));
     }
 
     void missingDataFileIsReportedAndEndsTheProgram()

@@ -5,6 +5,7 @@
 #include "base/Temperature.h"
 #include "common/ErrorBox.h"
 #include "common/Scale.h"
+#include "common/StatusPanels.h"
 #include "elements/Elements.h"
 #include "elements/Pixels.h"
 #include "toolbar/Glyphs.h"
@@ -372,19 +373,10 @@ void TfrmAuralis::createStatusBar()
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setFixedHeight(Scale::px(23));
-    for (int i = 0; i < 2; ++i) {
-        auto *panel = new QLabel(StatusBar);
-        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setTextFormat(Qt::PlainText);
-        panel->setMinimumWidth(1); // the text is clipped rather than widening the bar
-        m_statusPanels[size_t(i)] = panel;
-    }
+    m_statusPanels = StatusPanels::create(StatusBar);
     m_statusPanels[0]->setAccessibleName(QStringLiteral("Description"));
     m_statusPanels[1]->setAccessibleName(QStringLiteral("Temperature"));
     m_statusPanels[0]->setFixedWidth(Scale::px(50));
-    StatusBar->addWidget(m_statusPanels[0]);
-    StatusBar->addWidget(m_statusPanels[1], 1);
     setStatusBar(StatusBar);
     WidgetHooks::install(StatusBar)->resized = [this] { ToolsResize(); };
     StatusBar->setMouseTracking(false);

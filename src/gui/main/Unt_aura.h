@@ -43,6 +43,7 @@ class TToolbarButton97;
 class TToolbarSep97;
 class TfrmAbout;
 class TfrmElementInfo;
+class TfrmGraph;
 class TfrmSetTemperature;
 class IniFile;
 
@@ -66,6 +67,7 @@ public:
     struct ToolWindows
     {
         TfrmElementInfo *info = nullptr;
+        TfrmGraph *graph = nullptr;
         TfrmSetTemperature *temperature = nullptr;
         TfrmAbout *about = nullptr;
     };

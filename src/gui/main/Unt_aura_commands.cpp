@@ -4,12 +4,15 @@
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
+#include "common/RadioMenu.h"
+#include "common/TrendItems.h"
 #include "data/Naming.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_abot.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -23,68 +26,12 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QStatusBar>
-#include <QStyleOptionMenuItem>
 #include <QToolTip>
 #include <algorithm>
 
 namespace {
 
-// A menu whose items can carry a radio mark without joining an action group: the
-// exclusivity is MenuClick's business, the mark only says how the item looks.
-class TMenu : public QMenu
-{
-public:
-    TMenu(const QString &title, QWidget *parent)
-        : QMenu(title, parent)
-    {
-    }
-
-protected:
-    void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override
-    {
-        QMenu::initStyleOption(option, action);
-        if (action->isCheckable() && action->property("radio").toBool())
-            option->checkType = QStyleOptionMenuItem::Exclusive;
-    }
-};
-
 enum class Mark { None, Check, Radio };
-
-const char *const TrendItemNames[15] = {
-    "mnuNone",
-    "mnuAtomicRadius",
-    "mnuAtomicVolume",
-    "mnuAtomicWeight",
-    "mnuBoilingPoint",
-    "mnuCovalentRadius",
-    "mnuDensity",
-    "mnuElectroConduct",
-    "mnuElectroneg",
-    "mnuFirstIonPoten",
-    "mnuHeatFusion",
-    "mnuHeatVapor",
-    "mnuMeltingPoint",
-    "mnuSpecificHeat",
-    "mnuThermalConduct",
-};
-
-const char *const TrendItemCaptions[15] = {
-    "&None",
-    "Atomic &Radius",
-    "Atomic &Volume",
-    "Atomic &Weight",
-    "&Boiling Point",
-    "&Covalent Radius",
-    "&Density",
-    "&Electrical Conductivity",
-    "Electro&negativity",
-    "&First Ionization Potential",
-    "&Heat of Fusion",
-    "Heat of &Vaporization",
-    "&Melting Point",
-    "&Specific Heat",
-    "&Thermal Conductivity",
-};
 
 } // namespace
 
@@ -166,9 +113,10 @@ void TfrmAuralis::createMenus()
         QKeySequence(Qt::CTRL | Qt::Key_I));
 
     TrendsMenu = menu("TrendsMenu", tr("&Trends"));
-    for (int i = 0; i < 15; ++i)
-        trendItems[i] = item(TrendsMenu, TrendItemNames[i], tr(TrendItemCaptions[i]), Mark::Radio);
-    mnuNone = trendItems[0];
+    mnuNone = trendItems[0] = item(TrendsMenu, "mnuNone", tr("&None"), Mark::Radio);
+    for (int i = 0; i < TrendPropertyCount; ++i)
+        trendItems[size_t(i) + 1]
+            = item(TrendsMenu, TrendItems::Names[i], tr(TrendItems::Captions[i]), Mark::Radio);
     mnuNone->setChecked(true);
     separator(TrendsMenu, "N4");
     mnuGraph = item(TrendsMenu, "mnuGraph", tr("&Graph Trends"), Mark::None);
@@ -241,7 +189,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuTrendsOnTop) {
             mnuTrendsOnTop->setChecked(!mnuTrendsOnTop->isChecked());
             QCoreApplication::processEvents();
-            // The graph window, when it exists, takes the mark here if it is visible.
+            if (m_tools.graph && m_tools.graph->isVisible())
+                m_tools.graph->setStayOnTop(mnuTrendsOnTop->isChecked());
         } else if (sender == mnuElementOnTop) {
             mnuElementOnTop->setChecked(!mnuElementOnTop->isChecked());
             QCoreApplication::processEvents();
@@ -266,8 +215,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
         } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
             // The find dialog is not part of this build yet; it will be shown modally here.
         } else if (sender == mnuGraph || sender == butGraph) {
-            // The graph window is not part of this build yet; it will be shown (and restored
-            // when minimised) here.
+            if (m_tools.graph)
+                m_tools.graph->showRestored();
         } else if (sender == mnuHelpContents || sender == butHelp) {
             HelpViewer::showTopic(helpFile(), 1, this);
         } else if (sender == mnuAbout || sender == butAbout) {
@@ -489,6 +438,23 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
         });
         connect(info, &TfrmElementInfo::coloursRequested, this, &TfrmAuralis::applyColourScheme);
         ErrorBox::guarded([info] { info->FormCreate(); });
+    }
+    if (TfrmGraph *graph = m_tools.graph) {
+        connect(graph, &TfrmGraph::elementChosen, this,
+            [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
+        connect(graph, &TfrmGraph::elementInfoRequested, this,
+            [this] { MenuClick(mnuElementInfoPop); });
+        connect(graph, &TfrmGraph::focusRequested, this, [this] {
+            activateWindow();
+            if (m_tools.info && m_tools.info->isVisible() && !m_tools.info->stayOnTop())
+                m_tools.info->activateWindow();
+        });
+        connect(graph, &TfrmGraph::aboutRequested, this, [this] {
+            if (m_tools.about)
+                m_tools.about->exec();
+        });
+        connect(graph, &TfrmGraph::coloursRequested, this, &TfrmAuralis::applyColourScheme);
+        ErrorBox::guarded([graph] { graph->FormCreate(); });
     }
     if (TfrmSetTemperature *dialog = m_tools.temperature) {
         connect(dialog, &TfrmSetTemperature::temperatureChosen, this,

@@ -1,10 +1,12 @@
 #include "base/Errors.h"
 #include "base/Numbers.h"
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsPath.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -27,58 +29,6 @@ namespace {
 const QString MainSection = QStringLiteral("Main Window");
 const QString SettingsSection = QStringLiteral("Settings");
 const QString ColorsSection = QStringLiteral("Colors");
-
-// X11 keeps window coordinates and sizes in 16 bits; values from a damaged file must not
-// reach it.
-constexpr int MaxCoordinate = 32000;
-
-QMargins frameMargins(const QWidget *window)
-{
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-        outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
-// The settings hold a window's outer frame; Qt places the frame but sizes the client area.
-void setOuterBounds(QWidget *window, const QRect &outer)
-{
-    const QMargins m = frameMargins(window);
-    window->move(outer.topLeft());
-    window->resize(outer.width() - m.left() - m.right(), outer.height() - m.top() - m.bottom());
-}
-
-// Before the first show the frame is unknown; once the window manager has framed the
-// window in its normal state (at once, or when a maximised start is first restored), the
-// outer bounds are applied again, so the window does not grow by its frame on every start.
-class FrameFit : public QObject
-{
-public:
-    FrameFit(QWidget *window, const QRect &outer)
-        : QObject(window)
-        , m_window(window)
-        , m_outer(outer)
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        const QEvent::Type t = event->type();
-        if (watched == m_window && (t == QEvent::Show || t == QEvent::Move || t == QEvent::Resize)
-            && m_window->isVisible() && m_window->windowState() == Qt::WindowNoState
-            && !frameMargins(m_window).isNull()) {
-            m_window->removeEventFilter(this);
-            deleteLater();
-            setOuterBounds(m_window, m_outer);
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    QRect m_outer;
-};
 
 // Runs one step of the settings load: an error is reported and the step's default used,
 // and loading goes on with the next key.
@@ -127,12 +77,7 @@ void TfrmAuralis::LoadSettings()
     const int width
         = ini.readInteger(MainSection, QStringLiteral("Width"), screen.width() * 8 / 10);
     const int height = ini.readInteger(MainSection, QStringLiteral("Height"), screen.height() - 40);
-    const QRect outer(qBound(-MaxCoordinate, left, MaxCoordinate),
-        qBound(-MaxCoordinate, top, MaxCoordinate), qBound(1, width, MaxCoordinate),
-        qBound(1, height, MaxCoordinate));
-    setOuterBounds(this, outer);
-    if (!isVisible())
-        new FrameFit(this, outer);
+    FrameBounds::apply(this, FrameBounds::clamped(left, top, width, height));
     if (ini.readBool(MainSection, QStringLiteral("Maximized"), false))
         setWindowState(windowState() | Qt::WindowMaximized);
 
@@ -207,16 +152,7 @@ void TfrmAuralis::LoadSettings()
 
 void TfrmAuralis::saveMainWindowSection(IniFile &ini)
 {
-    if (windowState() & Qt::WindowMaximized) {
-        ini.writeBool(MainSection, QStringLiteral("Maximized"), true);
-        return;
-    }
-    const QRect outer = frameGeometry();
-    ini.writeBool(MainSection, QStringLiteral("Maximized"), false);
-    ini.writeInteger(MainSection, QStringLiteral("Top"), outer.top());
-    ini.writeInteger(MainSection, QStringLiteral("Left"), outer.left());
-    ini.writeInteger(MainSection, QStringLiteral("Width"), outer.width());
-    ini.writeInteger(MainSection, QStringLiteral("Height"), outer.height());
+    FrameBounds::write(ini, MainSection, this);
 }
 
 // Every window writes its own section; the order of the calls is the order in which a
@@ -227,6 +163,8 @@ void TfrmAuralis::SaveSettings()
     ini.beginPass();
 
     saveMainWindowSection(ini);
+    if (m_tools.graph)
+        m_tools.graph->saveSettings(ini);
 
     ini.writeInteger(SettingsSection, QStringLiteral("Selected Element"), selectedElement());
     ini.writeString(SettingsSection, QStringLiteral("Temperature"),
@@ -268,6 +206,8 @@ void TfrmAuralis::FormClose()
     auto releaseToolWindows = qScopeGuard([this] {
         if (m_tools.info)
             m_tools.info->hide();
+        if (m_tools.graph)
+            m_tools.graph->hide();
     });
     if (mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked())
         SaveSettings();

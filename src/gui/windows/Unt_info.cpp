@@ -3,6 +3,7 @@
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
 #include "common/Scale.h"
+#include "common/StayOnTop.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "elements/WinBevel.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -68,6 +68,7 @@ QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Ali
 TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_onTop(std::make_unique<StayOnTop>(this, [this] { return wantsOnTop(); }))
 {
     setObjectName(QStringLiteral("frmElementInfo"));
     setWindowFlags(
@@ -346,38 +347,28 @@ bool TfrmElementInfo::wantsOnTop() const
     return m_state.mark(SharedState::Mark::ElementOnTop);
 }
 
+TfrmElementInfo::~TfrmElementInfo() = default;
+
 bool TfrmElementInfo::stayOnTop() const
 {
-    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    return m_onTop->isOn();
 }
 
+// Changing the flags of a shown window hides it; that hide must not clear the mark.
 void TfrmElementInfo::setStayOnTop(bool on)
 {
-    if (stayOnTop() == on)
-        return;
-    // Changing the flags of a shown window hides it; that hide must not clear the mark.
-    m_reflagging = true;
-    const bool wasVisible = isVisible();
-    const QPoint place = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (wasVisible) {
-        move(place);
-        show();
-    }
-    m_reflagging = false;
+    m_onTop->set(on);
 }
 
-// A window about to be shown takes the mark before it appears, so it does not flicker.
 void TfrmElementInfo::setVisible(bool visible)
 {
-    if (visible && !isVisible() && !m_reflagging && stayOnTop() != wantsOnTop())
-        setWindowFlag(Qt::WindowStaysOnTopHint, wantsOnTop());
+    m_onTop->beforeSetVisible(visible);
     QWidget::setVisible(visible);
 }
 
 void TfrmElementInfo::FormPaint()
 {
-    setStayOnTop(wantsOnTop());
+    m_onTop->follow();
 }
 
 void TfrmElementInfo::FormHide()
@@ -388,7 +379,7 @@ void TfrmElementInfo::FormHide()
 void TfrmElementInfo::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!m_reflagging && !event->spontaneous())
+    if (!m_onTop->reflagging() && !event->spontaneous())
         UpdateInfo();
 }
 
@@ -396,21 +387,14 @@ void TfrmElementInfo::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     // A spontaneous hide comes from the window system (the owner minimised), not from us.
-    if (!m_reflagging && !event->spontaneous())
+    if (!m_onTop->reflagging() && !event->spontaneous())
         FormHide();
 }
 
 void TfrmElementInfo::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    // Flags cannot change inside a paint: apply the mark once the paint is over.
-    if (!m_paintSyncQueued && wantsOnTop() != stayOnTop()) {
-        m_paintSyncQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_paintSyncQueued = false;
-            FormPaint();
-        });
-    }
+    m_onTop->afterPaint([this] { FormPaint(); });
 }
 
 // The close box goes through the same command as the Close button; a close() from the

@@ -4,12 +4,14 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class IniFile;
 class SharedState;
+class StayOnTop;
 class TWinBevel;
 
 // The element information window: every stored property of the selected element, one
@@ -24,6 +26,7 @@ public:
     static constexpr int HelpTopic = 3;
 
     explicit TfrmElementInfo(const SharedState &state, QWidget *parent = nullptr);
+    ~TfrmElementInfo() override;
 
     // Fills the whole window for the selected element; also runs when it is shown.
     // A field that cannot be converted is reported by the error box; the rows above it
@@ -103,7 +106,6 @@ private:
     int colourSlot(const QWidget *control) const;
 
     const SharedState &m_state;
-    bool m_reflagging = false;
-    bool m_paintSyncQueued = false;
+    std::unique_ptr<StayOnTop> m_onTop;
     bool m_closing = false;
 };

@@ -1,0 +1,578 @@
+#include "windows/Unt_grph.h"
+
+#include "base/Errors.h"
+#include "base/Numbers.h"
+#include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
+#include "common/HelpViewer.h"
+#include "common/RadioMenu.h"
+#include "common/Scale.h"
+#include "common/StatusPanels.h"
+#include "common/StayOnTop.h"
+#include "common/TrendItems.h"
+#include "main/SharedState.h"
+#include "settings/IniFile.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QtMath>
+
+namespace {
+
+const QString Section = QStringLiteral("Graph Window");
+constexpr int CaptionCut = 50;
+constexpr int ReadoutCut = 50;
+
+// A caption as the status bar shows it: its first "&" removed.
+QString withoutMnemonic(const QString &caption)
+{
+    QString text = caption.left(CaptionCut);
+    const qsizetype amp = text.indexOf(QLatin1Char('&'));
+    if (amp >= 0)
+        text.remove(amp, 1);
+    return text;
+}
+
+}
+
+// The plot area: paints the picture, reports the mouse, opens the pop-up menu.
+class TPlotBox : public QWidget
+{
+public:
+    TPlotBox(TfrmGraph *graph, QWidget *parent)
+        : QWidget(parent)
+        , m_graph(graph)
+    {
+        setMouseTracking(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        m_graph->pntGraphPaint(p);
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        const int x = event->position().toPoint().x();
+        ErrorBox::guarded([this, x] { m_graph->pntGraphMouseMove(x); });
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            m_graph->MenuClick(this);
+    }
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        m_graph->GraphPopup->exec(event->globalPos());
+    }
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        m_graph->panBackResize();
+    }
+
+private:
+    TfrmGraph *m_graph;
+};
+
+// The owner is not needed: the window keeps its own place, and the main window shows the
+// about box it asks for.
+TfrmGraph::TfrmGraph(const SharedState &state, QWidget *)
+    : m_state(state)
+    , m_onTop(std::make_unique<StayOnTop>(
+          this, [this] { return m_state.mark(SharedState::Mark::TrendsOnTop); }))
+{
+    setObjectName(QStringLiteral("frmGraph"));
+    // A window of its own, with its own taskbar entry; closing it only hides it.
+    setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("Trend Graph - Auralis"));
+    setFont(Scale::designFont(13));
+    FrameBounds::keepOuterMinimum(this, QSize(MinimumOuterWidth, MinimumOuterHeight));
+    m_plotFont = Scale::pointFont(8);
+
+    panBack = new QFrame(this);
+    panBack->setObjectName(QStringLiteral("panBack"));
+    panBack->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panBack->setLineWidth(1);
+    panBack->setAutoFillBackground(true);
+    auto *fill = new QVBoxLayout(panBack);
+    fill->setContentsMargins(1, 1, 1, 1);
+    pntGraph = new TPlotBox(this, panBack);
+    pntGraph->setObjectName(QStringLiteral("pntGraph"));
+    fill->addWidget(pntGraph);
+    setCentralWidget(panBack);
+
+    createMenus();
+    createStatusBar();
+    applyPanelColour();
+
+    connect(&m_state, &SharedState::coloursChanged, this, [this] {
+        applyPanelColour();
+        if (isVisible())
+            replot();
+        else
+            m_stale = true;
+    });
+}
+
+TfrmGraph::~TfrmGraph() = default;
+
+void TfrmGraph::createMenus()
+{
+    // Qt toggles a check item before triggered() arrives; MenuClick owns the marks, so the
+    // toggle is taken back first.
+    auto item = [this](QMenu *menu, const QString &name, const QString &caption, bool check,
+                    bool radio = false) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(name);
+        a->setCheckable(check);
+        a->setProperty("radio", radio);
+        menu->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a](bool checked) {
+            if (a->isCheckable())
+                a->setChecked(!checked);
+            MenuClick(a);
+        });
+        return a;
+    };
+    auto menu = [this](const char *name, const QString &title) {
+        auto *m = new TMenu(title, this);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+
+    GraphMenu = menuBar();
+    GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
+    mnuProperty = menu("mnuProperty", QStringLiteral("&Property"));
+    for (int i = 0; i < TrendPropertyCount; ++i)
+        propertyItems[size_t(i)] = item(mnuProperty, QLatin1String(TrendItems::Names[i]),
+            QLatin1String(TrendItems::Captions[i]), true, true);
+    mnuProperty->addSeparator();
+    mnuShowSymbolPos = item(mnuProperty, QStringLiteral("mnuShowSymbolPos"),
+        QStringLiteral("Sho&w Symbol Positions"), true);
+    mnuProperty->addSeparator();
+    mnuClose = item(mnuProperty, QStringLiteral("mnuClose"), QStringLiteral("C&lose"), false);
+
+    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
+    mnuHelpTrends
+        = item(mnuHelp, QStringLiteral("mnuHelpTrends"), QStringLiteral("&Help On Trends"), false);
+    mnuHelpTrends->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(mnuHelpTrends); // F1 anywhere in the window
+    mnuAbout
+        = item(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Auralis   ..."), false);
+    GraphMenu->addMenu(mnuProperty);
+    GraphMenu->addMenu(mnuHelp);
+
+    GraphPopup = menu("GraphPopup", QString());
+    mnuPropertyPopup = menu("mnuPropertyPopup", QStringLiteral("&Property"));
+    GraphPopup->addMenu(mnuPropertyPopup);
+    for (int i = 0; i < TrendPropertyCount; ++i) {
+        // The pop-up's tenth item has always been spelt this way.
+        const QString caption
+            = i == 9 ? QStringLiteral("&Heat of Fustion") : QLatin1String(TrendItems::Captions[i]);
+        propertyPopupItems[size_t(i)] = item(mnuPropertyPopup,
+            QLatin1String(TrendItems::Names[i]) + QStringLiteral("Popup"), caption, true, true);
+    }
+    mnuShowSymbolPosPopup = item(GraphPopup, QStringLiteral("mnuShowSymbolPosPopup"),
+        QStringLiteral("&Show Symbol Positions"), true);
+    GraphPopup->addSeparator();
+    mnuElementInfo = item(GraphPopup, QStringLiteral("mnuElementInfo"),
+        QStringLiteral("&Element Information"), false);
+    GraphPopup->addSeparator();
+    mnuClosePopup
+        = item(GraphPopup, QStringLiteral("mnuClosePopup"), QStringLiteral("&Close"), false);
+}
+
+void TfrmGraph::createStatusBar()
+{
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(true);
+    m_panels = StatusPanels::create(StatusBar);
+    setStatusBar(StatusBar);
+}
+
+void TfrmGraph::StatusBarResize()
+{
+    m_panels[0]->setFixedWidth(StatusBar->width() * 6 / 10);
+}
+
+QString TfrmGraph::statusText(int panel) const
+{
+    return panel == 0 || panel == 1 ? m_panels[size_t(panel)]->text() : QString();
+}
+
+int TfrmGraph::propertyIndex() const
+{
+    for (int i = 0; i < TrendPropertyCount; ++i)
+        if (propertyItems[size_t(i)]->isChecked())
+            return i;
+    return -1;
+}
+
+bool TfrmGraph::showSymbolPositions() const
+{
+    return mnuShowSymbolPos->isChecked();
+}
+
+QColor TfrmGraph::colour(ColourScheme::Graph which) const
+{
+    return m_state.colours().graph[size_t(which)].resolve(palette());
+}
+
+void TfrmGraph::applyPanelColour()
+{
+    QPalette pal = panBack->palette();
+    pal.setColor(QPalette::Window, colour(ColourScheme::Background));
+    panBack->setPalette(pal);
+}
+
+// Menu commands ------------------------------------------------------------------------
+
+void TfrmGraph::MenuClick(QObject *sender)
+{
+    ErrorBox::guarded([&] {
+        if (!sender)
+            return;
+        if (sender == mnuHelpTrends) {
+            HelpViewer::showTopic(m_state.helpFile(), HelpTopic, this);
+        } else if (sender == mnuAbout) {
+            emit aboutRequested();
+        } else if (sender == mnuClose || sender == mnuClosePopup) {
+            close();
+        } else if (sender == mnuElementInfo || sender == pntGraph) {
+            showElementInfo();
+        } else if (sender == mnuShowSymbolPos || sender == mnuShowSymbolPosPopup) {
+            mnuShowSymbolPos->setChecked(!mnuShowSymbolPos->isChecked());
+            mnuShowSymbolPosPopup->setChecked(!mnuShowSymbolPosPopup->isChecked());
+            replot();
+        } else {
+            for (int i = 0; i < TrendPropertyCount; ++i) {
+                if (sender == propertyItems[size_t(i)] || sender == propertyPopupItems[size_t(i)]) {
+                    chooseProperty(i, static_cast<const QAction *>(sender));
+                    break;
+                }
+            }
+        }
+    });
+}
+
+void TfrmGraph::chooseProperty(int position, const QAction *clicked)
+{
+    if (clicked->isChecked())
+        return;
+    for (int i = 0; i < TrendPropertyCount; ++i) {
+        propertyItems[size_t(i)]->setChecked(i == position);
+        propertyPopupItems[size_t(i)]->setChecked(i == position);
+    }
+    // The caption of the item actually clicked: the pop-up's own spelling shows as it is.
+    m_panels[0]->setText(withoutMnemonic(clicked->text()));
+    replot();
+}
+
+void TfrmGraph::replot()
+{
+    QCoreApplication::processEvents();
+    PlotGraph();
+    pntGraph->repaint();
+}
+
+void TfrmGraph::showElementInfo()
+{
+    const int z = HotElement;
+    // Before the first move over the band, or beyond its ends, no element is under the
+    // mouse.
+    if (z < 1 || z > ElementCount)
+        return;
+    emit elementChosen(z);
+    emit elementInfoRequested();
+    if (stayOnTop())
+        showMinimized();
+    emit focusRequested();
+}
+
+// Plotting -----------------------------------------------------------------------------
+
+void TfrmGraph::PlotGraph()
+{
+    // Drawing lets no events run, so a plot never starts inside another one; the guard
+    // keeps it so should a slot connected to a signal below ever ask for one.
+    if (m_plotting)
+        return;
+    m_plotting = true;
+    auto done = qScopeGuard([this] { m_plotting = false; });
+
+    const int index = propertyIndex();
+    const TrendProperty &property = TrendProperties[index < 0 ? 0 : index];
+    if (index >= 0)
+        InfoField = property.displayField;
+    // A text that is no number stops the plot before anything is drawn over the picture.
+    const GraphGeometry::Series series
+        = GraphGeometry::scan(m_state.data(), property.valueField, m_state.decimalSeparator());
+
+    const QSize size = pntGraph->size();
+    const qreal ratio = pntGraph->devicePixelRatioF();
+    const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+    if (PlotBitmap.size() != pixels || PlotBitmap.devicePixelRatio() != ratio) {
+        PlotBitmap = pixels.isEmpty() ? QImage() : QImage(pixels, QImage::Format_RGB32);
+        PlotBitmap.setDevicePixelRatio(ratio);
+    }
+
+    GraphGeometry::Frame frame;
+    frame.width = size.width();
+    frame.height = size.height();
+    QStringList labels;
+    if (!PlotBitmap.isNull()) {
+        const QFontMetrics metrics(m_plotFont, &PlotBitmap);
+        frame.textHeight = metrics.height();
+        frame.textWidth = metrics.horizontalAdvance(QStringLiteral("109"));
+        if (!series.empty()) {
+            const QChar separator = m_state.decimalSeparator();
+            labels = { Numbers::graphValueLabel(series.min, separator),
+                Numbers::graphValueLabel(series.max, separator),
+                Numbers::graphValueLabel(series.min + (series.max - series.min) * 0.5, separator) };
+            for (const QString &label : labels)
+                frame.widestLabel = qMax(frame.widestLabel, metrics.horizontalAdvance(label));
+        }
+        draw(series, frame, labels);
+    }
+    m_series = series;
+    m_frame = frame;
+    ++m_plotCount;
+}
+
+void TfrmGraph::draw(
+    const GraphGeometry::Series &series, const GraphGeometry::Frame &f, const QStringList &labels)
+{
+    const QColor background = colour(ColourScheme::Background);
+    const QColor value = colour(ColourScheme::Value);
+    const QColor axis = colour(ColourScheme::Axis);
+    const QColor element = colour(ColourScheme::Element);
+
+    QPainter p(&PlotBitmap);
+    p.setFont(m_plotFont);
+    const int ascent = QFontMetrics(m_plotFont, &PlotBitmap).ascent();
+    p.fillRect(QRect(0, 0, f.width, f.height), background);
+
+    // The pen draws up to its end point, not onto it; the X axis then takes the corner.
+    p.fillRect(QRect(f.axisX(), f.textHeight, 1, f.axisBottom() - f.textHeight), axis);
+    p.fillRect(QRect(f.axisX(), f.axisBottom(), f.axisRight() - f.axisX(), 1), axis);
+
+    if (series.empty())
+        return; // no value at all: the empty axes
+    p.setPen(value);
+    p.drawText(2, f.maxLabelTop() + ascent, labels[1]);
+    p.drawText(2, f.minLabelTop() + ascent, labels[0]);
+    p.drawText(2, f.midLabelTop() + ascent, labels[2]);
+    const QFontMetrics metrics(m_plotFont, &PlotBitmap);
+    const QString first = QString::number(series.first);
+    const QString last = QString::number(series.last);
+    p.drawText(f.left() - metrics.horizontalAdvance(first) / 2, f.numberTop() + ascent, first);
+    p.drawText(f.axisRight() - metrics.horizontalAdvance(last) / 2, f.numberTop() + ascent, last);
+
+    const bool marks = showSymbolPositions();
+    auto at = [&](int z) {
+        return QPoint(f.pointX(z, series.first, series.last),
+            f.pointY(series.value[size_t(z)], series.min, series.max));
+    };
+    auto mark = [&](QPoint c) {
+        p.fillRect(QRect(c.x() - 2, c.y() - 2, 4, 4), element);
+        p.fillRect(QRect(c.x() - 1, c.y() - 1, 2, 2), background);
+    };
+    p.setPen(QPen(colour(ColourScheme::Plot), 1));
+    QPoint pen = at(series.first);
+    if (marks)
+        mark(pen);
+    for (int z = series.first + 1; z <= series.last; ++z) {
+        if (!series.hasValue[size_t(z)])
+            continue; // the next line bridges the gap
+        const QPoint to = at(z);
+        p.drawLine(pen, to);
+        if (marks)
+            mark(to);
+        pen = to;
+    }
+}
+
+void TfrmGraph::pntGraphPaint(QPainter &p)
+{
+    const QRect area = pntGraph->rect();
+    if (PlotBitmap.isNull() || PlotBitmap.deviceIndependentSize().toSize() != area.size())
+        p.fillRect(area, colour(ColourScheme::Background));
+    if (!PlotBitmap.isNull())
+        p.drawImage(0, 0, PlotBitmap);
+    m_onTop->afterPaint([this] { FormPaint(); });
+}
+
+void TfrmGraph::panBackResize()
+{
+    if (!isVisible())
+        return;
+    if (ErrorBox::guarded([this] { PlotGraph(); }))
+        pntGraph->update();
+}
+
+// Readout ------------------------------------------------------------------------------
+
+void TfrmGraph::pntGraphMouseMove(int x)
+{
+    GraphGeometry::Frame f = m_frame;
+    f.width = pntGraph->width();
+    QString text;
+    if (f.inBand(x)) {
+        const int z = f.elementAt(x, m_series.first, m_series.last);
+        HotElement = z;
+        if (z >= 1 && z <= ElementCount && m_series.hasValue[size_t(z)]) {
+            text = QString::number(z) + QStringLiteral(": ") + m_state.name(z)
+                + QStringLiteral(", ") + m_state.symbol(z) + QStringLiteral(", ")
+                + m_state.data().field(z, InfoField);
+            text.truncate(ReadoutCut);
+        }
+    }
+    if (m_panels[1]->text() != text)
+        m_panels[1]->setText(text);
+}
+
+// Window -------------------------------------------------------------------------------
+
+void TfrmGraph::showRestored()
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool TfrmGraph::stayOnTop() const
+{
+    return m_onTop->isOn();
+}
+
+void TfrmGraph::setStayOnTop(bool on)
+{
+    m_onTop->set(on);
+}
+
+void TfrmGraph::FormPaint()
+{
+    m_onTop->follow();
+}
+
+void TfrmGraph::setVisible(bool visible)
+{
+    m_onTop->beforeSetVisible(visible);
+    QMainWindow::setVisible(visible);
+}
+
+void TfrmGraph::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The plot area's size change arrives before the window is visible on the first
+    // showing; colours that changed while hidden are drawn now too.
+    const QSize wanted = pntGraph->size();
+    if (!m_onTop->reflagging()
+        && (m_stale || m_plotCount == 0 || m_frame.width != wanted.width()
+            || m_frame.height != wanted.height())) {
+        m_stale = false;
+        if (ErrorBox::guarded([this] { PlotGraph(); }))
+            pntGraph->update();
+    }
+}
+
+void TfrmGraph::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    StatusBarResize();
+}
+
+void TfrmGraph::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // The desktop's colours changed: the system colours are resolved again.
+    if (event->type() == QEvent::PaletteChange && pntGraph) {
+        applyPanelColour();
+        if (isVisible())
+            ErrorBox::guarded([this] { replot(); });
+        else
+            m_stale = true;
+    }
+}
+
+// Settings -----------------------------------------------------------------------------
+
+void TfrmGraph::FormCreate()
+{
+    IniFile ini(m_state.settingsFile());
+    ini.beginPass();
+    if (!ini.readBool(Section, QStringLiteral("DefaultColours"), true)) {
+        ColourScheme scheme = m_state.colours();
+        scheme.graphDefault = false;
+        const ColourScheme &defaults = ColourScheme::defaults();
+        for (int i = 0; i < ColourScheme::GraphCount; ++i)
+            scheme.graph[size_t(i)] = TColor::fromSettings(
+                ini.readInteger(Section, ColourScheme::graphKeys()[size_t(i)],
+                    defaults.graph[size_t(i)].toSettings(palette())));
+        emit coloursRequested(scheme);
+    }
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const int width
+        = ini.readInteger(Section, QStringLiteral("Width"), screenSize.width() * 8 / 10);
+    const int height = ini.readInteger(Section, QStringLiteral("Height"), screenSize.height() - 40);
+    const QRect sized = FrameBounds::clamped(0, 0, width, height);
+    const int left
+        = ini.readInteger(Section, QStringLiteral("Left"), screenSize.width() - sized.width() - 5);
+    const int top = ini.readInteger(Section, QStringLiteral("Top"), 5);
+    FrameBounds::apply(this, FrameBounds::clamped(left, top, width, height));
+    if (ini.readBool(Section, QStringLiteral("Maximized"), false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    const bool marks = ini.readBool(Section, QStringLiteral("ShowSymbolPos"), false);
+    mnuShowSymbolPos->setChecked(marks);
+    mnuShowSymbolPosPopup->setChecked(marks);
+
+    // A position outside the list is reported; the first property is then checked, so
+    // the next save does not write the bad value back.
+    int position = 0;
+    if (!ErrorBox::guarded([&] {
+            position = ini.readInteger(Section, QStringLiteral("Property"), 0);
+            if (position < 0 || position >= TrendPropertyCount)
+                Errors::listIndexOutOfBounds();
+        }))
+        position = 0;
+    for (int i = 0; i < TrendPropertyCount; ++i) {
+        propertyItems[size_t(i)]->setChecked(i == position);
+        propertyPopupItems[size_t(i)]->setChecked(i == position);
+    }
+    m_panels[0]->setText(withoutMnemonic(propertyItems[size_t(position)]->text()));
+    InfoField = TrendProperties[position].displayField;
+}
+
+void TfrmGraph::saveSettings(IniFile &ini) const
+{
+    FrameBounds::write(ini, Section, this);
+    ini.writeBool(Section, QStringLiteral("ShowSymbolPos"), mnuShowSymbolPos->isChecked());
+    const int position = propertyIndex();
+    ini.writeInteger(
+        Section, QStringLiteral("Property"), position < 0 ? TrendPropertyCount : position);
+    const ColourScheme &scheme = m_state.colours();
+    ini.writeBool(Section, QStringLiteral("DefaultColours"), scheme.graphDefault);
+    for (int i = 0; i < ColourScheme::GraphCount; ++i)
+        ini.writeInteger(Section, ColourScheme::graphKeys()[size_t(i)],
+            scheme.graph[size_t(i)].toSettings(palette()));
+}
