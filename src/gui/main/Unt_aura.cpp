@@ -1,11 +1,13 @@
 #include "main/Unt_aura.h"
 
 #include "base/Numbers.h"
+#include "base/Texts.h"
 #include "common/Scale.h"
 #include "elements/Elements.h"
 #include "toolbar/Glyphs.h"
 #include "toolbar/TB97.h"
 #include "common/ErrorBox.h"
+#include "settings/IniFile.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -377,6 +379,8 @@ void TfrmAuralis::FormCreate()
 {
     setWindowTitle(QStringLiteral("Auralis 1.8a"));
     m_settingsFolder = chooseSettingsFolder(m_arguments);
+    if (const QString problem = IniFile::checkAtStart(settingsFile()); !problem.isEmpty())
+        ErrorBox::showError(problem);
     LoadColours();
     m_helpFile = m_programFolder + QStringLiteral("auralis.hlp");
 
@@ -530,11 +534,12 @@ void TfrmAuralis::describeTile(int z)
         state = QStringLiteral("%1 at %2 K")
                     .arg(QLatin1String(name), Numbers::temperatureText(k, m_decimalSeparator));
     }
-    if (t->toolTip() != t->hint())
-        t->setToolTip(t->hint());
-    t->setAccessibleName(t->hint());
+    const QString hint = Texts::cut(t->hint());
+    if (t->toolTip() != hint)
+        t->setToolTip(hint);
+    t->setAccessibleName(hint);
     t->setAccessibleDescription(QStringLiteral("%1, %2, %3, %4, %5")
-                                    .arg(t->hint(), t->number(), t->symbol(),
+                                    .arg(hint, t->number(), Texts::cut(t->symbol()),
                                         QLatin1String(classNames[int(elementClass(z))]), state));
 }
 

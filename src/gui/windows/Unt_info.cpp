@@ -1,5 +1,6 @@
 #include "windows/Unt_info.h"
 
+#include "base/Texts.h"
 #include "common/Forms.h"
 #include "common/Scale.h"
 #include "data/ElementData.h"
@@ -249,7 +250,7 @@ void TfrmElementInfo::fill()
     const QString name = tile ? tile->hint() : data.field(z, Field::Name);
     const QString symbol = tile ? tile->symbol() : data.field(z, Field::Symbol);
 
-    setWindowTitle(name + QStringLiteral(" - Element Information"));
+    setWindowTitle(Texts::cut(name) + QStringLiteral(" - Element Information"));
     Symbol->setText(symbol);
     ElementName->setText(name);
     Number->setText(QString::number(z));
