@@ -63,7 +63,8 @@ QString decodeLine(QByteArrayView bytes)
     if (ascii)
         return QString::fromLatin1(bytes);
 
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder utf8(QStringConverter::Utf8,
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
@@ -88,8 +89,10 @@ bool isUtf8(QByteArrayView bytes, bool asciiOnly = false)
     }
     if (ascii || asciiOnly)
         return ascii;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)utf8.decode(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8,
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString decoded = utf8.decode(bytes); // decodes only when converted
+    Q_UNUSED(decoded);
     return !utf8.hasError();
 }
 

@@ -72,7 +72,8 @@ QStringList argumentsFromBytes(const QList<QByteArray> &raw)
 
     const QByteArray named = namedFolderBytes(raw);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)utf8.decode(named);
+    const QString text = utf8.decode(named); // decodes only when converted
+    Q_UNUSED(text);
     if (!utf8.hasError())
         return decoded;
     const int fd = ::open(named.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
