@@ -7,13 +7,16 @@
 // repainted; a paint count next to the row shows that it did happen. The program stops
 // with an error when a measured step turns out not to do its work.
 
-#include "common/Forms.h"
 #include "base/Numbers.h"
+#include "common/ErrorBox.h"
+#include "common/Forms.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
 #include "main/Unt_aura.h"
-#include "common/ErrorBox.h"
+#include "settings/IniFile.h"
+#include "windows/Unt_info.h"
+#include "windows/Unt_temp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -127,7 +130,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
-// arrow), or all of them; for profiling one at a time.
+// arrow, settings), or all of them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -441,6 +444,59 @@ int main(int argc, char **argv)
             "tile paints/run "
                 + QByteArray::number(double(tilePaints.paints - before) / 545, 'f', 1));
     }
+    if (wanted("settings")) {
+        // "Save Config Now": SaveSettings as the menu runs it, with the main window, the
+        // element information window and the temperature dialog, into a settings file on
+        // the disk the temporary folder is on (each replace is synced to the disk). Before
+        // each run the file is reset to the first-run keys, so every key is written.
+        QTemporaryDir folder;
+        writeQuietSettings(folder.path());
+        TfrmAuralis main(options(folder.path()));
+        frmAuralis = &main;
+        TfrmElementInfo info(&main);
+        frmElementInfo = &info;
+        TfrmSetTemperature temperature(&main);
+        frmSetTemperature = &temperature;
+        main.show();
+        deliver();
+        const QString file = main.settingsFile();
+        main.SaveSettings();
+        const QByteArray saved = [&] {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        if (!saved.contains("[Element Info Window]") || !saved.contains("[Temperature Window]"))
+            fail("the save did not write every window's section");
+        report("Save Config Now (SaveSettings, all windows' sections, real disk)",
+            statsOf(timings(
+                30, [&] { main.SaveSettings(); }, [&] { writeQuietSettings(folder.path()); })),
+            "file " + QByteArray::number(saved.size()) + " bytes");
+
+        // A settings file of 1 MiB: a mass of other sections, then the program's own, so
+        // every read looks through the whole MiB.
+        QByteArray big;
+        for (int i = 0; big.size() < 1024 * 1024 - saved.size() - 1; ++i)
+            big += "[Extra " + QByteArray::number(i) + "]\nKey=" + QByteArray(40, 'v') + "\n";
+        big += "\n" + saved;
+        {
+            QFile f(file);
+            if (!f.open(QIODevice::WriteOnly) || f.write(big) != big.size())
+                fail("cannot write the 1 MiB settings file");
+        }
+        report("LoadSettings from a 1 MiB settings file",
+            statsOf(timings(20, [&] { main.LoadSettings(); })), "each read reads the file");
+        int top = 0;
+        report("1 MiB settings file: one pass, 20 reads", statsOf(timings(20, [&] {
+            IniFile ini(file);
+            ini.beginPass();
+            for (int i = 0; i < 20; ++i)
+                top += ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0);
+            ini.commitPass();
+        })));
+        frmSetTemperature = nullptr;
+        frmElementInfo = nullptr;
+    }
+
     frmAuralis = nullptr;
     // A step that raised an error box did not do its work: its figure means nothing.
     if (!ErrorBox::recorded().isEmpty()) {

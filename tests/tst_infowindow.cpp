@@ -1,9 +1,9 @@
+#include "common/ErrorBox.h"
 #include "common/Forms.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
-#include "common/ErrorBox.h"
 #include "windows/Unt_info.h"
 
 #include <QAction>
@@ -129,6 +129,36 @@ private slots:
         QCOMPARE(m_info->OxidationStates->text(), field(z, Field::OxidationStates));
         QCOMPARE(m_info->Synthetic->text(),
             ElementText::flag(field(z, Field::Synthetic)) ? u"Yes"_s : u"No"_s);
+    }
+
+    void hugeTextsAreCutForTheWindowSystem()
+    {
+        // A name of megabytes in the data file: the caption, tool-tip and status text that
+        // reach the window system are cut; the window keeps working.
+        const QString huge(4 * 1024 * 1024, QLatin1Char('N'));
+        TElement *tile = m_main->tile(1);
+        tile->setHint(huge);
+        m_main->describeTile(1);
+        QVERIFY(tile->toolTip().size() <= 256);
+        QVERIFY(tile->toolTip().startsWith(u"NNN"_s));
+        m_main->Status(tile);
+        QVERIFY(m_main->statusText(0).size() <= 256);
+        QVERIFY(m_main->statusText(0).startsWith(u"1: NNN"_s));
+        makeInfo();
+        select(1);
+        m_info->UpdateInfo();
+        QVERIFY(m_info->windowTitle().size() <= 300);
+        QVERIFY(m_info->windowTitle().endsWith(u"\u2026 - Element Information"_s));
+
+        // A message box never grows past the screen; the full text is in its details.
+        const QString path = u"/home/"_s + QString(5000, QLatin1Char('d')) + u"/auralis.ini"_s;
+        const auto box = ErrorBox::makeBox(
+            nullptr, QMessageBox::Critical, u"Auralis`"_s, u"Unable to write to "_s + path);
+        box->adjustSize();
+        QVERIFY(box->width() <= 1024);
+        QCOMPARE(box->detailedText(), u"Unable to write to "_s + path);
+        QVERIFY(box->text().startsWith(u"Unable to write to /home/ddd"_s));
+        QVERIFY(box->text().endsWith(u"ddd/auralis.ini"_s));
     }
 
     void missingValuesShowWithoutUnit()

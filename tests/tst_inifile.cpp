@@ -171,7 +171,8 @@ private slots:
                        "New=\xe2\x82\xac \xc3\xa4\n"));
         QCOMPARE(ini.readString(u"S"_s, u"New"_s, QString()), QString::fromUtf8("€ ä"));
 
-        // A value written on a line whose key is spelt in Windows-1252 reads back as written.
+        // Key and value are decoded each on their own: a UTF-8 value written after a key
+        // spelt in Windows-1252 reads back as written.
         const QString path2 = writeFile("[S]\nK\xa0=old\n");
         IniFile(path2).writeString(u"S"_s, u"K"_s, QString::fromUtf8("Grüß"));
         QCOMPARE(IniFile(path2).readString(u"S"_s, u"K"_s, QString()), QString::fromUtf8("Grüß"));

@@ -28,11 +28,12 @@ QString cut(const QString &text, int max)
 
 QString elideForBox(const QString &text, int maxRun, int maxTotal)
 {
-    const QString whole = cut(text, maxTotal);
+    // Runs first, so a path at the end keeps its file name; then the whole.
+    const QString &whole = text;
     if (maxRun < 3)
-        return whole;
+        return cut(whole, maxTotal);
     QString out;
-    out.reserve(whole.size());
+    out.reserve(qMin<qsizetype>(whole.size(), maxTotal + maxRun + 1));
     qsizetype i = 0;
     while (i < whole.size()) {
         qsizetype end = i;
@@ -51,8 +52,10 @@ QString elideForBox(const QString &text, int maxRun, int maxTotal)
         i = end;
         while (i < whole.size() && whole.at(i).isSpace())
             out += whole.at(i++);
+        if (out.size() > maxTotal)
+            break;
     }
-    return out;
+    return cut(out, maxTotal);
 }
 
 }

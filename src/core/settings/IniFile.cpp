@@ -77,25 +77,6 @@ QString decodeLine(QByteArrayView bytes)
     return text;
 }
 
-// True when the bytes decode as UTF-8; with asciiOnly, when they are plain ASCII as well.
-bool isUtf8(QByteArrayView bytes, bool asciiOnly = false)
-{
-    bool ascii = true;
-    for (char c : bytes) {
-        if (uchar(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii || asciiOnly)
-        return ascii;
-    QStringDecoder utf8(QStringConverter::Utf8,
-        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    const QString decoded = utf8.decode(bytes); // decodes only when converted
-    Q_UNUSED(decoded);
-    return !utf8.hasError();
-}
-
 // Line breaks inside a name or value would split the line and corrupt the file.
 QByteArray encodeField(const QString &text)
 {
@@ -145,7 +126,7 @@ QByteArray joinLines(const Lines &l)
 
 // The text of a line without its "\r". Only the file's first bytes can be a byte order
 // mark (splitLines takes it off); a value that starts with U+FEFF is the value's own.
-QByteArrayView lineText(const QByteArray &line)
+QByteArrayView lineText(QByteArrayView line)
 {
     QByteArrayView text(line);
     if (text.endsWith('\r'))
@@ -155,7 +136,7 @@ QByteArrayView lineText(const QByteArray &line)
 
 // The name in a line that opens a section: "[name]" with blanks allowed around it; a
 // missing "]" lets the name run to the end of the line.
-QString sectionName(const QByteArray &line)
+QString sectionName(QByteArrayView line)
 {
     const QByteArrayView bytes = lineText(line).trimmed();
     if (!bytes.startsWith('['))
@@ -167,13 +148,13 @@ QString sectionName(const QByteArray &line)
     return decodeLine(name).trimmed();
 }
 
-bool isSection(const QByteArray &line)
+bool isSection(QByteArrayView line)
 {
     return lineText(line).trimmed().startsWith('[');
 }
 
 // Key and value of a "key=value" line, both trimmed; false for any other line.
-bool keyLine(const QByteArray &line, QString *key, QString *value)
+bool keyLine(QByteArrayView line, QString *key, QString *value)
 {
     const QByteArrayView bytes = lineText(line);
     const qsizetype eq = bytes.indexOf('=');
@@ -286,16 +267,32 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     } else if (readFile(m_path, &content) != ReadResult::Read) {
         return def;
     }
-    const Lines l = splitLines(content);
-    const qsizetype start = findSection(l, section);
-    if (start < 0)
-        return def;
-    const QString wanted = key.trimmed();
-    const qsizetype end = sectionEnd(l, start);
-    for (qsizetype i = start + 1; i < end; ++i) {
-        QString k, v;
-        if (!keyLine(l.lines[i], &k, &v) || !sameName(k, wanted))
+    // A scan over the bytes, without making a list of the lines: a read costs one pass
+    // over the file and no allocation per line.
+    QByteArrayView all(content);
+    if (all.startsWith(Bom))
+        all = all.sliced(Bom.size());
+    const QString wantedSection = section.trimmed();
+    const QString wantedKey = key.trimmed();
+    bool inSection = false;
+    qsizetype pos = 0;
+    while (pos < all.size()) {
+        qsizetype next = all.indexOf('\n', pos);
+        if (next < 0)
+            next = all.size();
+        const QByteArrayView line = all.sliced(pos, next - pos);
+        pos = next + 1;
+        if (isSection(line)) {
+            // Only the first section of the name counts.
+            if (inSection)
+                return def;
+            inSection = sameName(sectionName(line), wantedSection);
             continue;
+        }
+        QString k, v;
+        if (!inSection || !keyLine(line, &k, nullptr) || !sameName(k, wantedKey))
+            continue;
+        keyLine(line, nullptr, &v);
         if (v.size() > MaxValueLength)
             v.truncate(
                 v.at(MaxValueLength - 1).isHighSurrogate() ? MaxValueLength - 1 : MaxValueLength);
@@ -347,16 +344,10 @@ QByteArray withValue(
                 found = i;
         }
         if (found >= 0) {
-            // Keep the key as the file spells it; only the value changes. A key spelt in
-            // Windows-1252 is rewritten in UTF-8, or the UTF-8 value would be read back as
-            // Windows-1252 with the rest of its line.
+            // Keep the key as the file spells it; only the value changes.
             QByteArray &line = l.lines[found];
             const bool hadCr = line.endsWith('\r');
-            QByteArray keyPart = line.left(line.indexOf('=') + 1);
-            const QByteArray encodedValue = encodeField(value);
-            if (!isUtf8(keyPart) && !isUtf8(encodedValue, true))
-                keyPart = decodeLine(keyPart).toUtf8();
-            line = keyPart + encodedValue + (hadCr ? "\r" : "");
+            line = line.left(line.indexOf('=') + 1) + encodeField(value) + (hadCr ? "\r" : "");
         } else {
             l.lines.insert(lastKey + 1, newLine + cr);
             if (lastKey + 1 == l.lines.size() - 1)
