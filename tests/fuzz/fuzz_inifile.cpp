@@ -31,8 +31,9 @@ QString iniPath()
         // A file system in memory where there is one: a file is written for every input.
         const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
                                                                        : QDir::tempPath();
-        const QString folder = base + QStringLiteral("/fuzz_inifile.%1").arg(::getpid());
+        static const QString folder = base + QStringLiteral("/fuzz_inifile.%1").arg(::getpid());
         QDir().mkpath(folder);
+        std::atexit([] { QDir(folder).removeRecursively(); });
         return folder + QStringLiteral("/auralis.ini");
     }();
     return path;
