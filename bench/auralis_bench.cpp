@@ -14,6 +14,9 @@
 #include "main/Relief.h"
 #include "main/Unt_aura.h"
 #include "windows/Unt_grph.h"
+#include "settings/IniFile.h"
+#include "windows/Unt_info.h"
+#include "windows/Unt_temp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,7 +131,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
-// arrow, graph), or all of them; for profiling one at a time.
+// arrow, graph, settings), or all of them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -503,6 +506,56 @@ int main(int argc, char **argv)
                 statsOf(ms));
         }
         g.hide();
+    }
+
+    if (wanted("settings")) {
+        // "Save Config Now": SaveSettings as the menu runs it, with the main window, the
+        // element information window and the temperature dialog, into a settings file on
+        // the disk the temporary folder is on (each replace is synced to the disk). Before
+        // each run the file is reset to the first-run keys, so every key is written.
+        QTemporaryDir folder;
+        writeQuietSettings(folder.path());
+        TfrmAuralis main(options(folder.path()));
+        TfrmElementInfo info(main.state());
+        TfrmGraph graph(main.state(), &main);
+        TfrmSetTemperature temperature(main.state(), &main);
+        main.attachToolWindows({ &info, &graph, &temperature });
+        main.show();
+        deliver();
+        const QString file = main.settingsFile();
+        main.SaveSettings();
+        const QByteArray saved = [&] {
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        if (!saved.contains("[Element Info Window]") || !saved.contains("[Temperature Window]"))
+            fail("the save did not write every window's section");
+        report("Save Config Now (SaveSettings, all windows' sections, real disk)",
+            statsOf(timings(
+                30, [&] { main.SaveSettings(); }, [&] { writeQuietSettings(folder.path()); })),
+            "file " + QByteArray::number(saved.size()) + " bytes");
+
+        // A settings file of 1 MiB: a mass of other sections, then the program's own, so
+        // every read looks through the whole MiB.
+        QByteArray big;
+        for (int i = 0; big.size() < 1024 * 1024 - saved.size() - 1; ++i)
+            big += "[Extra " + QByteArray::number(i) + "]\nKey=" + QByteArray(40, 'v') + "\n";
+        big += "\n" + saved;
+        {
+            QFile f(file);
+            if (!f.open(QIODevice::WriteOnly) || f.write(big) != big.size())
+                fail("cannot write the 1 MiB settings file");
+        }
+        report("LoadSettings from a 1 MiB settings file",
+            statsOf(timings(20, [&] { main.LoadSettings(); })), "each read reads the file");
+        int top = 0;
+        report("1 MiB settings file: one pass, 20 reads", statsOf(timings(20, [&] {
+            IniFile ini(file);
+            ini.beginPass();
+            for (int i = 0; i < 20; ++i)
+                top += ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0);
+            ini.commitPass();
+        })));
     }
 
     // A step that raised an error box did not do its work: its figure means nothing.

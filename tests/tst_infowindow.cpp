@@ -129,6 +129,45 @@ private slots:
             ElementText::flag(field(z, Field::Synthetic)) ? u"Yes"_s : u"No"_s);
     }
 
+    void hugeTextsAreCutForTheWindowSystem()
+    {
+        // A name of megabytes in the data file: the caption, tool-tip and status text that
+        // reach the window system are cut; the window keeps working.
+        const QString huge(4 * 1024 * 1024, QLatin1Char('N'));
+        TElement *tile = m_main->tile(1);
+        tile->setHint(huge);
+        m_main->describeTile(1);
+        QVERIFY(tile->toolTip().size() <= 256);
+        QVERIFY(tile->toolTip().startsWith(u"NNN"_s));
+        m_main->Status(tile);
+        QVERIFY(m_main->statusText(0).size() <= 256);
+        QVERIFY(m_main->statusText(0).startsWith(u"1: NNN"_s));
+        // The caption takes the name from the data.
+        QFile data(m_program.filePath(u"auralis.bkp"_s));
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = data.readAll().split('\n');
+        lines[Field::Name] = huge.toLatin1() + '\r';
+        ElementData hugeName;
+        hugeName.loadBytes(lines.join('\n'));
+        SharedState state;
+        state.setData(hugeName);
+        state.setSelectedElement(1);
+        TfrmElementInfo info(state);
+        info.UpdateInfo();
+        QVERIFY(info.windowTitle().size() <= 300);
+        QVERIFY(info.windowTitle().endsWith(u"\u2026 - Element Information"_s));
+
+        // A message box never grows past the screen; the full text is in its details.
+        const QString path = u"/home/"_s + QString(5000, QLatin1Char('d')) + u"/auralis.ini"_s;
+        const auto box = ErrorBox::makeBox(
+            nullptr, QMessageBox::Critical, u"Auralis`"_s, u"Unable to write to "_s + path);
+        box->adjustSize();
+        QVERIFY(box->width() <= 1024);
+        QCOMPARE(box->detailedText(), u"Unable to write to "_s + path);
+        QVERIFY(box->text().startsWith(u"Unable to write to /home/ddd"_s));
+        QVERIFY(box->text().endsWith(u"ddd/auralis.ini"_s));
+    }
+
     void missingValuesShowWithoutUnit()
     {
         // Any element of the shipped data with a "--" in a row that carries a unit.

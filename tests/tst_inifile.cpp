@@ -170,6 +170,12 @@ private slots:
                        "Utf8=Gr\xc3\xbc\xc3\x9f\n"
                        "New=\xe2\x82\xac \xc3\xa4\n"));
         QCOMPARE(ini.readString(u"S"_s, u"New"_s, QString()), QString::fromUtf8("€ ä"));
+
+        // Key and value are decoded each on their own: a UTF-8 value written after a key
+        // spelt in Windows-1252 reads back as written.
+        const QString path2 = writeFile("[S]\nK\xa0=old\n");
+        IniFile(path2).writeString(u"S"_s, u"K"_s, QString::fromUtf8("Grüß"));
+        QCOMPARE(IniFile(path2).readString(u"S"_s, u"K"_s, QString()), QString::fromUtf8("Grüß"));
     }
 
     void readsAndWritesAfterByteOrderMark()
@@ -280,6 +286,8 @@ private slots:
         QTest::newRow("brackets") << u"[x]"_s << u"[x]"_s;
         QTest::newRow("non-Latin")
             << QString::fromUtf8("/tmp/背景.bmp") << QString::fromUtf8("/tmp/背景.bmp");
+        // Only a mark at the very start of the file is a byte order mark.
+        QTest::newRow("leading U+FEFF") << u"\uFEFFx"_s << u"\uFEFFx"_s;
         // A line break would split the line; it becomes a blank instead.
         QTest::newRow("line break") << u"a\nb\r\n[Evil]\nc"_s << u"a b  [Evil] c"_s;
     }

@@ -1,7 +1,12 @@
+#include "settings/IniFile.h"
 #include "settings/SettingsPath.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestSettingsPath : public QObject
 {
@@ -43,6 +48,29 @@ private slots:
             QDir::currentPath() + "/cfg/");
         QCOMPARE(SettingsPath::withTrailingSeparator("/a"), QStringLiteral("/a/"));
         QCOMPARE(SettingsPath::withTrailingSeparator("/a/"), QStringLiteral("/a/"));
+    }
+
+    void folderNamedInBytesThatAreNotUtf8()
+    {
+        QTemporaryDir dir;
+        const QByteArray raw = QFile::encodeName(dir.path()) + "/cfg \xff\xfe";
+        QCOMPARE(::mkdir(raw.constData(), 0700), 0);
+
+        // The shell split it in two, and it came quoted.
+        const QStringList arguments
+            = SettingsPath::argumentsFromBytes({ "\"" + raw.left(raw.size() - 3), "\xff\xfe\"" });
+        const QString folder = SettingsPath::folderFromArguments(arguments, "/opt/auralis/");
+        IniFile(folder + "auralis.ini").writeInteger("S", "K", 7);
+        struct stat st;
+        QCOMPARE(::stat((raw + "/auralis.ini").constData(), &st), 0);
+        QCOMPARE(IniFile(folder + "auralis.ini").readInteger("S", "K", 0), 7);
+        // The temporary folder cannot name it either.
+        QCOMPARE(::unlink((raw + "/auralis.ini").constData()), 0);
+        QCOMPARE(::rmdir(raw.constData()), 0);
+
+        // UTF-8 arguments are the arguments as they were.
+        const QStringList plain { "/my", QString::fromUtf8("d\xc3\xa4ta") };
+        QCOMPARE(SettingsPath::argumentsFromBytes({ "/my", "d\xc3\xa4ta" }), plain);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "base/ProgramName.h"
 #include "common/ErrorBox.h"
 #include "main/Unt_aura.h"
+#include "settings/SettingsPath.h"
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
 #include "windows/Unt_grph.h"
@@ -16,6 +17,8 @@
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    for (int i = 1; i < argc; ++i)
+        m_rawArguments.append(QByteArray(argv[i]));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
@@ -48,7 +51,10 @@ int runAuralis(QApplication &app)
     waitForSplash(*splash);
 
     TfrmAuralis::StartOptions options;
-    options.arguments = app.arguments().mid(1);
+    // A folder named in bytes that are not UTF-8 is still the folder named.
+    const auto *own = dynamic_cast<const TApplication *>(&app);
+    options.arguments
+        = own ? SettingsPath::argumentsFromBytes(own->rawArguments()) : app.arguments().mid(1);
     options.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QString point = QLocale::system().decimalPoint();
     options.decimalSeparator = point.isEmpty() ? QLatin1Char('.') : point.at(0);

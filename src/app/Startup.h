@@ -11,6 +11,12 @@ class TApplication : public QApplication
 public:
     TApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
+    // The arguments (without the program) as the bytes the system passed, after the
+    // toolkit took its own options out.
+    const QList<QByteArray> &rawArguments() const { return m_rawArguments; }
+
+private:
+    QList<QByteArray> m_rawArguments;
 };
 
 // The program's start-up: title, splash, the wait, the windows in their order, the loop.

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <functional>
+
 // A private-profile style ini file. Outside a pass the object keeps only the path: every
-// read looks at the file and every write changes it at once (through an atomic replace),
+// read looks at the file and every write changes it at once (through an atomic replace
+// that either completes or leaves the file byte for byte as it was),
 // so a value written by one object is seen by the next one that reads it. A pass reads
 // the file once and lets its reads and writes work on that copy, which its commit writes
 // back in one replace: a save of many keys costs one rewrite, not one per key. Section and
@@ -36,6 +39,19 @@ public:
     // and leaves the file as it was when it cannot be written.
     void commitPass();
     bool inPass() const { return m_inPass; }
+
+    // Once at start: removes the temporary copies an interrupted write left beside the file
+    // (only names of the writer's own pattern, "<name>.new-" and six letters or digits),
+    // and returns the problem to report when the path holds something that is not read or
+    // written: a FIFO, a device, a folder, a file over 4 MiB or one that cannot be read
+    // ("Cannot open file %s"); empty when there is none. Reads then give defaults and
+    // writes fail.
+    static QString checkAtStart(const QString &path);
+
+    // Test seam: the steps of a replace. While a hook is set, a step for which it returns
+    // true fails as on a full disk.
+    enum class WriteStep { Create, Write, Sync, Close, Rename };
+    static void setFaultForTesting(std::function<bool(WriteStep)> fault);
 
 private:
     QString m_path;

@@ -14,6 +14,13 @@ QString namedFolder(const QStringList &arguments);
 // with a trailing "/"; without one, the program's folder (which ends in "/").
 QString folderFromArguments(const QStringList &arguments, const QString &programFolder);
 
+// The program's arguments from the bytes the system passed them in. Names are decoded as
+// the file system decodes them; a named folder whose bytes are not UTF-8 cannot be held
+// in a path text, so that folder is opened as it is named and given as the path of the
+// open folder ("/proc/self/fd/N", kept open while the program runs), which every file
+// operation then reaches. A folder that cannot be opened keeps its decoded name.
+QStringList argumentsFromBytes(const QList<QByteArray> &raw);
+
 // The program's own folder with a trailing "/".
 QString withTrailingSeparator(const QString &folder);
 

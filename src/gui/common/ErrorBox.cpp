@@ -1,5 +1,7 @@
 #include "common/ErrorBox.h"
 
+#include "base/Texts.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
@@ -45,8 +47,21 @@ void showMessage(
         recorded().append(text);
         return;
     }
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
-    box.exec();
+    makeBox(parent, icon, caption, text)->exec();
+}
+
+std::unique_ptr<QMessageBox> makeBox(
+    QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    const QString shown = Texts::elideForBox(text);
+    auto box
+        = std::make_unique<QMessageBox>(icon, Texts::cut(caption), shown, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // What the box had to shorten stays readable, and selectable, in its details.
+    if (shown != text)
+        box->setDetailedText(Texts::cut(text, 64 * 1024));
+    return box;
 }
 
 void showError(const QString &message)

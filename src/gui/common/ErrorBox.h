@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <exception>
 #include <functional>
+#include <memory>
 
 // The general error handler and the program's modal message boxes. Tests switch the
 // boxes to a recording mode so that no test waits on a dialog.
@@ -25,6 +26,11 @@ bool guarded(const std::function<void()> &f);
 
 // A modal message box with one OK button (used for the notices).
 void showMessage(
+    QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text);
+
+// The box showMessage shows: a long text is cut and its long runs (paths) elided in the
+// middle, so the box fits on the screen; the full text is then in the box's details.
+std::unique_ptr<QMessageBox> makeBox(
     QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text);
 
 // A window to hide before an error is shown (the splash during start-up); it may be

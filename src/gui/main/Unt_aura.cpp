@@ -3,13 +3,15 @@
 #include "base/Numbers.h"
 #include "base/ProgramName.h"
 #include "base/Temperature.h"
-#include "common/ErrorBox.h"
+#include "base/Texts.h"
 #include "common/Scale.h"
 #include "common/StatusPanels.h"
 #include "elements/Elements.h"
 #include "elements/Pixels.h"
 #include "toolbar/Glyphs.h"
 #include "toolbar/TB97.h"
+#include "common/ErrorBox.h"
+#include "settings/IniFile.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -387,6 +389,8 @@ void TfrmAuralis::FormCreate()
     setWindowTitle(ProgramName::title());
     m_settingsFolder = chooseSettingsFolder(m_arguments);
     m_state.setSettingsFile(m_settingsFolder + QStringLiteral("auralis.ini"));
+    if (const QString problem = IniFile::checkAtStart(settingsFile()); !problem.isEmpty())
+        ErrorBox::showError(problem);
     LoadColours();
     m_state.setHelpFile(programFolder() + QStringLiteral("auralis.hlp"));
 
@@ -522,11 +526,12 @@ void TfrmAuralis::describeTile(int z)
                     .arg(QLatin1String(stateNames[int(s)]),
                         Numbers::temperatureText(k, decimalSeparator()));
     }
-    if (t->toolTip() != t->hint())
-        t->setToolTip(t->hint());
-    t->setAccessibleName(t->hint());
+    const QString hint = Texts::cut(t->hint());
+    if (t->toolTip() != hint)
+        t->setToolTip(hint);
+    t->setAccessibleName(hint);
     t->setAccessibleDescription(QStringLiteral("%1, %2, %3, %4, %5")
-                                    .arg(t->hint(), t->number(), t->symbol(),
+                                    .arg(hint, t->number(), Texts::cut(t->symbol()),
                                         QLatin1String(classNames[int(elementClass(z))]), state));
 }
 

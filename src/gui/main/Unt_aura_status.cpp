@@ -1,6 +1,7 @@
 #include "main/Unt_aura.h"
 
 #include "base/Numbers.h"
+#include "base/Texts.h"
 #include "elements/Elements.h"
 #include "toolbar/TB97.h"
 
@@ -97,6 +98,7 @@ void TfrmAuralis::Status(QObject *sender)
     }
 
     // Mouse moves arrive continuously; the panel is written only when its text changes.
+    text = Texts::cut(text);
     if (m_statusPanels[0]->text() != text)
         m_statusPanels[0]->setText(text);
 }

@@ -1,5 +1,6 @@
 #include "windows/Unt_info.h"
 
+#include "base/Texts.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
 #include "common/Scale.h"
@@ -257,7 +258,7 @@ void TfrmElementInfo::fill()
     const QString name = m_state.name(z);
     const QString symbol = m_state.symbol(z);
 
-    setWindowTitle(name + QStringLiteral(" - Element Information"));
+    setWindowTitle(Texts::cut(name) + QStringLiteral(" - Element Information"));
     Symbol->setText(symbol);
     ElementName->setText(name);
     Number->setText(QString::number(z));
