@@ -6,6 +6,7 @@
 #include "main/Unt_aura.h"
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -64,8 +65,9 @@ int runAuralis(QApplication &app)
     // attached.
     TfrmElementInfo info(main.state());
     TfrmSetTemperature temperature(main.state(), &main);
+    TfrmFindElement find(main.state(), &main);
     TfrmAbout about(&main);
-    main.attachToolWindows({ &info, &temperature, &about });
+    main.attachToolWindows({ &info, &temperature, &find, &about });
 
     const int rc = app.exec();
 

@@ -43,6 +43,7 @@ class TToolbarButton97;
 class TToolbarSep97;
 class TfrmAbout;
 class TfrmElementInfo;
+class TfrmFindElement;
 class TfrmSetTemperature;
 class IniFile;
 
@@ -67,6 +68,7 @@ public:
     {
         TfrmElementInfo *info = nullptr;
         TfrmSetTemperature *temperature = nullptr;
+        TfrmFindElement *find = nullptr;
         TfrmAbout *about = nullptr;
     };
     // Connects the tool windows' requests and lets each read its settings section, in

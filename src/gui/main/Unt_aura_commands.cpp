@@ -10,6 +10,7 @@
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_abot.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -264,7 +265,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
             if (m_tools.temperature)
                 m_tools.temperature->exec();
         } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
-            // The find dialog is not part of this build yet; it will be shown modally here.
+            if (m_tools.find)
+                m_tools.find->exec();
         } else if (sender == mnuGraph || sender == butGraph) {
             // The graph window is not part of this build yet; it will be shown (and restored
             // when minimised) here.
@@ -492,6 +494,12 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
         connect(dialog, &TfrmSetTemperature::temperatureChosen, this,
             &TfrmAuralis::applyChosenTemperature);
         ErrorBox::guarded([dialog] { dialog->FormCreate(); });
+    }
+    if (TfrmFindElement *find = m_tools.find) {
+        // The find window's choice is a left click on the element's tile.
+        connect(find, &TfrmFindElement::elementChosen, this,
+            [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
+        ErrorBox::guarded([find] { find->FormCreate(); });
     }
 }
 

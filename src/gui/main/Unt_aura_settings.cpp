@@ -5,6 +5,7 @@
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsPath.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -236,6 +237,8 @@ void TfrmAuralis::SaveSettings()
 
     if (m_tools.temperature)
         m_tools.temperature->saveSettings(ini);
+    if (m_tools.find)
+        m_tools.find->saveSettings(ini);
     if (m_tools.info)
         m_tools.info->saveSettings(ini);
 
