@@ -105,6 +105,7 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
     pageFind->addTab(tabSymbol, QStringLiteral("&Symbol"));
     pageFind->addTab(tabProperty, QStringLiteral("&Property"));
     connect(pageFind, &QTabWidget::currentChanged, this, [this] { focusPage(); });
+    fitInstructions();
 
     QWidget *order[] = { butHelp, butCancel, butOK, txtName, lstName, txtSymbol, lstSymbol,
         lstProperty, cmbProperty, txtLowerLimit, txtupperLimit, butRefresh, butReset };
@@ -129,7 +130,8 @@ QListWidget *TfrmFindElement::createList(QWidget *page, const char *name)
 QWidget *TfrmFindElement::createNamePage(bool symbolFirst)
 {
     const int which = symbolFirst ? 1 : 0;
-    auto *page = new QWidget;
+    // Made inside the dialog so its controls measure themselves in the dialog's font.
+    auto *page = new QWidget(this);
     page->setObjectName(symbolFirst ? QStringLiteral("tabSymbol") : QStringLiteral("tabName"));
     QLabel *label = instruction(symbolFirst
             ? QStringLiteral("Type the partial symbol of the element you wish to search for, "
@@ -155,7 +157,7 @@ QWidget *TfrmFindElement::createNamePage(bool symbolFirst)
 
 QWidget *TfrmFindElement::createPropertyPage()
 {
-    auto *page = new QWidget;
+    auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabProperty"));
     Label3 = instruction(QStringLiteral("Choose among the different properties available from "
                                         "the list box below, and narrow your search by editing "
@@ -202,6 +204,31 @@ QWidget *TfrmFindElement::createPropertyPage()
     butRefresh = propButton("butRefresh", "&Refresh", 236);
     butReset = propButton("butReset", "R&eset", 320);
     return page;
+}
+
+// The instructions take two lines in the design font. A wider substitute font needs a
+// third: the controls below them and the dialog then move down by the missing height
+// rather than cut the text off; nothing changes where the text fits.
+void TfrmFindElement::fitInstructions()
+{
+    int extra = 0;
+    for (QLabel *label : { Label1, Label2, Label3 })
+        extra = std::max(extra, label->heightForWidth(label->width()) - label->height());
+    if (extra <= 0)
+        return;
+    for (QWidget *page : { tabName, tabSymbol, tabProperty }) {
+        const auto children = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *w : children) {
+            if (w == Label1 || w == Label2 || w == Label3)
+                w->resize(w->width(), w->height() + extra);
+            else
+                w->move(w->x(), w->y() + extra);
+        }
+    }
+    pageFind->resize(pageFind->width(), pageFind->height() + extra);
+    for (QPushButton *button : { butHelp, butCancel, butOK })
+        button->move(button->x(), button->y() + extra);
+    setFixedSize(width(), height() + extra);
 }
 
 void TfrmFindElement::centreOnOwner(const IniFile &ini)

@@ -81,6 +81,7 @@ private:
     void resetLimits();
     void setBusy(bool busy);
     void focusPage();
+    void fitInstructions();
     void centreOnOwner(const IniFile &ini);
 
     const SharedState &m_state;
