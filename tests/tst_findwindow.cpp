@@ -281,9 +281,10 @@ private slots:
         chooseProperty(u"D"_s);
         QCOMPARE(
             ErrorBox::recorded(), QStringList { u"'0.5x' is not a valid floating point value."_s });
-        const QWidget *controls[] = { m_find->pageFind, m_find->butRefresh, m_find->butReset,
-            m_find->butHelp, m_find->butCancel, m_find->butOK, m_find->cmbProperty,
-            m_find->lstProperty, m_find->txtLowerLimit, m_find->txtupperLimit };
+        const QWidget *controls[]
+            = { m_find->pageFind->tabBar(), m_find->butRefresh, m_find->butReset, m_find->butHelp,
+                  m_find->butCancel, m_find->butOK, m_find->cmbProperty, m_find->lstProperty,
+                  m_find->txtLowerLimit, m_find->txtupperLimit };
         for (const QWidget *w : controls)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
         QCOMPARE(focus(), m_find->cmbProperty);

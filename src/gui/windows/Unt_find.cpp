@@ -359,6 +359,8 @@ void TfrmFindElement::focusPage()
 
 void TfrmFindElement::selectPage(Page page)
 {
+    if (m_busy)
+        return; // no page turns while the property list is rebuilt
     pageFind->setCurrentIndex(page);
     focusPage();
 }
@@ -392,10 +394,13 @@ int TfrmFindElement::chosenProperty() const
     return data.isValid() ? data.toInt() : 0;
 }
 
+// The page control's tabs stand for the whole page control: the pages' own controls keep
+// their look, as the listed ones alone grey out, and half the repaint is saved.
 void TfrmFindElement::setBusy(bool busy)
 {
-    QWidget *controls[] = { pageFind, butRefresh, butReset, butHelp, butCancel, butOK, cmbProperty,
-        lstProperty, txtLowerLimit, txtupperLimit };
+    m_busy = busy;
+    QWidget *controls[] = { pageFind->tabBar(), butRefresh, butReset, butHelp, butCancel, butOK,
+        cmbProperty, lstProperty, txtLowerLimit, txtupperLimit };
     for (QWidget *w : controls)
         w->setEnabled(!busy);
 }

@@ -97,4 +97,6 @@ private:
     // Set while the program itself moves a list's selection: only the user's own choice
     // in a list writes back into the edit box.
     bool m_quiet = false;
+    // Set while the property list is rebuilt with the controls disabled.
+    bool m_busy = false;
 };
