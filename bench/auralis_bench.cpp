@@ -11,18 +11,24 @@
 #include "common/ErrorBox.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
+#include "main/FindRules.h"
 #include "main/Relief.h"
+#include "main/SharedState.h"
 #include "main/Unt_aura.h"
 #include "windows/Unt_grph.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/Unt_find.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -131,7 +137,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
-// arrow, graph, settings), or all of them; for profiling one at a time.
+// arrow, graph, settings, find), or all of them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -556,6 +562,80 @@ int main(int argc, char **argv)
                 top += ini.readInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 0);
             ini.commitPass();
         })));
+    }
+    if (wanted("find")) {
+        // The find window on the main window's state, shown as the program shows it.
+        TfrmFindElement find(w.state(), &w);
+        find.FormCreate();
+        find.show();
+        if (!QTest::qWaitForWindowExposed(&find))
+            fail("the find window was not exposed");
+        find.selectPage(TfrmFindElement::PropertyPage);
+        deliver();
+
+        int property = 0;
+        report("find: sorted property list alone (FindRules::propertyList)",
+            statsOf(timings(1400, [&] {
+                if (FindRules::propertyList(w.state(), property).values.isEmpty())
+                    fail("a property list came out empty");
+                property = (property + 1) % TrendPropertyCount;
+            })));
+        // A choice in the combo: the controls disabled and "Processing" drawn, the list
+        // rebuilt, limits and list filled, the controls enabled again; then, in the second
+        // row, the repaint of the result delivered as well.
+        int index = 0;
+        const auto chooseOnly = timings(
+            280,
+            [&] {
+                find.cmbProperty->setCurrentIndex(index);
+                find.cmbPropertyChange();
+                index = (index + 1) % TrendPropertyCount;
+            },
+            deliver);
+        report("find: choose a property (disable, \"Processing\" drawn, rebuild, enable)",
+            statsOf(chooseOnly));
+        const auto choose = timings(280, [&] {
+            find.cmbProperty->setCurrentIndex(index);
+            find.cmbPropertyChange();
+            deliver();
+            index = (index + 1) % TrendPropertyCount;
+        });
+        find.cmbProperty->setCurrentIndex(5);
+        find.cmbPropertyChange();
+        if (find.lstProperty->count() != 99 || find.txtupperLimit->text() != u"22.57")
+            fail("choosing density did not build its list");
+        report("  the same with the repaint of the result delivered", statsOf(choose));
+
+        // One typed character on the symbol page: "C" becomes "Ca", the search moves the
+        // selection from C - Carbon to Ca - Calcium.
+        find.selectPage(TfrmFindElement::SymbolPage);
+        const auto reset = [&] {
+            find.txtSymbol->setText(QStringLiteral("C"));
+            find.txtSymbol->end(false);
+            deliver();
+        };
+        const auto typed = timings(
+            2000, [&] { QTest::keyClick(find.txtSymbol, Qt::Key_A); }, reset);
+        if (!find.lstSymbol->currentItem()
+            || find.lstSymbol->currentItem()->text() != u"Ca - Calcium")
+            fail("typing did not move the selection");
+        report("find: type one character (search and selection)", statsOf(typed));
+        const auto typedPainted = timings(
+            500,
+            [&] {
+                QTest::keyClick(find.txtSymbol, Qt::Key_A);
+                deliver();
+            },
+            reset);
+        report("  the same with the repaint delivered", statsOf(typedPainted));
+        const QStringList entries = FindRules::nameEntries(w.state(), true);
+        const QString last = entries.last().left(2);
+        report("find: search alone, match at the last of 109 entries", statsOf(timings(5000, [&] {
+            if (FindRules::searchFrom(entries, last, 0) != entries.size() - 1)
+                fail("the search missed");
+        })));
+        find.hide();
+        deliver();
     }
 
     // A step that raised an error box did not do its work: its figure means nothing.

@@ -2,9 +2,11 @@
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_temp.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -63,6 +65,7 @@ private slots:
     void tabWrapsAndNeverMovesFocus();
     void tabInAnotherWindowIsNotTaken();
     void altKeysTurnTemperaturePages();
+    void altKeysTurnFindPages();
 
 private:
     void select(int z) { m_window->ElementClick(m_window->tile(z), Qt::LeftButton); }
@@ -359,6 +362,31 @@ void TestKeys::altKeysTurnTemperaturePages()
     QTest::keyClick(&dialog, Qt::Key_K, Qt::AltModifier);
     QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabKelvin);
     QCOMPARE(dialog.txtKelvin->text(), QStringLiteral("300.00"));
+}
+
+void TestKeys::altKeysTurnFindPages()
+{
+    TfrmFindElement find(m_window->state(), m_window.get());
+    m_window->attachToolWindows({ nullptr, nullptr, nullptr, &find });
+    auto detach = qScopeGuard([this] { m_window->attachToolWindows({}); });
+    find.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&find));
+    // The page's first control takes the focus, so typing goes on there.
+    const struct
+    {
+        Qt::Key key;
+        QWidget *page, *focus;
+    } steps[] = { { Qt::Key_S, find.tabSymbol, find.txtSymbol },
+        { Qt::Key_P, find.tabProperty, find.lstProperty },
+        { Qt::Key_N, find.tabName, find.txtName } };
+    for (const auto &s : steps) {
+        QTest::keyClick(QApplication::focusWidget(), s.key, Qt::AltModifier);
+        QCOMPARE(find.pageFind->currentWidget(), s.page);
+        QCOMPARE(QApplication::focusWidget(), s.focus);
+    }
+    // Ctrl+Alt+S is not the page's key.
+    QTest::keyClick(find.txtName, Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    QCOMPARE(find.pageFind->currentWidget(), find.tabName);
 }
 
 QTEST_MAIN(TestKeys)

@@ -2,6 +2,7 @@
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -66,6 +67,7 @@ struct Program
     std::unique_ptr<TfrmAuralis> main;
     std::unique_ptr<TfrmElementInfo> info;
     std::unique_ptr<TfrmSetTemperature> temperature;
+    std::unique_ptr<TfrmFindElement> find;
 
     explicit Program(
         const QString &folder, QChar separator = QLatin1Char('.'), bool toolWindows = false)
@@ -79,12 +81,14 @@ struct Program
         if (toolWindows) {
             info = std::make_unique<TfrmElementInfo>(main->state());
             temperature = std::make_unique<TfrmSetTemperature>(main->state(), main.get());
-            main->attachToolWindows({ info.get(), nullptr, temperature.get() });
+            find = std::make_unique<TfrmFindElement>(main->state(), main.get());
+            main->attachToolWindows({ info.get(), nullptr, temperature.get(), find.get() });
         }
     }
     ~Program()
     {
         main->attachToolWindows({});
+        find.reset();
         temperature.reset();
         info.reset();
     }
@@ -194,6 +198,8 @@ private slots:
             p->mnuElementInfo->setChecked(true);
             p.temperature->pageTemp->setCurrentIndex(2);
             p.temperature->move(70, 80);
+            p.find->selectPage(TfrmFindElement::SymbolPage);
+            p.find->move(90, 100);
             p->SaveSettings();
         }
         const QString info = u"Element Info Window"_s;
@@ -209,6 +215,8 @@ private slots:
             { info, u"Value1"_s, QString::number(40 + 256 * 50 + 65536 * 60) },
             { u"Temperature Window"_s, u"Tab"_s, u"2"_s },
             { u"Temperature Window"_s, u"Left"_s, u"70"_s },
+            { u"Find Window"_s, u"Tab"_s, u"1"_s },
+            { u"Find Window"_s, u"Top"_s, u"100"_s },
             { u"Colors"_s, u"Background"_s, u"Gray"_s },
             // A system colour is written as what it currently resolves to.
             { u"Colors"_s, u"Gases"_s,
@@ -244,6 +252,7 @@ private slots:
             "[Settings]|Selected Element|Temperature|SaveINI|TrendsOnTop|ElementOnTop|Background|"
             "Naming Scheme|"
             "[Temperature Window]|Tab|Left|Top|"
+            "[Find Window]|Tab|Left|Top|"
             "[Element Info Window]|Left|Top|Visible|DefaultColours|Symbol|ElementName|Number|"
             "Property1|Property2|Value1|Value2|"
             "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background");

@@ -8,6 +8,7 @@
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
 #include "windows/Unt_grph.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -74,8 +75,9 @@ int runAuralis(QApplication &app)
     TfrmElementInfo info(main.state());
     TfrmGraph graph(main.state(), &main);
     TfrmSetTemperature temperature(main.state(), &main);
+    TfrmFindElement find(main.state(), &main);
     TfrmAbout about(&main);
-    main.attachToolWindows({ &info, &graph, &temperature, &about });
+    main.attachToolWindows({ &info, &graph, &temperature, &find, &about });
 
     const int rc = app.exec();
 

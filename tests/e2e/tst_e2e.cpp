@@ -514,6 +514,47 @@ private slots:
         QCOMPARE(readIniValue(dir.path(), QStringLiteral("ShowSymbolPos")), QStringLiteral("1"));
     }
 
+    void findWindowSelectsBySymbolAndByRange()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        focusAndKey(win, QStringLiteral("ctrl+i"));
+        QVERIFY(!waitForWindow(QStringLiteral("Hydrogen - Element Information"), 5000).isEmpty());
+
+        // Symbol page: "ca" finds Ca - Calcium, Enter selects it.
+        focusAndKey(win, QStringLiteral("ctrl+f"));
+        QString find = waitForWindow(QStringLiteral("Find Element"), 5000);
+        QVERIFY2(!find.isEmpty(), "Ctrl+F opened no find window");
+        screenshot(QStringLiteral("find-name-page"));
+        focusAndKey(find, QStringLiteral("alt+s"));
+        typeText(find, QStringLiteral("ca"));
+        screenshot(QStringLiteral("find-symbol-page"));
+        focusAndKey(find, QStringLiteral("Return"));
+        QVERIFY2(!waitForWindow(QStringLiteral("Calcium - Element Information"), 5000).isEmpty(),
+            "the information window does not show calcium");
+
+        // Property page: density from 1 to 2; the lowest value there is rubidium's.
+        focusAndKey(win, QStringLiteral("ctrl+f"));
+        find = waitForWindow(QStringLiteral("Find Element"), 5000);
+        QVERIFY(!find.isEmpty());
+        focusAndKey(find, QStringLiteral("alt+p"));
+        for (const char *keys : { "Tab", "d", "Tab", "1", "Tab", "2", "alt+r" })
+            focusAndKey(find, QLatin1String(keys));
+        pause(300);
+        screenshot(QStringLiteral("find-property-page"));
+        focusAndKey(find, QStringLiteral("alt+o"));
+        QVERIFY2(!waitForWindow(QStringLiteral("Rubidium - Element Information"), 5000).isEmpty(),
+            "the range search did not select rubidium");
+        focusAndKey(win, QStringLiteral("alt+f"));
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
+        QTRY_COMPARE_WITH_TIMEOUT(readIniValue(dir.path(), QStringLiteral("Selected Element")),
+            QStringLiteral("37"), 5000);
+    }
+
     void missingDataFileIsReportedAndEndsTheProgram()
     {
         // A copy of the program in a folder without its data file.

@@ -44,6 +44,7 @@ class TToolbarSep97;
 class TfrmAbout;
 class TfrmElementInfo;
 class TfrmGraph;
+class TfrmFindElement;
 class TfrmSetTemperature;
 class IniFile;
 
@@ -69,6 +70,7 @@ public:
         TfrmElementInfo *info = nullptr;
         TfrmGraph *graph = nullptr;
         TfrmSetTemperature *temperature = nullptr;
+        TfrmFindElement *find = nullptr;
         TfrmAbout *about = nullptr;
     };
     // Connects the tool windows' requests and lets each read its settings section, in

@@ -13,6 +13,7 @@
 #include "toolbar/TB97.h"
 #include "windows/Unt_abot.h"
 #include "windows/Unt_grph.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -213,7 +214,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
             if (m_tools.temperature)
                 m_tools.temperature->exec();
         } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
-            // The find dialog is not part of this build yet; it will be shown modally here.
+            if (m_tools.find)
+                m_tools.find->exec();
         } else if (sender == mnuGraph || sender == butGraph) {
             if (m_tools.graph)
                 m_tools.graph->showRestored();
@@ -460,6 +462,12 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
         connect(dialog, &TfrmSetTemperature::temperatureChosen, this,
             &TfrmAuralis::applyChosenTemperature);
         ErrorBox::guarded([dialog] { dialog->FormCreate(); });
+    }
+    if (TfrmFindElement *find = m_tools.find) {
+        // The find window's choice is a left click on the element's tile.
+        connect(find, &TfrmFindElement::elementChosen, this,
+            [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
+        ErrorBox::guarded([find] { find->FormCreate(); });
     }
 }
 

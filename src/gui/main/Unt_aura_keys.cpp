@@ -4,6 +4,7 @@
 #include "elements/Elements.h"
 #include "main/KeyCycles.h"
 #include "toolbar/TB97.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_temp.h"
 
 #include <QApplication>
@@ -38,6 +39,23 @@ int temperaturePage(const QKeyEvent *key)
         return TfrmSetTemperature::CelsiusPage;
     case Qt::Key_F:
         return TfrmSetTemperature::FahrenheitPage;
+    default:
+        return -1;
+    }
+}
+
+// The page of the find dialog that Alt+key selects, or -1.
+int findPage(const QKeyEvent *key)
+{
+    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != Qt::AltModifier)
+        return -1;
+    switch (key->key()) {
+    case Qt::Key_N:
+        return TfrmFindElement::NamePage;
+    case Qt::Key_S:
+        return TfrmFindElement::SymbolPage;
+    case Qt::Key_P:
+        return TfrmFindElement::PropertyPage;
     default:
         return -1;
     }
@@ -96,7 +114,12 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
             dialog->selectPage(TfrmSetTemperature::Page(page));
             return true;
         }
-        // Alt+N/S/P for the find dialog's pages belong here once that dialog exists.
+        TfrmFindElement *find = m_tools.find;
+        const int findTab = findPage(key);
+        if (find && find->isVisible() && findTab >= 0) {
+            find->selectPage(TfrmFindElement::Page(findTab));
+            return true;
+        }
         return false;
     }
 
@@ -149,7 +172,8 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         const bool temperatureKey
             = m_tools.temperature && m_tools.temperature->isVisible() && temperaturePage(key) >= 0;
-        if (temperatureKey
+        const bool findKey = m_tools.find && m_tools.find->isVisible() && findPage(key) >= 0;
+        if (temperatureKey || findKey
             || (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated())) {
             key->accept();
             return true;

@@ -7,6 +7,7 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsPath.h"
 #include "windows/Unt_grph.h"
+#include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 
@@ -174,6 +175,8 @@ void TfrmAuralis::SaveSettings()
 
     if (m_tools.temperature)
         m_tools.temperature->saveSettings(ini);
+    if (m_tools.find)
+        m_tools.find->saveSettings(ini);
     if (m_tools.info)
         m_tools.info->saveSettings(ini);
 

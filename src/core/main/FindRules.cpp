@@ -1,0 +1,155 @@
+#include "main/FindRules.h"
+
+#include "base/Numbers.h"
+#include "data/ElementData.h"
+#include "main/SharedState.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QString Separator = QStringLiteral(" - ");
+
+QChar foldAsciiLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'a' && u <= u'z' ? QChar(char16_t(u - (u'a' - u'A'))) : c;
+}
+
+bool beginsWith(const QString &entry, const QString &text)
+{
+    if (text.size() > FindRules::MaxKeyLength || entry.size() < text.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (foldAsciiLetter(entry.at(i)) != foldAsciiLetter(text.at(i)))
+            return false;
+    return true;
+}
+
+}
+
+namespace FindRules {
+
+bool entryLess(const QString &a, const QString &b)
+{
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+QStringList nameEntries(const SharedState &state, bool symbolFirst)
+{
+    QStringList entries;
+    entries.reserve(ElementCount);
+    for (int z = 1; z <= ElementCount; ++z) {
+        const QString name = state.name(z), symbol = state.symbol(z);
+        entries << (symbolFirst ? symbol + Separator + name : name + Separator + symbol);
+    }
+    std::sort(entries.begin(), entries.end(), entryLess);
+    return entries;
+}
+
+int search(const QStringList &entries, const QString &text)
+{
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (beginsWith(entries.at(i), text))
+            return int(i);
+    return -1;
+}
+
+int searchFrom(const QStringList &entries, const QString &text, int current)
+{
+    if (current >= 0 && current < entries.size() && entries.at(current) == text)
+        return current;
+    const int found = search(entries, text);
+    return found >= 0 ? found : current;
+}
+
+int entryOf(const QStringList &entries, const QString &key)
+{
+    const QString wanted = key + QLatin1Char(' ');
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (entries.at(i).startsWith(wanted))
+            return int(i);
+    return -1;
+}
+
+QString entryKey(const QString &entry)
+{
+    const qsizetype blank = entry.indexOf(QLatin1Char(' '));
+    return entry.left(blank < 0 ? entry.size() : blank).left(MaxKeyLength);
+}
+
+int elementNamed(const SharedState &state, const QString &key, bool bySymbol)
+{
+    for (int z = 1; z <= ElementCount; ++z)
+        if ((bySymbol ? state.symbol(z) : state.name(z)) == key)
+            return z;
+    return 0;
+}
+
+QString propertyEntry(const SharedState &state, int z, int property)
+{
+    return state.symbol(z) + Separator
+        + state.data().field(z, TrendProperties[property].displayField);
+}
+
+PropertyList propertyList(const SharedState &state, int property)
+{
+    const int valueField = TrendProperties[property].valueField;
+    const QChar separator = state.decimalSeparator();
+    QList<int> elements;
+    QStringList texts;
+    QList<double> numbers;
+    for (int z = 1; z <= ElementCount; ++z) {
+        const QString text = state.data().field(z, valueField);
+        if (!ElementText::hasValue(text))
+            continue;
+        elements << z;
+        texts << text;
+        numbers << ElementText::number(text, separator);
+    }
+    // A stable sort by value keeps equal values in element order.
+    QList<int> order(elements.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(
+        order.begin(), order.end(), [&](int a, int b) { return numbers.at(a) < numbers.at(b); });
+
+    PropertyList list;
+    for (int i : order) {
+        list.elements << elements.at(i);
+        list.values << texts.at(i);
+        list.entries << propertyEntry(state, elements.at(i), property);
+    }
+    return list;
+}
+
+std::optional<QList<int>> withinLimits(
+    const QStringList &values, const QString &lower, const QString &upper, QChar separator)
+{
+    std::optional<double> lo, hi;
+    QList<int> kept;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const double x = ElementText::number(values.at(i), separator);
+        if (!lo) {
+            double v = 0;
+            if (!Numbers::tryStrToFloat(lower, separator, &v))
+                return std::nullopt;
+            lo = v;
+        }
+        if (x < *lo)
+            continue;
+        if (!hi) {
+            double v = 0;
+            if (!Numbers::tryStrToFloat(upper, separator, &v))
+                return std::nullopt;
+            hi = v;
+        }
+        if (x > *hi)
+            continue;
+        kept << int(i);
+    }
+    return kept;
+}
+
+}

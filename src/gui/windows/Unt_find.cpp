@@ -1,0 +1,483 @@
+#include "windows/Unt_find.h"
+
+#include "common/ErrorBox.h"
+#include "common/HelpViewer.h"
+#include "common/Placement.h"
+#include "common/Scale.h"
+#include "data/ElementData.h"
+#include "main/FindRules.h"
+#include "main/SharedState.h"
+#include "settings/IniFile.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QTabWidget>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QString Section = QStringLiteral("Find Window");
+const QString Processing = QStringLiteral("Processing");
+
+// List rows of a fixed design height.
+class RowHeight : public QStyledItemDelegate
+{
+public:
+    RowHeight(int height, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_height(height)
+    {
+    }
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(m_height);
+        return s;
+    }
+
+private:
+    int m_height;
+};
+
+QLabel *instruction(const QString &text, QWidget *page)
+{
+    auto *label = new QLabel(text, page);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(Scale::rect(8, 8, 373, 37));
+    return label;
+}
+
+QLineEdit *editBox(QWidget *page, const char *name, int left, int top, int width)
+{
+    auto *box = new QLineEdit(page);
+    box->setObjectName(QLatin1String(name));
+    // The box takes the height its font needs.
+    box->setGeometry(Scale::px(left), Scale::px(top), Scale::px(width), box->sizeHint().height());
+    return box;
+}
+
+}
+
+TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
+    : m_state(state)
+    , m_owner(owner)
+{
+    setObjectName(QStringLiteral("frmFindElement"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setWindowTitle(QStringLiteral("Find Element"));
+    setModal(true);
+    setFont(Scale::designFont(13));
+    setFixedSize(Scale::size(425, 276));
+
+    auto makeButton = [this](const char *name, const char *caption, int left) {
+        auto *button = new QPushButton(QLatin1String(caption), this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(Scale::rect(left, 240, 93, 28));
+        connect(button, &QPushButton::clicked, this, [this, button] { butClick(button); });
+        return button;
+    };
+    butHelp = makeButton("butHelp", "&Help", 112);
+    butCancel = makeButton("butCancel", "C&ancel", 216);
+    butOK = makeButton("butOK", "&OK", 320);
+    butOK->setDefault(true);
+
+    pageFind = new QTabWidget(this);
+    pageFind->setObjectName(QStringLiteral("pageFind"));
+    pageFind->setGeometry(Scale::rect(8, 8, 409, 225));
+    pageFind->setFocusPolicy(Qt::NoFocus);
+    pageFind->tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    tabName = createNamePage(false);
+    tabSymbol = createNamePage(true);
+    tabProperty = createPropertyPage();
+    pageFind->addTab(tabName, QStringLiteral("&Name"));
+    pageFind->addTab(tabSymbol, QStringLiteral("&Symbol"));
+    pageFind->addTab(tabProperty, QStringLiteral("&Property"));
+    connect(pageFind, &QTabWidget::currentChanged, this, [this] { focusPage(); });
+    fitInstructions();
+
+    QWidget *order[] = { butHelp, butCancel, butOK, txtName, lstName, txtSymbol, lstSymbol,
+        lstProperty, cmbProperty, txtLowerLimit, txtupperLimit, butRefresh, butReset };
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(&m_state, &SharedState::namesChanged, this, &TfrmFindElement::rebuildNames);
+}
+
+QListWidget *TfrmFindElement::createList(QWidget *page, const char *name)
+{
+    auto *list = new QListWidget(page);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(Scale::rect(24, 76, 205, 109));
+    list->setItemDelegate(new RowHeight(Scale::px(16), list));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(list, &QListWidget::itemDoubleClicked, this, [this] { butClick(butOK); });
+    return list;
+}
+
+QWidget *TfrmFindElement::createNamePage(bool symbolFirst)
+{
+    const int which = symbolFirst ? 1 : 0;
+    // Made inside the dialog so its controls measure themselves in the dialog's font.
+    auto *page = new QWidget(this);
+    page->setObjectName(symbolFirst ? QStringLiteral("tabSymbol") : QStringLiteral("tabName"));
+    QLabel *label = instruction(symbolFirst
+            ? QStringLiteral("Type the partial symbol of the element you wish to search for, "
+                             "and/or browse through the list for the exact symbol name:")
+            : QStringLiteral("Type the partial name of the element you wish to search for, "
+                             "and/or browse through the list for the exact name:"),
+        page);
+    label->setObjectName(symbolFirst ? QStringLiteral("Label2") : QStringLiteral("Label1"));
+    QLineEdit *edit = editBox(page, symbolFirst ? "txtSymbol" : "txtName", 24, 48, 205);
+    QListWidget *list = createList(page, symbolFirst ? "lstSymbol" : "lstName");
+    (symbolFirst ? Label2 : Label1) = label;
+    (symbolFirst ? txtSymbol : txtName) = edit;
+    (symbolFirst ? lstSymbol : lstName) = list;
+    m_edits[size_t(which)] = edit;
+    m_lists[size_t(which)] = list;
+
+    connect(edit, &QLineEdit::textChanged, this, [this, which] { txtChange(which); });
+    // A new current row (mouse or keyboard), and a click on the row that is current already.
+    connect(list, &QListWidget::currentRowChanged, this, [this, which] { lstClick(which); });
+    connect(list, &QListWidget::itemClicked, this, [this, which] { lstClick(which); });
+    return page;
+}
+
+QWidget *TfrmFindElement::createPropertyPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tabProperty"));
+    Label3 = instruction(QStringLiteral("Choose among the different properties available from "
+                                        "the list box below, and narrow your search by editing "
+                                        "the range:"),
+        page);
+    Label3->setObjectName(QStringLiteral("Label3"));
+
+    cmbProperty = new QComboBox(page);
+    cmbProperty->setObjectName(QStringLiteral("cmbProperty"));
+    cmbProperty->setGeometry(
+        Scale::px(24), Scale::px(48), Scale::px(205), cmbProperty->sizeHint().height());
+    // Shown sorted; each item carries its catalogue index.
+    std::array<int, TrendPropertyCount> byName {};
+    std::iota(byName.begin(), byName.end(), 0);
+    std::sort(byName.begin(), byName.end(), [](int a, int b) {
+        return FindRules::entryLess(
+            QLatin1String(TrendProperties[a].name), QLatin1String(TrendProperties[b].name));
+    });
+    for (int property : byName)
+        cmbProperty->addItem(QLatin1String(TrendProperties[property].name), property);
+    connect(cmbProperty, &QComboBox::activated, this, [this] { cmbPropertyChange(); });
+
+    lstProperty = createList(page, "lstProperty");
+
+    auto limit = [page](const char *labelName, const char *caption, const char *editName,
+                     int labelTop, QLabel **label, QLineEdit **edit) {
+        *label = new QLabel(QLatin1String(caption), page);
+        (*label)->setObjectName(QLatin1String(labelName));
+        (*label)->move(Scale::px(256), Scale::px(labelTop));
+        (*label)->adjustSize();
+        *edit = editBox(page, editName, 256, labelTop + 20, 113);
+        (*label)->setBuddy(*edit);
+    };
+    limit("Label4", "&Lower limit:", "txtLowerLimit", 48, &Label4, &txtLowerLimit);
+    limit("Label5", "&Upper limit:", "txtupperLimit", 96, &Label5, &txtupperLimit);
+
+    auto propButton = [this, page](const char *name, const char *caption, int left) {
+        auto *button = new QPushButton(QLatin1String(caption), page);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(Scale::rect(left, 152, 73, 25));
+        connect(button, &QPushButton::clicked, this, [this, button] { butPropClick(button); });
+        return button;
+    };
+    butRefresh = propButton("butRefresh", "&Refresh", 236);
+    butReset = propButton("butReset", "R&eset", 320);
+    return page;
+}
+
+// The instructions take two lines in the design font. A wider substitute font needs a
+// third: the controls below them and the dialog then move down by the missing height
+// rather than cut the text off; nothing changes where the text fits.
+void TfrmFindElement::fitInstructions()
+{
+    int extra = 0;
+    for (QLabel *label : { Label1, Label2, Label3 })
+        extra = std::max(extra, label->heightForWidth(label->width()) - label->height());
+    if (extra <= 0)
+        return;
+    for (QWidget *page : { tabName, tabSymbol, tabProperty }) {
+        const auto children = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *w : children) {
+            if (w == Label1 || w == Label2 || w == Label3)
+                w->resize(w->width(), w->height() + extra);
+            else
+                w->move(w->x(), w->y() + extra);
+        }
+    }
+    pageFind->resize(pageFind->width(), pageFind->height() + extra);
+    for (QPushButton *button : { butHelp, butCancel, butOK })
+        button->move(button->x(), button->y() + extra);
+    setFixedSize(width(), height() + extra);
+}
+
+void TfrmFindElement::centreOnOwner(const IniFile &ini)
+{
+    const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
+    move(ini.readInteger(Section, QStringLiteral("Left"), centred.x()),
+        ini.readInteger(Section, QStringLiteral("Top"), centred.y()));
+}
+
+// "Tab" is -1 when the dialog was never saved; a value outside the three pages cannot come
+// from a save either and is taken the same way: centred, on the first page.
+void TfrmFindElement::FormCreate()
+{
+    ErrorBox::guarded([this] {
+        IniFile ini(m_state.settingsFile());
+        ini.beginPass();
+        const int tab = ini.readInteger(Section, QStringLiteral("Tab"), -1);
+        if (tab < NamePage || tab > PropertyPage) {
+            centreOnOwner(ini);
+        } else {
+            pageFind->setCurrentIndex(tab);
+            move(ini.readInteger(Section, QStringLiteral("Left"), 5),
+                ini.readInteger(Section, QStringLiteral("Top"), 5));
+        }
+    });
+    rebuildNames();
+    cmbProperty->setCurrentIndex(0);
+    cmbPropertyChange();
+}
+
+void TfrmFindElement::saveSettings(IniFile &ini) const
+{
+    ini.writeInteger(Section, QStringLiteral("Tab"), pageFind->currentIndex());
+    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
+    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
+}
+
+void TfrmFindElement::rebuildNames()
+{
+    for (size_t i = 0; i < 2; ++i) {
+        m_entries[i] = FindRules::nameEntries(m_state, i == 1);
+        const bool quiet = m_quiet;
+        m_quiet = true;
+        m_lists[i]->clear();
+        m_lists[i]->addItems(m_entries[i]);
+        m_quiet = quiet;
+        setRowQuietly(m_lists[i], FindRules::searchFrom(m_entries[i], m_edits[i]->text(), -1));
+    }
+    if (m_listProperty < 0)
+        return;
+    ErrorBox::guarded([this] {
+        for (qsizetype i = 0; i < m_propertyElements.size(); ++i)
+            PropertyEntries[i]
+                = FindRules::propertyEntry(m_state, m_propertyElements.at(i), m_listProperty);
+        showEntries(m_shown, lstProperty->currentRow());
+    });
+}
+
+void TfrmFindElement::setRowQuietly(QListWidget *list, int row)
+{
+    const bool quiet = m_quiet;
+    m_quiet = true;
+    if (row < 0) {
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    } else {
+        list->setCurrentRow(row);
+        list->scrollToItem(list->item(row));
+    }
+    m_quiet = quiet;
+}
+
+void TfrmFindElement::txtChange(int which)
+{
+    QListWidget *list = m_lists[size_t(which)];
+    const int current = list->currentRow();
+    const int row = FindRules::searchFrom(m_entries[size_t(which)], m_edits[size_t(which)]->text(),
+        list->currentItem() ? current : -1);
+    if (row != current)
+        setRowQuietly(list, row);
+}
+
+void TfrmFindElement::lstClick(int which)
+{
+    if (m_quiet)
+        return;
+    const QListWidgetItem *item = m_lists[size_t(which)]->currentItem();
+    if (item)
+        m_edits[size_t(which)]->setText(FindRules::entryKey(item->text()));
+}
+
+void TfrmFindElement::FormShow()
+{
+    const int z = m_state.selectedElement();
+    const QString keys[2] = { m_state.name(z), m_state.symbol(z) };
+    for (size_t i = 0; i < 2; ++i) {
+        setRowQuietly(m_lists[i], m_lists[i]->count() > 0 ? 0 : -1);
+        m_edits[i]->setText(keys[i]);
+        setRowQuietly(m_lists[i], FindRules::entryOf(m_entries[i], keys[i]));
+    }
+    focusPage();
+}
+
+void TfrmFindElement::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmFindElement::focusPage()
+{
+    switch (pageFind->currentIndex()) {
+    case NamePage:
+    case SymbolPage: {
+        QLineEdit *edit = m_edits[size_t(pageFind->currentIndex())];
+        edit->setFocus();
+        edit->selectAll();
+        break;
+    }
+    case PropertyPage:
+        lstProperty->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmFindElement::selectPage(Page page)
+{
+    if (m_busy)
+        return; // no page turns while the property list is rebuilt
+    pageFind->setCurrentIndex(page);
+    focusPage();
+}
+
+void TfrmFindElement::butClick(QObject *sender)
+{
+    if (sender == butOK) {
+        ErrorBox::guarded([this] {
+            int z = 0;
+            const int page = pageFind->currentIndex();
+            QListWidget *list = page == PropertyPage ? lstProperty : m_lists[size_t(page)];
+            if (const QListWidgetItem *item = list->currentItem())
+                z = FindRules::elementNamed(
+                    m_state, FindRules::entryKey(item->text()), page != NamePage);
+            if (z)
+                emit elementChosen(z);
+            accept();
+            // The main window repaints at once, not after whatever follows.
+            QCoreApplication::processEvents();
+        });
+    } else if (sender == butCancel) {
+        reject();
+    } else if (sender == butHelp) {
+        HelpViewer::showTopic(m_state.helpFile(), HelpTopic, this);
+    }
+}
+
+int TfrmFindElement::chosenProperty() const
+{
+    const QVariant data = cmbProperty->currentData();
+    return data.isValid() ? data.toInt() : 0;
+}
+
+// The page control's tabs stand for the whole page control: the pages' own controls keep
+// their look, as the listed ones alone grey out, and half the repaint is saved.
+void TfrmFindElement::setBusy(bool busy)
+{
+    m_busy = busy;
+    QWidget *controls[] = { pageFind->tabBar(), butRefresh, butReset, butHelp, butCancel, butOK,
+        cmbProperty, lstProperty, txtLowerLimit, txtupperLimit };
+    for (QWidget *w : controls)
+        w->setEnabled(!busy);
+}
+
+void TfrmFindElement::cmbPropertyChange()
+{
+    const int property = chosenProperty();
+    lstProperty->clear();
+    PropertyValues.clear();
+    PropertyEntries.clear();
+    m_propertyElements.clear();
+    m_shown.clear();
+    m_listProperty = property;
+
+    // Disabling the focused control moves the focus away; it comes back afterwards.
+    const QPointer<QWidget> focus = focusWidget();
+    txtLowerLimit->setText(Processing);
+    txtupperLimit->setText(Processing);
+    setBusy(true);
+    if (isVisible())
+        QCoreApplication::processEvents(); // "Processing" and the disabled controls are drawn
+
+    FindRules::PropertyList list;
+    // A value that is not a number is reported; the list is then empty and the window
+    // stays usable.
+    ErrorBox::guarded([&] { list = FindRules::propertyList(m_state, property); });
+    PropertyValues = list.values;
+    PropertyEntries = list.entries;
+    m_propertyElements = list.elements;
+    resetLimits();
+    setBusy(false);
+    if (focus)
+        focus->setFocus();
+
+    QList<int> all(PropertyEntries.size());
+    std::iota(all.begin(), all.end(), 0);
+    showEntries(all, 0);
+}
+
+void TfrmFindElement::showEntries(const QList<int> &indices, int row)
+{
+    m_shown = indices;
+    lstProperty->clear();
+    QStringList entries;
+    entries.reserve(indices.size());
+    for (int i : indices)
+        entries << PropertyEntries.at(i);
+    lstProperty->addItems(entries);
+    if (row >= 0 && row < lstProperty->count())
+        lstProperty->setCurrentRow(row);
+}
+
+void TfrmFindElement::resetLimits()
+{
+    txtLowerLimit->setText(PropertyValues.isEmpty() ? QString() : PropertyValues.first());
+    txtupperLimit->setText(PropertyValues.isEmpty() ? QString() : PropertyValues.last());
+}
+
+void TfrmFindElement::butPropClick(QObject *sender)
+{
+    if (sender == butReset) {
+        resetLimits();
+        return;
+    }
+    if (sender != butRefresh)
+        return;
+    lstProperty->clear();
+    m_shown.clear();
+    ErrorBox::guarded([this] {
+        auto kept = FindRules::withinLimits(PropertyValues, txtLowerLimit->text(),
+            txtupperLimit->text(), m_state.decimalSeparator());
+        if (!kept) {
+            // A limit that is not a number: back to the full range, without a message.
+            resetLimits();
+            kept = QList<int>(PropertyValues.size());
+            std::iota(kept->begin(), kept->end(), 0);
+        }
+        showEntries(*kept, 0);
+    });
+}
