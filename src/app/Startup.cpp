@@ -8,6 +8,7 @@
 #include "windows/Unt_abot.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QLocale>
 #include <QPointer>
@@ -65,7 +66,9 @@ int runAuralis(QApplication &app)
     TfrmElementInfo info(main.state());
     TfrmSetTemperature temperature(main.state(), &main);
     TfrmAbout about(&main);
-    main.attachToolWindows({ &info, &temperature, &about });
+    TfrmOptions frmOptions(main.state(), &main);
+    main.attachToolWindows({ &info, &temperature, &about, &frmOptions });
+    frmOptions.setTableColoursOnly(false); // full mode: all three pages
 
     const int rc = app.exec();
 

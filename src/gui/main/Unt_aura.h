@@ -43,6 +43,7 @@ class TToolbarButton97;
 class TToolbarSep97;
 class TfrmAbout;
 class TfrmElementInfo;
+class TfrmOptions;
 class TfrmSetTemperature;
 class IniFile;
 
@@ -68,6 +69,7 @@ public:
         TfrmElementInfo *info = nullptr;
         TfrmSetTemperature *temperature = nullptr;
         TfrmAbout *about = nullptr;
+        TfrmOptions *options = nullptr;
     };
     // Connects the tool windows' requests and lets each read its settings section, in
     // the order they were created.
@@ -106,6 +108,8 @@ public:
     // The table panel's colour: silver, or a system colour resolved when drawn.
     TColor tableColour() const { return m_state.colours().table; }
     void setTableColour(TColor colour);
+    // Puts a background picture and its file name in force and repaints the background.
+    void applyBackground(const QString &file, const QPixmap &picture);
 
     // Handlers -------------------------------------------------------------------------
     void FormCreate();
@@ -219,6 +223,8 @@ private:
     // The legend labels in the scheme's legend order.
     std::array<QLabel *, ColourScheme::LegendCount> legendLabels() const;
     void applyColours();
+    // The options dialog, modal, on the background picture in force.
+    void showOptions(TfrmOptions &dialog);
     // The chosen temperature of the temperature dialog, as its OK applies it.
     void applyChosenTemperature(float kelvin);
     void saveMainWindowSection(IniFile &ini);

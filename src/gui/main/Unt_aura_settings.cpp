@@ -7,6 +7,7 @@
 #include "settings/SettingsPath.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -245,6 +246,8 @@ void TfrmAuralis::SaveSettings()
             scheme.legend[size_t(i)].toSettings());
     ini.writeString(ColorsSection, QStringLiteral("Background"),
         tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
+    if (m_tools.options)
+        m_tools.options->saveSettings(ini);
 
     ini.writeBool(SettingsSection, QStringLiteral("TrendsOnTop"),
         mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
