@@ -4,6 +4,7 @@
 #include "settings/IniFile.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +67,7 @@ struct Program
     std::unique_ptr<TfrmAuralis> main;
     std::unique_ptr<TfrmElementInfo> info;
     std::unique_ptr<TfrmSetTemperature> temperature;
+    std::unique_ptr<TfrmOptions> optionsDialog;
 
     explicit Program(
         const QString &folder, QChar separator = QLatin1Char('.'), bool toolWindows = false)
@@ -79,12 +81,15 @@ struct Program
         if (toolWindows) {
             info = std::make_unique<TfrmElementInfo>(main->state());
             temperature = std::make_unique<TfrmSetTemperature>(main->state(), main.get());
-            main->attachToolWindows({ info.get(), temperature.get() });
+            optionsDialog = std::make_unique<TfrmOptions>(main->state(), main.get());
+            main->attachToolWindows(
+                { info.get(), temperature.get(), nullptr, optionsDialog.get() });
         }
     }
     ~Program()
     {
         main->attachToolWindows({});
+        optionsDialog.reset();
         temperature.reset();
         info.reset();
     }
@@ -194,6 +199,7 @@ private slots:
             p->mnuElementInfo->setChecked(true);
             p.temperature->pageTemp->setCurrentIndex(2);
             p.temperature->move(70, 80);
+            p.optionsDialog->move(90, 110);
             p->SaveSettings();
         }
         const QString info = u"Element Info Window"_s;
@@ -209,6 +215,8 @@ private slots:
             { info, u"Value1"_s, QString::number(40 + 256 * 50 + 65536 * 60) },
             { u"Temperature Window"_s, u"Tab"_s, u"2"_s },
             { u"Temperature Window"_s, u"Left"_s, u"70"_s },
+            { u"Color Window"_s, u"Left"_s, u"90"_s },
+            { u"Color Window"_s, u"Top"_s, u"110"_s },
             { u"Colors"_s, u"Background"_s, u"Gray"_s },
             // A system colour is written as what it currently resolves to.
             { u"Colors"_s, u"Gases"_s,
@@ -246,7 +254,8 @@ private slots:
             "[Temperature Window]|Tab|Left|Top|"
             "[Element Info Window]|Left|Top|Visible|DefaultColours|Symbol|ElementName|Number|"
             "Property1|Property2|Value1|Value2|"
-            "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background");
+            "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background|"
+            "[Color Window]|Left|Top");
         const QStringList expected = keys.split(QLatin1Char('|'));
         QCOMPARE(namesInOrder(p->settingsFile()), expected);
 
