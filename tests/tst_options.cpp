@@ -328,6 +328,34 @@ private slots:
         QCOMPARE(ini.readString(u"Color Window"_s, u"Top"_s, {}), u"100"_s);
     }
 
+    // Options..., the pop-up item, the toolbar button and a legend double click all open
+    // the one dialog, modally.
+    void everyCommandOpensIt_data()
+    {
+        QTest::addColumn<QString>("sender");
+        for (const char *name : { "mnuOptions", "mnuColorPop", "butColor", "lblUndefined" })
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyCommandOpensIt()
+    {
+        QFETCH(QString, sender);
+        start();
+        QObject *source = m_main->findChild<QObject *>(sender);
+        QVERIFY(source);
+        bool opened = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            opened = modal && modal == m_options.get();
+            if (modal)
+                modal->close();
+        });
+        if (auto *label = qobject_cast<QLabel *>(source))
+            m_main->LegendDblClick(label);
+        else
+            m_main->MenuClick(source);
+        QTRY_VERIFY(opened);
+    }
+
     void placement_data()
     {
         QTest::addColumn<QByteArray>("section");
