@@ -8,6 +8,7 @@
 // with an error when a measured step turns out not to do its work.
 
 #include "base/Numbers.h"
+#include "common/Choosers.h"
 #include "common/ErrorBox.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
@@ -20,6 +21,7 @@
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 #include "windows/Unt_find.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +31,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -137,7 +140,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
-// arrow, graph, settings, find), or all of them; for profiling one at a time.
+// arrow, graph, settings, find, options), or all of them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -636,6 +639,43 @@ int main(int argc, char **argv)
         })));
         find.hide();
         deliver();
+    }
+    if (wanted("options")) {
+        // OK of the options dialog with a new Metals colour: the scheme handed to the main
+        // window, 109 tiles recoloured and given their temperature, the legend, the
+        // picture, and the repaint. Before each run (not timed) the dialog is loaded afresh
+        // and the chooser answers another colour, so every run really recolours.
+        TfrmOptions options(w.state(), &w);
+        TfrmAuralis::ToolWindows tools;
+        tools.options = &options;
+        w.attachToolWindows(tools);
+        Choosers::setAnswering(true);
+        int step = 0;
+        TColor chosen;
+        int wrong = 0;
+        const long long before = tilePaints.paints;
+        const auto ms = timings(
+            200,
+            [&] {
+                options.ButtonClick(options.butOK);
+                deliver();
+            },
+            [&] {
+                if (step > 0 && w.tile(26)->numberColor() != chosen)
+                    ++wrong;
+                ++step;
+                chosen = TColor::rgb(step % 2 ? 200 : 10, 20, step % 256);
+                options.setLiveBackground(w.backgroundFile, w.imgWallpaper);
+                options.FormShow();
+                Choosers::answerColour(chosen.resolve());
+                options.ButtonClick(options.butMetals);
+            });
+        const long long paints = tilePaints.paints - before;
+        if (wrong || w.tile(26)->numberColor() != chosen || paints < 200LL * ElementCount)
+            fail("the options OK did not recolour the tiles");
+        report("options OK: new colours to 109 tiles with repaint", statsOf(ms),
+            "tile paints/run " + QByteArray::number(paints / 200));
+        w.attachToolWindows({});
     }
 
     // A step that raised an error box did not do its work: its figure means nothing.

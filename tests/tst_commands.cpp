@@ -5,6 +5,7 @@
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_info.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -131,8 +133,10 @@ private:
             out << m_window->tile(z)->depth();
         return out;
     }
-    // Closes the next modal window once it is up and remembers its title.
-    void closeNextModal(QString *title, int *messagesBefore = nullptr);
+    // Closes every modal window once it is up and remembers its title and how many
+    // messages had been recorded by then; onEach sees it first.
+    void closeModals(QStringList *titles, QList<int> *messagesBefore = nullptr,
+        const std::function<void(QWidget *)> &onEach = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TfrmAuralis> m_window;
@@ -140,18 +144,20 @@ private:
     std::unique_ptr<QTimer> m_modalCloser;
 };
 
-void TestCommands::closeNextModal(QString *title, int *messagesBefore)
+void TestCommands::closeModals(
+    QStringList *titles, QList<int> *messagesBefore, const std::function<void(QWidget *)> &onEach)
 {
     m_modalCloser = std::make_unique<QTimer>();
     m_modalCloser->setInterval(10);
     QTimer *timer = m_modalCloser.get();
-    connect(timer, &QTimer::timeout, timer, [timer, title, messagesBefore] {
+    connect(timer, &QTimer::timeout, timer, [titles, messagesBefore, onEach] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
-            *title = modal->windowTitle();
+            *titles << modal->windowTitle();
             if (messagesBefore)
-                *messagesBefore = int(ErrorBox::recorded().size());
+                *messagesBefore << int(ErrorBox::recorded().size());
+            if (onEach)
+                onEach(modal);
             modal->close();
-            timer->stop();
         }
     });
     timer->start();
@@ -629,14 +635,23 @@ void TestCommands::popupOnTileAndTable()
 
 void TestCommands::firstRunNoticeAndBackground()
 {
-    QString title;
-    int messagesBefore = -1;
-    closeNextModal(&title, &messagesBefore);
-    // A 3-D face colour that is not silver: the notice comes first, then the colour warning.
+    QStringList titles;
+    QList<int> messagesBefore;
+    bool tabsLocked = false;
+    closeModals(&titles, &messagesBefore, [&tabsLocked](QWidget *modal) {
+        if (auto *options = qobject_cast<TfrmOptions *>(modal)) {
+            options->PageControl->setCurrentIndex(TfrmOptions::GraphPage);
+            tabsLocked = options->tableColoursOnly()
+                && options->PageControl->currentIndex() == TfrmOptions::MainPage;
+        }
+    });
+    // A 3-D face colour that is not silver: the notice comes first, then the colour
+    // warning, then the options dialog with the table colours only.
     QApplication::setPalette(QPalette(QColor(239, 239, 239)));
     open([](const QString &) {});
-    QCOMPARE(title, QStringLiteral("Please Read Carefully"));
-    QCOMPARE(messagesBefore, 0);
+    QCOMPARE(titles, QStringList({ "Please Read Carefully", "Options" }));
+    QCOMPARE(messagesBefore, QList<int>({ 0, 1 }));
+    QVERIFY(tabsLocked);
     IniFile ini(iniPath());
     QVERIFY(ini.readBool(About, Read, false));
     QCOMPARE(ErrorBox::recorded(),
@@ -688,10 +703,10 @@ void TestCommands::backgroundFromSettings()
 void TestCommands::firstShowWriteFailureIsReported()
 {
     // A folder in place of the settings file: it reads as absent and cannot be written.
-    QString title;
-    closeNextModal(&title);
+    QStringList titles;
+    closeModals(&titles);
     open([](const QString &path) { QDir().mkpath(path); });
-    QCOMPARE(title, QStringLiteral("Please Read Carefully"));
+    QCOMPARE(titles.value(0), QStringLiteral("Please Read Carefully"));
     QVERIFY(m_window->isVisible());
     const QString expected = QStringLiteral("Unable to write to %1.").arg(m_window->settingsFile());
     QVERIFY2(ErrorBox::recorded().contains(expected),

@@ -5,6 +5,7 @@
 #include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -68,6 +69,7 @@ struct Program
     std::unique_ptr<TfrmElementInfo> info;
     std::unique_ptr<TfrmSetTemperature> temperature;
     std::unique_ptr<TfrmFindElement> find;
+    std::unique_ptr<TfrmOptions> optionsDialog;
 
     explicit Program(
         const QString &folder, QChar separator = QLatin1Char('.'), bool toolWindows = false)
@@ -82,13 +84,16 @@ struct Program
             info = std::make_unique<TfrmElementInfo>(main->state());
             temperature = std::make_unique<TfrmSetTemperature>(main->state(), main.get());
             find = std::make_unique<TfrmFindElement>(main->state(), main.get());
-            main->attachToolWindows({ info.get(), nullptr, temperature.get(), find.get() });
+            optionsDialog = std::make_unique<TfrmOptions>(main->state(), main.get());
+            main->attachToolWindows({ info.get(), nullptr, temperature.get(), find.get(),
+                nullptr, optionsDialog.get() });
         }
     }
     ~Program()
     {
         main->attachToolWindows({});
         find.reset();
+        optionsDialog.reset();
         temperature.reset();
         info.reset();
     }
@@ -200,6 +205,7 @@ private slots:
             p.temperature->move(70, 80);
             p.find->selectPage(TfrmFindElement::SymbolPage);
             p.find->move(90, 100);
+            p.optionsDialog->move(90, 110);
             p->SaveSettings();
         }
         const QString info = u"Element Info Window"_s;
@@ -217,6 +223,8 @@ private slots:
             { u"Temperature Window"_s, u"Left"_s, u"70"_s },
             { u"Find Window"_s, u"Tab"_s, u"1"_s },
             { u"Find Window"_s, u"Top"_s, u"100"_s },
+            { u"Color Window"_s, u"Left"_s, u"90"_s },
+            { u"Color Window"_s, u"Top"_s, u"110"_s },
             { u"Colors"_s, u"Background"_s, u"Gray"_s },
             // A system colour is written as what it currently resolves to.
             { u"Colors"_s, u"Gases"_s,
@@ -255,7 +263,8 @@ private slots:
             "[Find Window]|Tab|Left|Top|"
             "[Element Info Window]|Left|Top|Visible|DefaultColours|Symbol|ElementName|Number|"
             "Property1|Property2|Value1|Value2|"
-            "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background");
+            "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background|"
+            "[Color Window]|Left|Top");
         const QStringList expected = keys.split(QLatin1Char('|'));
         QCOMPARE(namesInOrder(p->settingsFile()), expected);
 

@@ -11,6 +11,7 @@
 #include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QLocale>
 #include <QPointer>
@@ -77,7 +78,9 @@ int runAuralis(QApplication &app)
     TfrmSetTemperature temperature(main.state(), &main);
     TfrmFindElement find(main.state(), &main);
     TfrmAbout about(&main);
-    main.attachToolWindows({ &info, &graph, &temperature, &find, &about });
+    TfrmOptions frmOptions(main.state(), &main);
+    main.attachToolWindows({ &info, &graph, &temperature, &find, &about, &frmOptions });
+    frmOptions.setTableColoursOnly(false); // full mode: all three pages
 
     const int rc = app.exec();
 

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScreen>
@@ -555,6 +556,70 @@ private slots:
             QStringLiteral("37"), 5000);
     }
 
+    void optionsColoursReachTheTable()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(),
+            QString::fromLatin1(SeededIni).replace(
+                QStringLiteral("Background=Gray"), QStringLiteral("Background=Default")));
+        std::unique_ptr<TfrmAuralis> ref = referenceWindow(QSize(900, 640));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        const QPoint origin = windowGeometry(win).topLeft();
+        const QRect iron = tileOnScreen(*ref, 26, origin);
+        const QColor silver(192, 192, 192);
+        QVERIFY(countColour(screenshot(QStringLiteral("options-before")), iron, silver, 12)
+            < iron.width() * iron.height() / 4);
+
+        auto openByLegend = [&] {
+            const QPoint legend = origin + ref->lblMetals->mapTo(ref.get(), QPoint(5, 5));
+            xdo({ QStringLiteral("mousemove"), QString::number(legend.x()),
+                QString::number(legend.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+                QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
+                QStringLiteral("1") });
+            return waitForWindow(QStringLiteral("Options"), 5000);
+        };
+        QString options = openByLegend();
+        QVERIFY2(!options.isEmpty(), "a double click on the legend opened no options dialog");
+        screenshot(QStringLiteral("options-main-page"));
+        focusAndKey(options, QStringLiteral("alt+s"));
+        focusAndKey(options, QStringLiteral("Return"));
+        pause(500);
+        QVERIFY(countColour(screenshot(QStringLiteral("options-silver")), iron, silver, 12)
+            > iron.width() * iron.height() / 2);
+
+        // The real colour chooser: the value typed into its HTML field.
+        options = openByLegend();
+        QVERIFY(!options.isEmpty());
+        focusAndKey(options, QStringLiteral("alt+m"));
+        const QString chooser = waitForWindow(QStringLiteral("Select Color"), 5000);
+        QVERIFY2(!chooser.isEmpty(), "the Metals button opened no colour chooser");
+        focusAndKey(chooser, QStringLiteral("alt+h"));
+        focusAndKey(chooser, QStringLiteral("ctrl+a"));
+        typeText(chooser, QStringLiteral("#123456"));
+        screenshot(QStringLiteral("options-colour-chooser"));
+        focusAndKey(chooser, QStringLiteral("Return"));
+        pause(300);
+        focusAndKey(options, QStringLiteral("Return"));
+        pause(500);
+        const QImage shot = screenshot(QStringLiteral("options-metals"));
+        const QColor metal(0x12, 0x34, 0x56);
+        const QRect numberArea(
+            iron.center().x(), iron.top() + 1, iron.width() / 2 - 2, iron.height() / 2 - 1);
+        QVERIFY(countColour(shot, numberArea, metal, 24) >= 3);
+        const QRect oxygen = tileOnScreen(*ref, 8, origin);
+        QCOMPARE(countColour(shot, oxygen, metal, 24), 0); // a nonmetal keeps its colour
+
+        focusAndKey(win, QStringLiteral("alt+f"));
+        xdo({ QStringLiteral("key"), QStringLiteral("s") });
+        pause(500);
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Metals")),
+            QString::number(0x12 + 256 * 0x34 + 65536 * 0x56));
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Left")).isEmpty(), false);
+    }
+
     void missingDataFileIsReportedAndEndsTheProgram()
     {
         // A copy of the program in a folder without its data file.
@@ -583,10 +648,22 @@ private slots:
         focusAndKey(notice, QStringLiteral("Return"));
         QTRY_COMPARE_WITH_TIMEOUT(
             readIniValue(dir.path(), QStringLiteral("Read")), QStringLiteral("1"), 5000);
-        // The colour notice follows where the desktop's 3-D face is not silver.
+        // The colour notice follows where the desktop's 3-D face is not silver, then the
+        // options dialog with the table colours only: its tabs do not turn.
         const QString colours = waitForWindow(QStringLiteral("Colours - Auralis"), 3000);
-        if (!colours.isEmpty())
+        if (!colours.isEmpty()) {
             focusAndKey(colours, QStringLiteral("Return"));
+            const QString options = waitForWindow(QStringLiteral("Options"), 5000);
+            QVERIFY2(!options.isEmpty(), "no options dialog after the colour notice");
+            pause(300);
+            const QRect box = windowGeometry(options);
+            const QImage before = screenshot(QStringLiteral("first-run-options")).copy(box);
+            focusAndKey(options, QStringLiteral("ctrl+Tab"));
+            focusAndKey(options, QStringLiteral("ctrl+Tab"));
+            const QImage after = screenshot(QStringLiteral("first-run-options-after-ctrl-tab"));
+            QCOMPARE(after.copy(box), before);
+            focusAndKey(options, QStringLiteral("Escape"));
+        }
         QTRY_VERIFY_WITH_TIMEOUT(
             !readIniValue(dir.path(), QStringLiteral("Background")).isEmpty(), 5000);
         QVERIFY(!waitForWindow(QStringLiteral("Auralis 1.8a"), 10000).isEmpty());

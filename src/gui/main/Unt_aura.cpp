@@ -569,11 +569,19 @@ void TfrmAuralis::applyColourScheme(const ColourScheme &scheme)
     m_state.setColours(scheme);
 }
 
-// The tiles' number colour follows the fixed classification, the symbol colours the
-// states; every tile is given its temperature again so the symbol takes the new colour.
+// In the order of the options dialog's OK: the tiles' number colours (by the fixed
+// classification) and state colours, the legend, the table colour, then every tile is
+// given its temperature again so the symbol takes the colour of its state. The panel
+// holds its repaints meanwhile and repaints once at the end.
 void TfrmAuralis::applyColours()
 {
     const ColourScheme &scheme = m_state.colours();
+    const bool hold = PeriodicTable && PeriodicTable->updatesEnabled();
+    if (hold)
+        PeriodicTable->setUpdatesEnabled(false);
+    for (int z = 1; z <= ElementCount; ++z)
+        if (TElement *t = tile(z))
+            colourTile(t, z, scheme);
     const auto labels = legendLabels();
     for (size_t i = 0; i < labels.size(); ++i) {
         if (!labels[i])
@@ -586,15 +594,14 @@ void TfrmAuralis::applyColours()
         QPalette pal = PeriodicTable->palette();
         pal.setColor(QPalette::Window, scheme.table.resolve(palette()));
         PeriodicTable->setPalette(pal);
-        PeriodicTable->update();
     }
-    for (int z = 1; z <= ElementCount; ++z) {
-        if (TElement *t = tile(z)) {
-            colourTile(t, z, scheme);
+    for (int z = 1; z <= ElementCount; ++z)
+        if (TElement *t = tile(z))
             t->setTemperature(double(temperature()));
-            t->update();
-        }
-    }
+    if (hold)
+        PeriodicTable->setUpdatesEnabled(true);
+    else if (PeriodicTable)
+        PeriodicTable->update();
 }
 
 QString TfrmAuralis::statusText(int panel) const

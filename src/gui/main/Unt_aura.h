@@ -45,6 +45,7 @@ class TfrmAbout;
 class TfrmElementInfo;
 class TfrmGraph;
 class TfrmFindElement;
+class TfrmOptions;
 class TfrmSetTemperature;
 class IniFile;
 
@@ -72,6 +73,7 @@ public:
         TfrmSetTemperature *temperature = nullptr;
         TfrmFindElement *find = nullptr;
         TfrmAbout *about = nullptr;
+        TfrmOptions *options = nullptr;
     };
     // Connects the tool windows' requests and lets each read its settings section, in
     // the order they were created.
@@ -110,6 +112,8 @@ public:
     // The table panel's colour: silver, or a system colour resolved when drawn.
     TColor tableColour() const { return m_state.colours().table; }
     void setTableColour(TColor colour);
+    // Puts a background picture and its file name in force and repaints the background.
+    void applyBackground(const QString &file, const QPixmap &picture);
 
     // Handlers -------------------------------------------------------------------------
     void FormCreate();
@@ -223,6 +227,8 @@ private:
     // The legend labels in the scheme's legend order.
     std::array<QLabel *, ColourScheme::LegendCount> legendLabels() const;
     void applyColours();
+    // The options dialog, modal, on the background picture in force.
+    void showOptions(TfrmOptions &dialog);
     // The chosen temperature of the temperature dialog, as its OK applies it.
     void applyChosenTemperature(float kelvin);
     void saveMainWindowSection(IniFile &ini);

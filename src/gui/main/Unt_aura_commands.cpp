@@ -16,6 +16,7 @@
 #include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,7 +187,8 @@ void TfrmAuralis::MenuClick(QObject *sender)
             static_cast<QAction *>(sender)->setChecked(true);
             ApplyNamingScheme(true);
         } else if (sender == mnuOptions || sender == mnuColorPop || sender == butColor) {
-            // The options dialog is not part of this build yet; it will be shown modally here.
+            if (m_tools.options)
+                showOptions(*m_tools.options);
         } else if (sender == mnuTrendsOnTop) {
             mnuTrendsOnTop->setChecked(!mnuTrendsOnTop->isChecked());
             QCoreApplication::processEvents();
@@ -313,7 +315,10 @@ void TfrmAuralis::openPopup(bool onTile)
 
 void TfrmAuralis::LegendDblClick(QObject *)
 {
-    // The options dialog is not part of this build yet; it will be shown modally here.
+    ErrorBox::guarded([this] {
+        if (m_tools.options)
+            showOptions(*m_tools.options);
+    });
 }
 
 void TfrmAuralis::ApplyTemperature()
@@ -391,8 +396,14 @@ void TfrmAuralis::FormShow()
             QStringLiteral("Because you are not using the standard 3D colour, "
                            "you should adjust the colour setup to make sure "
                            "that all application text will appear readable)"));
-        // The options dialog (table colours only) is not part of this build yet; it will be
-        // shown here, centred on the screen, so the user can pick the grey background.
+        // The tool windows do not exist yet: a dialog of its own, offering the table
+        // colours only, lets the user pick the grey background.
+        TfrmOptions colours(m_state, this);
+        colours.setTableColoursOnly(true);
+        connect(&colours, &TfrmOptions::coloursChosen, this, &TfrmAuralis::applyColourScheme);
+        connect(&colours, &TfrmOptions::backgroundChosen, this, &TfrmAuralis::applyBackground);
+        Placement::centreOnScreen(&colours, screenSize());
+        showOptions(colours);
     }
     ErrorBox::guarded([&] {
         ini.writeString(QStringLiteral("Colors"), QStringLiteral("Background"),
@@ -469,6 +480,25 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
             [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
         ErrorBox::guarded([find] { find->FormCreate(); });
     }
+    if (TfrmOptions *options = m_tools.options) {
+        connect(options, &TfrmOptions::coloursChosen, this, &TfrmAuralis::applyColourScheme);
+        connect(options, &TfrmOptions::backgroundChosen, this, &TfrmAuralis::applyBackground);
+        ErrorBox::guarded([options] { options->FormCreate(); });
+    }
+}
+
+void TfrmAuralis::showOptions(TfrmOptions &dialog)
+{
+    dialog.setLiveBackground(backgroundFile, imgWallpaper);
+    dialog.exec();
+}
+
+void TfrmAuralis::applyBackground(const QString &file, const QPixmap &picture)
+{
+    imgWallpaper = picture;
+    backgroundFile = file;
+    if (pntBackGround)
+        pntBackGround->update();
 }
 
 void TfrmAuralis::applyChosenTemperature(float kelvin)

@@ -10,6 +10,7 @@
 #include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
+#include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -186,6 +187,8 @@ void TfrmAuralis::SaveSettings()
             scheme.legend[size_t(i)].toSettings());
     ini.writeString(ColorsSection, QStringLiteral("Background"),
         tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
+    if (m_tools.options)
+        m_tools.options->saveSettings(ini);
 
     ini.writeBool(SettingsSection, QStringLiteral("TrendsOnTop"),
         mnuTrendsOnTop && mnuTrendsOnTop->isChecked());

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "base/ColourScheme.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class IniFile;
+class SharedState;
+class TWinBevel;
+
+// The options dialog: the table background, the seven class and state colours, the
+// background picture, the information window's and the trend graph's colours. The user
+// edits working copies shown on samples; OK hands them to the main window by signals,
+// Cancel drops them. Every showing takes the working copies afresh from the scheme in
+// force, so what Cancel discarded never comes back.
+class TfrmOptions : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int HelpTopic = 2;
+    enum Page { MainPage = 0, InfoPage = 1, GraphPage = 2 };
+    // A picture with more pixels than this is refused before it is decoded.
+    static constexpr qint64 MaxPicturePixels = 40000000;
+
+    // owner: the window the dialog is centred on when it has no stored place.
+    TfrmOptions(const SharedState &state, QWidget *owner);
+
+    // The table-colours-only mode of the first run: the dialog keeps to its first page
+    // and OK applies that page only.
+    void setTableColoursOnly(bool on);
+    bool tableColoursOnly() const { return m_tableColoursOnly; }
+    // The background picture the main window shows now and its file name; the next
+    // showing takes its working copy from them.
+    void setLiveBackground(const QString &file, const QPixmap &picture);
+
+    // Placement from the settings file.
+    void FormCreate();
+    // Loads the working copies (table colour, class colours, picture, then in full mode
+    // the information window's and the graph's colours).
+    void FormShow();
+    // The dialog's settings section, in the order the file lists it.
+    void saveSettings(IniFile &ini) const;
+
+    void grpBackColorClick();
+    // OK, Cancel, Help and the seven class buttons.
+    void ButtonClick(QObject *sender);
+    // Browse...: a picture file for the background.
+    void Button1Click();
+    // A click on one of the seven samples of the Element Info page.
+    void ElementClick(QObject *sender);
+    void chkUseDefaultClick();
+    // A mouse button released over the graph sample or one of its parts.
+    void GraphClick(QObject *sender);
+    void chkUseDefaultGraphClick();
+    // While the table-colours-only mode is on, no page change is allowed.
+    void PageControlChanging(bool &allowChange) const;
+
+    // The working copies.
+    const ColourScheme &working() const { return m_work; }
+    QString workingFile() const { return m_file; }
+    const QPixmap &workingPicture() const { return m_picture; }
+
+    // A picture file read for the background. Throws with the reason when the file cannot
+    // be opened, is not a picture the toolkit reads ("Bitmap image is not valid", or the
+    // reader's own reason) or has more than MaxPicturePixels pixels.
+    static QPixmap loadPicture(const QString &file);
+
+    QTabWidget *PageControl = nullptr;
+    QWidget *TabMain = nullptr, *TabInfo = nullptr, *TabGraph = nullptr;
+
+    QGroupBox *grpBackColor = nullptr, *grpPreview = nullptr, *grpForeColor = nullptr,
+              *GroupBox1 = nullptr;
+    std::array<QRadioButton *, 2> grpBackColorItems {};
+    // Legend order (ColourScheme::Legend).
+    std::array<QLabel *, ColourScheme::LegendCount> previewLabels {};
+    std::array<QPushButton *, ColourScheme::LegendCount> classButtons {};
+    QLabel *lblMetals = nullptr, *lblNonMetals = nullptr, *lblSemimetals = nullptr,
+           *lblSolids = nullptr, *lblLiquids = nullptr, *lblGases = nullptr,
+           *lblUndefined = nullptr;
+    QPushButton *butMetals = nullptr, *butNonmetals = nullptr, *butSemimetals = nullptr,
+                *butSolids = nullptr, *butLiquids = nullptr, *butGases = nullptr,
+                *butUndefined = nullptr;
+    QPushButton *Button1 = nullptr;
+    QFrame *panImage = nullptr;
+    QLabel *imgBackground = nullptr;
+
+    QLabel *Label3 = nullptr;
+    TWinBevel *WinBevel1 = nullptr;
+    // ColourScheme::Info order.
+    std::array<QLabel *, ColourScheme::InfoCount> infoSamples {};
+    QLabel *Symbol = nullptr, *ElementName = nullptr, *Number = nullptr, *Property1 = nullptr,
+           *Property2 = nullptr, *Value1 = nullptr, *Value2 = nullptr;
+    QCheckBox *chkUseDefault = nullptr;
+
+    QLabel *Label1 = nullptr;
+    QWidget *Background = nullptr;
+    QWidget *Axis1 = nullptr, *Axis2 = nullptr, *Plot = nullptr;
+    QLabel *AxVal1 = nullptr, *AxVal2 = nullptr, *AxVal3 = nullptr;
+    QWidget *Element1 = nullptr, *Element2 = nullptr, *Element3 = nullptr;
+    QCheckBox *chkUseDefaultGraph = nullptr;
+
+    QPushButton *butHelp = nullptr, *butCancel = nullptr, *butOK = nullptr;
+
+signals:
+    // OK: first the scheme with the Main Window page applied (tiles, legend, table), then,
+    // in full mode only and after backgroundChosen, the whole scheme (information window
+    // and graph), so the main window applies the steps in their order.
+    void coloursChosen(const ColourScheme &scheme);
+    // OK: the working background picture and its file name.
+    void backgroundChosen(const QString &file, const QPixmap &picture);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createMainPage();
+    void createInfoPage();
+    void createGraphPage();
+    void createButtons();
+    // Gives every sample its working colour and the picture control its picture.
+    void showWorking();
+    // The colour chooser on a working colour; true when the user confirmed.
+    bool chooseColour(TColor &colour);
+    int graphSlot(const QObject *part) const;
+
+    const SharedState &m_state;
+    QWidget *m_owner = nullptr;
+    bool m_tableColoursOnly = false;
+    int m_page = MainPage;
+    ColourScheme m_work;
+    QString m_file, m_liveFile;
+    QPixmap m_picture, m_livePicture;
+};
