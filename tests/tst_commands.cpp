@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -702,10 +703,13 @@ void TestCommands::backgroundFromSettings()
 
 void TestCommands::firstShowWriteFailureIsReported()
 {
-    // A folder in place of the settings file: it reads as absent and cannot be written.
+    // A full disk: the first-run writes fail; each is reported and start-up goes on.
     QStringList titles;
     closeModals(&titles);
-    open([](const QString &path) { QDir().mkpath(path); });
+    IniFile::setFaultForTesting(
+        [](IniFile::WriteStep step) { return step == IniFile::WriteStep::Write; });
+    auto noFault = qScopeGuard([] { IniFile::setFaultForTesting({}); });
+    open([](const QString &) {});
     QCOMPARE(titles.value(0), QStringLiteral("Please Read Carefully"));
     QVERIFY(m_window->isVisible());
     const QString expected = QStringLiteral("Unable to write to %1.").arg(m_window->settingsFile());
@@ -714,6 +718,19 @@ void TestCommands::firstShowWriteFailureIsReported()
     // The program goes on: commands still work.
     m_window->ElementClick(m_window->tile(6), Qt::LeftButton);
     QCOMPARE(m_window->selectedElement(), 6);
+    IniFile::setFaultForTesting({});
+    cleanup();
+    init();
+
+    // A folder in place of the settings file is refused at start and reported once; the
+    // first-run keys are not written over it.
+    closeModals(&titles);
+    open([](const QString &path) { QDir().mkpath(path); });
+    const QStringList messages = ErrorBox::recorded();
+    QCOMPARE(
+        messages.value(0), QStringLiteral("Cannot open file %1.").arg(m_window->settingsFile()));
+    QCOMPARE(messages.filter(QStringLiteral("Unable to write")), QStringList());
+    QVERIFY(QFileInfo(m_window->settingsFile()).isDir());
 }
 
 QTEST_MAIN(TestCommands)

@@ -4,14 +4,14 @@
 #include "base/ProgramName.h"
 #include "base/Temperature.h"
 #include "base/Texts.h"
+#include "common/ErrorBox.h"
 #include "common/Scale.h"
 #include "common/StatusPanels.h"
 #include "elements/Elements.h"
 #include "elements/Pixels.h"
+#include "settings/IniFile.h"
 #include "toolbar/Glyphs.h"
 #include "toolbar/TB97.h"
-#include "common/ErrorBox.h"
-#include "settings/IniFile.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -389,8 +389,10 @@ void TfrmAuralis::FormCreate()
     setWindowTitle(ProgramName::title());
     m_settingsFolder = chooseSettingsFolder(m_arguments);
     m_state.setSettingsFile(m_settingsFolder + QStringLiteral("auralis.ini"));
-    if (const QString problem = IniFile::checkAtStart(settingsFile()); !problem.isEmpty())
+    if (const QString problem = IniFile::checkAtStart(settingsFile()); !problem.isEmpty()) {
+        m_settingsRefused = true;
         ErrorBox::showError(problem);
+    }
     LoadColours();
     m_state.setHelpFile(programFolder() + QStringLiteral("auralis.hlp"));
 

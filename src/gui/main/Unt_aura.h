@@ -237,6 +237,9 @@ private:
     ToolWindows m_tools;
     QStringList m_arguments;
     QString m_settingsFolder;
+    // The settings path is no file the program may read or write (reported at start); the
+    // first-run keys are then not written, so start-up reports it once.
+    bool m_settingsRefused = false;
     QSize m_screenSize;
     std::array<TElement *, 110> m_tiles {};
     bool m_tilesCreated = false;

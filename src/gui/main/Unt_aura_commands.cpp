@@ -12,8 +12,8 @@
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_abot.h"
-#include "windows/Unt_grph.h"
 #include "windows/Unt_find.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 #include "windows/unt_optn.h"
@@ -372,12 +372,16 @@ void TfrmAuralis::FormShow()
     IniFile ini(settingsFile());
     // A settings write that fails here is reported and start-up goes on: losing a
     // first-run flag is no reason to lose the program.
+    const auto writeFirstRunKey = [this](const std::function<void()> &write) {
+        if (!m_settingsRefused)
+            ErrorBox::guarded(write);
+    };
     if (!ini.readBool(QStringLiteral("About"), QStringLiteral("Read"), false)) {
         TfrmAbout notice(this);
         notice.setWindowTitle(QStringLiteral("Please Read Carefully"));
         Placement::centreOnScreen(&notice, screenSize());
         notice.exec();
-        ErrorBox::guarded(
+        writeFirstRunKey(
             [&] { ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true); });
     }
 
@@ -405,7 +409,7 @@ void TfrmAuralis::FormShow()
         Placement::centreOnScreen(&colours, screenSize());
         showOptions(colours);
     }
-    ErrorBox::guarded([&] {
+    writeFirstRunKey([&] {
         ini.writeString(QStringLiteral("Colors"), QStringLiteral("Background"),
             tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
     });
