@@ -8,6 +8,8 @@
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 
+#include "XDriver.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,57 +26,13 @@
 #include <QThread>
 #include <memory>
 
+using namespace XDriver;
+
 namespace {
 
 const QString Program = QStringLiteral(AURALIS_BIN_DIR "/auralis");
 const QString ProgramFolder = QStringLiteral(AURALIS_BIN_DIR "/");
 const QString Screenshots = QStringLiteral(AURALIS_SCREENSHOT_DIR);
-
-QString tool(const QString &name, const QStringList &args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(name, args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-void xdo(const QStringList &args)
-{
-    tool(QStringLiteral("xdotool"), args);
-}
-
-void pause(int ms)
-{
-    QTest::qWait(ms);
-}
-
-// The first visible window whose name matches exactly, waiting up to timeoutMs.
-QString waitForWindow(const QString &name, int timeoutMs)
-{
-    // xdotool takes a POSIX extended expression; escape only its special characters
-    // (a GNU escape such as "\\`" would mean something else).
-    QString pattern = QStringLiteral("^");
-    for (const QChar c : name) {
-        if (QStringLiteral(".^$*+?()[]{}|\\").contains(c))
-            pattern += QLatin1Char('\\');
-        pattern += c;
-    }
-    pattern += QLatin1Char('$');
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        const QString ids = tool(QStringLiteral("xdotool"),
-            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                pattern });
-        if (!ids.isEmpty())
-            return ids.split(QLatin1Char('\n')).first();
-        pause(100);
-    }
-    return {};
-}
 
 QRect windowGeometry(const QString &id)
 {

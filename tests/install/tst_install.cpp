@@ -12,37 +12,13 @@
 
 #include <unistd.h>
 
+#include "../e2e/XDriver.h"
+
+using namespace XDriver;
+
 namespace {
 
 const QString AppId = QStringLiteral("org.example.auralis");
-
-QString tool(const QString &name, const QStringList &args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(name, args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-// The first visible window with exactly this name (no expression characters in the names
-// used here but the grave accent, which is literal for xdotool).
-QString waitForWindow(const QString &name, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        const QString ids = tool(QStringLiteral("xdotool"),
-            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                QLatin1Char('^') + name + QLatin1Char('$') });
-        if (!ids.isEmpty())
-            return ids.split(QLatin1Char('\n')).first();
-        QTest::qWait(100);
-    }
-    return {};
-}
 
 void focusAndKey(const QString &window, const QString &keys)
 {

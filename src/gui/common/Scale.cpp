@@ -1,6 +1,7 @@
 #include "common/Scale.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 namespace Scale {
@@ -48,6 +49,16 @@ QFont designFont(int designPixelHeight, bool bold)
     // Points = pixels × 72 / 120, to the nearest whole point: 13 px is 8 pt, 17 px 10 pt,
     // 23 px 14 pt. Points are then scaled to the screen by the toolkit.
     return pointFont((designPixelHeight * 72 + DesignDpi / 2) / DesignDpi, bold);
+}
+
+QLabel *placedLabel(
+    QWidget *parent, const char *name, const QString &text, int designLeft, int designTop)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(px(designLeft), px(designTop));
+    label->adjustSize();
+    return label;
 }
 
 }

@@ -18,15 +18,6 @@ constexpr int DesignHeight = 300;
 constexpr int TextLeft = 64; // left edge of the heading block, right of the icon
 constexpr int AddressRight = 84; // right edge of "E-Mail:" and "Web:"
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->move(Scale::px(left), Scale::px(top));
-    label->adjustSize();
-    return label;
-}
-
 // An empty address box; FormCreate fills it and sizes it to its text.
 QLineEdit *makeAddress(QWidget *parent, const char *name, int top)
 {
@@ -57,11 +48,13 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
     imgIcon->setObjectName(QStringLiteral("imgIcon"));
     imgIcon->move(Scale::px(14), Scale::px(14));
 
-    lblVer = makeLabel(this, "lblVer", QString(), TextLeft, 12);
+    lblVer = Scale::placedLabel(this, "lblVer", QString(), TextLeft, 12);
     lblVer->setFont(Scale::designFont(16, true));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Designed and created by:"), TextLeft, 38);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("The Auralis developers"), TextLeft, 56);
-    Label4 = makeLabel(this, "Label4",
+    Label2 = Scale::placedLabel(
+        this, "Label2", QStringLiteral("Designed and created by:"), TextLeft, 38);
+    Label3 = Scale::placedLabel(
+        this, "Label3", QStringLiteral("The Auralis developers"), TextLeft, 56);
+    Label4 = Scale::placedLabel(this, "Label4",
         QStringLiteral("Copyright \u00a9 2026 The Auralis developers. "
                        "All rights reserved."),
         TextLeft, 74);
@@ -82,8 +75,8 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label7 = makeLabel(this, "Label7", QStringLiteral("E-Mail:"), 0, 198);
-    Label8 = makeLabel(this, "Label8", QStringLiteral("Web:"), 0, 224);
+    Label7 = Scale::placedLabel(this, "Label7", QStringLiteral("E-Mail:"), 0, 198);
+    Label8 = Scale::placedLabel(this, "Label8", QStringLiteral("Web:"), 0, 224);
     for (QLabel *label : { Label7, Label8 }) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->move(Scale::px(AddressRight) - label->width(), label->y());

@@ -259,8 +259,8 @@ void TfrmElementInfo::fill()
     const QString symbol = m_state.symbol(z);
 
     setWindowTitle(Texts::cut(name) + QStringLiteral(" - Element Information"));
-    Symbol->setText(symbol);
-    ElementName->setText(name);
+    Symbol->setText(Texts::cut(symbol));
+    ElementName->setText(Texts::cut(name));
     Number->setText(QString::number(z));
     for (int r = 0; r < RowCount; ++r) {
         Values[r]->setText(ElementText::displayText(data, z, Rows[r].field));

@@ -90,15 +90,6 @@ private:
     QPolygon m_points;
 };
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->move(Scale::px(left), Scale::px(top));
-    label->adjustSize();
-    return label;
-}
-
 QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *label = new QLabel(text, parent);
@@ -201,7 +192,7 @@ void TfrmOptions::createMainPage()
     for (int i = 0; i < ColourScheme::LegendCount; ++i) {
         const Preview &p = previews[i];
         previewLabels[size_t(i)]
-            = makeLabel(grpPreview, p.name, QLatin1String(p.text), p.left, p.top);
+            = Scale::placedLabel(grpPreview, p.name, QLatin1String(p.text), p.left, p.top);
     }
     lblMetals = previewLabels[ColourScheme::Metals];
     lblNonMetals = previewLabels[ColourScheme::Nonmetals];
@@ -290,10 +281,11 @@ void TfrmOptions::createInfoPage()
     Symbol->raise();
     Number->raise();
 
-    Property1 = makeLabel(TabInfo, "Property1", QStringLiteral("Atomic Weight:"), 48, 120);
-    Value1 = makeLabel(TabInfo, "Value1", QStringLiteral("1.00794 g/mol"), 200, 120);
-    Property2 = makeLabel(TabInfo, "Property2", QStringLiteral("Oxidation States:"), 48, 144);
-    Value2 = makeLabel(TabInfo, "Value2", QStringLiteral("1"), 200, 144);
+    Property1 = Scale::placedLabel(TabInfo, "Property1", QStringLiteral("Atomic Weight:"), 48, 120);
+    Value1 = Scale::placedLabel(TabInfo, "Value1", QStringLiteral("1.00794 g/mol"), 200, 120);
+    Property2
+        = Scale::placedLabel(TabInfo, "Property2", QStringLiteral("Oxidation States:"), 48, 144);
+    Value2 = Scale::placedLabel(TabInfo, "Value2", QStringLiteral("1"), 200, 144);
     infoSamples = { Symbol, ElementName, Number, Property1, Property2, Value1, Value2 };
     for (QLabel *sample : infoSamples)
         sample->installEventFilter(this);
@@ -331,7 +323,7 @@ void TfrmOptions::createGraphPage()
     Axis2 = stroke("Axis2", { 43, 195, 366, 2 });
 
     auto value = [this](const char *name, const char *text, int left, int top) {
-        return makeLabel(Background, name, QLatin1String(text), left, top);
+        return Scale::placedLabel(Background, name, QLatin1String(text), left, top);
     };
     AxVal1 = value("AxVal1", "42", 18, 10);
     AxVal2 = value("AxVal2", "0", 34, 202);
