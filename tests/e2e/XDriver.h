@@ -4,6 +4,7 @@
 // tool, send xdotool commands, wait for a window by its exact name.
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,34 @@ inline QString waitForWindow(const QString &name, int timeoutMs)
         if (!ids.isEmpty())
             return ids.split(QLatin1Char('\n')).first();
         pause(100);
+    }
+    return {};
+}
+
+inline void focusAndKey(const QString &window, const QString &keys)
+{
+    xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
+    pause(150);
+    xdo({ QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys });
+    pause(250);
+}
+
+// QProcess::waitForFinished is false for a process that has already ended.
+inline bool ended(QProcess &process, int timeoutMs = 10000)
+{
+    return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
+}
+
+// The value of a key in an ini file, found without regard to section; empty when absent.
+inline QString readIniFileValue(const QString &file, const QString &key)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QString s = QString::fromUtf8(line).trimmed();
+        if (s.startsWith(key + QLatin1Char('='), Qt::CaseInsensitive))
+            return s.mid(key.size() + 1);
     }
     return {};
 }

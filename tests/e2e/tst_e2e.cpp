@@ -47,14 +47,6 @@ QRect windowGeometry(const QString &id)
     return QRect(v.value("X"), v.value("Y"), v.value("WIDTH"), v.value("HEIGHT"));
 }
 
-void focusAndKey(const QString &window, const QString &keys)
-{
-    xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
-    pause(150);
-    xdo({ QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys });
-    pause(250);
-}
-
 void typeText(const QString &window, const QString &text)
 {
     xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
@@ -127,12 +119,6 @@ QList<QRect> colourBlobs(const QImage &image, const QRect &r, const QColor &c, i
     return blobs;
 }
 
-// QProcess::waitForFinished is false for a process that has already ended.
-bool ended(QProcess &process, int timeoutMs = 10000)
-{
-    return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
-}
-
 void writeIni(const QString &folder, const QString &text)
 {
     QFile f(folder + QStringLiteral("/auralis.ini"));
@@ -142,15 +128,7 @@ void writeIni(const QString &folder, const QString &text)
 
 QString readIniValue(const QString &folder, const QString &key)
 {
-    QFile f(folder + QStringLiteral("/auralis.ini"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        const QString s = QString::fromUtf8(line).trimmed();
-        if (s.startsWith(key + QLatin1Char('='), Qt::CaseInsensitive))
-            return s.mid(key.size() + 1);
-    }
-    return {};
+    return readIniFileValue(folder + QStringLiteral("/auralis.ini"), key);
 }
 
 const char *SeededIni = "[About]\nRead=1\n[Colors]\nBackground=Gray\n"

@@ -20,40 +20,11 @@ namespace {
 
 const QString AppId = QStringLiteral("org.example.auralis");
 
-void focusAndKey(const QString &window, const QString &keys)
-{
-    tool(QStringLiteral("xdotool"),
-        { QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
-    QTest::qWait(150);
-    tool(QStringLiteral("xdotool"),
-        { QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys });
-    QTest::qWait(250);
-}
-
-QString readIniValue(const QString &file, const QString &key)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        const QString s = QString::fromUtf8(line).trimmed();
-        if (s.startsWith(key + QLatin1Char('='), Qt::CaseInsensitive))
-            return s.mid(key.size() + 1);
-    }
-    return {};
-}
-
 void writeSeededIni(const QString &folder)
 {
     QFile f(folder + QStringLiteral("/auralis.ini"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("[About]\nRead=1\n[Colors]\nBackground=Gray\n");
-}
-
-// QProcess::waitForFinished is false for a process that has already ended.
-bool ended(QProcess &process, int timeoutMs = 10000)
-{
-    return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
 }
 
 // Ends a program the test started, if it is still running.
@@ -175,7 +146,7 @@ private slots:
             stop(process);
         QVERIFY2(exited, "File > Exit did not end the program");
         QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(readIniValue(
+        QCOMPARE(readIniFileValue(
                      settings.filePath(QStringLiteral("auralis.ini")), QStringLiteral("SaveINI")),
             QStringLiteral("1"));
         QVERIFY(!QFile::exists(m_folder + QStringLiteral("/auralis.ini")));
@@ -230,7 +201,7 @@ private slots:
             focusAndKey(notice, QStringLiteral("Return"));
         const QString ini = config + QStringLiteral("/Auralis/auralis.ini");
         QTRY_COMPARE_WITH_TIMEOUT(
-            readIniValue(ini, QStringLiteral("Read")), QStringLiteral("1"), 5000);
+            readIniFileValue(ini, QStringLiteral("Read")), QStringLiteral("1"), 5000);
         stop(process);
         QFile::setPermissions(m_folder, folderPermissions);
         QVERIFY(!notice.isEmpty());
