@@ -494,7 +494,7 @@ void TestCommands::reliefLevels()
         QAction *a = action(item);
         const int index = int(std::find(m_window->trendItems.begin(), m_window->trendItems.end(), a)
             - m_window->trendItems.begin());
-        const Extremes e = extremes(TrendProperties[index - 1].valueField);
+        const Extremes e = extremes(Fields::trend(index - 1).valueField);
         QVERIFY(!e.smallest.isEmpty() && !e.largest.isEmpty());
         trigger(a);
         for (int z : e.smallest)

@@ -144,7 +144,7 @@ void TestDataFile::displayAgreesWithValue()
     // A display text shows the same number as its value field, so the information window
     // and the trend views never disagree; only the weights of elements without a standard
     // weight carry brackets.
-    for (const TrendProperty &p : TrendProperties) {
+    for (const TrendProperty &p : Fields::trends()) {
         for (int z = 1; z <= ElementCount; ++z) {
             const QString number = field(z, p.valueField);
             QString shown = field(z, p.displayField);
@@ -172,16 +172,15 @@ void TestDataFile::displayTexts()
         const QString ionization = field(z, Field::FirstIonization);
         QVERIFY(!ElementText::hasValue(ionization) || ionization.contains(QLatin1String(" eV")));
         // A density with a remark is shown without suffix, so the remark names the unit.
-        const QString density = ElementText::displayText(m_data, z, Field::Density);
+        const QString density = Fields::displayText(m_data, z, Field::Density);
         QVERIFY2(!ElementText::hasValue(density) || density.contains(QString::fromUtf8("g/cm³")),
             qPrintable(density));
     }
-    QCOMPARE(ElementText::displayText(m_data, 1, Field::Density),
+    QCOMPARE(Fields::displayText(m_data, 1, Field::Density),
         QString::fromUtf8("0.00008988 g/cm³ (gas, 273 K)"));
+    QCOMPARE(Fields::displayText(m_data, 26, Field::Density), QString::fromUtf8("7.874 g/cm³"));
     QCOMPARE(
-        ElementText::displayText(m_data, 26, Field::Density), QString::fromUtf8("7.874 g/cm³"));
-    QCOMPARE(ElementText::displayText(m_data, 85, Field::MeltingPoint),
-        QStringLiteral("575 (estimated) K"));
+        Fields::displayText(m_data, 85, Field::MeltingPoint), QStringLiteral("575 (estimated) K"));
 }
 
 void TestDataFile::codes()
@@ -213,7 +212,7 @@ void TestDataFile::codes()
 // The relief needs two distinct values of every property to have a scale.
 void TestDataFile::trendPropertiesHaveSpread()
 {
-    for (const TrendProperty &p : TrendProperties) {
+    for (const TrendProperty &p : Fields::trends()) {
         std::set<double> values;
         for (int z = 1; z <= ElementCount; ++z) {
             if (ElementText::hasValue(field(z, p.valueField)))
@@ -463,10 +462,9 @@ void TestDataFile::referenceTable_data()
     QCOMPARE(rows.size(), 20);
     QCOMPARE(header.size(), 2 + TrendPropertyCount);
     for (int c = 2; c < header.size(); ++c) {
-        const TrendProperty *p
-            = std::find_if(std::begin(TrendProperties), std::end(TrendProperties),
-                [&](const TrendProperty &t) { return header.at(c) == QLatin1String(t.name); });
-        QVERIFY2(p != std::end(TrendProperties), qPrintable(header.at(c)));
+        const TrendProperty *p = std::find_if(Fields::trends().begin(), Fields::trends().end(),
+            [&](const TrendProperty &t) { return header.at(c) == QLatin1String(t.name); });
+        QVERIFY2(p != Fields::trends().end(), qPrintable(header.at(c)));
         for (const QStringList &row : rows) {
             QCOMPARE(row.size(), header.size());
             if (row.at(c) == QLatin1String("--"))

@@ -76,7 +76,7 @@ private slots:
     void conversions();
     void displayText_data();
     void displayText();
-    void unitSuffixBytes();
+    void catalogue_data();
     void catalogue();
     void naming_data();
     void naming();
@@ -298,43 +298,63 @@ void TestElementData::displayText()
     QFETCH(QString, text);
     QFETCH(QString, shown);
     const ElementData data = records({ { at(1, field), text }, { at(26, field), text } });
-    QCOMPARE(ElementText::displayText(data, 1, field), shown);
-    QCOMPARE(ElementText::displayText(data, 26, field), shown);
+    QCOMPARE(Fields::displayText(data, 1, field), shown);
+    QCOMPARE(Fields::displayText(data, 26, field), shown);
 }
 
-void TestElementData::unitSuffixBytes()
+void TestElementData::catalogue_data()
 {
-    // The suffixes as the file's own character set writes them.
-    const QStringList expected = ElementData::splitLines(
-        " g/mol\n K\n K\n g/cm\xB3\n\n\n\n\n\n kJ/mol\n kJ/mol\n 10^6omg-\xB9"
-        "cm-\xB9\n Wm-\xB9K-\xB9 (at 300 K)\n Jg-\xB9K-\xB9 (at 300 K)\n\n cm\xB3/mol\n"
-        " \xC5\n \xC5\n");
-    for (int field = 2; field <= 19; ++field)
-        QCOMPARE(ElementText::unitSuffix(field), expected[field - 2]);
-    QCOMPARE(ElementText::unitSuffix(20), QString());
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("trend");
+    // Rows of the information window as the user reads them, top to bottom.
+    QTest::newRow("first row") << 0 << "Atomic Weight:"
+                               << "g/mol" << 2;
+    QTest::newRow("oxidation second") << 1 << "Oxidation States:"
+                                      << "" << -1;
+    QTest::newRow("density") << 4 << "Density:" << QStringLiteral("g/cm\u00B3") << 5;
+    QTest::newRow("acid/base before crystal") << 6 << "Acid/Base Properties:"
+                                              << "" << -1;
+    QTest::newRow("specific heat")
+        << 13 << "Specific Heat Capacity:" << QStringLiteral("Jg-\u00B9K-\u00B9 (at 300 K)") << 12;
+    QTest::newRow("covalent radius") << 17 << "Covalent Radius:" << QStringLiteral("\u00C5") << 4;
+    QTest::newRow("last row") << 18 << "Synthetic:"
+                              << "" << -1;
 }
 
+// Worked examples of the catalogue, then the rules that tie its columns together.
 void TestElementData::catalogue()
 {
-    // Each value field pairs with the display field of the same quantity in the record.
-    const QMap<int, int> displayOf { { 21, 2 }, { 22, 3 }, { 23, 4 }, { 24, 5 }, { 25, 10 },
-        { 26, 11 }, { 27, 12 }, { 28, 13 }, { 29, 14 }, { 30, 15 }, { 31, 16 }, { 32, 17 },
-        { 33, 18 }, { 34, 19 } };
-    const char *const order[] = { "Atomic Radius", "Atomic Volume", "Atomic Weight",
-        "Boiling Point", "Covalent Radius", "Density", "Electrical Conductivity",
-        "Electronegativity", "First Ionization Potential", "Heat of Fusion", "Heat of Vaporization",
-        "Melting Point", "Specific Heat", "Thermal Conductivity" };
-    std::set<int> used;
-    for (int i = 0; i < TrendPropertyCount; ++i) {
-        const TrendProperty &p = TrendProperties[i];
-        QCOMPARE(p.name, order[i]);
-        QCOMPARE(p.displayField, displayOf.value(p.valueField, -1));
-        used.insert(p.valueField);
+    QFETCH(int, row);
+    QFETCH(QString, caption);
+    QFETCH(QString, unit);
+    QFETCH(int, trend);
+    const int f = Fields::infoRowField(row);
+    QCOMPARE(Fields::infoCaption(row), caption);
+    QCOMPARE(Fields::unit(f), unit);
+    QCOMPARE(Fields::unitSuffix(f), unit.isEmpty() ? QString() : " " + unit);
+    if (trend >= 0) {
+        // The trend's value field is in the same unit; the info window shows no unit on it.
+        QCOMPARE(Fields::trend(trend).displayField, f);
+        QCOMPARE(Fields::unit(Fields::trend(trend).valueField), unit);
+        QCOMPARE(Fields::unitSuffix(Fields::trend(trend).valueField), QString());
     }
-    QCOMPARE(int(used.size()), 14);
-    QCOMPARE(TrendProperties[0].valueField, 33);
-    QCOMPARE(TrendProperties[11].valueField, 23);
-    QCOMPARE(TrendProperties[7].valueField, 25);
+
+    // Each value field pairs with one display field and back; the menu caption is the
+    // trend's name with an accelerator; the trends run in alphabetical order.
+    std::set<int> values;
+    for (int i = 0; i < TrendPropertyCount; ++i) {
+        const TrendProperty &p = Fields::trend(i);
+        QCOMPARE(Fields::info(p.displayField).pair, p.valueField);
+        QCOMPARE(QString(p.itemCaption).remove('&'), QString(p.name));
+        if (i > 0)
+            QVERIFY(qstrcmp(Fields::trend(i - 1).name, p.name) < 0);
+        values.insert(p.valueField);
+    }
+    QCOMPARE(int(values.size()), TrendPropertyCount);
+    QCOMPARE(Fields::infoRowField(Fields::InfoRowCount), -1);
+    QCOMPARE(errorOf([] { Fields::info(FieldsPerElement); }), OutOfBounds);
 }
 
 void TestElementData::naming_data()

@@ -175,7 +175,7 @@ private slots:
         for (int z = 1; z <= ElementCount && !found; ++z) {
             for (int r = 0; r < TfrmElementInfo::RowCount; ++r) {
                 const int f = TfrmElementInfo::rowField(r);
-                if (!ElementText::unitSuffix(f).isEmpty() && field(z, f) == QLatin1String("--")) {
+                if (!Fields::unitSuffix(f).isEmpty() && field(z, f) == QLatin1String("--")) {
                     found = z;
                     row = r;
                     break;

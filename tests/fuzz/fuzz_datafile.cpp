@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (!present)
                 continue;
             try {
-                ElementText::displayText(file, z, j);
+                Fields::displayText(file, z, j);
             } catch (const EAuralisError &) {
                 // Field 20 that is not an integer: the reader shows the error.
             }

@@ -13,9 +13,6 @@ namespace {
 // A real data file is about 40 KiB; anything this large is not one, and reading it whole
 // would only tie up memory.
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
-
-constexpr int CutLength = 50;
-
 }
 
 void ElementData::load(const QString &path)
@@ -137,85 +134,4 @@ QString crystalStructureText(const QString &code)
     return QStringLiteral("--");
 }
 
-QString unitSuffix(int field)
-{
-    switch (field) {
-    case Field::AtomicWeight:
-        return QStringLiteral(" g/mol");
-    case Field::BoilingPoint:
-    case Field::MeltingPoint:
-        return QStringLiteral(" K");
-    case Field::Density:
-        return QStringLiteral(" g/cm\u00B3");
-    case Field::HeatVaporization:
-    case Field::HeatFusion:
-        return QStringLiteral(" kJ/mol");
-    case Field::ElectricalConductivity:
-        return QStringLiteral(" 10^6omg-\u00B9cm-\u00B9");
-    case Field::ThermalConductivity:
-        return QStringLiteral(" Wm-\u00B9K-\u00B9 (at 300 K)");
-    case Field::SpecificHeat:
-        return QStringLiteral(" Jg-\u00B9K-\u00B9 (at 300 K)");
-    case Field::AtomicVolume:
-        return QStringLiteral(" cm\u00B3/mol");
-    case Field::AtomicRadius:
-    case Field::CovalentRadius:
-        return QStringLiteral(" \u00C5");
-    default:
-        return QString();
-    }
 }
-
-QString displayText(const ElementData &data, int z, int field)
-{
-    const QString text = data.field(z, field);
-    switch (field) {
-    case Field::AtomicWeight:
-    case Field::BoilingPoint:
-    case Field::MeltingPoint:
-    case Field::Density:
-    case Field::HeatVaporization:
-    case Field::HeatFusion:
-    case Field::ElectricalConductivity:
-    case Field::ThermalConductivity:
-    case Field::SpecificHeat:
-    case Field::AtomicVolume:
-    case Field::AtomicRadius:
-    case Field::CovalentRadius: {
-        const QString cut = text.left(CutLength);
-        if (!hasValue(cut))
-            return cut;
-        if (field == Field::Density && cut.endsWith(QLatin1Char(')')))
-            return cut;
-        return cut + unitSuffix(field);
-    }
-    case Field::CrystalStructure:
-        return crystalStructureText(text.left(CutLength));
-    case Field::AcidBase:
-        return acidBaseText(text.left(CutLength));
-    case Field::Synthetic:
-        return flag(text) ? QStringLiteral("Yes") : QStringLiteral("No");
-    default:
-        return text;
-    }
-}
-
-}
-
-const TrendProperty TrendProperties[TrendPropertyCount] = {
-    { "Atomic Radius", Field::AtomicRadiusValue, Field::AtomicRadius },
-    { "Atomic Volume", Field::AtomicVolumeValue, Field::AtomicVolume },
-    { "Atomic Weight", Field::AtomicWeightValue, Field::AtomicWeight },
-    { "Boiling Point", Field::BoilingPointValue, Field::BoilingPoint },
-    { "Covalent Radius", Field::CovalentRadiusValue, Field::CovalentRadius },
-    { "Density", Field::DensityValue, Field::Density },
-    { "Electrical Conductivity", Field::ElectricalConductivityValue,
-        Field::ElectricalConductivity },
-    { "Electronegativity", Field::ElectronegativityValue, Field::Electronegativity },
-    { "First Ionization Potential", Field::FirstIonizationValue, Field::FirstIonization },
-    { "Heat of Fusion", Field::HeatFusionValue, Field::HeatFusion },
-    { "Heat of Vaporization", Field::HeatVaporizationValue, Field::HeatVaporization },
-    { "Melting Point", Field::MeltingPointValue, Field::MeltingPoint },
-    { "Specific Heat", Field::SpecificHeatValue, Field::SpecificHeat },
-    { "Thermal Conductivity", Field::ThermalConductivityValue, Field::ThermalConductivity },
-};

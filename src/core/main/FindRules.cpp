@@ -2,10 +2,10 @@
 
 #include "base/Numbers.h"
 #include "data/ElementData.h"
+#include "data/PropertyColumn.h"
 #include "main/SharedState.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -91,35 +91,26 @@ int elementNamed(const SharedState &state, const QString &key, bool bySymbol)
 QString propertyEntry(const SharedState &state, int z, int property)
 {
     return state.symbol(z) + Separator
-        + state.data().field(z, TrendProperties[property].displayField);
+        + state.data().field(z, Fields::trend(property).displayField);
 }
 
 PropertyList propertyList(const SharedState &state, int property)
 {
-    const int valueField = TrendProperties[property].valueField;
-    const QChar separator = state.decimalSeparator();
+    const PropertyColumn column = PropertyColumn::scan(
+        state.data(), Fields::trend(property).valueField, state.decimalSeparator());
     QList<int> elements;
-    QStringList texts;
-    QList<double> numbers;
-    for (int z = 1; z <= ElementCount; ++z) {
-        const QString text = state.data().field(z, valueField);
-        if (!ElementText::hasValue(text))
-            continue;
-        elements << z;
-        texts << text;
-        numbers << ElementText::number(text, separator);
-    }
+    for (int z = 1; z <= ElementCount; ++z)
+        if (column.hasValue[size_t(z)])
+            elements << z;
     // A stable sort by value keeps equal values in element order.
-    QList<int> order(elements.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(
-        order.begin(), order.end(), [&](int a, int b) { return numbers.at(a) < numbers.at(b); });
+    std::stable_sort(elements.begin(), elements.end(),
+        [&](int a, int b) { return column.value[size_t(a)] < column.value[size_t(b)]; });
 
     PropertyList list;
-    for (int i : order) {
-        list.elements << elements.at(i);
-        list.values << texts.at(i);
-        list.entries << propertyEntry(state, elements.at(i), property);
+    for (int z : elements) {
+        list.elements << z;
+        list.values << column.texts.at(z - 1);
+        list.entries << propertyEntry(state, z, property);
     }
     return list;
 }

@@ -1,11 +1,5 @@
 #pragma once
 
-#include "data/ElementData.h"
-
-#include <QChar>
-#include <QStringList>
-#include <array>
-
 // The arithmetic of the trend graph, in pixels of the picture (origin top left, y down):
 // the bands and margins from the text metrics, the position of each element's point and
 // the element under the mouse. Divisions are integer divisions truncating toward zero.
@@ -55,24 +49,4 @@ struct Frame
     // nothing is plotted (first 0) or the plot has no width.
     int elementAt(int x, int first, int last) const;
 };
-
-// The values of one property over the elements, as a plot scans them.
-struct Series
-{
-    // Field text of element z at z − 1, trailing "--" entries removed.
-    QStringList values;
-    // First and last element with a value; 0 when none has one.
-    int first = 0, last = 0;
-    double min = 0, max = 0;
-    std::array<bool, ElementCount + 1> hasValue {};
-    std::array<double, ElementCount + 1> value {};
-
-    bool empty() const { return first == 0; }
-    double range() const { return max - min; }
-};
-
-// Scans field valueField of elements 1..109. Throws "'%s' is not a valid floating point
-// value" at the first text that is neither "--" nor a number.
-Series scan(const ElementData &data, int valueField, QChar decimalSeparator);
-
 }

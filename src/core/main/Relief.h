@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/PropertyColumn.h"
+
 #include <QChar>
 #include <QStringList>
 #include <array>
@@ -11,6 +13,7 @@ namespace Relief {
 // linear in between with halves rounded to even. With fewer than two distinct values
 // there is no scale: every valued element gets maxDepth div 2. Throws
 // "'%s' is not a valid floating point value" for a text that is not a number.
-std::array<int, 109> depths(const QStringList &texts, int maxDepth, QChar decimalSeparator);
-
+std::array<int, ElementCount> depths(
+    const QStringList &texts, int maxDepth, QChar decimalSeparator);
+std::array<int, ElementCount> depths(const PropertyColumn &column, int maxDepth);
 }

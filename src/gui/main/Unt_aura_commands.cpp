@@ -5,7 +5,6 @@
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
 #include "common/RadioMenu.h"
-#include "common/TrendItems.h"
 #include "data/Naming.h"
 #include "elements/Elements.h"
 #include "main/Relief.h"
@@ -117,8 +116,8 @@ void TfrmAuralis::createMenus()
     TrendsMenu = menu("TrendsMenu", tr("&Trends"));
     mnuNone = trendItems[0] = item(TrendsMenu, "mnuNone", tr("&None"), Mark::Radio);
     for (int i = 0; i < TrendPropertyCount; ++i)
-        trendItems[size_t(i) + 1]
-            = item(TrendsMenu, TrendItems::Names[i], tr(TrendItems::Captions[i]), Mark::Radio);
+        trendItems[size_t(i) + 1] = item(
+            TrendsMenu, Fields::trend(i).itemName, tr(Fields::trend(i).itemCaption), Mark::Radio);
     mnuNone->setChecked(true);
     separator(TrendsMenu, "N4");
     mnuGraph = item(TrendsMenu, "mnuGraph", tr("&Graph Trends"), Mark::None);
@@ -248,12 +247,10 @@ void TfrmAuralis::MenuTrendsClick(QAction *sender)
                     t->setDepth(0);
         } else {
             const int property = int(it - trendItems.begin()) - 1;
-            const int field = TrendProperties[property].valueField;
-            QStringList texts;
-            for (int z = 1; z <= ElementCount; ++z)
-                texts << elementData().field(z, field);
+            const PropertyColumn column = PropertyColumn::scan(
+                elementData(), Fields::trend(property).valueField, decimalSeparator());
             const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;
-            const auto depths = Relief::depths(texts, maxDepth, decimalSeparator());
+            const auto depths = Relief::depths(column, maxDepth);
             for (int z = 1; z <= ElementCount; ++z)
                 if (TElement *t = tile(z))
                     t->setDepth(depths[z - 1]);

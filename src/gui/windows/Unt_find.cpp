@@ -174,10 +174,10 @@ QWidget *TfrmFindElement::createPropertyPage()
     std::iota(byName.begin(), byName.end(), 0);
     std::sort(byName.begin(), byName.end(), [](int a, int b) {
         return FindRules::entryLess(
-            QLatin1String(TrendProperties[a].name), QLatin1String(TrendProperties[b].name));
+            QLatin1String(Fields::trend(a).name), QLatin1String(Fields::trend(b).name));
     });
     for (int property : byName)
-        cmbProperty->addItem(QLatin1String(TrendProperties[property].name), property);
+        cmbProperty->addItem(QLatin1String(Fields::trend(property).name), property);
     connect(cmbProperty, &QComboBox::activated, this, [this] { cmbPropertyChange(); });
 
     lstProperty = createList(page, "lstProperty");

@@ -9,7 +9,6 @@
 #include "common/Scale.h"
 #include "common/StatusPanels.h"
 #include "common/StayOnTop.h"
-#include "common/TrendItems.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
 
@@ -158,8 +157,8 @@ void TfrmGraph::createMenus()
     GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
     mnuProperty = menu("mnuProperty", QStringLiteral("&Property"));
     for (int i = 0; i < TrendPropertyCount; ++i)
-        propertyItems[size_t(i)] = item(mnuProperty, QLatin1String(TrendItems::Names[i]),
-            QLatin1String(TrendItems::Captions[i]), true, true);
+        propertyItems[size_t(i)] = item(mnuProperty, QLatin1String(Fields::trend(i).itemName),
+            QLatin1String(Fields::trend(i).itemCaption), true, true);
     mnuProperty->addSeparator();
     mnuShowSymbolPos = item(mnuProperty, QStringLiteral("mnuShowSymbolPos"),
         QStringLiteral("Sho&w Symbol Positions"), true);
@@ -181,10 +180,11 @@ void TfrmGraph::createMenus()
     GraphPopup->addMenu(mnuPropertyPopup);
     for (int i = 0; i < TrendPropertyCount; ++i) {
         // The pop-up's tenth item has always been spelt this way.
-        const QString caption
-            = i == 9 ? QStringLiteral("&Heat of Fustion") : QLatin1String(TrendItems::Captions[i]);
+        const QString caption = i == 9 ? QStringLiteral("&Heat of Fustion")
+                                       : QLatin1String(Fields::trend(i).itemCaption);
         propertyPopupItems[size_t(i)] = item(mnuPropertyPopup,
-            QLatin1String(TrendItems::Names[i]) + QStringLiteral("Popup"), caption, true, true);
+            QLatin1String(Fields::trend(i).itemName) + QStringLiteral("Popup"), caption, true,
+            true);
     }
     mnuShowSymbolPosPopup = item(GraphPopup, QStringLiteral("mnuShowSymbolPosPopup"),
         QStringLiteral("&Show Symbol Positions"), true);
@@ -316,12 +316,12 @@ void TfrmGraph::PlotGraph()
     auto done = qScopeGuard([this] { m_plotting = false; });
 
     const int index = propertyIndex();
-    const TrendProperty &property = TrendProperties[index < 0 ? 0 : index];
+    const TrendProperty &property = Fields::trend(index < 0 ? 0 : index);
     if (index >= 0)
         InfoField = property.displayField;
     // A text that is no number stops the plot before anything is drawn over the picture.
-    const GraphGeometry::Series series
-        = GraphGeometry::scan(m_state.data(), property.valueField, m_state.decimalSeparator());
+    const PropertyColumn series
+        = PropertyColumn::scan(m_state.data(), property.valueField, m_state.decimalSeparator());
 
     const QSize size = pntGraph->size();
     const qreal ratio = pntGraph->devicePixelRatioF();
@@ -338,7 +338,7 @@ void TfrmGraph::PlotGraph()
     if (!PlotBitmap.isNull()) {
         const QFontMetrics metrics(m_plotFont, &PlotBitmap);
         frame.textHeight = metrics.height();
-        frame.textWidth = metrics.horizontalAdvance(QStringLiteral("109"));
+        frame.textWidth = metrics.horizontalAdvance(QString::number(ElementCount));
         if (!series.empty()) {
             const QChar separator = m_state.decimalSeparator();
             labels = { Numbers::graphValueLabel(series.min, separator),
@@ -355,7 +355,7 @@ void TfrmGraph::PlotGraph()
 }
 
 void TfrmGraph::draw(
-    const GraphGeometry::Series &series, const GraphGeometry::Frame &f, const QStringList &labels)
+    const PropertyColumn &series, const GraphGeometry::Frame &f, const QStringList &labels)
 {
     const QColor background = colour(ColourScheme::Background);
     const QColor value = colour(ColourScheme::Value);
@@ -560,7 +560,7 @@ void TfrmGraph::FormCreate()
         propertyPopupItems[size_t(i)]->setChecked(i == position);
     }
     m_panels[0]->setText(withoutMnemonic(propertyItems[size_t(position)]->text()));
-    InfoField = TrendProperties[position].displayField;
+    InfoField = Fields::trend(position).displayField;
 }
 
 void TfrmGraph::saveSettings(IniFile &ini) const

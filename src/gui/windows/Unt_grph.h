@@ -2,6 +2,7 @@
 
 #include "base/ColourScheme.h"
 #include "data/ElementData.h"
+#include "data/PropertyColumn.h"
 #include "main/GraphGeometry.h"
 
 #include <QFont>
@@ -66,7 +67,7 @@ public:
     // The last plot: its picture, frame, scanned values, and how many plots were drawn.
     const QImage &picture() const { return PlotBitmap; }
     const GraphGeometry::Frame &frame() const { return m_frame; }
-    const GraphGeometry::Series &series() const { return m_series; }
+    const PropertyColumn &series() const { return m_series; }
     int plotCount() const { return m_plotCount; }
     int hotElement() const { return HotElement; }
     // The colour of one of the five graph colours as drawn now.
@@ -116,15 +117,15 @@ private:
     void chooseProperty(int position, const QAction *clicked);
     void showElementInfo();
     void applyPanelColour();
-    void draw(const GraphGeometry::Series &series, const GraphGeometry::Frame &frame,
-        const QStringList &labels);
+    void draw(
+        const PropertyColumn &series, const GraphGeometry::Frame &frame, const QStringList &labels);
 
     const SharedState &m_state;
     std::unique_ptr<StayOnTop> m_onTop;
     std::array<QLabel *, 2> m_panels {};
     QFont m_plotFont;
     QImage PlotBitmap;
-    GraphGeometry::Series m_series;
+    PropertyColumn m_series;
     GraphGeometry::Frame m_frame;
     int HotElement = 0;
     int InfoField = Field::AtomicRadius;

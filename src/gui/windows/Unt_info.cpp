@@ -25,35 +25,6 @@ namespace {
 const char *const TagProperty = "tag";
 const QString Section = QStringLiteral("Element Info Window");
 
-struct Row
-{
-    const char *caption;
-    const char *valueName;
-    int field;
-};
-
-const Row Rows[TfrmElementInfo::RowCount] = {
-    { "Atomic Weight:", "Weight", Field::AtomicWeight },
-    { "Oxidation States:", "OxidationStates", Field::OxidationStates },
-    { "Boiling Point:", "BoilingPoint", Field::BoilingPoint },
-    { "Melting Point:", "MeltingPoint", Field::MeltingPoint },
-    { "Density:", "Density", Field::Density },
-    { "Electron Configuration:", "ElectronConfig", Field::ElectronConfig },
-    { "Acid/Base Properties:", "AcidBaseProp", Field::AcidBase },
-    { "Crystal Structure:", "CrystalStruct", Field::CrystalStructure },
-    { "Electronegativity:", "ElectroNeg", Field::Electronegativity },
-    { "Heat of Vaporization:", "HeatVapor", Field::HeatVaporization },
-    { "Heat of Fusion:", "HeatFusion", Field::HeatFusion },
-    { "Electrical Conductivity:", "ElectroConduct", Field::ElectricalConductivity },
-    { "Thermal Conductivity:", "ThermalConduct", Field::ThermalConductivity },
-    { "Specific Heat Capacity:", "SpecificHeat", Field::SpecificHeat },
-    { "First Ionization Potential:", "FstIonPoten", Field::FirstIonization },
-    { "Atomic Volume:", "Volume", Field::AtomicVolume },
-    { "Atomic Radius:", "AtomicRadius", Field::AtomicRadius },
-    { "Covalent Radius:", "CovalentRadius", Field::CovalentRadius },
-    { "Synthetic:", "Synthetic", Field::Synthetic },
-};
-
 QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Alignment align)
 {
     auto *label = new QLabel(parent);
@@ -107,7 +78,7 @@ void TfrmElementInfo::createRows()
         const int top = 48 + 16 * r;
         const bool odd = (r % 2) == 0; // row r + 1 is odd
 
-        auto *label = new QLabel(QLatin1String(Rows[r].caption), this);
+        auto *label = new QLabel(Fields::infoCaption(r), this);
         label->setObjectName(QStringLiteral("Label%1").arg(r + 1));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(Scale::px(2), Scale::px(top), Scale::px(170), Scale::px(16));
@@ -115,7 +86,7 @@ void TfrmElementInfo::createRows()
         Labels[r] = label;
 
         auto *value = new QLineEdit(this);
-        value->setObjectName(QLatin1String(Rows[r].valueName));
+        value->setObjectName(QLatin1String(Fields::info(rowField(r)).infoBox));
         value->setReadOnly(true);
         value->setFrame(false);
         value->setTextMargins(0, 0, 0, 0);
@@ -159,7 +130,7 @@ void TfrmElementInfo::createButtons()
 
 int TfrmElementInfo::rowField(int row)
 {
-    return (row >= 0 && row < RowCount) ? Rows[row].field : -1;
+    return Fields::infoRowField(row);
 }
 
 int TfrmElementInfo::colourSlot(const QWidget *control) const
@@ -233,8 +204,8 @@ void TfrmElementInfo::fitValueColumn()
     int widest = 0;
     for (int z = 1; z <= ElementCount; ++z)
         for (int r = 0; r < RowCount; ++r)
-            widest = qMax(widest,
-                metrics.horizontalAdvance(ElementText::displayText(data, z, Rows[r].field)));
+            widest = qMax(
+                widest, metrics.horizontalAdvance(Fields::displayText(data, z, rowField(r))));
     const int room = Values[0]->width() - Scale::px(4);
     const int extra = qMin(widest - room, Scale::px(359)); // never more than twice the design
     if (extra <= 0)
@@ -263,7 +234,7 @@ void TfrmElementInfo::fill()
     ElementName->setText(Texts::cut(name));
     Number->setText(QString::number(z));
     for (int r = 0; r < RowCount; ++r) {
-        Values[r]->setText(ElementText::displayText(data, z, Rows[r].field));
+        Values[r]->setText(Fields::displayText(data, z, rowField(r)));
         Values[r]->setCursorPosition(0); // show the start of a long text, as typed
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ColourScheme.h"
+#include "data/Fields.h"
 
 #include <QWidget>
 #include <array>
@@ -22,7 +23,7 @@ class TfrmElementInfo : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int RowCount = 19;
+    static constexpr int RowCount = Fields::InfoRowCount;
     static constexpr int HelpTopic = 3;
 
     explicit TfrmElementInfo(const SharedState &state, QWidget *parent = nullptr);
