@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Fields.h"
+
 #include <QString>
 
 // Names and symbols of elements 104..109 under the four naming schemes (0..3).
@@ -7,7 +9,7 @@ namespace Naming {
 
 constexpr int SchemeCount = 4;
 constexpr int FirstNamedElement = 104;
-constexpr int LastNamedElement = 109;
+constexpr int LastNamedElement = ElementCount;
 
 struct Entry
 {

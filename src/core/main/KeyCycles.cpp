@@ -1,6 +1,9 @@
 #include "main/KeyCycles.h"
 
+#include "main/TableLayout.h"
+
 #include <QPoint>
+#include <algorithm>
 #include <vector>
 
 namespace KeyCycles {
@@ -9,54 +12,29 @@ namespace {
 
 using Cycle = std::vector<int>;
 
-std::vector<Cycle> makeRows()
+// The chart's rows, left to right, and its columns, top to bottom (periods, then the
+// lanthanides and the actinides), as the layout places the elements.
+std::vector<Cycle> lines(int count, int (*line)(int), int (*along)(int), int base)
 {
-    auto range = [](Cycle c, int from, int to) {
-        for (int z = from; z <= to; ++z)
-            c.push_back(z);
-        return c;
-    };
-    return {
-        { 1, 2 },
-        range({}, 3, 10),
-        range({}, 11, 18),
-        range({}, 19, 36),
-        range({}, 37, 54),
-        range({ 55, 56 }, 72, 86),
-        range({ 87, 88 }, 104, 109),
-        range({}, 57, 71),
-        range({}, 89, 103),
-    };
+    std::vector<Cycle> cycles(static_cast<size_t>(count));
+    for (int z = 1; z <= ElementCount; ++z)
+        cycles[size_t(line(z) - base)].push_back(z);
+    for (Cycle &c : cycles)
+        std::stable_sort(c.begin(), c.end(), [&](int a, int b) { return along(a) < along(b); });
+    return cycles;
 }
 
 const std::vector<Cycle> &rows()
 {
-    static const std::vector<Cycle> table = makeRows();
+    static const std::vector<Cycle> table
+        = lines(TableLayout::RowCount, TableLayout::row, TableLayout::column, 0);
     return table;
 }
 
 const std::vector<Cycle> &columns()
 {
-    static const std::vector<Cycle> table = {
-        { 1, 3, 11, 19, 37, 55, 87 },
-        { 4, 12, 20, 38, 56, 88 },
-        { 21, 39 },
-        { 22, 40, 72, 104, 57, 89 },
-        { 23, 41, 73, 105, 58, 90 },
-        { 24, 42, 74, 106, 59, 91 },
-        { 25, 43, 75, 107, 60, 92 },
-        { 26, 44, 76, 108, 61, 93 },
-        { 27, 45, 77, 109, 62, 94 },
-        { 28, 46, 78, 63, 95 },
-        { 29, 47, 79, 64, 96 },
-        { 30, 48, 80, 65, 97 },
-        { 5, 13, 31, 49, 81, 66, 98 },
-        { 6, 14, 32, 50, 82, 67, 99 },
-        { 7, 15, 33, 51, 83, 68, 100 },
-        { 8, 16, 34, 52, 84, 69, 101 },
-        { 9, 17, 35, 53, 85, 70, 102 },
-        { 2, 10, 18, 36, 54, 86, 71, 103 },
-    };
+    static const std::vector<Cycle> table
+        = lines(TableLayout::ColumnCount, TableLayout::column, TableLayout::row, 1);
     return table;
 }
 
@@ -139,17 +117,17 @@ int columnPrevious(int z)
 
 int tabNext(int z)
 {
-    return z >= 109 || z < 1 ? 1 : z + 1;
+    return z >= ElementCount || z < 1 ? 1 : z + 1;
 }
 
 int tabPrevious(int z)
 {
-    return z <= 1 || z > 109 ? 109 : z - 1;
+    return z <= 1 || z > ElementCount ? ElementCount : z - 1;
 }
 
-int verticalTarget(int z, bool down, const std::array<QRect, 110> &tiles)
+int verticalTarget(int z, bool down, const std::array<QRect, ElementCount + 1> &tiles)
 {
-    if (z < 1 || z > 109)
+    if (z < 1 || z > ElementCount)
         return 0;
     const QRect &from = tiles[z];
     if (from.width() < MinProbeWidth || from.height() < MinProbeHeight)
@@ -160,7 +138,7 @@ int verticalTarget(int z, bool down, const std::array<QRect, 110> &tiles)
     const int y
         = fixed ? tiles[fixed].top() + 2 : (down ? from.top() + 2 * t - 5 : from.top() - t + 2);
     const QPoint probe(from.left() + 2, y);
-    for (int k = 1; k <= 109; ++k) {
+    for (int k = 1; k <= ElementCount; ++k) {
         if (tiles[k].contains(probe))
             return k;
     }

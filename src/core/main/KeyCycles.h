@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Fields.h"
+
 #include <QRect>
 #include <array>
 
@@ -9,7 +11,7 @@ namespace KeyCycles {
 // Row cycles (Right/Left).
 int rowNext(int z);
 int rowPrevious(int z);
-// Column cycles (Down/Up) as tables: the behaviour that must hold at every size.
+// Column cycles (Down/Up): the behaviour that must hold at every size.
 int columnNext(int z);
 int columnPrevious(int z);
 // Tab / Shift+Tab: 109 wraps to 1 and back.
@@ -21,6 +23,5 @@ int tabPrevious(int z);
 // the probe would miss. Tiles too small for the probe (narrower than 3 or lower than 10
 // pixels) and a probe that meets no tile take the column cycles instead. 0 for a z
 // outside 1..109.
-int verticalTarget(int z, bool down, const std::array<QRect, 110> &tiles);
-
+int verticalTarget(int z, bool down, const std::array<QRect, ElementCount + 1> &tiles);
 }

@@ -96,7 +96,7 @@ int column(int z)
 
 int row(int z)
 {
-    if (z < 1 || z > 109)
+    if (z < 1 || z > ElementCount)
         return -1;
     if (z <= 2)
         return 0;
@@ -138,7 +138,7 @@ Result layoutTable(int panelWidth, int panelHeight, int tile1Depth, int tile1Max
     r.w = w;
     r.u = u;
     r.t = 2 * u;
-    for (int z = 1; z <= 109; ++z)
+    for (int z = 1; z <= ElementCount; ++z)
         r.tiles[z] = QRect(3 + (column(z) - 1) * w, rowTop(row(z), r.t), w, r.t);
     const auto &tiles = r.tiles;
 

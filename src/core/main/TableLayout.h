@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Fields.h"
+
 #include <QRect>
 #include <QSize>
 #include <array>
@@ -18,7 +20,10 @@ QRect panelRect(int bgTop, int bgWidth, int bgHeight, int label7Height);
 // coordinates) and one pixel above the panel.
 QPoint windowLabelPos(const QRect &panel, const QRect &tile, QSize labelSize);
 
-// Chart column (1..18) and row (0..6 periods 1..7, 7 lanthanides, 8 actinides) of element z.
+// Chart column (1..18) and row (0..6 periods 1..7, 7 lanthanides, 8 actinides) of element z;
+// 0 and -1 for a z outside 1..109.
+constexpr int ColumnCount = 18;
+constexpr int RowCount = 9;
 int column(int z);
 int row(int z);
 
@@ -26,7 +31,7 @@ struct Result
 {
     int fontPointSize = 8;
     int w = 0, u = 0, t = 0;
-    std::array<QRect, 110> tiles {}; // index 1..109, panel coordinates
+    std::array<QRect, ElementCount + 1> tiles {}; // index 1..109, panel coordinates
     QRect elementLines; // connector box
     QRect groupLines; // bracket box
     std::array<QPoint, 16> labels {}; // top-left of group labels 1..14 (panel coordinates)

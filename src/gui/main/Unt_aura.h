@@ -241,7 +241,7 @@ private:
     // first-run keys are then not written, so start-up reports it once.
     bool m_settingsRefused = false;
     QSize m_screenSize;
-    std::array<TElement *, 110> m_tiles {};
+    std::array<TElement *, ElementCount + 1> m_tiles {};
     bool m_tilesCreated = false;
     bool m_labelsCreated = false;
     bool m_firstShowDone = false;

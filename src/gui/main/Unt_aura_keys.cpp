@@ -79,7 +79,7 @@ void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
     case Qt::Key_Down:
     case Qt::Key_Up: {
         const bool down = key == Qt::Key_Down;
-        std::array<QRect, 110> rects {};
+        std::array<QRect, ElementCount + 1> rects {};
         for (int i = 1; i <= ElementCount; ++i)
             if (TElement *t = tile(i))
                 rects[i] = t->geometry();
