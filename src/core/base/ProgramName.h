@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramVersion.h"
+
 #include <QString>
 
 // The program's name and version as it calls itself.
@@ -11,10 +13,10 @@ inline QString name()
 }
 inline QString version()
 {
-    return QStringLiteral("1.8a");
+    return QStringLiteral(AURALIS_VERSION);
 }
-// "Auralis 1.8a": the main window's caption and the version line of the splash and about
-// box.
+// "Auralis 1.8a" (name and version): the main window's caption and the version line of the splash
+// and about box.
 inline QString title()
 {
     return name() + QLatin1Char(' ') + version();
