@@ -1,5 +1,8 @@
 #include "base/Colour.h"
+#include "base/ColourScheme.h"
+#include "settings/IniFile.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestColour : public QObject
@@ -12,6 +15,7 @@ private slots:
     void systemColours_data();
     void systemColours();
     void settingsRoundTrip();
+    void schemeInTheSettingsFile();
 };
 
 void TestColour::plainColours_data()
@@ -96,6 +100,62 @@ void TestColour::settingsRoundTrip()
     const int stored = TColor::system(TColor::BtnFace).toSettings(palette);
     QCOMPARE(stored, 12632256);
     QCOMPARE(TColor::fromSettings(stored), Colours::Silver);
+}
+
+// A scheme as a file written by hand would hold it: the keys, their order, the numbers
+// (red + 256 × green + 65536 × blue) and the table's grey, then read back.
+void TestColour::schemeInTheSettingsFile()
+{
+    QPalette palette(Qt::white);
+    palette.setColor(QPalette::Active, QPalette::Base, QColor(1, 2, 3));
+    palette.setColor(QPalette::Active, QPalette::Text, QColor(0, 0, 1));
+
+    ColourScheme scheme = ColourScheme::defaults();
+    scheme.table = Colours::Silver;
+    scheme.legend[ColourScheme::Gases] = Colours::Navy;
+    scheme.infoDefault = false;
+    // Plain colours only here: the information window resolves system colours with the
+    // application's palette.
+    scheme.info.fill(Colours::Red);
+    scheme.info[ColourScheme::Value2] = TColor::fromQColor(QColor(0, 0, 2));
+    scheme.graphDefault = false;
+
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath(QStringLiteral("auralis.ini")));
+    ini.beginPass();
+    scheme.writeLegend(ini);
+    scheme.writeTable(ini);
+    scheme.writeInfo(ini);
+    scheme.writeGraph(ini, palette);
+    ini.commitPass();
+
+    QFile file(dir.filePath(QStringLiteral("auralis.ini")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.startsWith("[Colors]\nMetals=255\nNonmetals=16711680\n"
+                            "Semimetals=8388736\nSolids=0\nLiquids=32768\n"
+                            "Gases=8388608\nUndefined=8421504\nBackground=Gray\n"));
+    // The graph writes its system colours as they are in its palette.
+    QVERIFY(text.contains("[Element Info Window]\nDefaultColours=0\nSymbol=255\n"));
+    QVERIFY(text.contains("Value2=131072\n"));
+    QVERIFY(text.contains("[Graph Window]\nDefaultColours=0\nBackgroundColor=197121\n"
+                          "ValueColor=255\nAxisColor=16711680\nPlotColor=65536\n"
+                          "ElementColor=32768\n"));
+
+    ColourScheme back;
+    back.readLegend(ini);
+    QCOMPARE(back.legend, scheme.legend);
+    QCOMPARE(ColourScheme::readTable(ini), std::optional<TColor>(Colours::Silver));
+    QVERIFY(back.readInfo(ini));
+    QCOMPARE(back.info[ColourScheme::Value2], scheme.info[ColourScheme::Value2]);
+    QVERIFY(back.readGraph(ini, palette));
+    QCOMPARE(back.graph[ColourScheme::Background], TColor::fromQColor(QColor(1, 2, 3)));
+
+    // Nothing stored yet: the table colour is left to the first start, the flags say
+    // "default colours".
+    IniFile empty(dir.filePath(QStringLiteral("none.ini")));
+    QCOMPARE(ColourScheme::readTable(empty), std::nullopt);
+    QVERIFY(!back.readInfo(empty));
 }
 
 QTEST_APPLESS_MAIN(TestColour)

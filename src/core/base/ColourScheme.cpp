@@ -1,5 +1,8 @@
 #include "base/ColourScheme.h"
 
+#include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
+
 namespace {
 
 ColourScheme makeDefaults()
@@ -47,4 +50,77 @@ const std::array<QLatin1String, ColourScheme::GraphCount> &ColourScheme::graphKe
         QLatin1String("ValueColor"), QLatin1String("AxisColor"), QLatin1String("PlotColor"),
         QLatin1String("ElementColor") };
     return keys;
+}
+
+namespace {
+
+const QString DefaultColoursKey = QStringLiteral("DefaultColours");
+const QString TableKey = QStringLiteral("Background");
+const QString TableGrey = QStringLiteral("Gray");
+const QString TableDefault = QStringLiteral("Default");
+
+}
+
+void ColourScheme::readLegend(const IniFile &ini)
+{
+    for (size_t i = 0; i < legend.size(); ++i)
+        legend[i] = TColor::fromSettings(
+            ini.readInteger(Settings::Colours, legendKeys()[i], legend[i].toSettings()));
+}
+
+void ColourScheme::writeLegend(IniFile &ini) const
+{
+    for (size_t i = 0; i < legend.size(); ++i)
+        ini.writeInteger(Settings::Colours, legendKeys()[i], legend[i].toSettings());
+}
+
+std::optional<TColor> ColourScheme::readTable(const IniFile &ini)
+{
+    // No stored text is ever this, so it tells a missing key from an empty one.
+    const QString missing = QStringLiteral("nope");
+    const QString text = ini.readString(Settings::Colours, TableKey, missing);
+    if (text == missing)
+        return std::nullopt;
+    return text == TableGrey ? Colours::Silver : TColor::system(TColor::BtnFace);
+}
+
+void ColourScheme::writeTable(IniFile &ini) const
+{
+    ini.writeString(
+        Settings::Colours, TableKey, table == Colours::Silver ? TableGrey : TableDefault);
+}
+
+bool ColourScheme::readInfo(const IniFile &ini)
+{
+    if (ini.readBool(Settings::InfoWindow, DefaultColoursKey, true))
+        return false;
+    infoDefault = false;
+    for (size_t i = 0; i < info.size(); ++i)
+        info[i] = TColor::fromSettings(ini.readInteger(Settings::InfoWindow, infoKeys()[i], 0));
+    return true;
+}
+
+void ColourScheme::writeInfo(IniFile &ini) const
+{
+    ini.writeBool(Settings::InfoWindow, DefaultColoursKey, infoDefault);
+    for (size_t i = 0; i < info.size(); ++i)
+        ini.writeInteger(Settings::InfoWindow, infoKeys()[i], info[i].toSettings());
+}
+
+bool ColourScheme::readGraph(const IniFile &ini, const QPalette &palette)
+{
+    if (ini.readBool(Settings::GraphWindow, DefaultColoursKey, true))
+        return false;
+    graphDefault = false;
+    for (size_t i = 0; i < graph.size(); ++i)
+        graph[i] = TColor::fromSettings(ini.readInteger(
+            Settings::GraphWindow, graphKeys()[i], defaults().graph[i].toSettings(palette)));
+    return true;
+}
+
+void ColourScheme::writeGraph(IniFile &ini, const QPalette &palette) const
+{
+    ini.writeBool(Settings::GraphWindow, DefaultColoursKey, graphDefault);
+    for (size_t i = 0; i < graph.size(); ++i)
+        ini.writeInteger(Settings::GraphWindow, graphKeys()[i], graph[i].toSettings(palette));
 }

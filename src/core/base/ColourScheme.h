@@ -3,7 +3,12 @@
 #include "base/Colour.h"
 
 #include <QLatin1String>
+#include <QPalette>
+#include <QString>
 #include <array>
+#include <optional>
+
+class IniFile;
 
 // Every colour the user can choose, in one value: the table's background, the class and
 // state colours of the legend and tiles, the information window's text colours and the
@@ -32,10 +37,29 @@ struct ColourScheme
     // The designed colours, which the "use default colours" boxes bring back.
     static const ColourScheme &defaults();
 
-    // Settings keys, in the order the settings file lists them.
+    // The settings: the legend and the table colour in "Colors", the information window's
+    // and the graph's colours (each after its "DefaultColours" flag) in those windows'
+    // sections, keys in the order the file lists them. Each window's other keys come
+    // before these in its section.
     static const std::array<QLatin1String, LegendCount> &legendKeys();
     static const std::array<QLatin1String, InfoCount> &infoKeys();
     static const std::array<QLatin1String, GraphCount> &graphKeys();
+
+    // A missing legend key keeps the colour this scheme has.
+    void readLegend(const IniFile &ini);
+    void writeLegend(IniFile &ini) const;
+    // The table colour is kept as "Gray" (silver) or "Default" (the desktop's 3D colour);
+    // nothing when the file has no such key yet.
+    static std::optional<TColor> readTable(const IniFile &ini);
+    void writeTable(IniFile &ini) const;
+    // Reads the flag; when it is off, the colours too (a missing one is black). True when
+    // the file asks for colours of its own.
+    bool readInfo(const IniFile &ini);
+    void writeInfo(IniFile &ini) const;
+    // As readInfo; a missing colour is the designed one, system colours resolved with the
+    // palette, as are the colours written.
+    bool readGraph(const IniFile &ini, const QPalette &palette);
+    void writeGraph(IniFile &ini, const QPalette &palette) const;
 
     bool operator==(const ColourScheme &o) const
     {

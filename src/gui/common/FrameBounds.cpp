@@ -1,6 +1,7 @@
 #include "common/FrameBounds.h"
 
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -106,18 +107,18 @@ void apply(QWidget *window, const QRect &outer)
         new FrameFit(window, outer);
 }
 
-void write(IniFile &ini, const QString &section, const QWidget *window)
+void write(IniFile &ini, const FrameKeys &keys, const QWidget *window)
 {
     if (window->windowState() & Qt::WindowMaximized) {
-        ini.writeBool(section, QStringLiteral("Maximized"), true);
+        keys.maximized.writeFlag(ini, true);
         return;
     }
     const QRect outer = window->frameGeometry();
-    ini.writeBool(section, QStringLiteral("Maximized"), false);
-    ini.writeInteger(section, QStringLiteral("Top"), outer.top());
-    ini.writeInteger(section, QStringLiteral("Left"), outer.left());
-    ini.writeInteger(section, QStringLiteral("Width"), outer.width());
-    ini.writeInteger(section, QStringLiteral("Height"), outer.height());
+    keys.maximized.writeFlag(ini, false);
+    keys.top.write(ini, outer.top());
+    keys.left.write(ini, outer.left());
+    keys.width.write(ini, outer.width());
+    keys.height.write(ini, outer.height());
 }
 
 void keepOuterMinimum(QWidget *window, QSize outer)

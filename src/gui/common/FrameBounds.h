@@ -4,6 +4,7 @@
 #include <QString>
 
 class IniFile;
+struct FrameKeys;
 class QWidget;
 
 // A window's bounds as the settings file keeps them: the outer frame in screen pixels.
@@ -24,7 +25,7 @@ void apply(QWidget *window, const QRect &outer);
 
 // Writes a window's bounds into its section: "Maximized" = true alone for a maximised
 // window, else "Maximized" = false and the outer frame's "Top", "Left", "Width", "Height".
-void write(IniFile &ini, const QString &section, const QWidget *window);
+void write(IniFile &ini, const FrameKeys &keys, const QWidget *window);
 
 // Keeps the window's outer frame from being dragged smaller than outer. The frame belongs
 // to the window manager and is known only once the window is shown; until then none is

@@ -9,6 +9,7 @@
 #include "elements/Elements.h"
 #include "main/Relief.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_abot.h"
 #include "windows/Unt_find.h"
@@ -373,20 +374,16 @@ void TfrmAuralis::FormShow()
         if (!m_settingsRefused)
             ErrorBox::guarded(write);
     };
-    if (!ini.readBool(QStringLiteral("About"), QStringLiteral("Read"), false)) {
+    if (!Settings::NoticeRead.readFlag(ini)) {
         TfrmAbout notice(this);
         notice.setWindowTitle(QStringLiteral("Please Read Carefully"));
         Placement::centreOnScreen(&notice, screenSize());
         notice.exec();
-        writeFirstRunKey(
-            [&] { ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true); });
+        writeFirstRunKey([&] { Settings::NoticeRead.writeFlag(ini, true); });
     }
 
-    const QString background = ini.readString(
-        QStringLiteral("Colors"), QStringLiteral("Background"), QStringLiteral("nope"));
-    if (background != QLatin1String("nope")) {
-        setTableColour(background == QLatin1String("Gray") ? Colours::Silver
-                                                           : TColor::system(TColor::BtnFace));
+    if (const auto stored = ColourScheme::readTable(ini)) {
+        setTableColour(*stored);
         return;
     }
     const TColor face = TColor::system(TColor::BtnFace);
@@ -406,10 +403,7 @@ void TfrmAuralis::FormShow()
         Placement::centreOnScreen(&colours, screenSize());
         showOptions(colours);
     }
-    writeFirstRunKey([&] {
-        ini.writeString(QStringLiteral("Colors"), QStringLiteral("Background"),
-            tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
-    });
+    writeFirstRunKey([&] { m_state.colours().writeTable(ini); });
 }
 
 void TfrmAuralis::changeEvent(QEvent *event)

@@ -5,9 +5,10 @@
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsPath.h"
-#include "windows/Unt_grph.h"
 #include "windows/Unt_find.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 #include "windows/unt_optn.h"
@@ -27,10 +28,6 @@
 #include <cmath>
 
 namespace {
-
-const QString MainSection = QStringLiteral("Main Window");
-const QString SettingsSection = QStringLiteral("Settings");
-const QString ColorsSection = QStringLiteral("Colors");
 
 // Runs one step of the settings load: an error is reported and the step's default used,
 // and loading goes on with the next key.
@@ -60,11 +57,7 @@ void TfrmAuralis::LoadColours()
     IniFile ini(settingsFile());
     ini.beginPass();
     ColourScheme scheme = m_state.colours();
-    for (int i = 0; i < ColourScheme::LegendCount; ++i) {
-        TColor &colour = scheme.legend[size_t(i)];
-        colour = TColor::fromSettings(ini.readInteger(
-            ColorsSection, ColourScheme::legendKeys()[size_t(i)], colour.toSettings()));
-    }
+    scheme.readLegend(ini);
     applyColourScheme(scheme);
 }
 
@@ -74,17 +67,17 @@ void TfrmAuralis::LoadSettings()
     ini.beginPass();
     const QSize screen = screenSize();
 
-    const int top = ini.readInteger(MainSection, QStringLiteral("Top"), 5);
-    const int left = ini.readInteger(MainSection, QStringLiteral("Left"), 5);
-    const int width
-        = ini.readInteger(MainSection, QStringLiteral("Width"), screen.width() * 8 / 10);
-    const int height = ini.readInteger(MainSection, QStringLiteral("Height"), screen.height() - 40);
+    const FrameKeys &frame = Settings::MainFrame;
+    const int top = frame.top.read(ini);
+    const int left = frame.left.read(ini);
+    const int width = frame.width.read(ini, screen.width() * 8 / 10);
+    const int height = frame.height.read(ini, screen.height() - 40);
     FrameBounds::apply(this, FrameBounds::clamped(left, top, width, height));
-    if (ini.readBool(MainSection, QStringLiteral("Maximized"), false))
+    if (frame.maximized.readFlag(ini))
         setWindowState(windowState() | Qt::WindowMaximized);
 
     // A number outside the table would index no tile; the first element takes its place.
-    int selected = ini.readInteger(SettingsSection, QStringLiteral("Selected Element"), 1);
+    int selected = Settings::SelectedElement.read(ini);
     if (selected < 1 || selected > ElementCount)
         selected = 1;
     m_state.setSelectedElement(selected);
@@ -96,8 +89,7 @@ void TfrmAuralis::LoadSettings()
     const QString defaultTemperature
         = QStringLiteral("298") + decimalSeparator() + QStringLiteral("15");
     auto readTemperature = [&] {
-        const QString text
-            = ini.readString(SettingsSection, QStringLiteral("Temperature"), defaultTemperature);
+        const QString text = Settings::Temperature.readText(ini, defaultTemperature);
         const float kelvin = float(Numbers::strToFloat(text, decimalSeparator()));
         if (!std::isfinite(kelvin))
             Errors::invalidFloat(text);
@@ -117,16 +109,16 @@ void TfrmAuralis::LoadSettings()
     UpdateTempStatus(this);
     ApplyTemperature();
 
-    if (!ini.readBool(SettingsSection, QStringLiteral("SaveINI"), true) && mnuSaveConfigOnExit)
+    if (!Settings::SaveOnExit.readFlag(ini) && mnuSaveConfigOnExit)
         mnuSaveConfigOnExit->setChecked(false);
-    if (ini.readBool(SettingsSection, QStringLiteral("TrendsOnTop"), false) && mnuTrendsOnTop)
+    if (Settings::TrendsOnTop.readFlag(ini) && mnuTrendsOnTop)
         mnuTrendsOnTop->setChecked(true);
-    if (ini.readBool(SettingsSection, QStringLiteral("ElementOnTop"), false) && mnuElementOnTop)
+    if (Settings::ElementOnTop.readFlag(ini) && mnuElementOnTop)
         mnuElementOnTop->setChecked(true);
 
     // The path is kept even when the picture cannot be loaded, so a save writes it back.
-    backgroundFile = ini.readString(SettingsSection, QStringLiteral("Background"),
-        programFolder() + QStringLiteral("auraback.bmp"));
+    backgroundFile = Settings::BackgroundPicture.readText(
+        ini, programFolder() + QStringLiteral("auraback.bmp"));
     loadStep(
         [&] {
             QPixmap picture;
@@ -140,7 +132,7 @@ void TfrmAuralis::LoadSettings()
     int scheme = 1;
     loadStep(
         [&] {
-            scheme = ini.readInteger(SettingsSection, QStringLiteral("Naming Scheme"), 1);
+            scheme = Settings::NamingScheme.read(ini);
             if (scheme < 0 || scheme > 3)
                 Errors::listIndexOutOfBounds();
         },
@@ -154,7 +146,7 @@ void TfrmAuralis::LoadSettings()
 
 void TfrmAuralis::saveMainWindowSection(IniFile &ini)
 {
-    FrameBounds::write(ini, MainSection, this);
+    FrameBounds::write(ini, Settings::MainFrame, this);
 }
 
 // Every window writes its own section; the order of the calls is the order in which a
@@ -168,11 +160,10 @@ void TfrmAuralis::SaveSettings()
     if (m_tools.graph)
         m_tools.graph->saveSettings(ini);
 
-    ini.writeInteger(SettingsSection, QStringLiteral("Selected Element"), selectedElement());
-    ini.writeString(SettingsSection, QStringLiteral("Temperature"),
-        Numbers::temperatureText(temperature(), decimalSeparator()));
-    ini.writeBool(SettingsSection, QStringLiteral("SaveINI"),
-        mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
+    Settings::SelectedElement.write(ini, selectedElement());
+    Settings::Temperature.writeText(
+        ini, Numbers::temperatureText(temperature(), decimalSeparator()));
+    Settings::SaveOnExit.writeFlag(ini, mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
 
     if (m_tools.temperature)
         m_tools.temperature->saveSettings(ini);
@@ -181,24 +172,18 @@ void TfrmAuralis::SaveSettings()
     if (m_tools.info)
         m_tools.info->saveSettings(ini);
 
-    const ColourScheme &scheme = m_state.colours();
-    for (int i = 0; i < ColourScheme::LegendCount; ++i)
-        ini.writeInteger(ColorsSection, ColourScheme::legendKeys()[size_t(i)],
-            scheme.legend[size_t(i)].toSettings());
-    ini.writeString(ColorsSection, QStringLiteral("Background"),
-        tableColour() == Colours::Silver ? QStringLiteral("Gray") : QStringLiteral("Default"));
+    m_state.colours().writeLegend(ini);
+    m_state.colours().writeTable(ini);
     if (m_tools.options)
         m_tools.options->saveSettings(ini);
 
-    ini.writeBool(SettingsSection, QStringLiteral("TrendsOnTop"),
-        mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
-    ini.writeBool(SettingsSection, QStringLiteral("ElementOnTop"),
-        mnuElementOnTop && mnuElementOnTop->isChecked());
-    ini.writeString(SettingsSection, QStringLiteral("Background"), backgroundFile);
+    Settings::TrendsOnTop.writeFlag(ini, mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
+    Settings::ElementOnTop.writeFlag(ini, mnuElementOnTop && mnuElementOnTop->isChecked());
+    Settings::BackgroundPicture.writeText(ini, backgroundFile);
     const auto schemes = schemeItems();
     for (int i = 0; i < int(schemes.size()); ++i) {
         if (schemes[i] && schemes[i]->isChecked()) {
-            ini.writeInteger(SettingsSection, QStringLiteral("Naming Scheme"), i);
+            Settings::NamingScheme.write(ini, i);
             break;
         }
     }
@@ -215,10 +200,12 @@ void TfrmAuralis::FormClose()
         if (m_tools.graph)
             m_tools.graph->hide();
     });
-    if (mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked())
+    if (mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked()) {
         SaveSettings();
-    else
-        IniFile(settingsFile()).writeBool(SettingsSection, QStringLiteral("SaveINI"), false);
+        return;
+    }
+    IniFile ini(settingsFile());
+    Settings::SaveOnExit.writeFlag(ini, false);
 }
 
 void TfrmAuralis::closeEvent(QCloseEvent *event)

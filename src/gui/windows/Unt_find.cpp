@@ -8,6 +8,7 @@
 #include "main/FindRules.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,7 +26,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("Find Window");
 const QString Processing = QStringLiteral("Processing");
 
 // List rows of a fixed design height.
@@ -234,8 +234,7 @@ void TfrmFindElement::fitInstructions()
 void TfrmFindElement::centreOnOwner(const IniFile &ini)
 {
     const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
-    move(ini.readInteger(Section, QStringLiteral("Left"), centred.x()),
-        ini.readInteger(Section, QStringLiteral("Top"), centred.y()));
+    move(Settings::FindLeft.read(ini, centred.x()), Settings::FindTop.read(ini, centred.y()));
 }
 
 // "Tab" is -1 when the dialog was never saved; a value outside the three pages cannot come
@@ -245,13 +244,12 @@ void TfrmFindElement::FormCreate()
     ErrorBox::guarded([this] {
         IniFile ini(m_state.settingsFile());
         ini.beginPass();
-        const int tab = ini.readInteger(Section, QStringLiteral("Tab"), -1);
+        const int tab = Settings::FindTab.read(ini);
         if (tab < NamePage || tab > PropertyPage) {
             centreOnOwner(ini);
         } else {
             pageFind->setCurrentIndex(tab);
-            move(ini.readInteger(Section, QStringLiteral("Left"), 5),
-                ini.readInteger(Section, QStringLiteral("Top"), 5));
+            move(Settings::FindLeft.read(ini), Settings::FindTop.read(ini));
         }
     });
     rebuildNames();
@@ -261,9 +259,9 @@ void TfrmFindElement::FormCreate()
 
 void TfrmFindElement::saveSettings(IniFile &ini) const
 {
-    ini.writeInteger(Section, QStringLiteral("Tab"), pageFind->currentIndex());
-    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
-    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
+    Settings::FindTab.write(ini, pageFind->currentIndex());
+    Settings::FindLeft.write(ini, pos().x());
+    Settings::FindTop.write(ini, pos().y());
 }
 
 void TfrmFindElement::rebuildNames()

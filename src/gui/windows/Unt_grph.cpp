@@ -11,6 +11,7 @@
 #include "common/StayOnTop.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -28,7 +29,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("Graph Window");
 constexpr int CaptionCut = 50;
 constexpr int ReadoutCut = 50;
 
@@ -518,31 +518,23 @@ void TfrmGraph::FormCreate()
 {
     IniFile ini(m_state.settingsFile());
     ini.beginPass();
-    if (!ini.readBool(Section, QStringLiteral("DefaultColours"), true)) {
-        ColourScheme scheme = m_state.colours();
-        scheme.graphDefault = false;
-        const ColourScheme &defaults = ColourScheme::defaults();
-        for (int i = 0; i < ColourScheme::GraphCount; ++i)
-            scheme.graph[size_t(i)] = TColor::fromSettings(
-                ini.readInteger(Section, ColourScheme::graphKeys()[size_t(i)],
-                    defaults.graph[size_t(i)].toSettings(palette())));
+    ColourScheme scheme = m_state.colours();
+    if (scheme.readGraph(ini, palette()))
         emit coloursRequested(scheme);
-    }
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    const int width
-        = ini.readInteger(Section, QStringLiteral("Width"), screenSize.width() * 8 / 10);
-    const int height = ini.readInteger(Section, QStringLiteral("Height"), screenSize.height() - 40);
+    const FrameKeys &frame = Settings::GraphFrame;
+    const int width = frame.width.read(ini, screenSize.width() * 8 / 10);
+    const int height = frame.height.read(ini, screenSize.height() - 40);
     const QRect sized = FrameBounds::clamped(0, 0, width, height);
-    const int left
-        = ini.readInteger(Section, QStringLiteral("Left"), screenSize.width() - sized.width() - 5);
-    const int top = ini.readInteger(Section, QStringLiteral("Top"), 5);
+    const int left = frame.left.read(ini, screenSize.width() - sized.width() - 5);
+    const int top = frame.top.read(ini);
     FrameBounds::apply(this, FrameBounds::clamped(left, top, width, height));
-    if (ini.readBool(Section, QStringLiteral("Maximized"), false))
+    if (frame.maximized.readFlag(ini))
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    const bool marks = ini.readBool(Section, QStringLiteral("ShowSymbolPos"), false);
+    const bool marks = Settings::GraphSymbolMarks.readFlag(ini);
     mnuShowSymbolPos->setChecked(marks);
     mnuShowSymbolPosPopup->setChecked(marks);
 
@@ -550,7 +542,7 @@ void TfrmGraph::FormCreate()
     // the next save does not write the bad value back.
     int position = 0;
     if (!ErrorBox::guarded([&] {
-            position = ini.readInteger(Section, QStringLiteral("Property"), 0);
+            position = Settings::GraphProperty.read(ini);
             if (position < 0 || position >= TrendPropertyCount)
                 Errors::listIndexOutOfBounds();
         }))
@@ -565,14 +557,9 @@ void TfrmGraph::FormCreate()
 
 void TfrmGraph::saveSettings(IniFile &ini) const
 {
-    FrameBounds::write(ini, Section, this);
-    ini.writeBool(Section, QStringLiteral("ShowSymbolPos"), mnuShowSymbolPos->isChecked());
+    FrameBounds::write(ini, Settings::GraphFrame, this);
+    Settings::GraphSymbolMarks.writeFlag(ini, mnuShowSymbolPos->isChecked());
     const int position = propertyIndex();
-    ini.writeInteger(
-        Section, QStringLiteral("Property"), position < 0 ? TrendPropertyCount : position);
-    const ColourScheme &scheme = m_state.colours();
-    ini.writeBool(Section, QStringLiteral("DefaultColours"), scheme.graphDefault);
-    for (int i = 0; i < ColourScheme::GraphCount; ++i)
-        ini.writeInteger(Section, ColourScheme::graphKeys()[size_t(i)],
-            scheme.graph[size_t(i)].toSettings(palette()));
+    Settings::GraphProperty.write(ini, position < 0 ? TrendPropertyCount : position);
+    m_state.colours().writeGraph(ini, palette());
 }

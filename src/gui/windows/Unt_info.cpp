@@ -10,6 +10,7 @@
 #include "elements/WinBevel.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -23,7 +24,6 @@
 namespace {
 
 const char *const TagProperty = "tag";
-const QString Section = QStringLiteral("Element Info Window");
 
 QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Alignment align)
 {
@@ -281,22 +281,17 @@ void TfrmElementInfo::FormCreate()
 {
     IniFile ini(m_state.settingsFile());
     ini.beginPass();
-    if (!ini.readBool(Section, QStringLiteral("DefaultColours"), true)) {
-        ColourScheme scheme = m_state.colours();
-        scheme.infoDefault = false;
-        for (int i = 0; i < ColourScheme::InfoCount; ++i)
-            scheme.info[size_t(i)] = TColor::fromSettings(
-                ini.readInteger(Section, ColourScheme::infoKeys()[size_t(i)], 0));
+    ColourScheme scheme = m_state.colours();
+    if (scheme.readInfo(ini))
         emit coloursRequested(scheme);
-    }
 
     // -42 stands for a key that was never saved: the window keeps its default place.
-    if (ini.readInteger(Section, QStringLiteral("Visible"), -42) == -42)
+    if (Settings::InfoVisible.read(ini, -42) == -42)
         return;
-    const int top = ini.readInteger(Section, QStringLiteral("Top"), 50);
-    const int left = ini.readInteger(Section, QStringLiteral("Left"), 50);
+    const int top = Settings::InfoTop.read(ini);
+    const int left = Settings::InfoLeft.read(ini);
     move(left, top);
-    if (ini.readBool(Section, QStringLiteral("Visible"), false)) {
+    if (Settings::InfoVisible.readFlag(ini)) {
         show();
         emit shownAtStart();
     }
@@ -304,14 +299,10 @@ void TfrmElementInfo::FormCreate()
 
 void TfrmElementInfo::saveSettings(IniFile &ini) const
 {
-    const ColourScheme &scheme = m_state.colours();
-    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
-    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
-    ini.writeBool(Section, QStringLiteral("Visible"), m_state.mark(SharedState::Mark::InfoWanted));
-    ini.writeBool(Section, QStringLiteral("DefaultColours"), scheme.infoDefault);
-    for (int i = 0; i < ColourScheme::InfoCount; ++i)
-        ini.writeInteger(
-            Section, ColourScheme::infoKeys()[size_t(i)], scheme.info[size_t(i)].toSettings());
+    Settings::InfoLeft.write(ini, pos().x());
+    Settings::InfoTop.write(ini, pos().y());
+    Settings::InfoVisible.writeFlag(ini, m_state.mark(SharedState::Mark::InfoWanted));
+    m_state.colours().writeInfo(ini);
 }
 
 bool TfrmElementInfo::wantsOnTop() const

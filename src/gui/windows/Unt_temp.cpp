@@ -8,6 +8,7 @@
 #include "common/Scale.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -26,7 +27,6 @@ namespace {
 
 constexpr float MaxKelvin = Temperature::MaxKelvin;
 
-const QString Section = QStringLiteral("Temperature Window");
 const QString LowerText = QStringLiteral(
     "In order to input temperature in a different unit, click on the desired tab above.");
 
@@ -212,8 +212,8 @@ void TfrmSetTemperature::butClick(QObject *sender)
 void TfrmSetTemperature::centreOnOwner(const IniFile &ini)
 {
     const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
-    move(ini.readInteger(Section, QStringLiteral("Left"), centred.x()),
-        ini.readInteger(Section, QStringLiteral("Top"), centred.y()));
+    move(Settings::TemperatureLeft.read(ini, centred.x()),
+        Settings::TemperatureTop.read(ini, centred.y()));
 }
 
 // "Tab" is -1 when the dialog was never saved. A value outside the three pages cannot come
@@ -223,21 +223,20 @@ void TfrmSetTemperature::FormCreate()
 {
     IniFile ini(m_state.settingsFile());
     ini.beginPass();
-    const int tab = ini.readInteger(Section, QStringLiteral("Tab"), -1);
+    const int tab = Settings::TemperatureTab.read(ini);
     if (tab < KelvinPage || tab > FahrenheitPage) {
         centreOnOwner(ini);
         return;
     }
     pageTemp->setCurrentIndex(tab);
-    move(ini.readInteger(Section, QStringLiteral("Left"), 5),
-        ini.readInteger(Section, QStringLiteral("Top"), 5));
+    move(Settings::TemperatureLeft.read(ini), Settings::TemperatureTop.read(ini));
 }
 
 void TfrmSetTemperature::saveSettings(IniFile &ini) const
 {
-    ini.writeInteger(Section, QStringLiteral("Tab"), pageTemp->currentIndex());
-    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
-    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
+    Settings::TemperatureTab.write(ini, pageTemp->currentIndex());
+    Settings::TemperatureLeft.write(ini, pos().x());
+    Settings::TemperatureTop.write(ini, pos().y());
 }
 
 bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)

@@ -8,6 +8,7 @@
 #include "elements/WinBevel.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -28,7 +29,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("Color Window");
 const QString PictureFilter = QStringLiteral("Bitmap Files (*.bmp);;All Files (*.*)");
 const QString NotValid = QStringLiteral("Bitmap image is not valid");
 
@@ -628,12 +628,11 @@ void TfrmOptions::FormCreate()
     IniFile ini(m_state.settingsFile());
     ini.beginPass();
     const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
-    move(ini.readInteger(Section, QStringLiteral("Left"), centred.x()),
-        ini.readInteger(Section, QStringLiteral("Top"), centred.y()));
+    move(Settings::OptionsLeft.read(ini, centred.x()), Settings::OptionsTop.read(ini, centred.y()));
 }
 
 void TfrmOptions::saveSettings(IniFile &ini) const
 {
-    ini.writeInteger(Section, QStringLiteral("Left"), pos().x());
-    ini.writeInteger(Section, QStringLiteral("Top"), pos().y());
+    Settings::OptionsLeft.write(ini, pos().x());
+    Settings::OptionsTop.write(ini, pos().y());
 }
