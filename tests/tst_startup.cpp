@@ -1,8 +1,14 @@
 #include "Startup.h"
 #include "Unt_spsh.h"
 #include "common/ErrorBox.h"
+#include "main/Unt_aura.h"
+#include "windows/Unt_info.h"
+#include "windows/unt_optn.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +75,57 @@ private slots:
             QCOMPARE(fresh.ticks(), 4);
             waitForSplash(fresh); // returns at once
         }
+    }
+
+    // The table is painted before the tool windows are made; they are made in their order,
+    // each reading its own section, and the window shows what the settings say.
+    void toolWindowsFollowTheFirstFrame()
+    {
+        QTemporaryDir dir;
+        QFile ini(dir.filePath(QStringLiteral("auralis.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(
+            "[About]\nRead=1\n[Colors]\nBackground=Gray\n"
+            "[Element Info Window]\nVisible=0\nLeft=61\nTop=62\n[Color Window]\nLeft=71\nTop=72\n");
+        ini.close();
+        TfrmAuralis::StartOptions options;
+        options.arguments = { dir.path() };
+        options.programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+        TfrmAuralis main(options);
+
+        // The windows that exist when the main window's first paint arrives.
+        struct Watch : QObject
+        {
+            int paints = 0;
+            qsizetype windowsAtFirstPaint = -1;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint && paints++ == 0)
+                    windowsAtFirstPaint = QApplication::topLevelWidgets().size();
+                return false;
+            }
+        } watch;
+        main.installEventFilter(&watch);
+        const qsizetype before = QApplication::topLevelWidgets().size();
+        FirstFrameWatch firstFrame(main);
+        main.show();
+        QVERIFY(firstFrame.wait());
+        QCOMPARE(watch.paints, 1);
+        QCOMPARE(watch.windowsAtFirstPaint, before);
+        // A paint seen before the wait (inside a first-run notice's loop) ends it at once.
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(firstFrame.wait(5000));
+        QVERIFY(clock.elapsed() < 1000);
+
+        const auto tools = createToolWindows(main);
+        QVERIFY(QApplication::topLevelWidgets().size() >= before + 6);
+        QCOMPARE(tools->info->pos(), QPoint(61, 62));
+        QCOMPARE(tools->options->pos(), QPoint(71, 72));
+        QVERIFY(!tools->options->tableColoursOnly());
+        QVERIFY(!tools->info->isVisible());
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+        main.attachToolWindows({});
     }
 
     void exceptionsInHandlersStopAtTheApplication()
