@@ -1,9 +1,11 @@
 #include "toolbar/Glyphs.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -14,14 +16,27 @@ constexpr qreal Grid = 16.0;
 
 const QColor Ink(40, 40, 40);
 
+// The outline of a glyph text; turning text into a path is the dearest step of drawing a
+// glyph, and the few texts never change, so each is made once.
+const QPainterPath &textOutline(const QString &text)
+{
+    static QHash<QString, QPainterPath> outlines;
+    auto it = outlines.find(text);
+    if (it == outlines.end()) {
+        QFont font(QStringLiteral("Sans Serif"));
+        font.setBold(true);
+        font.setPixelSize(64);
+        QPainterPath path;
+        path.addText(0, 0, font, text);
+        it = outlines.insert(text, path);
+    }
+    return *it;
+}
+
 // Bold text as a path, scaled to fit box and centred in it.
 void fittedText(QPainter &p, const QString &text, const QRectF &box, const QColor &colour)
 {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setBold(true);
-    font.setPixelSize(64);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
+    const QPainterPath &path = textOutline(text);
     const QRectF bounds = path.boundingRect();
     if (bounds.isEmpty())
         return;
@@ -133,17 +148,53 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
-        if (mode == QIcon::Disabled) {
-            const qreal dpr = painter->device()->devicePixelRatioF();
-            QPixmap pm = pixmap(rect.size() * dpr, mode, QIcon::Off);
-            pm.setDevicePixelRatio(dpr);
-            painter->drawPixmap(rect, pm);
+        // Screens get the cached picture at their pixel density; paper and vector files
+        // the outlines themselves.
+        const QPaintDevice *device = painter->device();
+        const int type = device ? device->devType() : 0;
+        if (type != QInternal::Widget && type != QInternal::Pixmap && type != QInternal::Image) {
+            draw(painter, rect);
             return;
         }
-        draw(painter, rect);
+        const qreal dpr = device->devicePixelRatioF();
+        QPixmap pm = pixmap(rect.size() * dpr, mode, QIcon::Off);
+        pm.setDevicePixelRatio(dpr);
+        painter->drawPixmap(rect, pm);
     }
 
+    // One picture per kind, size (in device pixels), mode and the palette's colours the
+    // picture may be drawn from; made on first use and kept in the toolkit's pixmap cache.
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette palette = QApplication::palette();
+        QString key = QStringLiteral("auralis-glyph/%1/%2x%3/%4")
+                          .arg(int(m_kind))
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(int(mode));
+        for (QPalette::ColorRole role :
+            { QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText,
+                QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText,
+                QPalette::Light, QPalette::Dark, QPalette::Mid, QPalette::Shadow })
+            key += QLatin1Char('/') + QString::number(palette.color(role).rgba(), 16);
+        QPixmap cached;
+        if (QPixmapCache::find(key, &cached))
+            return cached;
+        cached = render(size, mode);
+        QPixmapCache::insert(key, cached);
+        return cached;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return { QSize(16, 16), QSize(22, 22), QSize(32, 32), QSize(44, 44), QSize(64, 64) };
+    }
+
+    QIconEngine *clone() const override { return new GlyphEngine(m_kind); }
+    QString key() const override { return QStringLiteral("auralis-glyph"); }
+
+private:
+    QPixmap render(const QSize &size, QIcon::Mode mode) const
     {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -160,15 +211,6 @@ public:
         return pm;
     }
 
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        return { QSize(16, 16), QSize(22, 22), QSize(32, 32), QSize(44, 44), QSize(64, 64) };
-    }
-
-    QIconEngine *clone() const override { return new GlyphEngine(m_kind); }
-    QString key() const override { return QStringLiteral("auralis-glyph"); }
-
-private:
     void draw(QPainter *painter, const QRect &rect) const
     {
         painter->save();
