@@ -1,5 +1,7 @@
 #include "common/ErrorBox.h"
+#include "common/Scale.h"
 #include "data/ElementData.h"
+#include "data/Fields.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
@@ -86,6 +88,36 @@ private slots:
             m_main->attachToolWindows({});
         m_info.reset();
         m_main.reset();
+    }
+
+    // The value column is as wide as the widest value of any element needs (with the
+    // design's column as the least, and twice the window's design width as the most).
+    void valueColumnFitsTheWidestValue_data()
+    {
+        QTest::addColumn<bool>("shipped");
+        QTest::newRow("shipped data") << true;
+        QTest::newRow("60-character texts") << false;
+    }
+    void valueColumnFitsTheWidestValue()
+    {
+        QFETCH(bool, shipped);
+        const QString folder
+            = shipped ? QStringLiteral(AURALIS_SHIPPED_DATA "/") : m_program.path() + u'/';
+        TfrmAuralis main(
+            TfrmAuralis::StartOptions { { m_settings.path() }, folder, QLatin1Char('.'), QSize() });
+        TfrmElementInfo info(main.state());
+        const QFontMetrics metrics(info.Values[0]->font());
+        int widest = 0;
+        for (int z = 1; z <= ElementCount; ++z)
+            for (int r = 0; r < TfrmElementInfo::RowCount; ++r)
+                widest = qMax(widest,
+                    metrics.horizontalAdvance(
+                        Fields::displayText(main.elementData(), z, TfrmElementInfo::rowField(r))));
+        const int margin = Scale::px(4);
+        const int designRoom = Scale::px(180) - margin;
+        const int room = info.Values[0]->width() - margin;
+        QCOMPARE(info.width() - Scale::px(359), room - designRoom);
+        QCOMPARE(room, qBound(designRoom, widest, designRoom + Scale::px(359)));
     }
 
     void copiedTextHasTwentyLines_data()

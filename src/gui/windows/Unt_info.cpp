@@ -16,14 +16,48 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 const char *const TagProperty = "tag";
+
+// The widest of the texts in the font, with few texts shaped: a text's width is close to the
+// sum of its characters' advances (kerning and shaping move it a little), so texts are
+// measured from the widest estimate down until no estimate, with room for that little, can
+// beat the widest found.
+int widestText(const QFontMetrics &metrics, const QStringList &texts)
+{
+    QHash<QChar, int> advances;
+    std::vector<std::pair<int, int>> estimates; // estimated width, index
+    estimates.reserve(size_t(texts.size()));
+    for (int i = 0; i < texts.size(); ++i) {
+        int sum = 0;
+        for (const QChar c : texts[i]) {
+            auto it = advances.constFind(c);
+            if (it == advances.constEnd())
+                it = advances.insert(c, metrics.horizontalAdvance(c));
+            sum += *it;
+        }
+        estimates.emplace_back(sum, i);
+    }
+    std::sort(estimates.begin(), estimates.end(),
+        [](const auto &a, const auto &b) { return a.first > b.first; });
+    const int slack = metrics.averageCharWidth() * 2;
+    int widest = 0;
+    for (const auto &[estimate, index] : estimates) {
+        if (estimate + estimate / 8 + slack < widest)
+            break;
+        widest = qMax(widest, metrics.horizontalAdvance(texts[index]));
+    }
+    return widest;
+}
 
 QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Alignment align)
 {
@@ -200,12 +234,12 @@ void TfrmElementInfo::fitValueColumn()
     const ElementData &data = m_state.data();
     if (data.lineCount() < RequiredLines)
         return;
-    const QFontMetrics metrics(Values[0]->font());
-    int widest = 0;
+    QStringList texts;
+    texts.reserve(ElementCount * RowCount);
     for (int z = 1; z <= ElementCount; ++z)
         for (int r = 0; r < RowCount; ++r)
-            widest = qMax(
-                widest, metrics.horizontalAdvance(Fields::displayText(data, z, rowField(r))));
+            texts.append(Fields::displayText(data, z, rowField(r)));
+    const int widest = widestText(QFontMetrics(Values[0]->font()), texts);
     const int room = Values[0]->width() - Scale::px(4);
     const int extra = qMin(widest - room, Scale::px(359)); // never more than twice the design
     if (extra <= 0)
