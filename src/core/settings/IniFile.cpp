@@ -6,10 +6,10 @@
 
 #include <QByteArrayList>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -496,15 +496,25 @@ QString IniFile::checkAtStart(const QString &path)
 {
     const QFileInfo target(replaceTarget(path));
     const QString prefix = target.fileName() + TempInfix;
-    const QRegularExpression ours(QStringLiteral("\\A%1[A-Za-z0-9]{%2}\\z")
-                                      .arg(QRegularExpression::escape(prefix))
-                                      .arg(TempSuffixLength));
+    // Our temporary names are the prefix and TempSuffixLength letters or digits; matched
+    // by hand, which keeps a pattern engine out of every start.
+    const auto ours = [&prefix](const QString &name) {
+        if (name.size() != prefix.size() + TempSuffixLength || !name.startsWith(prefix))
+            return false;
+        for (int i = prefix.size(); i < name.size(); ++i) {
+            const char16_t c = name.at(i).unicode();
+            if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+                return false;
+        }
+        return true;
+    };
     const QDir folder = target.absoluteDir();
-    const QStringList candidates = folder.entryList({ prefix + QLatin1Char('*') },
-        QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString &name : candidates) {
-        if (ours.match(name).hasMatch())
-            QFile::remove(folder.filePath(name));
+    QDirIterator entries(
+        folder.path(), QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        entries.next();
+        if (ours(entries.fileName()))
+            QFile::remove(entries.filePath());
     }
 
     QByteArray content;
