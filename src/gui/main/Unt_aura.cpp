@@ -116,16 +116,17 @@ public:
         , hooks(*WidgetHooks::install(this))
     {
     }
-    std::function<void(QPainter &)> onPaint;
+    // The painter and the region that needs painting.
+    std::function<void(QPainter &, const QRegion &)> onPaint;
     WidgetHooks &hooks;
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *event) override
     {
         if (!onPaint)
             return;
         QPainter p(this);
-        onPaint(p);
+        onPaint(p, event->region());
     }
 };
 
@@ -215,7 +216,8 @@ TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
     ToolbarDock->setMinimumWidth(1);
     BottomDock->setMinimumWidth(1);
 
-    background->onPaint = [this](QPainter &p) { BackgroundPaint(p); };
+    background->onPaint
+        = [this](QPainter &p, const QRegion &region) { BackgroundPaint(p, region); };
     background->hooks.mouseMove = [this] { ClearStatus(); };
 
     createTable();
@@ -255,7 +257,7 @@ void TfrmAuralis::createTable()
         auto *box = new PaintBox(PeriodicTable);
         box->setObjectName(QLatin1String(name));
         box->setGeometry(design.translated(origin));
-        box->onPaint = [this, box](QPainter &p) { LinesPaint(box, p); };
+        box->onPaint = [this, box](QPainter &p, const QRegion &) { LinesPaint(box, p); };
         box->hooks.mouseMove = [this] { ClearStatus(); };
         box->hooks.mouseDown = [this, box](Qt::MouseButton b) { TableMouseDown(box, b); };
         return box;

@@ -121,7 +121,8 @@ public:
     void FormResize();
     bool toolbarDocked() const;
     void PeriodicTableResize();
-    void BackgroundPaint(QPainter &p);
+    // region: what needs painting, in the paint box's coordinates; empty: all of it.
+    void BackgroundPaint(QPainter &p, const QRegion &region = QRegion());
     void LinesPaint(QWidget *sender, QPainter &p);
 
     void MenuClick(QObject *sender);

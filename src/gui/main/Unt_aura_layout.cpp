@@ -114,13 +114,29 @@ void TfrmAuralis::PeriodicTableResize()
     PeriodicTable->show();
 }
 
-void TfrmAuralis::BackgroundPaint(QPainter &p)
+void TfrmAuralis::BackgroundPaint(QPainter &p, const QRegion &region)
 {
     const int w = pntBackGround->width();
     const int h = pntBackGround->height();
-    // The picture repeated at its own size from the top-left corner, in one call.
-    if (!imgWallpaper.isNull())
-        p.drawTiledPixmap(QRect(0, 0, w, h), imgWallpaper);
+    // The picture repeated at its own size from the top-left corner. Each rectangle of the
+    // region is drawn under a clip of just that rectangle: the toolkit then copies the
+    // picture's pixels straight across, where through an irregular clip it would hand
+    // the spans to its worker threads and the slider's steps would wait for them.
+    const int stepX = imgWallpaper.width();
+    const int stepY = imgWallpaper.height();
+    if (stepX > 0 && stepY > 0) {
+        const QRect box(0, 0, w, h);
+        for (const QRect &rect : region.isEmpty() ? QRegion(box) : region) {
+            const QRect area = rect & box;
+            if (area.isEmpty())
+                continue;
+            p.setClipRect(area);
+            for (int y = area.top() / stepY * stepY; y <= area.bottom(); y += stepY)
+                for (int x = area.left() / stepX * stepX; x <= area.right(); x += stepX)
+                    p.drawPixmap(x, y, imgWallpaper);
+        }
+        p.setClipping(false);
+    }
 
     Pixels::sunkenFrame(p, w, h, pntBackGround->palette());
 }
