@@ -393,7 +393,8 @@ private slots:
         QTest::newRow("30000 x 30000")
             << "huge.bmp" << enormousBitmapHeader(30000) << "Unable to read image data.";
         QTest::newRow("16000 x 16000") << "large.bmp" << enormousBitmapHeader(16000)
-                                       << "Bitmap image is too large (16000 x 16000 pixels).";
+                                       << "Bitmap image %1 is too large (16000 x 16000 pixels; "
+                                          "at most 40 million).";
         QTest::newRow("missing") << "gone.bmp" << QByteArray() << "Cannot open file %1.";
     }
     void backgroundPictures()

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -41,6 +42,38 @@ void writeFile(const QString &path, const QByteArray &content)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(content), content.size());
+}
+
+// A PNG chunk: length, type, data, CRC.
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    const auto bigEndian = [](quint32 v) {
+        QByteArray b;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            b += char((v >> shift) & 0xff);
+        return b;
+    };
+    quint32 crc = 0xffffffffu;
+    for (const char c : type + data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return bigEndian(quint32(data.size())) + type + data + bigEndian(crc ^ 0xffffffffu);
+}
+
+// A PNG file of that size and kind whose pixel data stops after its first byte.
+QByteArray pngHeader(quint32 width, quint32 height, char bitDepth, char colourType)
+{
+    QByteArray header;
+    for (quint32 v : { width, height })
+        for (int shift = 24; shift >= 0; shift -= 8)
+            header += char((v >> shift) & 0xff);
+    header += bitDepth;
+    header += colourType;
+    header += QByteArray(3, '\0'); // compression, filter, interlace
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
+        + pngChunk("IDAT", QByteArray(1, '\x78'));
 }
 
 QString readValue(const QString &path, const QString &section, const QString &key)
@@ -489,6 +522,62 @@ private slots:
         p->SaveSettings();
         QCOMPARE(readValue(path, u"Settings"_s, u"Background"_s),
             line.startsWith("Background") ? u"/no/such/picture.bmp"_s : DefaultPicture);
+    }
+
+    // The background picture at start: up to the pixel limit it loads (beyond the toolkit's
+    // own decoding limit); anything else leaves the table without it, says why, and keeps
+    // the path.
+    void backgroundPictureAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "40MP": a real picture of 6400 x 6250
+        QTest::addColumn<QString>("error"); // %1: the path; empty: it loads
+        QTest::newRow("40 million pixels") << QByteArray("40MP") << QString();
+        const QByteArray rgb8000x6000 = pngHeader(8000, 6000, 8, 2);
+        QTest::newRow("8000 x 6000 in the header, a tiny file")
+            << rgb8000x6000
+            << u"Bitmap image %1 is too large (8000 x 6000 pixels; at most 40 million)."_s;
+        QTest::newRow("6000 x 6000 at 16 bits a channel")
+            << pngHeader(6000, 6000, 16, 6)
+            << u"Bitmap image %1 is too large (6000 x 6000 pixels; 288 MB to decode; at most "
+               "160 MB)."_s;
+        QTest::newRow("4000 x 3000 in the header, a tiny file")
+            << pngHeader(4000, 3000, 8, 2) << u"Cannot open file %1."_s;
+        QTest::newRow("truncated") << QByteArray("half") << u"Cannot open file %1."_s;
+        QTest::newRow("not a picture")
+            << QByteArray("just some words") << u"Cannot open file %1."_s;
+    }
+    void backgroundPictureAtStart()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, error);
+        const QString picture = m_dir->filePath(u"back.png"_s);
+        QSize size;
+        if (content == "40MP" || content == "half") {
+            size = content == "40MP" ? QSize(6400, 6250) : QSize(300, 200);
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            for (int y = 0; y < size.height(); ++y)
+                image.setPixel(y % size.width(), y, 0xff00ff00u);
+            QImageWriter writer(picture, "png");
+            writer.setCompression(1);
+            QVERIFY(writer.write(image));
+            if (content == "half") {
+                QFile f(picture);
+                QVERIFY(f.open(QIODevice::ReadWrite));
+                QVERIFY(f.resize(f.size() / 2));
+            }
+        } else {
+            writeFile(picture, content);
+        }
+        writeFile(iniPath(), "[Settings]\nBackground=" + picture.toUtf8() + "\n");
+
+        Program p(folder());
+        QCOMPARE(ErrorBox::recorded(),
+            error.isEmpty() ? QStringList() : QStringList { error.arg(picture) });
+        QCOMPARE(p->imgWallpaper.size(), error.isEmpty() ? size : QSize(0, 0));
+        QCOMPARE(p->backgroundFile, picture);
+        p->SaveSettings();
+        QCOMPARE(readValue(iniPath(), u"Settings"_s, u"Background"_s), picture);
     }
 
     void hostileFileLoadsWithDefaults()

@@ -2,6 +2,7 @@
 #include "base/Numbers.h"
 #include "common/ErrorBox.h"
 #include "common/FrameBounds.h"
+#include "common/PictureFile.h"
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
@@ -121,10 +122,15 @@ void TfrmAuralis::LoadSettings()
         ini, programFolder() + QStringLiteral("auraback.bmp"));
     loadStep(
         [&] {
-            QPixmap picture;
-            if (!picture.load(backgroundFile))
+            // A picture refused for its size says so; any other failure is the file
+            // that cannot be opened as a picture.
+            try {
+                imgWallpaper = PictureFile::load(backgroundFile);
+            } catch (const PictureFile::TooLarge &) {
+                throw;
+            } catch (const EAuralisError &) {
                 Errors::cannotOpenFile(backgroundFile);
-            imgWallpaper = picture;
+            }
         },
         nullptr);
 

@@ -3,6 +3,7 @@
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
+#include "common/PictureFile.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
 #include "elements/WinBevel.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,7 +30,6 @@
 namespace {
 
 const QString PictureFilter = QStringLiteral("Bitmap Files (*.bmp);;All Files (*.*)");
-const QString NotValid = QStringLiteral("Bitmap image is not valid");
 
 // A stroke, a polyline or a circle of the graph sample, drawn in its pen colour (and the
 // same fill for a circle). The polyline takes clicks only near its line; elsewhere they
@@ -501,26 +500,7 @@ void TfrmOptions::ButtonClick(QObject *sender)
 
 QPixmap TfrmOptions::loadPicture(const QString &file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        Errors::cannotOpenFile(file);
-    QImageReader reader(&f);
-    if (!reader.canRead())
-        throw EAuralisError(NotValid);
-    // The header's size is checked before anything is decoded: a picture the size of a
-    // few gigabytes is refused, not allocated.
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
-        throw EAuralisError(QStringLiteral("Bitmap image is too large (%1 x %2 pixels)")
-                                .arg(size.width())
-                                .arg(size.height()));
-    const QImage image = reader.read();
-    if (image.isNull())
-        throw EAuralisError(
-            reader.error() == QImageReader::UnknownError || reader.errorString().isEmpty()
-                ? NotValid
-                : reader.errorString());
-    return QPixmap::fromImage(image);
+    return PictureFile::load(file);
 }
 
 // A file that cannot be read keeps both the previous picture and its name, so OK never

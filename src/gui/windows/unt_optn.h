@@ -29,8 +29,6 @@ class TfrmOptions : public QDialog
 public:
     static constexpr int HelpTopic = 2;
     enum Page { MainPage = 0, InfoPage = 1, GraphPage = 2 };
-    // A picture with more pixels than this is refused before it is decoded.
-    static constexpr qint64 MaxPicturePixels = 40000000;
 
     // owner: the window the dialog is centred on when it has no stored place.
     TfrmOptions(const SharedState &state, QWidget *owner);
@@ -70,9 +68,8 @@ public:
     QString workingFile() const { return m_file; }
     const QPixmap &workingPicture() const { return m_picture; }
 
-    // A picture file read for the background. Throws with the reason when the file cannot
-    // be opened, is not a picture the toolkit reads ("Bitmap image is not valid", or the
-    // reader's own reason) or has more than MaxPicturePixels pixels.
+    // A picture file read for the background (PictureFile::load, which says what it
+    // refuses and why).
     static QPixmap loadPicture(const QString &file);
 
     QTabWidget *PageControl = nullptr;
