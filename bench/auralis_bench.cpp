@@ -7,6 +7,7 @@
 // repainted; a paint count next to the row shows that it did happen. The program stops
 // with an error when a measured step turns out not to do its work.
 
+#include "Startup.h"
 #include "base/Numbers.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
@@ -16,16 +17,18 @@
 #include "main/Relief.h"
 #include "main/SharedState.h"
 #include "main/Unt_aura.h"
-#include "windows/Unt_grph.h"
 #include "settings/IniFile.h"
+#include "windows/Unt_abot.h"
+#include "windows/Unt_find.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
-#include "windows/Unt_find.h"
 #include "windows/unt_optn.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
@@ -43,6 +46,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -129,6 +133,30 @@ void report(const QByteArray &what, const Stats &s, const QByteArray &note = {})
         what.constData(), s.median, s.p99, s.worst, s.best, s.cpuMedian, s.cpuWorst, s.runs,
         note.constData());
     std::fflush(stdout);
+}
+
+// A count over one run, for rows where how often something happened is the figure.
+void reportCount(const QByteArray &what, long long count, const QByteArray &note = {})
+{
+    std::printf("%-62s count %9lld  %s\n", what.constData(), count, note.constData());
+    std::fflush(stdout);
+}
+
+// Times this thread gave up its core to wait (for a lock, a worker or the system): what a
+// step that hands work to other threads and waits for them shows.
+long long voluntaryWaits()
+{
+    rusage usage {};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+
+// The threads of this process.
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task"))
+                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                   .size());
 }
 
 // The offscreen platform's note that it ignores size hints says nothing about the figures.
@@ -253,6 +281,64 @@ int main(int argc, char **argv)
             });
         made.reset();
         report("  construction + first show + first frame", statsOf(shown));
+
+        // As start-up runs it: the window, its first frame, then the six tool windows in
+        // their order, each reading its settings section.
+        std::unique_ptr<ToolWindowSet> tools;
+        const auto started = timings(
+            11,
+            [&] {
+                made = std::make_unique<TfrmAuralis>(options(settings.path()));
+                FirstFrameWatch firstFrame(*made);
+                made->show();
+                if (!firstFrame.wait())
+                    fail("the main window was not painted");
+                tools = createToolWindows(*made);
+                deliver();
+            },
+            [&] {
+                if (made)
+                    made->attachToolWindows({});
+                tools.reset();
+                made.reset();
+                deliver();
+            });
+        if (!tools || !tools->options)
+            fail("the tool windows were not made");
+        made->attachToolWindows({});
+        tools.reset();
+        made.reset();
+        report("  construction + first frame + tool windows", statsOf(started));
+
+        // Each tool window made and reading its section, on a shown main window.
+        TfrmAuralis owner(options(settings.path()));
+        owner.show();
+        deliver();
+        const auto toolRow = [&](const char *name, const std::function<void()> &make) {
+            report(QByteArray("  tool window: ") + name + " (construction + settings)",
+                statsOf(timings(11, make, deliver)));
+        };
+        toolRow("information", [&] {
+            TfrmElementInfo w(owner.state());
+            w.FormCreate();
+        });
+        toolRow("graph", [&] {
+            TfrmGraph w(owner.state(), &owner);
+            w.FormCreate();
+        });
+        toolRow("temperature", [&] {
+            TfrmSetTemperature w(owner.state(), &owner);
+            w.FormCreate();
+        });
+        toolRow("find", [&] {
+            TfrmFindElement w(owner.state(), &owner);
+            w.FormCreate();
+        });
+        toolRow("about", [&] { TfrmAbout w(&owner); });
+        toolRow("options", [&] {
+            TfrmOptions w(owner.state(), &owner);
+            w.FormCreate();
+        });
     }
 
     // Data and logic ---------------------------------------------------------------------
@@ -339,6 +425,8 @@ int main(int argc, char **argv)
         }
         w.TempSlider->setValue(0);
         deliver();
+        const long long waitsBefore = voluntaryWaits();
+        const int threadsBefore = threadCount();
         std::vector<Sample> all, recoloured;
         for (int position = 1; position <= 6000; ++position) {
             const long long before = tilePaints.paints;
@@ -350,6 +438,8 @@ int main(int argc, char **argv)
             if (tilePaints.paints != before)
                 recoloured.push_back(ms);
         }
+        const long long waits = voluntaryWaits() - waitsBefore;
+        const int threadsAfter = threadCount();
         if (qEnvironmentVariableIsSet("AURALIS_BENCH_SLOWEST")) {
             std::vector<int> order(all.size());
             for (size_t i = 0; i < order.size(); ++i)
@@ -365,6 +455,10 @@ int main(int argc, char **argv)
         report("slider step with repaint, sweep 0..6000 (every step)", statsOf(all),
             "tile paints " + QByteArray::number(tilePaints.paints));
         report("  only the steps that recoloured a tile", statsOf(recoloured));
+        // Work handed to worker threads shows as waits of this thread and new threads.
+        reportCount("  GUI thread waits (voluntary switches) over the sweep", waits,
+            "threads " + QByteArray::number(threadsBefore) + " -> "
+                + QByteArray::number(threadsAfter));
     }
 
     for (QSize size : { QSize(1024, 768), QSize(3840, 2160) }) {

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Resident memory of the running program, and of a bare Qt window for comparison.
+# Resident memory, CPU time and time to the first painted frame of the running program,
+# and of a bare Qt window for comparison, interleaved run by run.
 #
 #   bench/measure_memory.sh [runs] [build-folder]       (defaults: 3, build)
 #
 # Starts its own Xvfb, runs BUILD/bin/auralis with a fresh settings folder that keeps the
 # first show quiet, waits for the main window "Auralis 1.8a" to be mapped, waits 3 s more
-# and reads VmRSS (with RssAnon, RssFile and Pss) of the process. Then the same for
+# and reads VmRSS (with RssAnon, RssFile and Pss) of the process and the CPU time of all
+# its threads since launch (/proc/PID/task/*/schedstat). Then the same for
 # BUILD/bench/auralis_bare_window ("Bare Qt window": a menu bar, a status bar and 118
-# buttons). Prints every run and the median per program. Needs Xvfb and xdotool.
+# buttons). Both run with AURALIS_BENCH_STARTUP=1: each writes the wall-clock time of its
+# first painted frame, and the program skips its splash's three-second wait (the splash is
+# still shown). Prints every run, the median per program and the program's ratios to the
+# bare window. Needs Xvfb and xdotool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
@@ -54,11 +59,17 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 # kib FIELD PID: the field of /proc/PID/status in KiB.
 kib() { awk -v f="$1:" '$1 == f { print $2 }' "/proc/$2/status"; }
 
-# measure TITLE COMMAND...: starts the command, waits for its window and prints one line.
+# cpu_ms PID: CPU time of all the process's threads so far, in ms.
+cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%.1f", ns / 1e6 }'; }
+
+# measure TITLE COMMAND...: starts the command, waits for its window and prints one line:
+# VmRSS RssAnon RssFile Pss (KiB), CPU ms, launch to first painted frame in ms.
 measure() {
     local title=$1
     shift
-    "$@" >"$work/out.log" 2>&1 &
+    local launched
+    launched=$(date +%s%N)
+    AURALIS_BENCH_STARTUP=1 "$@" >"$work/out.log" 2>&1 &
     app_pid=$!
     if ! timeout 30 xdotool search --sync --onlyvisible --name "^${title}\$" >/dev/null; then
         echo "the window \"$title\" did not appear; output:" >&2
@@ -67,30 +78,35 @@ measure() {
     fi
     sleep 3
     kill -0 "$app_pid" 2>/dev/null || { echo "$1 ended early" >&2; exit 1; }
-    local rss anon file pss
+    local rss anon file pss cpu frame
     rss=$(kib VmRSS "$app_pid")
     anon=$(kib RssAnon "$app_pid")
     file=$(kib RssFile "$app_pid")
     pss=$(awk '$1 == "Pss:" { print $2 }' "/proc/$app_pid/smaps_rollup")
+    cpu=$(cpu_ms "$app_pid")
     kill "$app_pid"
     wait "$app_pid" 2>/dev/null || true
     app_pid=""
-    echo "$rss $anon $file $pss"
+    frame=$(awk -v t="$launched" '/^first frame at / { printf "%.1f", ($4 - t) / 1e6; exit }' "$work/out.log")
+    [ -n "$frame" ] || { echo "$title wrote no first-frame time" >&2; exit 1; }
+    echo "$rss $anon $file $pss $cpu $frame"
 }
 
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
-# report NAME FILE: every run, then the median of each column.
+# median FILE COLUMN: the median of one column.
+median() { awk -v c="$2" '{ print $c }' "$1" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# report NAME FILE: the median of each column.
 report() {
     local name=$1 file=$2
-    sort -n "$file" | awk -v name="$name" '
-        { rss[NR] = $1; anon[NR] = $2; fil[NR] = $3; pss[NR] = $4 }
-        END {
-            m = int((NR + 1) / 2)
-            printf "%-22s VmRSS %6.1f MiB  (RssAnon %5.1f  RssFile %5.1f  Pss %5.1f MiB)  median of %d\n",
-                name, rss[m] / 1024, anon[m] / 1024, fil[m] / 1024, pss[m] / 1024, NR
-        }'
+    printf "%-22s VmRSS %6.1f MiB  (RssAnon %5.1f  RssFile %5.1f  Pss %5.1f MiB)  CPU %7.1f ms  first frame %7.1f ms  median of %d\n" \
+        "$name" "$(mib "$(median "$file" 1)")" "$(mib "$(median "$file" 2)")" "$(mib "$(median "$file" 3)")" \
+        "$(mib "$(median "$file" 4)")" "$(median "$file" 5)" "$(median "$file" 6)" "$(wc -l <"$file")"
 }
+
+# ratio COLUMN: the program's median over the bare window's.
+ratio() { awk -v a="$(median "$work/auralis.txt" "$1")" -v b="$(median "$work/bare.txt" "$1")" 'BEGIN { printf "%.2f", a / b }'; }
 
 : >"$work/auralis.txt"
 : >"$work/bare.txt"
@@ -100,11 +116,12 @@ for ((i = 1; i <= runs; ++i)); do
     printf '[About]\nRead=1\n[Colors]\nBackground=Gray\n' >"$settings/auralis.ini"
     line=$(measure "Auralis 1.8a" "$program" "$settings")
     echo "$line" >>"$work/auralis.txt"
-    echo "run $i auralis:            VmRSS $(mib "${line%% *}") MiB"
+    echo "run $i auralis:            $line"
     line=$(measure "Bare Qt window" "$bare")
     echo "$line" >>"$work/bare.txt"
-    echo "run $i bare Qt window:     VmRSS $(mib "${line%% *}") MiB"
+    echo "run $i bare Qt window:     $line"
 done
 echo "Qt $(qtpaths6 --qt-version 2>/dev/null || echo '?'), display $display (Xvfb 1280x1024x24), QT_QPA_PLATFORM=xcb"
 report "auralis" "$work/auralis.txt"
 report "bare Qt window" "$work/bare.txt"
+echo "auralis / bare window: memory (VmRSS) $(ratio 1)x, CPU launch to window + 3 s $(ratio 5)x, launch to first painted frame $(ratio 6)x"
