@@ -450,7 +450,7 @@ int main(int argc, char **argv)
                 std::printf("  slow step to %d K: %.4f ms (cpu %.4f ms)\n", order[i] + 1,
                     all[order[i]].wall, all[order[i]].cpu);
         }
-        if (recoloured.empty() || w.temperature() != 6000.0f)
+        if (recoloured.empty() || w.state().temperature() != 6000.0f)
             fail("the slider sweep repainted no tile");
         report("slider step with repaint, sweep 0..6000 (every step)", statsOf(all),
             "tile paints " + QByteArray::number(tilePaints.paints));
@@ -531,15 +531,15 @@ int main(int argc, char **argv)
         // One arrow key, as a key event through the program's key hook: the selection
         // moves and the two tiles repaint.
         w.activateWindow();
-        w.ElementClick(w.tile(1), Qt::LeftButton);
+        w.ElementClick(1, Qt::LeftButton);
         deliver();
         const long long before = tilePaints.paints;
         int moves = 0;
         const auto ms = timings(545, [&] {
-            const int from = w.selectedElement();
+            const int from = w.state().selectedElement();
             QTest::keyClick(&w, Qt::Key_Right);
             deliver();
-            moves += w.selectedElement() != from;
+            moves += w.state().selectedElement() != from;
         });
         if (moves != 545)
             fail("an arrow key did not move the selection");
@@ -625,7 +625,7 @@ int main(int argc, char **argv)
         main.attachToolWindows({ &info, &graph, &temperature });
         main.show();
         deliver();
-        const QString file = main.settingsFile();
+        const QString file = main.state().settingsFile();
         main.SaveSettings();
         const QByteArray saved = [&] {
             QFile f(file);
@@ -759,7 +759,6 @@ int main(int argc, char **argv)
                     ++wrong;
                 ++step;
                 chosen = TColor::rgb(step % 2 ? 200 : 10, 20, step % 256);
-                options.setLiveBackground(w.backgroundFile, w.imgWallpaper);
                 options.FormShow();
                 Choosers::answerColour(chosen.resolve());
                 options.ButtonClick(options.butMetals);

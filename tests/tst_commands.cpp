@@ -322,7 +322,7 @@ void TestCommands::elementInfoMark()
     }
     QTest::mouseDClick(m_window->tile(9), Qt::LeftButton);
     QVERIFY(mark->isChecked());
-    QCOMPARE(m_window->selectedElement(), 9);
+    QCOMPARE(m_window->state().selectedElement(), 9);
 }
 
 void TestCommands::elementInfoWindow()
@@ -358,9 +358,9 @@ void TestCommands::elementInfoWindow()
 
     // A selection refreshes the visible window, and so does a naming scheme change.
     m_window->MenuClick(m_window->mnuElementInfoPop);
-    m_window->ElementClick(m_window->tile(26), Qt::LeftButton);
+    m_window->ElementClick(26, Qt::LeftButton);
     QCOMPARE(m_info->ElementName->text(), QStringLiteral("Iron"));
-    m_window->ElementClick(m_window->tile(106), Qt::LeftButton);
+    m_window->ElementClick(106, Qt::LeftButton);
     trigger(m_window->mnuIUPACProvisional);
     QCOMPARE(m_info->ElementName->text(), QStringLiteral("Unnilhexium"));
     trigger(m_window->mnuIUPACRecommended);
@@ -540,7 +540,7 @@ void TestCommands::reliefSurvivesOtherChanges()
     m_window->setTemperature(5000.0f);
     m_window->ApplyTemperature();
     trigger(m_window->mnuIUPACRecommended);
-    m_window->ElementClick(m_window->tile(3), Qt::LeftButton);
+    m_window->ElementClick(3, Qt::LeftButton);
     QCOMPARE(depths(), before);
 }
 
@@ -607,7 +607,7 @@ void TestCommands::popupOnTileAndTable()
     const int pauseBefore = m_window->hintHidePause();
     const Seen onTile
         = popupAfter([this] { QTest::mousePress(m_window->tile(42), Qt::RightButton); });
-    QCOMPARE(m_window->selectedElement(), 42);
+    QCOMPARE(m_window->state().selectedElement(), 42);
     QVERIFY(onTile.open);
     QVERIFY(onTile.infoItem);
     QVERIFY(onTile.separator);
@@ -628,7 +628,7 @@ void TestCommands::popupOnTileAndTable()
     // Other buttons select but open nothing.
     const Seen left = popupAfter([this] {
         QTest::mousePress(m_window->tile(43), Qt::LeftButton);
-        QCOMPARE(m_window->selectedElement(), 43);
+        QCOMPARE(m_window->state().selectedElement(), 43);
         m_window->TableMouseDown(m_window->PeriodicTable, Qt::LeftButton);
     });
     QVERIFY(!left.open);
@@ -660,7 +660,7 @@ void TestCommands::firstRunNoticeAndBackground()
             "Because you are not using the standard 3D colour, you should adjust the "
             "colour setup to make sure that all application text will appear readable)") });
     QCOMPARE(ini.readString(Colors, Background, QString()), QStringLiteral("Default"));
-    QCOMPARE(m_window->tableColour(), TColor::system(TColor::BtnFace));
+    QCOMPARE(m_window->state().colours().table, TColor::system(TColor::BtnFace));
 }
 
 void TestCommands::backgroundFromSettings_data()
@@ -696,7 +696,7 @@ void TestCommands::backgroundFromSettings()
         if (!stored.isEmpty())
             ini.writeString(Colors, Background, stored);
     });
-    QCOMPARE(m_window->tableColour().value(), colour);
+    QCOMPARE(m_window->state().colours().table.value(), colour);
     QVERIFY(ErrorBox::recorded().isEmpty());
     QCOMPARE(IniFile(iniPath()).readString(Colors, Background, QString()), storedAfter);
 }
@@ -712,12 +712,13 @@ void TestCommands::firstShowWriteFailureIsReported()
     open([](const QString &) {});
     QCOMPARE(titles.value(0), QStringLiteral("Please Read Carefully"));
     QVERIFY(m_window->isVisible());
-    const QString expected = QStringLiteral("Unable to write to %1.").arg(m_window->settingsFile());
+    const QString expected
+        = QStringLiteral("Unable to write to %1.").arg(m_window->state().settingsFile());
     QVERIFY2(ErrorBox::recorded().contains(expected),
         qPrintable(ErrorBox::recorded().join(QLatin1Char('\n'))));
     // The program goes on: commands still work.
-    m_window->ElementClick(m_window->tile(6), Qt::LeftButton);
-    QCOMPARE(m_window->selectedElement(), 6);
+    m_window->ElementClick(6, Qt::LeftButton);
+    QCOMPARE(m_window->state().selectedElement(), 6);
     IniFile::setFaultForTesting({});
     cleanup();
     init();
@@ -727,10 +728,10 @@ void TestCommands::firstShowWriteFailureIsReported()
     closeModals(&titles);
     open([](const QString &path) { QDir().mkpath(path); });
     const QStringList messages = ErrorBox::recorded();
-    QCOMPARE(
-        messages.value(0), QStringLiteral("Cannot open file %1.").arg(m_window->settingsFile()));
+    QCOMPARE(messages.value(0),
+        QStringLiteral("Cannot open file %1.").arg(m_window->state().settingsFile()));
     QCOMPARE(messages.filter(QStringLiteral("Unable to write")), QStringList());
-    QVERIFY(QFileInfo(m_window->settingsFile()).isDir());
+    QVERIFY(QFileInfo(m_window->state().settingsFile()).isDir());
 }
 
 QTEST_MAIN(TestCommands)

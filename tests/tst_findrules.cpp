@@ -11,9 +11,16 @@ namespace {
 
 const int Density = 5; // catalogue index
 
+StartFacts separatorFacts(QChar separator)
+{
+    StartFacts facts;
+    facts.decimalSeparator = separator;
+    return facts;
+}
+
 // A state whose elements are named E<z>, symbol S<z>, with the given density value texts
 // for the first elements (display text "d<z>") and "--" everywhere else.
-void fillState(SharedState &state, const QStringList &densities, QChar separator)
+void fillState(SharedState &state, const QStringList &densities)
 {
     QStringList lines;
     for (int z = 1; z <= ElementCount; ++z) {
@@ -34,7 +41,6 @@ void fillState(SharedState &state, const QStringList &densities, QChar separator
     }
     ElementData data;
     data.loadBytes(lines.join(u'\n').toLatin1());
-    state.setDecimalSeparator(separator);
     state.setData(data);
 }
 
@@ -131,8 +137,8 @@ private slots:
         QFETCH(QStringList, densities);
         QFETCH(QString, separator);
         QFETCH(QList<int>, elements);
-        SharedState state;
-        fillState(state, densities, separator.at(0));
+        SharedState state(separatorFacts(separator.at(0)));
+        fillState(state, densities);
         const FindRules::PropertyList list = FindRules::propertyList(state, Density);
         QCOMPARE(list.elements, elements);
         for (qsizetype i = 0; i < elements.size(); ++i) {
@@ -144,8 +150,8 @@ private slots:
 
     void propertyValueNotANumber()
     {
-        SharedState state;
-        fillState(state, { u"1"_s, u"1.2.3"_s }, u'.');
+        SharedState state(separatorFacts(u'.'));
+        fillState(state, { u"1"_s, u"1.2.3"_s });
         try {
             FindRules::propertyList(state, Density);
             QFAIL("no error");

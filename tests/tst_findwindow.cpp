@@ -39,7 +39,9 @@ class TestFindWindow : public QObject
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(ini);
         f.close();
-        m_state = std::make_unique<SharedState>();
+        StartFacts facts;
+        facts.settingsFile = iniPath();
+        m_state = std::make_unique<SharedState>(facts);
         m_state->loadData(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
         if (!densityOf3.isEmpty()) {
             QStringList lines = m_state->data().lines();
@@ -48,7 +50,6 @@ class TestFindWindow : public QObject
             data.loadBytes(lines.join(u'\n').toLatin1());
             m_state->setData(data);
         }
-        m_state->setSettingsFile(iniPath());
         m_state->setSelectedElement(26);
         m_find = std::make_unique<TfrmFindElement>(*m_state, nullptr);
         connect(

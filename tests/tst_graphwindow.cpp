@@ -77,9 +77,10 @@ private slots:
     {
         ErrorBox::recorded().clear();
         QFile::remove(iniPath());
-        m_state = std::make_unique<SharedState>();
+        StartFacts facts;
+        facts.settingsFile = iniPath();
+        m_state = std::make_unique<SharedState>(facts);
         m_state->setData(m_shipped);
-        m_state->setSettingsFile(iniPath());
         m_state->setNamingScheme(1);
         m_graph = std::make_unique<TfrmGraph>(*m_state, nullptr);
     }

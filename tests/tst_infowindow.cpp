@@ -39,12 +39,12 @@ class TestInfoWindow : public QObject
 
     void writeSettings(std::initializer_list<std::pair<const char16_t *, QString>> values)
     {
-        IniFile ini(m_main->settingsFile());
+        IniFile ini(m_main->state().settingsFile());
         for (const auto &[key, value] : values)
             ini.writeString(u"Element Info Window"_s, QString::fromUtf16(key), value);
     }
-    void select(int z) { m_main->ElementClick(m_main->tile(z), Qt::LeftButton); }
-    QString field(int z, int j) const { return m_main->elementData().field(z, j); }
+    void select(int z) { m_main->ElementClick(z, Qt::LeftButton); }
+    QString field(int z, int j) const { return m_main->state().data().field(z, j); }
     void makeInfo()
     {
         m_info = std::make_unique<TfrmElementInfo>(m_main->state());
@@ -112,7 +112,7 @@ private slots:
             for (int r = 0; r < TfrmElementInfo::RowCount; ++r)
                 widest = qMax(widest,
                     metrics.horizontalAdvance(
-                        Fields::displayText(main.elementData(), z, TfrmElementInfo::rowField(r))));
+                        Fields::displayText(main.state().data(), z, TfrmElementInfo::rowField(r))));
         const int margin = Scale::px(4);
         const int designRoom = Scale::px(180) - margin;
         const int room = info.Values[0]->width() - margin;
@@ -298,7 +298,7 @@ private slots:
     {
         makeInfo();
         m_info->show();
-        m_main->mnuElementInfo->setChecked(false);
+        QVERIFY(!m_main->state().mark(SharedState::Mark::InfoWanted));
         QTest::mouseClick(m_info->butClose, Qt::LeftButton);
         QVERIFY(!m_info->isVisible());
     }
@@ -306,10 +306,10 @@ private slots:
     void stayOnTopFollowsTheMarkAndKeepsTheWindow()
     {
         makeInfo();
-        m_main->mnuElementOnTop->setChecked(true);
+        m_main->MenuClick(m_main->mnuElementOnTop);
         m_main->MenuClick(m_main->mnuElementInfo);
         QVERIFY(m_info->stayOnTop());
-        m_main->mnuElementOnTop->setChecked(false);
+        m_main->MenuClick(m_main->mnuElementOnTop);
         m_info->FormPaint();
         QVERIFY(!m_info->stayOnTop());
         QVERIFY(m_info->isVisible());

@@ -68,17 +68,17 @@ private slots:
     void altKeysTurnFindPages();
 
 private:
-    void select(int z) { m_window->ElementClick(m_window->tile(z), Qt::LeftButton); }
+    void select(int z) { m_window->ElementClick(z, Qt::LeftButton); }
     int press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(m_window.get(), Qt::Key(key), mods);
-        return m_window->selectedElement();
+        return m_window->state().selectedElement();
     }
     // A key pressed on the window as the user presses it: it goes to the focused control.
     int type(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(m_window->windowHandle(), Qt::Key(key), mods);
-        return m_window->selectedElement();
+        return m_window->state().selectedElement();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -142,7 +142,7 @@ void TestKeys::everyElementEveryDirection()
         }
     }
     for (int z = 1; z <= 109; ++z)
-        QCOMPARE(m_window->tile(z)->selected(), z == m_window->selectedElement());
+        QCOMPARE(m_window->tile(z)->selected(), z == m_window->state().selectedElement());
 }
 
 void TestKeys::namedCases_data()
@@ -192,11 +192,11 @@ void TestKeys::arrowStillReachesFocusedControl()
     select(26);
 
     QTest::keyClick(slider, Qt::Key_Right);
-    QCOMPARE(m_window->selectedElement(), 27);
+    QCOMPARE(m_window->state().selectedElement(), 27);
     QCOMPARE(slider->value(), 301); // the slider goes up to the right
     // One press moves the selection once, although the key is seen on its way to the slider.
     QTest::keyClick(slider, Qt::Key_Left);
-    QCOMPARE(m_window->selectedElement(), 26);
+    QCOMPARE(m_window->state().selectedElement(), 26);
     QCOMPARE(slider->value(), 300);
 }
 
@@ -251,7 +251,8 @@ void TestKeys::keysWorkAfterAMenu()
     QCOMPARE(type(Qt::Key_Up), 26);
     QCOMPARE(slider->value(), value);
     for (int key : { int(Qt::Key_Return), int(Qt::Key_Space) }) {
-        m_window->mnuElementInfo->setChecked(false);
+        if (m_window->state().mark(SharedState::Mark::InfoWanted))
+            m_window->MenuClick(m_window->mnuElementInfo);
         type(key);
         QVERIFY2(m_window->mnuElementInfo->isChecked(), qPrintable(QKeySequence(key).toString()));
     }
@@ -283,7 +284,8 @@ void TestKeys::clickedSliderTakesItsKeys()
         const QString key = QKeySequence(s.key).toString();
         QCOMPARE(type(s.key), s.selected);
         QVERIFY2(slider->value() == s.value, qPrintable(key));
-        QVERIFY2(qFuzzyCompare(m_window->temperature() + 1, float(s.value) + 1), qPrintable(key));
+        QVERIFY2(qFuzzyCompare(m_window->state().temperature() + 1, float(s.value) + 1),
+            qPrintable(key));
         QVERIFY2(m_window->statusText(1).startsWith(QStringLiteral("%1.00 K, ").arg(s.value)),
             qPrintable(key));
         // Tab selects the next element and leaves the focus where it is.
@@ -292,7 +294,7 @@ void TestKeys::clickedSliderTakesItsKeys()
 
     // A click on a tile takes the focus back to the table; the arrows leave the slider.
     QTest::mouseClick(m_window->tile(30), Qt::LeftButton);
-    QCOMPARE(m_window->selectedElement(), 30);
+    QCOMPARE(m_window->state().selectedElement(), 30);
     QCOMPARE(QApplication::focusWidget(), m_window->PeriodicTable);
     m_window->resize(m_window->size() + QSize(40, 40));
     QTRY_COMPARE(QApplication::focusWidget(), m_window->PeriodicTable);
@@ -328,11 +330,11 @@ void TestKeys::tabInAnotherWindowIsNotTaken()
     select(50);
 
     QTest::keyClick(first, Qt::Key_Tab);
-    QCOMPARE(m_window->selectedElement(), 50);
+    QCOMPARE(m_window->state().selectedElement(), 50);
     QCOMPARE(QApplication::focusWidget(), second);
     // Arrow keys in another window do not move the selection either.
     QTest::keyClick(second, Qt::Key_Right);
-    QCOMPARE(m_window->selectedElement(), 50);
+    QCOMPARE(m_window->state().selectedElement(), 50);
 }
 
 void TestKeys::altKeysTurnTemperaturePages()

@@ -164,8 +164,8 @@ void TestMainWindow::construction()
     QVERIFY2(ErrorBox::recorded().isEmpty(), qPrintable(ErrorBox::recorded().join('|')));
     QCOMPARE(w->windowTitle(), QStringLiteral("Auralis 1.8a"));
     QVERIFY(w->tilesCreated());
-    QCOMPARE(w->settingsFolder(), m_dir->path() + u'/');
-    QCOMPARE(w->helpFile(), Shipped + QStringLiteral("auralis.hlp"));
+    QCOMPARE(w->state().facts().settingsFolder, m_dir->path() + u'/');
+    QCOMPARE(w->state().helpFile(), Shipped + QStringLiteral("auralis.hlp"));
     // No window frame is known before the first show: the whole minimum is the client's.
     QCOMPARE(w->minimumSize(), QSize(278, 326));
 
@@ -382,7 +382,7 @@ void TestMainWindow::painting()
 
     // Bracket and connectors start at their boxes' corners; the table is silver here, so
     // the maroon ANDed with it stays maroon.
-    QCOMPARE(w->tableColour(), TColor::rgb(192, 192, 192));
+    QCOMPARE(w->state().colours().table, TColor::rgb(192, 192, 192));
     const QImage table = w->PeriodicTable->grab().toImage();
     const QRect lines = w->pntElementLines->geometry();
     QCOMPARE(table.pixel(lines.topLeft()), qRgb(128, 0, 0));
@@ -442,11 +442,10 @@ void TestMainWindow::temperatureTexts()
     if (slider >= 0) {
         w->TempSlider->setValue(slider == 0 ? 1 : 0);
         w->TempSlider->setValue(slider);
-        QCOMPARE(w->temperature(), float(slider));
+        QCOMPARE(w->state().temperature(), float(slider));
         QCOMPARE(w->tile(26)->temperature(), double(slider));
     } else {
         w->setTemperature(298.15f);
-        w->UpdateTempStatus(w);
     }
     QCOMPARE(w->statusText(1), text);
 }

@@ -118,12 +118,7 @@ class TestOptions : public QObject
         QTest::mouseDClick(m_main->lblMetals, Qt::LeftButton);
         QVERIFY(ran);
     }
-    // As the main window opens it: on the picture in force.
-    void showDialog()
-    {
-        m_options->setLiveBackground(m_main->backgroundFile, m_main->imgWallpaper);
-        m_options->show();
-    }
+    void showDialog() { m_options->show(); }
     QString picture(const char *name, const char *format)
     {
         const QString path = m_dir->filePath(QLatin1String(name));
@@ -181,9 +176,9 @@ private slots:
                 && m_main->tile(26)->stateColor() == solids
                 && m_main->labelColour(m_main->lblMetals) == metals)
                 s << "tiles";
-            if (m_main->tableColour() == Colours::Silver)
+            if (m_main->state().colours().table == Colours::Silver)
                 s << "table";
-            if (m_main->backgroundFile == file)
+            if (m_main->state().backgroundFile() == file)
                 s << "picture";
             if (m_info->Symbol->palette().color(QPalette::WindowText) == symbol.resolve())
                 s << "info";
@@ -303,7 +298,7 @@ private slots:
             QVERIFY(!d->isVisible());
         });
         QCOMPARE(m_main->labelColour(m_main->lblMetals), red);
-        QCOMPARE(m_main->tableColour(), TColor::system(TColor::BtnFace));
+        QCOMPARE(m_main->state().colours().table, TColor::system(TColor::BtnFace));
 
         whileOpen([&](TfrmOptions *d) {
             QCOMPARE(d->lblMetals->palette().color(QPalette::WindowText), red.resolve());
@@ -318,10 +313,10 @@ private slots:
         });
         QCOMPARE(m_main->tile(26)->numberColor(), TColor::rgb(1, 2, 3));
         QCOMPARE(m_main->tile(8)->numberColor(), Colours::Blue); // oxygen stays a nonmetal
-        QCOMPARE(m_main->tableColour(), Colours::Silver);
+        QCOMPARE(m_main->state().colours().table, Colours::Silver);
         m_options->move(90, 100);
         m_main->SaveSettings();
-        IniFile ini(m_main->settingsFile());
+        IniFile ini(m_main->state().settingsFile());
         QCOMPARE(ini.readString(u"Colors"_s, u"Metals"_s, {}), u"197121"_s); // 1 + 2·256 + 3·65536
         QCOMPARE(ini.readString(u"Colors"_s, u"Background"_s, {}), u"Gray"_s);
         QCOMPARE(ini.readString(u"Color Window"_s, u"Left"_s, {}), u"90"_s);
@@ -414,7 +409,7 @@ private slots:
         showDialog();
         const QString oldFile = m_options->workingFile();
         const qint64 oldPicture = m_options->workingPicture().cacheKey();
-        QCOMPARE(oldFile, m_main->backgroundFile);
+        QCOMPARE(oldFile, m_main->state().backgroundFile());
         Choosers::answerFile(path);
         QTest::mouseClick(m_options->Button1, Qt::LeftButton);
         QCOMPARE(Choosers::asked().size(), 1);
@@ -432,7 +427,7 @@ private slots:
             QCOMPARE(m_options->workingPicture().cacheKey(), oldPicture);
         }
         m_options->ButtonClick(m_options->butOK);
-        QCOMPARE(m_main->backgroundFile, m_options->workingFile());
+        QCOMPARE(m_main->state().backgroundFile(), m_options->workingFile());
     }
 };
 

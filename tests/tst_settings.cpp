@@ -146,12 +146,7 @@ struct Program
         }
         return -1;
     }
-    void checkScheme(int scheme)
-    {
-        const auto items = schemeItems();
-        for (int i = 0; i < 4; ++i)
-            items[i]->setChecked(i == scheme);
-    }
+    void checkScheme(int scheme) { main->MenuClick(schemeItems()[size_t(scheme)]); }
     void sendClose()
     {
         QCloseEvent close;
@@ -189,24 +184,24 @@ private slots:
     void firstRunWithoutFileUsesDefaults()
     {
         Program p(folder());
-        QCOMPARE(p->settingsFile(), iniPath());
+        QCOMPARE(p->state().settingsFile(), iniPath());
         QCOMPARE(p->frameGeometry(), DefaultBounds);
-        QCOMPARE(p->selectedElement(), 1);
+        QCOMPARE(p->state().selectedElement(), 1);
         QVERIFY(p->tile(1)->selected());
         QCOMPARE(p.selectedTiles(), 1);
-        QCOMPARE(p->temperature(), 298.15f);
+        QCOMPARE(p->state().temperature(), 298.15f);
         QCOMPARE(p->TempSlider->value(), 298);
         QCOMPARE(p->tile(80)->temperature(), double(298.15f));
         QVERIFY(p->mnuSaveConfigOnExit->isChecked());
         QVERIFY(!p->mnuTrendsOnTop->isChecked());
         QVERIFY(!p->mnuElementOnTop->isChecked());
         QCOMPARE(p.checkedScheme(), 1);
-        QCOMPARE(p->backgroundFile, DefaultPicture);
+        QCOMPARE(p->state().backgroundFile(), DefaultPicture);
         QVERIFY(!p->imgWallpaper.isNull());
         QCOMPARE(p->labelColour(p->lblMetals), TColor::rgb(255, 0, 0));
         QCOMPARE(p->labelColour(p->lblUndefined), TColor::rgb(128, 128, 128));
         QCOMPARE(ErrorBox::recorded(), QStringList());
-        QVERIFY(!QFile::exists(p->settingsFile())); // loading writes nothing
+        QVERIFY(!QFile::exists(p->state().settingsFile())); // loading writes nothing
     }
 
     void fullSaveAndReloadKeepsEveryValue()
@@ -217,11 +212,11 @@ private slots:
             Program p(folder(), QLatin1Char('.'), true);
             p->move(33, 44);
             p->resize(700, 500);
-            p->ElementClick(p->tile(26), Qt::LeftButton);
+            p->ElementClick(26, Qt::LeftButton);
             p->setTemperature(1234.56f);
             p->mnuSaveConfigOnExit->setChecked(false);
-            p->mnuTrendsOnTop->setChecked(true);
-            p->mnuElementOnTop->setChecked(true);
+            p->MenuClick(p->mnuTrendsOnTop);
+            p->MenuClick(p->mnuElementOnTop);
             p.checkScheme(3);
             ColourScheme colours = p->state().colours();
             colours.legend[ColourScheme::Metals] = TColor::rgb(1, 2, 3);
@@ -231,9 +226,9 @@ private slots:
             colours.info[ColourScheme::Symbol] = TColor::rgb(10, 20, 30);
             colours.info[ColourScheme::Value1] = TColor::rgb(40, 50, 60);
             p->applyColourScheme(colours);
-            p->backgroundFile = picture;
+            p->applyBackground(picture, QPixmap(picture));
             p.info->move(40, 60);
-            p->mnuElementInfo->setChecked(true);
+            p->MenuClick(p->mnuElementInfo);
             p.temperature->pageTemp->setCurrentIndex(2);
             p.temperature->move(70, 80);
             p.find->selectPage(TfrmFindElement::SymbolPage);
@@ -269,17 +264,17 @@ private slots:
 
         Program q(folder());
         QCOMPARE(q->frameGeometry(), QRect(33, 44, 700, 500));
-        QCOMPARE(q->selectedElement(), 26);
+        QCOMPARE(q->state().selectedElement(), 26);
         QCOMPARE(q.selectedTiles(), 1);
         QVERIFY(q->tile(26)->selected());
-        QCOMPARE(q->temperature(), 1234.56f);
+        QCOMPARE(q->state().temperature(), 1234.56f);
         QCOMPARE(q->TempSlider->value(), 1235);
         QVERIFY(!q->mnuSaveConfigOnExit->isChecked());
         QVERIFY(q->mnuTrendsOnTop->isChecked());
         QVERIFY(q->mnuElementOnTop->isChecked());
         QCOMPARE(q.checkedScheme(), 3);
         QCOMPARE(q->labelColour(q->lblMetals), TColor::rgb(1, 2, 3));
-        QCOMPARE(q->backgroundFile, picture);
+        QCOMPARE(q->state().backgroundFile(), picture);
         QVERIFY(!q->imgWallpaper.isNull());
         QCOMPARE(ErrorBox::recorded(), QStringList());
     }
@@ -299,13 +294,13 @@ private slots:
             "[Colors]|Metals|Nonmetals|Semimetals|Solids|Liquids|Gases|Undefined|Background|"
             "[Color Window]|Left|Top");
         const QStringList expected = keys.split(QLatin1Char('|'));
-        QCOMPARE(namesInOrder(p->settingsFile()), expected);
+        QCOMPARE(namesInOrder(p->state().settingsFile()), expected);
 
         // Saving again changes values only, never the order or the number of keys.
-        p.checkScheme(-1);
+        p.checkScheme(2);
         p->SaveSettings();
-        QCOMPARE(namesInOrder(p->settingsFile()), expected);
-        QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Naming Scheme"_s), u"1"_s);
+        QCOMPARE(namesInOrder(p->state().settingsFile()), expected);
+        QCOMPARE(readValue(p->state().settingsFile(), u"Settings"_s, u"Naming Scheme"_s), u"2"_s);
     }
 
     void boundsAreOuterFrameAndMaximisedKeepsThem()
@@ -456,13 +451,13 @@ private slots:
         writeFile(iniPath(), "[Settings]\nTemperature=" + text + "\n");
         Program p(folder(), separator);
         QCOMPARE(p->TempSlider->value(), slider);
-        QCOMPARE(p->temperature(), kelvin);
+        QCOMPARE(p->state().temperature(), kelvin);
         QCOMPARE(p->tile(1)->temperature(), double(kelvin));
         QCOMPARE(ErrorBox::recorded(), QStringList());
         if (written.isEmpty())
             return;
         p->SaveSettings();
-        QCOMPARE(readValue(p->settingsFile(), u"Settings"_s, u"Temperature"_s), written);
+        QCOMPARE(readValue(p->state().settingsFile(), u"Settings"_s, u"Temperature"_s), written);
     }
 
     void unusableValuesAreSkipped_data()
@@ -510,10 +505,10 @@ private slots:
         writeFile(path, "[Settings]\n" + line + "\nElementOnTop=1\nNaming Scheme=0\n");
         Program p(folder(), separator);
         QCOMPARE(ErrorBox::recorded(), errors);
-        QCOMPARE(p->selectedElement(), selected);
+        QCOMPARE(p->state().selectedElement(), selected);
         QCOMPARE(p.selectedTiles(), 1);
         QVERIFY(p->tile(selected)->selected());
-        QCOMPARE(p->temperature(), 298.15f);
+        QCOMPARE(p->state().temperature(), 298.15f);
         QCOMPARE(p->TempSlider->value(), 298);
         QVERIFY(p->mnuElementOnTop->isChecked());
         QCOMPARE(p.checkedScheme(), scheme);
@@ -575,7 +570,7 @@ private slots:
         QCOMPARE(ErrorBox::recorded(),
             error.isEmpty() ? QStringList() : QStringList { error.arg(picture) });
         QCOMPARE(p->imgWallpaper.size(), error.isEmpty() ? size : QSize(0, 0));
-        QCOMPARE(p->backgroundFile, picture);
+        QCOMPARE(p->state().backgroundFile(), picture);
         p->SaveSettings();
         QCOMPARE(readValue(iniPath(), u"Settings"_s, u"Background"_s), picture);
     }
@@ -589,7 +584,7 @@ private slots:
         hostile += QByteArray(300000, '\xff') + "\n[Main Window]\nWidth=99999999\nLeft=-99999999\n";
         writeFile(iniPath(), hostile);
         Program p(folder());
-        QCOMPARE(p->selectedElement(), 1);
+        QCOMPARE(p->state().selectedElement(), 1);
         QCOMPARE(p.selectedTiles(), 1);
         QVERIFY(p->width() <= 32000);
         QVERIFY(p->x() >= -32000);
@@ -618,9 +613,12 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         Program p(folder());
-        QCOMPARE(p->chooseSettingsFolder({}), Shipped);
-        QCOMPARE(p->chooseSettingsFolder({ u"\"/tmp/my cfg\""_s }), u"/tmp/my cfg/"_s);
-        QCOMPARE(p->chooseSettingsFolder({ u"/tmp/cfg/"_s }), u"/tmp/cfg/"_s);
+        QCOMPARE(StartFacts::chooseSettingsFolder({}, p->state().programFolder()), Shipped);
+        QCOMPARE(
+            StartFacts::chooseSettingsFolder({ u"\"/tmp/my cfg\""_s }, p->state().programFolder()),
+            u"/tmp/my cfg/"_s);
+        QCOMPARE(StartFacts::chooseSettingsFolder({ u"/tmp/cfg/"_s }, p->state().programFolder()),
+            u"/tmp/cfg/"_s);
 
         // A program folder that cannot be written sends the settings to the user's folder.
         TfrmAuralis::StartOptions options;
@@ -628,11 +626,14 @@ private slots:
         options.screenSize = QSize(1000, 800);
         TfrmAuralis installed(options);
         const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        QCOMPARE(installed.settingsFolder(), config + QLatin1Char('/'));
+        QCOMPARE(installed.state().facts().settingsFolder, config + QLatin1Char('/'));
         QVERIFY(QFileInfo(config).isDir());
-        QCOMPARE(installed.chooseSettingsFolder({ u"/tmp/cfg"_s }), u"/tmp/cfg/"_s);
+        QCOMPARE(
+            StartFacts::chooseSettingsFolder({ u"/tmp/cfg"_s }, installed.state().programFolder()),
+            u"/tmp/cfg/"_s);
         // An argument of control characters names no folder.
-        QCOMPARE(installed.chooseSettingsFolder({ u"\x01"_s }), config + QLatin1Char('/'));
+        QCOMPARE(StartFacts::chooseSettingsFolder({ u"\x01"_s }, installed.state().programFolder()),
+            config + QLatin1Char('/'));
     }
 };
 

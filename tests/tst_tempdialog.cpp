@@ -117,7 +117,7 @@ private slots:
         openAndType(page, typed);
         QTest::mouseClick(m_dialog->butOK, Qt::LeftButton);
         QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(m_main->temperature(), kelvin);
+        QCOMPARE(m_main->state().temperature(), kelvin);
         QCOMPARE(m_main->TempSlider->value(), slider);
         // The slider's own handling applied the whole number first; the exact value wins.
         QCOMPARE(m_main->tile(1)->temperature(), double(kelvin));
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(boxes(), QStringList({ "273,15", "0,00", "32,00" }));
         m_dialog->txtCelsius->setText(u"26,85"_s);
         m_dialog->butOK->click();
-        QCOMPARE(m_main->temperature(), 300.0f);
+        QCOMPARE(m_main->state().temperature(), 300.0f);
     }
 
     void cancelKeepsTemperatureButNotTheTexts()
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(boxes(), QStringList({ "6000.00", "5726.85", "10340.33" }));
         QTest::mouseClick(m_dialog->butCancel, Qt::LeftButton);
         QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(m_main->temperature(), 298.15f);
+        QCOMPARE(m_main->state().temperature(), 298.15f);
         QCOMPARE(m_dialog->txtFarenheit->text(), u"10340.33"_s);
     }
 
@@ -201,7 +201,8 @@ private slots:
         QFETCH(bool, centred);
         m_main->setGeometry(100, 80, 900, 700);
         if (!tab.isNull())
-            IniFile(m_main->settingsFile()).writeString(u"Temperature Window"_s, u"Tab"_s, tab);
+            IniFile(m_main->state().settingsFile())
+                .writeString(u"Temperature Window"_s, u"Tab"_s, tab);
         TfrmSetTemperature dialog(m_main->state(), m_main.get());
         dialog.FormCreate();
         QCOMPARE(dialog.pageTemp->currentIndex(), page);

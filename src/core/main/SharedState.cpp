@@ -3,8 +3,9 @@
 #include "base/Errors.h"
 #include "data/Naming.h"
 
-SharedState::SharedState(QObject *parent)
+SharedState::SharedState(const StartFacts &facts, QObject *parent)
     : QObject(parent)
+    , m_facts(facts)
 {
 }
 
@@ -12,7 +13,7 @@ void SharedState::loadData(const QString &path)
 {
     ElementData data;
     data.load(path);
-    data.fixDecimalSeparator(m_decimalSeparator);
+    data.fixDecimalSeparator(m_facts.decimalSeparator);
     setData(data);
 }
 
@@ -84,4 +85,12 @@ void SharedState::setColours(const ColourScheme &scheme)
         return;
     m_colours = scheme;
     emit coloursChanged();
+}
+
+void SharedState::setBackgroundFile(const QString &file)
+{
+    if (file == m_backgroundFile)
+        return;
+    m_backgroundFile = file;
+    emit backgroundChanged();
 }

@@ -2,23 +2,26 @@
 
 #include "base/ColourScheme.h"
 #include "data/ElementData.h"
+#include "main/StartFacts.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
 
-// What the whole program shares: the element data, the user's decimal separator, the
+// What the whole program shares: the start-up facts (fixed), the element data, the
 // selected element, the current temperature, the names in force, the marks other windows
-// follow, the file paths and the colour scheme. The main window owns the one object and
-// alone writes it; every tool window holds it as a const reference, reads it, listens to
-// its signals and asks the main window for changes through signals of its own.
+// follow, the background picture's file and the colour scheme. The main window owns the
+// one object and alone writes it; the main window's own controls and every tool window
+// follow its signals, and ask the main window for changes, never set it themselves.
 class SharedState : public QObject
 {
     Q_OBJECT
 public:
     enum class Mark { InfoWanted, ElementOnTop, TrendsOnTop };
 
-    explicit SharedState(QObject *parent = nullptr);
+    explicit SharedState(const StartFacts &facts = {}, QObject *parent = nullptr);
+
+    const StartFacts &facts() const { return m_facts; }
 
     const ElementData &data() const { return m_data; }
     // Loads the element data file and puts the decimal separator in (throws as
@@ -27,8 +30,7 @@ public:
     // The data as given, for tests and tools that build a state without a file.
     void setData(const ElementData &data);
 
-    QChar decimalSeparator() const { return m_decimalSeparator; }
-    void setDecimalSeparator(QChar separator) { m_decimalSeparator = separator; }
+    QChar decimalSeparator() const { return m_facts.decimalSeparator; }
 
     // 1..109, or 0 before the settings are loaded.
     int selectedElement() const { return m_selected; }
@@ -49,12 +51,13 @@ public:
     bool mark(Mark m) const { return m_marks[size_t(m)]; }
     void setMark(Mark m, bool on);
 
-    QString programFolder() const { return m_programFolder; }
-    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
-    QString settingsFile() const { return m_settingsFile; }
-    void setSettingsFile(const QString &path) { m_settingsFile = path; }
-    QString helpFile() const { return m_helpFile; }
-    void setHelpFile(const QString &path) { m_helpFile = path; }
+    QString programFolder() const { return m_facts.programFolder; }
+    QString settingsFile() const { return m_facts.settingsFile; }
+    QString helpFile() const { return m_facts.helpFile; }
+
+    // The background picture's file, kept even when it cannot be read.
+    QString backgroundFile() const { return m_backgroundFile; }
+    void setBackgroundFile(const QString &file);
 
     const ColourScheme &colours() const { return m_colours; }
     void setColours(const ColourScheme &scheme);
@@ -65,18 +68,19 @@ signals:
     void namesChanged();
     void markChanged(SharedState::Mark mark, bool on);
     void coloursChanged();
+    void backgroundChanged();
 
 private:
     void takeNamesFromData();
 
+    const StartFacts m_facts;
     ElementData m_data;
-    QChar m_decimalSeparator = QLatin1Char('.');
     int m_selected = 0;
     float m_temperature = 0.0f;
     int m_scheme = -1;
     std::array<QString, ElementCount + 1> m_names;
     std::array<QString, ElementCount + 1> m_symbols;
     std::array<bool, 3> m_marks {};
-    QString m_programFolder, m_settingsFile, m_helpFile;
+    QString m_backgroundFile;
     ColourScheme m_colours = ColourScheme::defaults();
 };

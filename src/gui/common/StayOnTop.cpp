@@ -1,12 +1,21 @@
 #include "common/StayOnTop.h"
 
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
-StayOnTop::StayOnTop(QWidget *window, std::function<bool()> wanted)
-    : m_window(window)
-    , m_wanted(std::move(wanted))
+StayOnTop::StayOnTop(
+    QWidget *window, const SharedState &state, SharedState::Mark mark, QWidget *painted)
+    : QObject(window)
+    , m_window(window)
+    , m_state(state)
+    , m_mark(mark)
 {
+    (painted ? painted : window)->installEventFilter(this);
+    connect(&m_state, &SharedState::markChanged, this, [this](SharedState::Mark m, bool on) {
+        if (m == m_mark && m_window->isVisible())
+            set(on);
+    });
 }
 
 bool StayOnTop::isOn() const
@@ -31,17 +40,19 @@ void StayOnTop::set(bool on)
 
 void StayOnTop::beforeSetVisible(bool visible)
 {
-    if (visible && !m_window->isVisible() && !m_reflagging && isOn() != m_wanted())
-        m_window->setWindowFlag(Qt::WindowStaysOnTopHint, m_wanted());
+    if (visible && !m_window->isVisible() && !m_reflagging && isOn() != wanted())
+        m_window->setWindowFlag(Qt::WindowStaysOnTopHint, wanted());
 }
 
-void StayOnTop::afterPaint(const std::function<void()> &formPaint)
+// Flags cannot change inside a paint: the check runs once the paint is over.
+bool StayOnTop::eventFilter(QObject *, QEvent *event)
 {
-    if (m_paintSyncQueued || m_wanted() == isOn())
-        return;
-    m_paintSyncQueued = true;
-    QTimer::singleShot(0, m_window, [this, formPaint] {
-        m_paintSyncQueued = false;
-        formPaint();
-    });
+    if (event->type() == QEvent::Paint && !m_paintSyncQueued && wanted() != isOn()) {
+        m_paintSyncQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_paintSyncQueued = false;
+            follow();
+        });
+    }
+    return false;
 }

@@ -235,13 +235,13 @@ void TElement::changeEvent(QEvent *event)
 
 void TElement::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMoved(this);
+    emit mouseMoved(m_number.toInt());
     QWidget::mouseMoveEvent(event);
 }
 
 void TElement::mousePressEvent(QMouseEvent *event)
 {
-    emit mousePressed(this, event->button());
+    emit mousePressed(m_number.toInt(), event->button());
     QWidget::mousePressEvent(event);
 }
 
@@ -250,6 +250,6 @@ void TElement::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double click arrives here instead of mousePressEvent: report
     // the double click (left button only), then the press itself.
     if (event->button() == Qt::LeftButton)
-        emit doubleClicked(this);
-    emit mousePressed(this, event->button());
+        emit doubleClicked(m_number.toInt());
+    emit mousePressed(m_number.toInt(), event->button());
 }

@@ -74,11 +74,12 @@ public:
     bool symbolOnly() const { return m_symbolOnly; }
 
 signals:
-    void mouseMoved(TElement *sender);
+    // Each carries the tile's atomic number (its Number).
+    void mouseMoved(int z);
     // Every press, including the second press of a double click.
-    void mousePressed(TElement *sender, Qt::MouseButton button);
+    void mousePressed(int z, Qt::MouseButton button);
     // A left double click; mousePressed follows it.
-    void doubleClicked(TElement *sender);
+    void doubleClicked(int z);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

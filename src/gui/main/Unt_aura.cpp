@@ -184,12 +184,22 @@ void colourTile(TElement *t, int z, const ColourScheme &scheme)
 
 TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
     : QMainWindow(parent)
-    , m_arguments(options.arguments)
+    , m_state(StartFacts::make(options.arguments, options.programFolder, options.decimalSeparator))
     , m_screenSize(options.screenSize)
 {
-    m_state.setDecimalSeparator(options.decimalSeparator);
-    m_state.setProgramFolder(options.programFolder);
+    // The window's own controls follow the state like every other window.
     connect(&m_state, &SharedState::coloursChanged, this, [this] { applyColours(); });
+    connect(&m_state, &SharedState::selectionChanged, this, &TfrmAuralis::followSelection);
+    connect(&m_state, &SharedState::temperatureChanged, this, [this] {
+        ApplyTemperature();
+        UpdateTempStatus();
+    });
+    connect(&m_state, &SharedState::namesChanged, this, &TfrmAuralis::ApplyNamingScheme);
+    connect(&m_state, &SharedState::markChanged, this, &TfrmAuralis::followMark);
+    connect(&m_state, &SharedState::backgroundChanged, this, [this] {
+        if (pntBackGround)
+            pntBackGround->update();
+    });
     setFont(Scale::designFont(13));
     resize(Scale::size(538, 339));
     applyMinimumSize(QSize(0, 0));
@@ -247,7 +257,7 @@ void TfrmAuralis::createTable()
     // The window's keys need a holder of the focus: a click on a tile takes it back from
     // the slider, and the menu bar returns it here when its keyboard navigation ends.
     PeriodicTable->setFocusPolicy(Qt::ClickFocus);
-    table->colour = [this] { return tableColour().resolve(PeriodicTable->palette()); };
+    table->colour = [this] { return m_state.colours().table.resolve(PeriodicTable->palette()); };
     table->hooks.mouseMove = [this] { ClearStatus(); };
     table->hooks.mouseDown = [this](Qt::MouseButton b) { TableMouseDown(PeriodicTable, b); };
     table->hooks.resized = [this] { ErrorBox::guarded([this] { PeriodicTableResize(); }); };
@@ -361,8 +371,13 @@ void TfrmAuralis::createToolbar()
     TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
     TempSlider->setAccessibleName(QStringLiteral("Temperature Slider"));
     TempSlider->resize(Scale::size(150, 20));
-    connect(TempSlider, &QScrollBar::valueChanged, this,
-        [this] { ErrorBox::guarded([this] { UpdateTempStatus(TempSlider); }); });
+    connect(TempSlider, &QScrollBar::valueChanged, this, [this](int value) {
+        // The slider asks; the state's signal moves everything, the slider included.
+        ErrorBox::guarded([this, value] {
+            setTemperature(float(value));
+            QCoreApplication::processEvents();
+        });
+    });
     Toolbar->addItem(TempSlider);
 
     Toolbar->setDocks({ ToolbarDock, BottomDock });
@@ -389,20 +404,17 @@ void TfrmAuralis::createStatusBar()
 void TfrmAuralis::FormCreate()
 {
     setWindowTitle(ProgramName::title());
-    m_settingsFolder = chooseSettingsFolder(m_arguments);
-    m_state.setSettingsFile(m_settingsFolder + QStringLiteral("auralis.ini"));
-    if (const QString problem = IniFile::checkAtStart(settingsFile()); !problem.isEmpty()) {
+    if (const QString problem = IniFile::checkAtStart(m_state.settingsFile()); !problem.isEmpty()) {
         m_settingsRefused = true;
         ErrorBox::showError(problem);
     }
     LoadColours();
-    m_state.setHelpFile(programFolder() + QStringLiteral("auralis.hlp"));
 
     m_defaultHintColor = TColor::fromQColor(QToolTip::palette().color(QPalette::ToolTipBase));
     m_tileHintColor = TColor::rgb(191, 255, 255);
     installHintStyle();
 
-    m_state.loadData(programFolder() + QStringLiteral("auralis.bkp"));
+    m_state.loadData(m_state.facts().dataFile);
 
     createTiles();
 
@@ -420,15 +432,15 @@ void TfrmAuralis::createTiles()
         m_tiles[size_t(z)] = t;
         t->setObjectName(QStringLiteral("tile%1").arg(z));
         t->setMouseTracking(true);
-        connect(t, &TElement::mouseMoved, this, [this](TElement *s) { Status(s); });
-        connect(t, &TElement::mousePressed, this, [this](TElement *s, Qt::MouseButton b) {
-            ErrorBox::guarded([this, s, b] { ElementClick(s, b); });
+        connect(t, &TElement::mouseMoved, this, [this](int n) { Status(tile(n)); });
+        connect(t, &TElement::mousePressed, this, [this](int n, Qt::MouseButton b) {
+            ErrorBox::guarded([this, n, b] { ElementClick(n, b); });
         });
         connect(t, &TElement::doubleClicked, this,
-            [this](TElement *s) { ErrorBox::guarded([this, s] { MenuClick(s); }); });
+            [this](int n) { ErrorBox::guarded([this, n] { MenuClick(tile(n)); }); });
 
         const ElementData &data = m_state.data();
-        const QChar separator = decimalSeparator();
+        const QChar separator = m_state.decimalSeparator();
         t->setHint(m_state.name(z));
         t->setNumber(QString::number(z));
         t->setSymbol(m_state.symbol(z));
@@ -524,11 +536,11 @@ void TfrmAuralis::describeTile(int z)
         // The current temperature rather than the tile's: this may run before the
         // temperature has been pushed into the tiles.
         static const char *const stateNames[] = { "solid", "liquid", "gas" };
-        const double k = double(temperature());
+        const double k = double(m_state.temperature());
         const auto s = Temperature::stateAt(k, t->meltingPoint(), t->boilingPoint());
         state = QStringLiteral("%1 at %2 K")
                     .arg(QLatin1String(stateNames[int(s)]),
-                        Numbers::temperatureText(k, decimalSeparator()));
+                        Numbers::temperatureText(k, m_state.decimalSeparator()));
     }
     const QString hint = Texts::cut(t->hint());
     if (t->toolTip() != hint)
@@ -601,7 +613,7 @@ void TfrmAuralis::applyColours()
     }
     for (int z = 1; z <= ElementCount; ++z)
         if (TElement *t = tile(z))
-            t->setTemperature(double(temperature()));
+            t->setTemperature(double(m_state.temperature()));
     if (hold)
         PeriodicTable->setUpdatesEnabled(true);
     else if (PeriodicTable)

@@ -80,19 +80,14 @@ public:
     void attachToolWindows(const ToolWindows &tools);
 
     // Shared state ---------------------------------------------------------------------
+    // Tests and tools read the state; the windows follow its signals.
     const SharedState &state() const { return m_state; }
-    int selectedElement() const { return m_state.selectedElement(); }
-    float temperature() const { return m_state.temperature(); }
-    void setTemperature(float kelvin) { m_state.setTemperature(kelvin); }
-    QChar decimalSeparator() const { return m_state.decimalSeparator(); }
-    const ElementData &elementData() const { return m_state.data(); }
+    // The one writer of the temperature (slider, dialog, settings): the state changes,
+    // and the tiles, slider and status bar follow its signal.
+    void setTemperature(float kelvin);
     // The tile of element z, or null when z is outside 1..109 or the tile was not made.
     TElement *tile(int z) const;
     bool tilesCreated() const { return m_tilesCreated; }
-    QString programFolder() const { return m_state.programFolder(); }
-    QString settingsFolder() const { return m_settingsFolder; }
-    QString settingsFile() const { return m_state.settingsFile(); }
-    QString helpFile() const { return m_state.helpFile(); }
     QSize screenSize() const;
     // The colour a legend label shows (its class or state colour in the scheme).
     TColor labelColour(const QLabel *label) const;
@@ -109,8 +104,7 @@ public:
     int hintDelay() const;
     // The tool-tip hide delay in ms; 0 while the pop-up menu is open.
     int hintHidePause() const { return m_hintHidePause; }
-    // The table panel's colour: silver, or a system colour resolved when drawn.
-    TColor tableColour() const { return m_state.colours().table; }
+    // Puts a table panel colour (silver, or a system colour resolved when drawn) in force.
     void setTableColour(TColor colour);
     // Puts a background picture and its file name in force and repaints the background.
     void applyBackground(const QString &file, const QPixmap &picture);
@@ -127,18 +121,21 @@ public:
 
     void MenuClick(QObject *sender);
     void MenuTrendsClick(QAction *sender);
-    void ElementClick(TElement *sender, Qt::MouseButton button);
+    // Selects element z (1..109) as a click with the button on its tile does.
+    void ElementClick(int z, Qt::MouseButton button);
     void TableMouseDown(QObject *sender, Qt::MouseButton button);
     void LegendDblClick(QObject *sender);
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     // The program-wide key hook; true when the event was handled.
     bool AppMessage(QObject *watched, QEvent *event);
+    // Follow the state: the tiles, slider and status bar after a temperature change; the
+    // tiles, scheme items and layout after a naming scheme change.
     void ApplyTemperature();
-    void ApplyNamingScheme(bool refresh);
+    void ApplyNamingScheme();
 
     void Status(QObject *sender);
     void ClearStatus();
-    void UpdateTempStatus(QObject *sender);
+    void UpdateTempStatus();
     void ToolsResize();
     void ToolbarClose();
     void ToolbarDockChanged();
@@ -147,10 +144,6 @@ public:
     void LoadSettings();
     void SaveSettings();
     void FormClose();
-    // The settings folder (ending in "/") for the program's arguments: the folder they
-    // name, else the program's folder, else, when that cannot be written, the user's
-    // configuration folder.
-    QString chooseSettingsFolder(const QStringList &arguments) const;
 
     // Controls (named as the program's design names them) -------------------------------
     QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *ElementMenu = nullptr, *TrendsMenu = nullptr,
@@ -187,8 +180,8 @@ public:
            *lblSolids = nullptr, *lblLiquids = nullptr, *lblGases = nullptr,
            *lblUndefined = nullptr;
     std::array<QLabel *, 16> groupLabels {};
-    QPixmap imgWallpaper; // the background picture; tiled by BackgroundPaint
-    QString backgroundFile;
+    // The decoded background picture of the state's file, tiled by BackgroundPaint.
+    QPixmap imgWallpaper;
 
 signals:
     // At the start of the first show, before the first-run notices: the splash goes.
@@ -225,6 +218,10 @@ private:
 
     // The naming scheme items in scheme order.
     std::array<QAction *, Naming::SchemeCount> schemeItems() const;
+    // The menu items showing the state's marks.
+    QAction *markItem(SharedState::Mark mark) const;
+    void followSelection(int z);
+    void followMark(SharedState::Mark mark, bool on);
     // The legend labels in the scheme's legend order.
     std::array<QLabel *, ColourScheme::LegendCount> legendLabels() const;
     void applyColours();
@@ -236,8 +233,8 @@ private:
 
     SharedState m_state;
     ToolWindows m_tools;
-    QStringList m_arguments;
-    QString m_settingsFolder;
+    // The tile that carries the selection mark.
+    int m_markedTile = 0;
     // The settings path is no file the program may read or write (reported at start); the
     // first-run keys are then not written, so start-up reports it once.
     bool m_settingsRefused = false;

@@ -138,16 +138,26 @@ void TfrmAuralis::createMenus()
     mnuFindPop = item(PopupMenu, "mnuFindPop", tr("&Find Element..."), Mark::None);
     mnuTempPop = item(PopupMenu, "mnuTempPop", tr("Change &Temperature..."), Mark::None);
     mnuColorPop = item(PopupMenu, "mnuColorPop", tr("Setup &Colours..."), Mark::None);
+}
 
-    // The marks other windows follow are mirrored into the shared state.
-    const std::pair<QAction *, SharedState::Mark> marks[] = {
-        { mnuElementInfo, SharedState::Mark::InfoWanted },
-        { mnuElementOnTop, SharedState::Mark::ElementOnTop },
-        { mnuTrendsOnTop, SharedState::Mark::TrendsOnTop },
-    };
-    for (const auto &[action, mark] : marks) {
-        connect(
-            action, &QAction::toggled, this, [this, m = mark](bool on) { m_state.setMark(m, on); });
+QAction *TfrmAuralis::markItem(SharedState::Mark mark) const
+{
+    switch (mark) {
+    case SharedState::Mark::InfoWanted:
+        return mnuElementInfo;
+    case SharedState::Mark::ElementOnTop:
+        return mnuElementOnTop;
+    case SharedState::Mark::TrendsOnTop:
+        return mnuTrendsOnTop;
+    }
+    return nullptr;
+}
+
+void TfrmAuralis::followMark(SharedState::Mark mark, bool on)
+{
+    if (QAction *item = markItem(mark)) {
+        const QSignalBlocker quiet(item);
+        item->setChecked(on);
     }
 }
 
@@ -166,12 +176,12 @@ void TfrmAuralis::MenuClick(QObject *sender)
             SaveSettings();
         } else if (sender == mnuElementInfo || sender == butElementInfo
             || sender == mnuElementInfoPop || tileSender) {
-            if (sender == mnuElementInfo && mnuElementInfo->isChecked()) {
+            if (sender == mnuElementInfo && m_state.mark(SharedState::Mark::InfoWanted)) {
                 if (m_tools.info)
                     m_tools.info->close();
-                mnuElementInfo->setChecked(false);
+                m_state.setMark(SharedState::Mark::InfoWanted, false);
             } else {
-                mnuElementInfo->setChecked(true);
+                m_state.setMark(SharedState::Mark::InfoWanted, true);
                 if (m_tools.info) {
                     m_tools.info->show();
                     m_tools.info->raise();
@@ -182,23 +192,20 @@ void TfrmAuralis::MenuClick(QObject *sender)
             mnuSaveConfigOnExit->setChecked(!mnuSaveConfigOnExit->isChecked());
         } else if (const auto schemes = schemeItems();
                    std::find(schemes.begin(), schemes.end(), sender) != schemes.end()) {
-            for (QAction *a : schemes)
-                a->setChecked(false);
-            static_cast<QAction *>(sender)->setChecked(true);
-            ApplyNamingScheme(true);
+            m_state.setNamingScheme(
+                int(std::find(schemes.begin(), schemes.end(), sender) - schemes.begin()));
         } else if (sender == mnuOptions || sender == mnuColorPop || sender == butColor) {
             if (m_tools.options)
                 showOptions(*m_tools.options);
         } else if (sender == mnuTrendsOnTop) {
-            mnuTrendsOnTop->setChecked(!mnuTrendsOnTop->isChecked());
+            // The graph window follows the mark itself.
+            m_state.setMark(
+                SharedState::Mark::TrendsOnTop, !m_state.mark(SharedState::Mark::TrendsOnTop));
             QCoreApplication::processEvents();
-            if (m_tools.graph && m_tools.graph->isVisible())
-                m_tools.graph->setStayOnTop(mnuTrendsOnTop->isChecked());
         } else if (sender == mnuElementOnTop) {
-            mnuElementOnTop->setChecked(!mnuElementOnTop->isChecked());
+            m_state.setMark(
+                SharedState::Mark::ElementOnTop, !m_state.mark(SharedState::Mark::ElementOnTop));
             QCoreApplication::processEvents();
-            if (m_tools.info && m_tools.info->isVisible())
-                m_tools.info->setStayOnTop(mnuElementOnTop->isChecked());
         } else if (sender == mnuExit) {
             close();
         } else if (sender == mnuToolbar) {
@@ -222,7 +229,7 @@ void TfrmAuralis::MenuClick(QObject *sender)
             if (m_tools.graph)
                 m_tools.graph->showRestored();
         } else if (sender == mnuHelpContents || sender == butHelp) {
-            HelpViewer::showTopic(helpFile(), 1, this);
+            HelpViewer::showTopic(m_state.helpFile(), 1, this);
         } else if (sender == mnuAbout || sender == butAbout) {
             if (m_tools.about)
                 m_tools.about->exec();
@@ -249,7 +256,7 @@ void TfrmAuralis::MenuTrendsClick(QAction *sender)
         } else {
             const int property = int(it - trendItems.begin()) - 1;
             const PropertyColumn column = PropertyColumn::scan(
-                elementData(), Fields::trend(property).valueField, decimalSeparator());
+                m_state.data(), Fields::trend(property).valueField, m_state.decimalSeparator());
             const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;
             const auto depths = Relief::depths(column, maxDepth);
             for (int z = 1; z <= ElementCount; ++z)
@@ -260,33 +267,26 @@ void TfrmAuralis::MenuTrendsClick(QAction *sender)
     });
 }
 
-void TfrmAuralis::ElementClick(TElement *sender, Qt::MouseButton button)
+void TfrmAuralis::ElementClick(int z, Qt::MouseButton button)
 {
     ErrorBox::guarded([&] {
-        if (!sender)
+        if (!tile(z))
             return;
-        int n = 0;
-        for (int z = 1; z <= ElementCount && !n; ++z)
-            if (tile(z) == sender)
-                n = z;
-        if (!n)
-            return;
-        const int selected = m_state.selectedElement();
-        if (selected == 0) {
-            m_state.setSelectedElement(n);
-            sender->setSelected(true);
-        } else if (n != selected) {
-            if (TElement *old = tile(selected))
-                old->setSelected(false);
-            m_state.setSelectedElement(n);
-            sender->setSelected(true);
-        }
+        // The tiles and the information window follow the state's signal.
+        m_state.setSelectedElement(z);
         QCoreApplication::processEvents();
-        if (m_tools.info && m_tools.info->isVisible())
-            m_tools.info->UpdateInfo();
         if (button == Qt::RightButton)
             openPopup(true);
     });
+}
+
+void TfrmAuralis::followSelection(int z)
+{
+    if (TElement *old = tile(m_markedTile))
+        old->setSelected(false);
+    m_markedTile = z;
+    if (TElement *t = tile(z))
+        t->setSelected(true);
 }
 
 void TfrmAuralis::TableMouseDown(QObject *, Qt::MouseButton button)
@@ -319,36 +319,43 @@ void TfrmAuralis::LegendDblClick(QObject *)
     });
 }
 
+void TfrmAuralis::setTemperature(float kelvin)
+{
+    m_state.setTemperature(kelvin);
+}
+
 void TfrmAuralis::ApplyTemperature()
 {
-    const double kelvin = double(temperature());
+    const double kelvin = double(m_state.temperature());
+    if (TempSlider) {
+        // Set by the state, the slider does not ask again.
+        const QSignalBlocker quiet(TempSlider);
+        TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, kelvin, 6000.0)));
+    }
     for (int z = 1; z <= ElementCount; ++z)
         if (TElement *t = tile(z))
             t->setTemperature(kelvin);
 }
 
-void TfrmAuralis::ApplyNamingScheme(bool refresh)
+void TfrmAuralis::ApplyNamingScheme()
 {
     ErrorBox::guarded([&] {
         const auto items = schemeItems();
-        int scheme = -1;
-        for (int i = 0; i < Naming::SchemeCount && scheme < 0; ++i)
-            if (items[i] && items[i]->isChecked())
-                scheme = i;
-        if (scheme >= 0) {
-            m_state.setNamingScheme(scheme);
-            for (int z = Naming::FirstNamedElement; z <= Naming::LastNamedElement; ++z) {
-                if (TElement *t = tile(z)) {
-                    t->setSymbol(m_state.symbol(z));
-                    t->setHint(m_state.name(z));
-                    describeTile(z);
-                }
+        for (int i = 0; i < Naming::SchemeCount; ++i) {
+            if (items[size_t(i)]) {
+                const QSignalBlocker quiet(items[size_t(i)]);
+                items[size_t(i)]->setChecked(i == m_state.namingScheme());
+            }
+        }
+        for (int z = Naming::FirstNamedElement; z <= Naming::LastNamedElement; ++z) {
+            if (TElement *t = tile(z)) {
+                t->setSymbol(m_state.symbol(z));
+                t->setHint(m_state.name(z));
+                describeTile(z);
             }
         }
         PeriodicTableResize();
         update();
-        if (refresh && m_tools.info)
-            m_tools.info->UpdateInfo();
     });
 }
 
@@ -367,7 +374,7 @@ void TfrmAuralis::FormShow()
 {
     emit firstShown();
 
-    IniFile ini(settingsFile());
+    IniFile ini(m_state.settingsFile());
     // A settings write that fails here is reported and start-up goes on: losing a
     // first-run flag is no reason to lose the program.
     const auto writeFirstRunKey = [this](const std::function<void()> &write) {
@@ -417,11 +424,12 @@ void TfrmAuralis::WMSysCommand(Qt::WindowStates oldState, Qt::WindowStates newSt
 {
     if (!mnuElementInfo || !m_tools.info || oldState == newState)
         return;
-    const bool wanted = mnuElementInfo->isChecked();
+    const bool wanted = m_state.mark(SharedState::Mark::InfoWanted);
     if ((newState & Qt::WindowMinimized) && !(oldState & Qt::WindowMinimized)) {
         if (wanted && m_tools.info->isVisible()) {
+            // Hidden with the owner, the window stays wanted.
             m_tools.info->hide();
-            mnuElementInfo->setChecked(true);
+            m_state.setMark(SharedState::Mark::InfoWanted, true);
         }
     } else if (!(newState & Qt::WindowMinimized)) {
         if (wanted && !m_tools.info->isVisible())
@@ -435,13 +443,10 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
     if (TfrmElementInfo *info = m_tools.info) {
         connect(
             info, &TfrmElementInfo::closeRequested, this, [this] { MenuClick(mnuElementInfo); });
-        connect(info, &TfrmElementInfo::hidden, this, [this] {
-            if (mnuElementInfo)
-                mnuElementInfo->setChecked(false);
-        });
+        connect(info, &TfrmElementInfo::hidden, this,
+            [this] { m_state.setMark(SharedState::Mark::InfoWanted, false); });
         connect(info, &TfrmElementInfo::shownAtStart, this, [this] {
-            if (mnuElementInfo)
-                mnuElementInfo->setChecked(true);
+            m_state.setMark(SharedState::Mark::InfoWanted, true);
             activateWindow();
         });
         connect(info, &TfrmElementInfo::coloursRequested, this, &TfrmAuralis::applyColourScheme);
@@ -449,7 +454,7 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
     }
     if (TfrmGraph *graph = m_tools.graph) {
         connect(graph, &TfrmGraph::elementChosen, this,
-            [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
+            [this](int z) { ElementClick(z, Qt::LeftButton); });
         connect(graph, &TfrmGraph::elementInfoRequested, this,
             [this] { MenuClick(mnuElementInfoPop); });
         connect(graph, &TfrmGraph::focusRequested, this, [this] {
@@ -472,7 +477,7 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
     if (TfrmFindElement *find = m_tools.find) {
         // The find window's choice is a left click on the element's tile.
         connect(find, &TfrmFindElement::elementChosen, this,
-            [this](int z) { ElementClick(tile(z), Qt::LeftButton); });
+            [this](int z) { ElementClick(z, Qt::LeftButton); });
         ErrorBox::guarded([find] { find->FormCreate(); });
     }
     if (TfrmOptions *options = m_tools.options) {
@@ -484,26 +489,21 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
 
 void TfrmAuralis::showOptions(TfrmOptions &dialog)
 {
-    dialog.setLiveBackground(backgroundFile, imgWallpaper);
     dialog.exec();
 }
 
 void TfrmAuralis::applyBackground(const QString &file, const QPixmap &picture)
 {
     imgWallpaper = picture;
-    backgroundFile = file;
+    m_state.setBackgroundFile(file);
+    // The same file may come back as a new picture.
     if (pntBackGround)
         pntBackGround->update();
 }
 
 void TfrmAuralis::applyChosenTemperature(float kelvin)
 {
-    // Setting the slider runs its own change handling, which briefly applies the whole
-    // number; the two-decimal value below then replaces it.
-    if (TempSlider)
-        TempSlider->setValue(Numbers::roundHalfEven(kelvin));
-    const QString text = Numbers::temperatureText(kelvin, decimalSeparator());
-    m_state.setTemperature(float(Numbers::strToFloat(text, decimalSeparator())));
-    UpdateTempStatus(m_tools.temperature);
-    ApplyTemperature();
+    // The value is kept to the two decimals the dialog shows.
+    const QString text = Numbers::temperatureText(kelvin, m_state.decimalSeparator());
+    setTemperature(float(Numbers::strToFloat(text, m_state.decimalSeparator())));
 }

@@ -4,8 +4,6 @@
 #include "elements/Elements.h"
 #include "main/KeyCycles.h"
 #include "toolbar/TB97.h"
-#include "windows/Unt_find.h"
-#include "windows/Unt_temp.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -27,45 +25,11 @@ bool isTabKey(const QKeyEvent *key)
     return !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 
-// The page of the temperature dialog that Alt+key selects, or -1.
-int temperaturePage(const QKeyEvent *key)
-{
-    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != Qt::AltModifier)
-        return -1;
-    switch (key->key()) {
-    case Qt::Key_K:
-        return TfrmSetTemperature::KelvinPage;
-    case Qt::Key_C:
-        return TfrmSetTemperature::CelsiusPage;
-    case Qt::Key_F:
-        return TfrmSetTemperature::FahrenheitPage;
-    default:
-        return -1;
-    }
-}
-
-// The page of the find dialog that Alt+key selects, or -1.
-int findPage(const QKeyEvent *key)
-{
-    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != Qt::AltModifier)
-        return -1;
-    switch (key->key()) {
-    case Qt::Key_N:
-        return TfrmFindElement::NamePage;
-    case Qt::Key_S:
-        return TfrmFindElement::SymbolPage;
-    case Qt::Key_P:
-        return TfrmFindElement::PropertyPage;
-    default:
-        return -1;
-    }
-}
-
 } // namespace
 
 void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
 {
-    const int z = selectedElement();
+    const int z = m_state.selectedElement();
     if (z < 1 || z > ElementCount || !tile(z))
         return;
     int target = 0;
@@ -97,8 +61,8 @@ void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
     default:
         return;
     }
-    if (TElement *t = tile(target))
-        ElementClick(t, Qt::LeftButton);
+    if (tile(target))
+        ElementClick(target, Qt::LeftButton);
 }
 
 bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
@@ -107,28 +71,16 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
 
-    if (key->modifiers() & Qt::AltModifier) {
-        TfrmSetTemperature *dialog = m_tools.temperature;
-        const int page = temperaturePage(key);
-        if (dialog && dialog->isVisible() && page >= 0) {
-            dialog->selectPage(TfrmSetTemperature::Page(page));
-            return true;
-        }
-        TfrmFindElement *find = m_tools.find;
-        const int findTab = findPage(key);
-        if (find && find->isVisible() && findTab >= 0) {
-            find->selectPage(TfrmFindElement::Page(findTab));
-            return true;
-        }
+    // Alt keys are the menus' and the dialogs' (each dialog takes its own page keys).
+    if (key->modifiers() & Qt::AltModifier)
         return false;
-    }
 
     if (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated()) {
         const bool shift = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-        const int z = selectedElement();
+        const int z = m_state.selectedElement();
         const int target = z < 1 ? 1 : shift ? KeyCycles::tabPrevious(z) : KeyCycles::tabNext(z);
-        if (TElement *t = tile(target))
-            ElementClick(t, Qt::LeftButton);
+        if (tile(target))
+            ElementClick(target, Qt::LeftButton);
         return true;
     }
     return false;
@@ -170,11 +122,7 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ShortcutOverride: {
         // Keys the hook takes must reach it as key presses, not as mnemonics or shortcuts.
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool temperatureKey
-            = m_tools.temperature && m_tools.temperature->isVisible() && temperaturePage(key) >= 0;
-        const bool findKey = m_tools.find && m_tools.find->isVisible() && findPage(key) >= 0;
-        if (temperatureKey || findKey
-            || (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated())) {
+        if (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated()) {
             key->accept();
             return true;
         }

@@ -40,22 +40,9 @@ void loadStep(const std::function<void()> &step, const std::function<void()> &fa
 
 }
 
-QString TfrmAuralis::chooseSettingsFolder(const QStringList &arguments) const
-{
-    const QString folder = SettingsPath::folderFromArguments(arguments, programFolder());
-    if (!SettingsPath::namedFolder(arguments).isEmpty() || QFileInfo(programFolder()).isWritable())
-        return folder;
-
-    // An installed program's folder is not the user's to write: use the user's own place.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (config.isEmpty() || !QDir().mkpath(config))
-        return folder;
-    return SettingsPath::withTrailingSeparator(config);
-}
-
 void TfrmAuralis::LoadColours()
 {
-    IniFile ini(settingsFile());
+    IniFile ini(m_state.settingsFile());
     ini.beginPass();
     ColourScheme scheme = m_state.colours();
     scheme.readLegend(ini);
@@ -64,7 +51,7 @@ void TfrmAuralis::LoadColours()
 
 void TfrmAuralis::LoadSettings()
 {
-    IniFile ini(settingsFile());
+    IniFile ini(m_state.settingsFile());
     ini.beginPass();
     const QSize screen = screenSize();
 
@@ -82,59 +69,50 @@ void TfrmAuralis::LoadSettings()
     if (selected < 1 || selected > ElementCount)
         selected = 1;
     m_state.setSelectedElement(selected);
-    if (TElement *t = tile(selected))
-        t->setSelected(true);
 
-    // The slider shows the whole number; the temperature read a second time keeps the
-    // decimals and a value the slider cannot show.
-    const QString defaultTemperature
-        = QStringLiteral("298") + decimalSeparator() + QStringLiteral("15");
-    auto readTemperature = [&] {
-        const QString text = Settings::Temperature.readText(ini, defaultTemperature);
-        const float kelvin = float(Numbers::strToFloat(text, decimalSeparator()));
-        if (!std::isfinite(kelvin))
-            Errors::invalidFloat(text);
-        return kelvin;
-    };
+    const QChar separator = m_state.decimalSeparator();
     float kelvin = 298.15f;
-    const bool readable = ErrorBox::guarded([&] { kelvin = readTemperature(); });
-    m_state.setTemperature(kelvin);
-    if (TempSlider)
-        TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, double(kelvin), 6000.0)));
-    // A text that failed once has been reported; it is not read and reported again.
-    if (readable)
-        loadStep([&] { m_state.setTemperature(readTemperature()); },
-            [&] { m_state.setTemperature(kelvin); });
-    else
-        m_state.setTemperature(kelvin);
-    UpdateTempStatus(this);
+    loadStep(
+        [&] {
+            const QString text = Settings::Temperature.readText(
+                ini, QStringLiteral("298") + separator + QStringLiteral("15"));
+            const float read = float(Numbers::strToFloat(text, separator));
+            if (!std::isfinite(read))
+                Errors::invalidFloat(text);
+            kelvin = read;
+        },
+        nullptr);
+    setTemperature(kelvin);
+    // The state may have held this value already: the tiles, slider and status bar are
+    // brought in line either way.
     ApplyTemperature();
+    UpdateTempStatus();
 
     if (!Settings::SaveOnExit.readFlag(ini) && mnuSaveConfigOnExit)
         mnuSaveConfigOnExit->setChecked(false);
-    if (Settings::TrendsOnTop.readFlag(ini) && mnuTrendsOnTop)
-        mnuTrendsOnTop->setChecked(true);
-    if (Settings::ElementOnTop.readFlag(ini) && mnuElementOnTop)
-        mnuElementOnTop->setChecked(true);
+    if (Settings::TrendsOnTop.readFlag(ini))
+        m_state.setMark(SharedState::Mark::TrendsOnTop, true);
+    if (Settings::ElementOnTop.readFlag(ini))
+        m_state.setMark(SharedState::Mark::ElementOnTop, true);
 
     // The path is kept even when the picture cannot be loaded, so a save writes it back.
-    backgroundFile = Settings::BackgroundPicture.readText(
-        ini, programFolder() + QStringLiteral("auraback.bmp"));
+    const QString background
+        = Settings::BackgroundPicture.readText(ini, m_state.facts().defaultPicture);
     loadStep(
         [&] {
             // A picture refused for its size says so; any other failure is the file
             // that cannot be opened as a picture.
             try {
-                imgWallpaper = PictureFile::load(backgroundFile);
+                imgWallpaper = PictureFile::load(background);
             } catch (const PictureFile::TooLarge &) {
                 throw;
             } catch (const EAuralisError &) {
-                Errors::cannotOpenFile(backgroundFile);
+                Errors::cannotOpenFile(background);
             }
         },
         nullptr);
+    m_state.setBackgroundFile(background);
 
-    const auto schemes = schemeItems();
     int scheme = 1;
     loadStep(
         [&] {
@@ -143,11 +121,7 @@ void TfrmAuralis::LoadSettings()
                 Errors::listIndexOutOfBounds();
         },
         [&] { scheme = 1; });
-    for (int i = 0; i < int(schemes.size()); ++i) {
-        if (schemes[i])
-            schemes[i]->setChecked(i == scheme);
-    }
-    ApplyNamingScheme(false);
+    m_state.setNamingScheme(scheme);
 }
 
 void TfrmAuralis::saveMainWindowSection(IniFile &ini)
@@ -159,16 +133,16 @@ void TfrmAuralis::saveMainWindowSection(IniFile &ini)
 // new file lists the keys. One pass: the file is replaced once, or not at all.
 void TfrmAuralis::SaveSettings()
 {
-    IniFile ini(settingsFile());
+    IniFile ini(m_state.settingsFile());
     ini.beginPass();
 
     saveMainWindowSection(ini);
     if (m_tools.graph)
         m_tools.graph->saveSettings(ini);
 
-    Settings::SelectedElement.write(ini, selectedElement());
+    Settings::SelectedElement.write(ini, m_state.selectedElement());
     Settings::Temperature.writeText(
-        ini, Numbers::temperatureText(temperature(), decimalSeparator()));
+        ini, Numbers::temperatureText(m_state.temperature(), m_state.decimalSeparator()));
     Settings::SaveOnExit.writeFlag(ini, mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
 
     if (m_tools.temperature)
@@ -183,16 +157,11 @@ void TfrmAuralis::SaveSettings()
     if (m_tools.options)
         m_tools.options->saveSettings(ini);
 
-    Settings::TrendsOnTop.writeFlag(ini, mnuTrendsOnTop && mnuTrendsOnTop->isChecked());
-    Settings::ElementOnTop.writeFlag(ini, mnuElementOnTop && mnuElementOnTop->isChecked());
-    Settings::BackgroundPicture.writeText(ini, backgroundFile);
-    const auto schemes = schemeItems();
-    for (int i = 0; i < int(schemes.size()); ++i) {
-        if (schemes[i] && schemes[i]->isChecked()) {
-            Settings::NamingScheme.write(ini, i);
-            break;
-        }
-    }
+    Settings::TrendsOnTop.writeFlag(ini, m_state.mark(SharedState::Mark::TrendsOnTop));
+    Settings::ElementOnTop.writeFlag(ini, m_state.mark(SharedState::Mark::ElementOnTop));
+    Settings::BackgroundPicture.writeText(ini, m_state.backgroundFile());
+    if (m_state.namingScheme() >= 0)
+        Settings::NamingScheme.write(ini, m_state.namingScheme());
     ini.commitPass();
 }
 
@@ -210,7 +179,7 @@ void TfrmAuralis::FormClose()
         SaveSettings();
         return;
     }
-    IniFile ini(settingsFile());
+    IniFile ini(m_state.settingsFile());
     Settings::SaveOnExit.writeFlag(ini, false);
 }
 

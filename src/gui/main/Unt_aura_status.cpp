@@ -111,14 +111,10 @@ void TfrmAuralis::ClearStatus()
         m_statusPanels[0]->clear();
 }
 
-void TfrmAuralis::UpdateTempStatus(QObject *sender)
+void TfrmAuralis::UpdateTempStatus()
 {
-    if (sender && sender == TempSlider) {
-        m_state.setTemperature(float(TempSlider->value()));
-        QCoreApplication::processEvents();
-        ApplyTemperature();
-    }
-    m_statusPanels[1]->setText(Numbers::temperatureStatusText(temperature(), decimalSeparator()));
+    m_statusPanels[1]->setText(
+        Numbers::temperatureStatusText(m_state.temperature(), m_state.decimalSeparator()));
     for (int z = 1; z <= ElementCount; ++z)
         describeTile(z);
 }

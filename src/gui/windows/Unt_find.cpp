@@ -2,6 +2,7 @@
 
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
+#include "common/PageKeys.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
 #include "data/ElementData.h"
@@ -106,6 +107,10 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
     pageFind->addTab(tabProperty, QStringLiteral("&Property"));
     connect(pageFind, &QTabWidget::currentChanged, this, [this] { focusPage(); });
     fitInstructions();
+
+    new PageKeys(this,
+        { { Qt::Key_N, NamePage }, { Qt::Key_S, SymbolPage }, { Qt::Key_P, PropertyPage } },
+        [this](int page) { selectPage(Page(page)); });
 
     QWidget *order[] = { butHelp, butCancel, butOK, txtName, lstName, txtSymbol, lstSymbol,
         lstProperty, cmbProperty, txtLowerLimit, txtupperLimit, butRefresh, butReset };

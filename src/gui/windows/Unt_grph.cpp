@@ -90,8 +90,6 @@ private:
 // about box it asks for.
 TfrmGraph::TfrmGraph(const SharedState &state, QWidget *)
     : m_state(state)
-    , m_onTop(std::make_unique<StayOnTop>(
-          this, [this] { return m_state.mark(SharedState::Mark::TrendsOnTop); }))
 {
     setObjectName(QStringLiteral("frmGraph"));
     // A window of its own, with its own taskbar entry; closing it only hides it.
@@ -113,6 +111,8 @@ TfrmGraph::TfrmGraph(const SharedState &state, QWidget *)
     pntGraph->setObjectName(QStringLiteral("pntGraph"));
     fill->addWidget(pntGraph);
     setCentralWidget(panBack);
+    // The plot box, not the window, paints on every redraw.
+    m_onTop = new StayOnTop(this, m_state, SharedState::Mark::TrendsOnTop, pntGraph);
 
     createMenus();
     createStatusBar();
@@ -414,7 +414,6 @@ void TfrmGraph::pntGraphPaint(QPainter &p)
         p.fillRect(area, colour(ColourScheme::Background));
     if (!PlotBitmap.isNull())
         p.drawImage(0, 0, PlotBitmap);
-    m_onTop->afterPaint([this] { FormPaint(); });
 }
 
 void TfrmGraph::panBackResize()
@@ -460,11 +459,6 @@ void TfrmGraph::showRestored()
 bool TfrmGraph::stayOnTop() const
 {
     return m_onTop->isOn();
-}
-
-void TfrmGraph::setStayOnTop(bool on)
-{
-    m_onTop->set(on);
 }
 
 void TfrmGraph::FormPaint()

@@ -55,7 +55,6 @@ public:
     void StatusBarResize();
     // Brings the stay-on-top state in line with the main window's mark.
     void FormPaint();
-    void setStayOnTop(bool on);
     bool stayOnTop() const;
     // The main window's Graph Trends: show, restore when minimised, bring to the front.
     void showRestored();
@@ -121,7 +120,7 @@ private:
         const PropertyColumn &series, const GraphGeometry::Frame &frame, const QStringList &labels);
 
     const SharedState &m_state;
-    std::unique_ptr<StayOnTop> m_onTop;
+    StayOnTop *m_onTop = nullptr;
     std::array<QLabel *, 2> m_panels {};
     QFont m_plotFont;
     QImage PlotBitmap;

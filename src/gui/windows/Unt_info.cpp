@@ -74,7 +74,7 @@ QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Ali
 TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
-    , m_onTop(std::make_unique<StayOnTop>(this, [this] { return wantsOnTop(); }))
+    , m_onTop(new StayOnTop(this, state, SharedState::Mark::ElementOnTop))
 {
     setObjectName(QStringLiteral("frmElementInfo"));
     setWindowFlags(
@@ -89,6 +89,13 @@ TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     butClose->setFocus();
     applyColours();
     connect(&m_state, &SharedState::coloursChanged, this, &TfrmElementInfo::applyColours);
+    // A shown window follows the selection (a hidden one fills itself when it is shown);
+    // new names are taken at once, shown or not.
+    connect(&m_state, &SharedState::selectionChanged, this, [this] {
+        if (isVisible())
+            UpdateInfo();
+    });
+    connect(&m_state, &SharedState::namesChanged, this, &TfrmElementInfo::UpdateInfo);
 
     ErrorBox::guarded([this] { fitValueColumn(); });
 }
@@ -339,22 +346,11 @@ void TfrmElementInfo::saveSettings(IniFile &ini) const
     m_state.colours().writeInfo(ini);
 }
 
-bool TfrmElementInfo::wantsOnTop() const
-{
-    return m_state.mark(SharedState::Mark::ElementOnTop);
-}
-
 TfrmElementInfo::~TfrmElementInfo() = default;
 
 bool TfrmElementInfo::stayOnTop() const
 {
     return m_onTop->isOn();
-}
-
-// Changing the flags of a shown window hides it; that hide must not clear the mark.
-void TfrmElementInfo::setStayOnTop(bool on)
-{
-    m_onTop->set(on);
 }
 
 void TfrmElementInfo::setVisible(bool visible)
@@ -386,12 +382,6 @@ void TfrmElementInfo::hideEvent(QHideEvent *event)
     // A spontaneous hide comes from the window system (the owner minimised), not from us.
     if (!m_onTop->reflagging() && !event->spontaneous())
         FormHide();
-}
-
-void TfrmElementInfo::paintEvent(QPaintEvent *event)
-{
-    QWidget::paintEvent(event);
-    m_onTop->afterPaint([this] { FormPaint(); });
 }
 
 // The close box goes through the same command as the Close button; a close() from the

@@ -45,8 +45,6 @@ public:
     void FormPaint();
     // Asks for the main window's mark for this window to be cleared.
     void FormHide();
-    // Makes the window stay on top or normal without losing it or its mark.
-    void setStayOnTop(bool on);
     bool stayOnTop() const;
 
     // Text colour of a header label, property label or value box under the scheme in
@@ -89,7 +87,6 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -100,13 +97,12 @@ private:
     void createButtons();
     void fill();
     void fitValueColumn();
-    bool wantsOnTop() const;
     void closeWindow();
 
     // The scheme's slot for a control, or -1.
     int colourSlot(const QWidget *control) const;
 
     const SharedState &m_state;
-    std::unique_ptr<StayOnTop> m_onTop;
+    StayOnTop *m_onTop;
     bool m_closing = false;
 };

@@ -4,6 +4,7 @@
 #include "base/Temperature.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
+#include "common/PageKeys.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
 #include "main/SharedState.h"
@@ -88,6 +89,10 @@ TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
     // a tab's mnemonic, and Ctrl+Tab (see eventFilter).
     pageTemp->tabBar()->installEventFilter(this);
     pageTemp->installEventFilter(this);
+
+    new PageKeys(this,
+        { { Qt::Key_K, KelvinPage }, { Qt::Key_C, CelsiusPage }, { Qt::Key_F, FahrenheitPage } },
+        [this](int page) { selectPage(Page(page)); });
 
     setTabOrder(butHelp, butCancel);
     setTabOrder(butCancel, butOK);

@@ -388,10 +388,19 @@ void TfrmOptions::setTableColoursOnly(bool on)
     }
 }
 
-void TfrmOptions::setLiveBackground(const QString &file, const QPixmap &picture)
+// The picture of the state's file, decoded once per file. A file that cannot be read
+// was reported when the main window loaded it; it shows no picture here.
+void TfrmOptions::takeLiveBackground()
 {
-    m_liveFile = file;
-    m_livePicture = picture;
+    if (m_liveDecoded && m_liveFile == m_state.backgroundFile())
+        return;
+    m_liveFile = m_state.backgroundFile();
+    m_livePicture = QPixmap();
+    m_liveDecoded = true;
+    try {
+        m_livePicture = PictureFile::load(m_liveFile);
+    } catch (const EAuralisError &) {
+    }
 }
 
 void TfrmOptions::PageControlChanging(bool &allowChange) const
@@ -429,6 +438,7 @@ void TfrmOptions::FormShow()
     m_work = m_state.colours();
     grpBackColorItems[m_work.table == Colours::Silver ? 1 : 0]->setChecked(true);
     grpBackColorClick();
+    takeLiveBackground();
     m_file = m_liveFile;
     m_picture = m_livePicture;
     // The flags as the windows hold them; the colours already came with the scheme.
@@ -485,6 +495,8 @@ void TfrmOptions::ButtonClick(QObject *sender)
             chosen.table = m_work.table;
             chosen.legend = m_work.legend;
             emit coloursChosen(chosen);
+            m_liveFile = m_file;
+            m_livePicture = m_picture;
             emit backgroundChosen(m_file, m_picture);
             if (!m_tableColoursOnly) {
                 chosen.infoDefault = m_work.infoDefault;

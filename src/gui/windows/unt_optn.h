@@ -37,9 +37,6 @@ public:
     // and OK applies that page only.
     void setTableColoursOnly(bool on);
     bool tableColoursOnly() const { return m_tableColoursOnly; }
-    // The background picture the main window shows now and its file name; the next
-    // showing takes its working copy from them.
-    void setLiveBackground(const QString &file, const QPixmap &picture);
 
     // Placement from the settings file.
     void FormCreate();
@@ -130,6 +127,7 @@ private:
     // The colour chooser on a working colour; true when the user confirmed.
     bool chooseColour(TColor &colour);
     int graphSlot(const QObject *part) const;
+    void takeLiveBackground();
 
     const SharedState &m_state;
     QWidget *m_owner = nullptr;
@@ -138,4 +136,5 @@ private:
     ColourScheme m_work;
     QString m_file, m_liveFile;
     QPixmap m_picture, m_livePicture;
+    bool m_liveDecoded = false;
 };
