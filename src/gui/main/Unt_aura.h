@@ -27,6 +27,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <array>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -230,6 +231,22 @@ private:
     // The chosen temperature of the temperature dialog, as its OK applies it.
     void applyChosenTemperature(float kelvin);
     void saveMainWindowSection(IniFile &ini);
+
+    // One command of the window: the menu item, pop-up item and toolbar button that
+    // present it (either of the last two may be absent), the status text its button shows,
+    // and what it does (sender: the presenter used).
+    struct Command
+    {
+        QAction *TfrmAuralis::*item;
+        QAction *TfrmAuralis::*popup;
+        TToolbarButton97 *TfrmAuralis::*button;
+        const char *status;
+        void (*run)(TfrmAuralis &w, QObject *sender);
+    };
+    static const std::vector<Command> &commands();
+    // The command a menu item, pop-up item, toolbar button or tile presents, or null.
+    const Command *commandOf(const QObject *sender) const;
+    void showOrCloseInfo(QObject *sender);
 
     SharedState m_state;
     ToolWindows m_tools;

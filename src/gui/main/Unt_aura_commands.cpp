@@ -31,11 +31,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-namespace {
-
-enum class Mark { None, Check, Radio };
-
-} // namespace
+using MenuItems::Mark;
 
 void TfrmAuralis::createMenus()
 {
@@ -43,29 +39,19 @@ void TfrmAuralis::createMenus()
     bar->setObjectName(QStringLiteral("MainMenu"));
 
     auto menu = [this](const char *name, const QString &title) {
-        auto *m = new TMenu(title, this);
-        m->setObjectName(QLatin1String(name));
-        return m;
+        return MenuItems::menu(this, QLatin1String(name), title);
     };
-    // Check items are toggled by Qt before triggered() arrives; the handlers own the
-    // marks, so the toggle is taken back first and the handler decides.
     auto item = [this](QMenu *m, const char *name, const QString &caption, Mark mark,
                     const QKeySequence &shortcut = {}) {
-        auto *a = new QAction(caption, this);
-        a->setObjectName(QLatin1String(name));
-        a->setCheckable(mark != Mark::None);
-        a->setProperty("radio", mark == Mark::Radio);
+        QAction *a = MenuItems::item(
+            m, this, QLatin1String(name), caption, mark, [this](QAction *clicked) {
+                if (std::find(trendItems.begin(), trendItems.end(), clicked) != trendItems.end())
+                    MenuTrendsClick(clicked);
+                else
+                    MenuClick(clicked);
+            });
         if (!shortcut.isEmpty())
             a->setShortcut(shortcut);
-        m->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a](bool checked) {
-            if (a->isCheckable())
-                a->setChecked(!checked);
-            if (std::find(trendItems.begin(), trendItems.end(), a) != trendItems.end())
-                MenuTrendsClick(a);
-            else
-                MenuClick(a);
-        });
         return a;
     };
     auto separator = [this](QMenu *m, const char *name) {
@@ -166,75 +152,121 @@ std::array<QAction *, Naming::SchemeCount> TfrmAuralis::schemeItems() const
     return { mnuIUPACApproved, mnuIUPACProvisional, mnuIUPACRecommended, mnuACSRecommended };
 }
 
+// Every command once: the items that present it, the status text of its toolbar button,
+// and what it does. MenuClick and Status look commands up here.
+const std::vector<TfrmAuralis::Command> &TfrmAuralis::commands()
+{
+    using W = TfrmAuralis;
+    using Mark = SharedState::Mark;
+    static const auto toggleMark = [](W &w, Mark mark) {
+        // The window that follows the mark does so itself.
+        w.m_state.setMark(mark, !w.m_state.mark(mark));
+        QCoreApplication::processEvents();
+    };
+    static const auto toggleBar = [](W &w, QAction *item, QWidget *bar) {
+        item->setChecked(!item->isChecked());
+        if (bar)
+            bar->setHidden(!bar->isHidden());
+        w.FormResize();
+    };
+    static const auto chooseScheme = [](W &w, QObject *sender) {
+        const auto items = w.schemeItems();
+        w.m_state.setNamingScheme(
+            int(std::find(items.begin(), items.end(), sender) - items.begin()));
+    };
+    static const std::vector<Command> table = {
+        { &W::mnuSaveConfigNow, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { w.SaveSettings(); } },
+        { &W::mnuSaveConfigOnExit, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) {
+                w.mnuSaveConfigOnExit->setChecked(!w.mnuSaveConfigOnExit->isChecked());
+            } },
+        { &W::mnuExit, nullptr, nullptr, nullptr, [](W &w, QObject *) { w.close(); } },
+        { &W::mnuToolbar, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { toggleBar(w, w.mnuToolbar, w.Toolbar); } },
+        { &W::mnuStatusBar, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { toggleBar(w, w.mnuStatusBar, w.StatusBar); } },
+        { &W::mnuElementOnTop, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { toggleMark(w, Mark::ElementOnTop); } },
+        { &W::mnuTrendsOnTop, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { toggleMark(w, Mark::TrendsOnTop); } },
+        { &W::mnuIUPACApproved, nullptr, nullptr, nullptr, chooseScheme },
+        { &W::mnuIUPACProvisional, nullptr, nullptr, nullptr, chooseScheme },
+        { &W::mnuIUPACRecommended, nullptr, nullptr, nullptr, chooseScheme },
+        { &W::mnuACSRecommended, nullptr, nullptr, nullptr, chooseScheme },
+        { &W::mnuOptions, &W::mnuColorPop, &W::butColor, "Setup element and table colors",
+            [](W &w, QObject *) {
+                if (w.m_tools.options)
+                    w.showOptions(*w.m_tools.options);
+            } },
+        // A tile's double click, Enter and Space come here too.
+        { &W::mnuElementInfo, &W::mnuElementInfoPop, &W::butElementInfo,
+            "Element Information Window",
+            [](W &w, QObject *sender) { w.showOrCloseInfo(sender); } },
+        { &W::mnuFindElement, &W::mnuFindPop, &W::butFind,
+            "Find an element in terms of weight, size, and others",
+            [](W &w, QObject *) {
+                if (w.m_tools.find)
+                    w.m_tools.find->exec();
+            } },
+        { &W::mnuSetTemperature, &W::mnuTempPop, &W::butTemperature,
+            "Set the current temperature in Kelvin, Celcius or Farenheit",
+            [](W &w, QObject *) {
+                if (w.m_tools.temperature)
+                    w.m_tools.temperature->exec();
+            } },
+        { &W::mnuGraph, nullptr, &W::butGraph, "Graph periodic trends",
+            [](W &w, QObject *) {
+                if (w.m_tools.graph)
+                    w.m_tools.graph->showRestored();
+            } },
+        { &W::mnuHelpContents, nullptr, &W::butHelp, "Help on Auralis   ",
+            [](W &w, QObject *) { HelpViewer::showTopic(w.m_state.helpFile(), 1, &w); } },
+        { &W::mnuAbout, nullptr, &W::butAbout, "About Auralis   ",
+            [](W &w, QObject *) {
+                if (w.m_tools.about)
+                    w.m_tools.about->exec();
+            } },
+    };
+    return table;
+}
+
+const TfrmAuralis::Command *TfrmAuralis::commandOf(const QObject *sender) const
+{
+    if (!sender)
+        return nullptr;
+    const bool tileSender = qobject_cast<const TElement *>(sender);
+    for (const Command &c : commands()) {
+        if ((tileSender && c.item == &TfrmAuralis::mnuElementInfo) || this->*c.item == sender
+            || (c.popup && this->*c.popup == sender) || (c.button && this->*c.button == sender))
+            return &c;
+    }
+    return nullptr;
+}
+
 void TfrmAuralis::MenuClick(QObject *sender)
 {
     ErrorBox::guarded([&] {
-        auto *tileSender = qobject_cast<TElement *>(sender);
-        if (!sender)
-            return;
-        if (sender == mnuSaveConfigNow) {
-            SaveSettings();
-        } else if (sender == mnuElementInfo || sender == butElementInfo
-            || sender == mnuElementInfoPop || tileSender) {
-            if (sender == mnuElementInfo && m_state.mark(SharedState::Mark::InfoWanted)) {
-                if (m_tools.info)
-                    m_tools.info->close();
-                m_state.setMark(SharedState::Mark::InfoWanted, false);
-            } else {
-                m_state.setMark(SharedState::Mark::InfoWanted, true);
-                if (m_tools.info) {
-                    m_tools.info->show();
-                    m_tools.info->raise();
-                    m_tools.info->activateWindow();
-                }
-            }
-        } else if (sender == mnuSaveConfigOnExit) {
-            mnuSaveConfigOnExit->setChecked(!mnuSaveConfigOnExit->isChecked());
-        } else if (const auto schemes = schemeItems();
-                   std::find(schemes.begin(), schemes.end(), sender) != schemes.end()) {
-            m_state.setNamingScheme(
-                int(std::find(schemes.begin(), schemes.end(), sender) - schemes.begin()));
-        } else if (sender == mnuOptions || sender == mnuColorPop || sender == butColor) {
-            if (m_tools.options)
-                showOptions(*m_tools.options);
-        } else if (sender == mnuTrendsOnTop) {
-            // The graph window follows the mark itself.
-            m_state.setMark(
-                SharedState::Mark::TrendsOnTop, !m_state.mark(SharedState::Mark::TrendsOnTop));
-            QCoreApplication::processEvents();
-        } else if (sender == mnuElementOnTop) {
-            m_state.setMark(
-                SharedState::Mark::ElementOnTop, !m_state.mark(SharedState::Mark::ElementOnTop));
-            QCoreApplication::processEvents();
-        } else if (sender == mnuExit) {
-            close();
-        } else if (sender == mnuToolbar) {
-            mnuToolbar->setChecked(!mnuToolbar->isChecked());
-            if (Toolbar)
-                Toolbar->setHidden(!Toolbar->isHidden());
-            FormResize();
-        } else if (sender == mnuStatusBar) {
-            mnuStatusBar->setChecked(!mnuStatusBar->isChecked());
-            if (StatusBar)
-                StatusBar->setHidden(!StatusBar->isHidden());
-            FormResize();
-        } else if (sender == mnuSetTemperature || sender == butTemperature
-            || sender == mnuTempPop) {
-            if (m_tools.temperature)
-                m_tools.temperature->exec();
-        } else if (sender == mnuFindElement || sender == butFind || sender == mnuFindPop) {
-            if (m_tools.find)
-                m_tools.find->exec();
-        } else if (sender == mnuGraph || sender == butGraph) {
-            if (m_tools.graph)
-                m_tools.graph->showRestored();
-        } else if (sender == mnuHelpContents || sender == butHelp) {
-            HelpViewer::showTopic(m_state.helpFile(), 1, this);
-        } else if (sender == mnuAbout || sender == butAbout) {
-            if (m_tools.about)
-                m_tools.about->exec();
-        }
+        if (const Command *c = commandOf(sender))
+            c->run(*this, sender);
     });
+}
+
+// Element Information: the checked menu item closes the window, every other way shows it.
+void TfrmAuralis::showOrCloseInfo(QObject *sender)
+{
+    if (sender == mnuElementInfo && m_state.mark(SharedState::Mark::InfoWanted)) {
+        if (m_tools.info)
+            m_tools.info->close();
+        m_state.setMark(SharedState::Mark::InfoWanted, false);
+        return;
+    }
+    m_state.setMark(SharedState::Mark::InfoWanted, true);
+    if (m_tools.info) {
+        m_tools.info->show();
+        m_tools.info->raise();
+        m_tools.info->activateWindow();
+    }
 }
 
 void TfrmAuralis::MenuTrendsClick(QAction *sender)

@@ -73,20 +73,9 @@ void TfrmAuralis::Status(QObject *sender)
         setHintMode(false);
 
     QString text;
-    if (sender == butColor)
-        text = QStringLiteral("Setup element and table colors");
-    else if (sender == butElementInfo)
-        text = QStringLiteral("Element Information Window");
-    else if (sender == butFind)
-        text = QStringLiteral("Find an element in terms of weight, size, and others");
-    else if (sender == butTemperature)
-        text = QStringLiteral("Set the current temperature in Kelvin, Celcius or Farenheit");
-    else if (sender == butGraph)
-        text = QStringLiteral("Graph periodic trends");
-    else if (sender == butHelp)
-        text = QStringLiteral("Help on Auralis   ");
-    else if (sender == butAbout)
-        text = QStringLiteral("About Auralis   ");
+    const Command *command = tileSender ? nullptr : commandOf(sender);
+    if (command && command->button && this->*command->button == sender)
+        text = QLatin1String(command->status);
     else if (sender == panLegend || qobject_cast<QLabel *>(sender))
         text = QStringLiteral("Double-click here to setup colors");
     else if (tileSender) {

@@ -2,7 +2,6 @@
 
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
-#include "common/PageKeys.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
 #include "data/ElementData.h"
@@ -70,28 +69,10 @@ QLineEdit *editBox(QWidget *page, const char *name, int left, int top, int width
 }
 
 TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
-    : m_state(state)
-    , m_owner(owner)
+    : ToolDialog(state, owner, QStringLiteral("frmFindElement"), QStringLiteral("Find Element"),
+        QSize(425, 276), { &Settings::FindTab, &Settings::FindLeft, &Settings::FindTop })
 {
-    setObjectName(QStringLiteral("frmFindElement"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Find Element"));
-    setModal(true);
-    setFont(Scale::designFont(13));
-    setFixedSize(Scale::size(425, 276));
-
-    auto makeButton = [this](const char *name, const char *caption, int left) {
-        auto *button = new QPushButton(QLatin1String(caption), this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(Scale::rect(left, 240, 93, 28));
-        connect(button, &QPushButton::clicked, this, [this, button] { butClick(button); });
-        return button;
-    };
-    butHelp = makeButton("butHelp", "&Help", 112);
-    butCancel = makeButton("butCancel", "C&ancel", 216);
-    butOK = makeButton("butOK", "&OK", 320);
-    butOK->setDefault(true);
+    createButtonRow({ 240, 320, QStringLiteral("C&ancel") }, [this](QObject *b) { butClick(b); });
 
     pageFind = new QTabWidget(this);
     pageFind->setObjectName(QStringLiteral("pageFind"));
@@ -108,7 +89,7 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
     connect(pageFind, &QTabWidget::currentChanged, this, [this] { focusPage(); });
     fitInstructions();
 
-    new PageKeys(this,
+    setStoredPages(pageFind,
         { { Qt::Key_N, NamePage }, { Qt::Key_S, SymbolPage }, { Qt::Key_P, PropertyPage } },
         [this](int page) { selectPage(Page(page)); });
 
@@ -236,26 +217,12 @@ void TfrmFindElement::fitInstructions()
     setFixedSize(width(), height() + extra);
 }
 
-void TfrmFindElement::centreOnOwner(const IniFile &ini)
-{
-    const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
-    move(Settings::FindLeft.read(ini, centred.x()), Settings::FindTop.read(ini, centred.y()));
-}
-
-// "Tab" is -1 when the dialog was never saved; a value outside the three pages cannot come
-// from a save either and is taken the same way: centred, on the first page.
 void TfrmFindElement::FormCreate()
 {
     ErrorBox::guarded([this] {
         IniFile ini(m_state.settingsFile());
         ini.beginPass();
-        const int tab = Settings::FindTab.read(ini);
-        if (tab < NamePage || tab > PropertyPage) {
-            centreOnOwner(ini);
-        } else {
-            pageFind->setCurrentIndex(tab);
-            move(Settings::FindLeft.read(ini), Settings::FindTop.read(ini));
-        }
+        readPlace(ini);
     });
     rebuildNames();
     cmbProperty->setCurrentIndex(0);
@@ -264,9 +231,7 @@ void TfrmFindElement::FormCreate()
 
 void TfrmFindElement::saveSettings(IniFile &ini) const
 {
-    Settings::FindTab.write(ini, pageFind->currentIndex());
-    Settings::FindLeft.write(ini, pos().x());
-    Settings::FindTop.write(ini, pos().y());
+    writePlace(ini);
 }
 
 void TfrmFindElement::rebuildNames()

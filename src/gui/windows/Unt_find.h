@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "common/ToolDialog.h"
+
 #include <QList>
 #include <QStringList>
 #include <array>
@@ -19,7 +20,7 @@ class SharedState;
 // elements whose value of one trend property lies between two limits. Modal; OK asks the
 // main window to select the element as a left click on its tile does. The lists follow
 // the names in force, so they always offer what the tiles show.
-class TfrmFindElement : public QDialog
+class TfrmFindElement : public ToolDialog
 {
     Q_OBJECT
 public:
@@ -59,8 +60,7 @@ public:
               *txtupperLimit = nullptr;
     QListWidget *lstName = nullptr, *lstSymbol = nullptr, *lstProperty = nullptr;
     QComboBox *cmbProperty = nullptr;
-    QPushButton *butRefresh = nullptr, *butReset = nullptr, *butHelp = nullptr,
-                *butCancel = nullptr, *butOK = nullptr;
+    QPushButton *butRefresh = nullptr, *butReset = nullptr;
 
 signals:
     // OK or a double click: the element to select.
@@ -82,10 +82,6 @@ private:
     void setBusy(bool busy);
     void focusPage();
     void fitInstructions();
-    void centreOnOwner(const IniFile &ini);
-
-    const SharedState &m_state;
-    QWidget *m_owner = nullptr;
     std::array<QLineEdit *, 2> m_edits {};
     std::array<QListWidget *, 2> m_lists {};
     std::array<QStringList, 2> m_entries;

@@ -131,26 +131,17 @@ TfrmGraph::~TfrmGraph() = default;
 
 void TfrmGraph::createMenus()
 {
-    // Qt toggles a check item before triggered() arrives; MenuClick owns the marks, so the
-    // toggle is taken back first.
+    using MenuItems::Mark;
     auto item = [this](QMenu *menu, const QString &name, const QString &caption, bool check,
                     bool radio = false) {
-        auto *a = new QAction(caption, this);
-        a->setObjectName(name);
-        a->setCheckable(check);
-        a->setProperty("radio", radio);
-        menu->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a](bool checked) {
-            if (a->isCheckable())
-                a->setChecked(!checked);
-            MenuClick(a);
-        });
-        return a;
+        return MenuItems::item(menu, this, name, caption,
+            radio       ? Mark::Radio
+                : check ? Mark::Check
+                        : Mark::None,
+            [this](QAction *a) { MenuClick(a); });
     };
     auto menu = [this](const char *name, const QString &title) {
-        auto *m = new TMenu(title, this);
-        m->setObjectName(QLatin1String(name));
-        return m;
+        return MenuItems::menu(this, QLatin1String(name), title);
     };
 
     GraphMenu = menuBar();

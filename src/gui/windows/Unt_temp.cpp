@@ -4,7 +4,6 @@
 #include "base/Temperature.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
-#include "common/PageKeys.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
 #include "main/SharedState.h"
@@ -34,28 +33,11 @@ const QString LowerText = QStringLiteral(
 }
 
 TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
-    : m_state(state)
-    , m_owner(owner)
+    : ToolDialog(state, owner, QStringLiteral("frmSetTemperature"),
+        QStringLiteral("Set Temperature"), QSize(433, 238),
+        { &Settings::TemperatureTab, &Settings::TemperatureLeft, &Settings::TemperatureTop })
 {
-    setObjectName(QStringLiteral("frmSetTemperature"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Set Temperature"));
-    setModal(true);
-    setFont(Scale::designFont(13));
-    setFixedSize(Scale::size(433, 238));
-
-    auto makeButton = [this](const char *name, const char *caption, int left) {
-        auto *button = new QPushButton(QLatin1String(caption), this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(Scale::rect(left, 200, 93, 28));
-        connect(button, &QPushButton::clicked, this, [this, button] { butClick(button); });
-        return button;
-    };
-    butHelp = makeButton("butHelp", "&Help", 120);
-    butCancel = makeButton("butCancel", "C&ancel", 224);
-    butOK = makeButton("butOK", "&OK", 328);
-    butOK->setDefault(true);
+    createButtonRow({ 200, 328, QStringLiteral("C&ancel") }, [this](QObject *b) { butClick(b); });
 
     pageTemp = new QTabWidget(this);
     pageTemp->setObjectName(QStringLiteral("pageTemp"));
@@ -90,7 +72,7 @@ TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
     pageTemp->tabBar()->installEventFilter(this);
     pageTemp->installEventFilter(this);
 
-    new PageKeys(this,
+    setStoredPages(pageTemp,
         { { Qt::Key_K, KelvinPage }, { Qt::Key_C, CelsiusPage }, { Qt::Key_F, FahrenheitPage } },
         [this](int page) { selectPage(Page(page)); });
 
@@ -214,34 +196,16 @@ void TfrmSetTemperature::butClick(QObject *sender)
     }
 }
 
-void TfrmSetTemperature::centreOnOwner(const IniFile &ini)
-{
-    const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
-    move(Settings::TemperatureLeft.read(ini, centred.x()),
-        Settings::TemperatureTop.read(ini, centred.y()));
-}
-
-// "Tab" is -1 when the dialog was never saved. A value outside the three pages cannot come
-// from a save either; it is treated the same way instead of failing, so the dialog opens
-// centred on its first page.
 void TfrmSetTemperature::FormCreate()
 {
     IniFile ini(m_state.settingsFile());
     ini.beginPass();
-    const int tab = Settings::TemperatureTab.read(ini);
-    if (tab < KelvinPage || tab > FahrenheitPage) {
-        centreOnOwner(ini);
-        return;
-    }
-    pageTemp->setCurrentIndex(tab);
-    move(Settings::TemperatureLeft.read(ini), Settings::TemperatureTop.read(ini));
+    readPlace(ini);
 }
 
 void TfrmSetTemperature::saveSettings(IniFile &ini) const
 {
-    Settings::TemperatureTab.write(ini, pageTemp->currentIndex());
-    Settings::TemperatureLeft.write(ini, pos().x());
-    Settings::TemperatureTop.write(ini, pos().y());
+    writePlace(ini);
 }
 
 bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)

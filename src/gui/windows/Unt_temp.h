@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "common/ToolDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +12,7 @@ class SharedState;
 
 // The set temperature dialog: the temperature typed in Kelvin, Celsius or Fahrenheit.
 // Modal; OK hands the typed temperature to the main window, which applies it.
-class TfrmSetTemperature : public QDialog
+class TfrmSetTemperature : public ToolDialog
 {
     Q_OBJECT
 public:
@@ -44,7 +44,6 @@ public:
     QLineEdit *txtKelvin = nullptr, *txtCelsius = nullptr, *txtFarenheit = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
            *Label5 = nullptr, *Label6 = nullptr;
-    QPushButton *butHelp = nullptr, *butCancel = nullptr, *butOK = nullptr;
 
 signals:
     // OK: the typed value in kelvin, clamped to 0..6000.
@@ -59,8 +58,4 @@ private:
         QLabel **lowerLabel);
     QLineEdit *edit(int page) const;
     void writeAll(float kelvin);
-    void centreOnOwner(const IniFile &ini);
-
-    const SharedState &m_state;
-    QWidget *m_owner = nullptr;
 };

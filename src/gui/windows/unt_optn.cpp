@@ -116,18 +116,10 @@ void setBackColour(QWidget *w, const QColor &c)
 }
 
 TfrmOptions::TfrmOptions(const SharedState &state, QWidget *owner)
-    : m_state(state)
-    , m_owner(owner)
+    : ToolDialog(state, owner, QStringLiteral("frmOptions"), QStringLiteral("Options"),
+        QSize(466, 410), { nullptr, &Settings::OptionsLeft, &Settings::OptionsTop })
     , m_work(state.colours())
 {
-    setObjectName(QStringLiteral("frmOptions"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Options"));
-    setModal(true);
-    setFont(Scale::designFont(13));
-    setFixedSize(Scale::size(466, 410));
-
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->setGeometry(Scale::rect(8, 8, 450, 356));
@@ -364,18 +356,8 @@ void TfrmOptions::createGraphPage()
 
 void TfrmOptions::createButtons()
 {
-    auto makeButton = [this](const char *name, const char *caption, int left) {
-        auto *button = new QPushButton(QLatin1String(caption), this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(Scale::rect(left, 372, 93, 28));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, button] { ButtonClick(button); });
-        return button;
-    };
-    butHelp = makeButton("butHelp", "&Help", 157);
-    butCancel = makeButton("butCancel", "&Cancel", 261);
-    butOK = makeButton("butOK", "&OK", 365);
-    butOK->setDefault(true);
+    createButtonRow(
+        { 372, 365, QStringLiteral("&Cancel"), false }, [this](QObject *b) { ButtonClick(b); });
 }
 
 void TfrmOptions::setTableColoursOnly(bool on)
@@ -619,12 +601,10 @@ void TfrmOptions::FormCreate()
 {
     IniFile ini(m_state.settingsFile());
     ini.beginPass();
-    const QPoint centred = Placement::centredOver(Placement::ownerFrame(m_owner), size());
-    move(Settings::OptionsLeft.read(ini, centred.x()), Settings::OptionsTop.read(ini, centred.y()));
+    readPlace(ini);
 }
 
 void TfrmOptions::saveSettings(IniFile &ini) const
 {
-    Settings::OptionsLeft.write(ini, pos().x());
-    Settings::OptionsTop.write(ini, pos().y());
+    writePlace(ini);
 }

@@ -2,7 +2,8 @@
 
 #include "base/ColourScheme.h"
 
-#include <QDialog>
+#include "common/ToolDialog.h"
+
 #include <QPixmap>
 #include <QString>
 #include <array>
@@ -23,7 +24,7 @@ class TWinBevel;
 // edits working copies shown on samples; OK hands them to the main window by signals,
 // Cancel drops them. Every showing takes the working copies afresh from the scheme in
 // force, so what Cancel discarded never comes back.
-class TfrmOptions : public QDialog
+class TfrmOptions : public ToolDialog
 {
     Q_OBJECT
 public:
@@ -103,8 +104,6 @@ public:
     QWidget *Element1 = nullptr, *Element2 = nullptr, *Element3 = nullptr;
     QCheckBox *chkUseDefaultGraph = nullptr;
 
-    QPushButton *butHelp = nullptr, *butCancel = nullptr, *butOK = nullptr;
-
 signals:
     // OK: first the scheme with the Main Window page applied (tiles, legend, table), then,
     // in full mode only and after backgroundChosen, the whole scheme (information window
@@ -129,8 +128,6 @@ private:
     int graphSlot(const QObject *part) const;
     void takeLiveBackground();
 
-    const SharedState &m_state;
-    QWidget *m_owner = nullptr;
     bool m_tableColoursOnly = false;
     int m_page = MainPage;
     ColourScheme m_work;
