@@ -1,6 +1,6 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
-#include "main/Unt_aura.h"
 #include "windows/Unt_abot.h"
 
 #include <QDialog>
@@ -23,25 +23,27 @@ class TestAboutHelp : public QObject
     Q_OBJECT
 
     QTemporaryDir m_settings;
-    std::unique_ptr<TfrmAuralis> m_main;
+    std::unique_ptr<MainWindowFixture> m_program;
+    TfrmAuralis *m_main = nullptr;
     const QString helpFile = QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.hlp");
 
 private slots:
     void initTestCase()
     {
         ErrorBox::setRecording(true);
-        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions { { m_settings.path() },
-            QStringLiteral(AURALIS_SHIPPED_DATA "/"), QLatin1Char('.'), QSize() });
+        m_program = std::make_unique<MainWindowFixture>(MainWindowFixture::startOptions(
+            m_settings.path(), Probes::shippedFolder(), QLatin1Char('.'), QSize()));
+        m_main = m_program->get();
     }
 
-    void cleanupTestCase() { m_main.reset(); }
+    void cleanupTestCase() { m_program.reset(); }
 
     void init() { ErrorBox::recorded().clear(); }
 
     void aboutBoxTextsAndPlace()
     {
         m_main->setGeometry(120, 90, 1000, 700);
-        TfrmAbout about(m_main.get());
+        TfrmAbout about(m_main);
         QCOMPARE(about.windowTitle(), u"About Auralis   "_s);
         QCOMPARE(about.lblVer->text(), u"Auralis 1.8a"_s);
         QCOMPARE(about.Label2->text(), u"Designed and created by:"_s);
@@ -69,7 +71,7 @@ private slots:
     void enterAndEscapeClose()
     {
         QFETCH(int, key);
-        TfrmAbout about(m_main.get());
+        TfrmAbout about(m_main);
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));

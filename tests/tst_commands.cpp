@@ -1,18 +1,20 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
-#include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "toolbar/TB97.h"
 #include "windows/Unt_info.h"
 #include "windows/unt_optn.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -85,8 +87,9 @@ private slots:
     void init();
     void cleanup();
 
-    void menuItems_data();
-    void menuItems();
+    void presentersRunOneCommand_data();
+    void presentersRunOneCommand();
+    void everyViewFollowsTheState();
     void menuBarOrder();
     void checkItemsToggleOnceWhenTriggered();
     void elementInfoMark();
@@ -124,8 +127,8 @@ private:
     }
     void makeInfo()
     {
-        m_info = std::make_unique<TfrmElementInfo>(m_window->state());
-        m_window->attachToolWindows({ m_info.get() });
+        m_program->makeTools(MainWindowFixture::Info);
+        m_info = m_program->info.get();
     }
     QVector<int> depths() const
     {
@@ -140,8 +143,9 @@ private:
         const std::function<void(QWidget *)> &onEach = {});
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TfrmAuralis> m_window;
-    std::unique_ptr<TfrmElementInfo> m_info;
+    std::unique_ptr<MainWindowFixture> m_program;
+    TfrmAuralis *m_window = nullptr;
+    TfrmElementInfo *m_info = nullptr;
     std::unique_ptr<QTimer> m_modalCloser;
 };
 
@@ -174,10 +178,9 @@ void TestCommands::init()
 void TestCommands::cleanup()
 {
     m_modalCloser.reset();
-    if (m_window)
-        m_window->attachToolWindows({});
-    m_info.reset();
-    m_window.reset();
+    m_program.reset();
+    m_window = nullptr;
+    m_info = nullptr;
     m_dir.reset();
     QApplication::setPalette(QPalette());
 }
@@ -192,77 +195,75 @@ void TestCommands::open(
         ini.writeBool(About, Read, true);
         ini.writeString(Colors, Background, QStringLiteral("Gray"));
     }
-    TfrmAuralis::StartOptions options;
-    options.programFolder = programFolder;
-    options.arguments = QStringList { m_dir->path() };
-    options.decimalSeparator = QLatin1Char('.');
-    options.screenSize = QSize(1024, 768);
-    m_window = std::make_unique<TfrmAuralis>(options);
-    if (show) {
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    }
+    m_program = std::make_unique<MainWindowFixture>(
+        MainWindowFixture::startOptions(m_dir->path(), programFolder));
+    m_window = m_program->get();
+    if (show)
+        QVERIFY(m_program->showActive());
 }
 
-void TestCommands::menuItems_data()
+// Each command answers the same through every item that presents it: its menu item,
+// its pop-up item and its toolbar button.
+void TestCommands::presentersRunOneCommand_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<int>("mark"); // 0 none, 1 check, 2 radio
-    QTest::addColumn<bool>("checked");
-    auto row
-        = [](const char *name, const char *caption, const char *shortcut, int mark, bool checked) {
-              QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
-                                  << QString::fromLatin1(shortcut) << mark << checked;
-          };
-    row("mnuSaveConfigNow", "&Save Config &Now", "", 0, false);
-    row("mnuSaveConfigOnExit", "Save Config On &Exit", "", 1, true);
-    row("mnuExit", "E&xit", "", 0, false);
-    row("mnuToolbar", "&Toolbar", "", 1, true);
-    row("mnuStatusBar", "Status &Bar", "", 1, true);
-    row("mnuElementOnTop", "&Element Info On Top", "", 1, false);
-    row("mnuTrendsOnTop", "&Trends Graph On Top", "", 1, false);
-    row("mnuIUPACApproved", "IUPAC - Appr&oved", "", 1, false);
-    row("mnuIUPACProvisional", "IUPAC - &Provisional", "", 2, false);
-    row("mnuIUPACRecommended", "IUPAC - &Recommended", "", 2, false);
-    row("mnuACSRecommended", "&ACS - Recommended", "", 2, false);
-    row("mnuOptions", "&Options...", "", 0, false);
-    row("mnuFindElement", "&Find Element...", "Ctrl+F", 0, false);
-    row("mnuSetTemperature", "Set &Temperature...", "Ctrl+T", 0, false);
-    row("mnuElementInfo", "Element &Information", "Ctrl+I", 1, false);
-    row("mnuNone", "&None", "", 2, true);
-    row("mnuAtomicRadius", "Atomic &Radius", "", 2, false);
-    row("mnuElectroneg", "Electro&negativity", "", 2, false);
-    row("mnuThermalConduct", "&Thermal Conductivity", "", 2, false);
-    row("mnuGraph", "&Graph Trends", "", 0, false);
-    row("mnuHelpContents", "Help &Contents", "F1", 0, false);
-    row("mnuAbout", "&About Auralis   ...", "", 0, false);
-    row("mnuElementInfoPop", "&Element Information", "", 0, false);
-    row("mnuFindPop", "&Find Element...", "", 0, false);
-    row("mnuTempPop", "Change &Temperature...", "", 0, false);
-    row("mnuColorPop", "Setup &Colours...", "", 0, false);
+    QTest::addColumn<QStringList>("presenters");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("options") << QStringList { "mnuOptions", "mnuColorPop", "butColor" }
+                             << QStringLiteral("Options");
+    QTest::newRow("find") << QStringList { "mnuFindElement", "mnuFindPop", "butFind" }
+                          << QStringLiteral("Find Element");
+    QTest::newRow("temperature") << QStringList { "mnuSetTemperature", "mnuTempPop",
+        "butTemperature" } << QStringLiteral("Set Temperature");
+    QTest::newRow("about") << QStringList { "mnuAbout", "butAbout" }
+                           << QStringLiteral("About Auralis   ");
 }
 
-void TestCommands::menuItems()
+void TestCommands::presentersRunOneCommand()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    QFETCH(int, mark);
-    open({}, QStringLiteral(AURALIS_SHIPPED_DATA "/"), false);
-    // The saved settings pick a scheme; the design state of the marks is the menu's own.
-    const auto *a = m_window->findChild<QAction *>(name);
-    QVERIFY(a);
-    QCOMPARE(a->text(), caption);
-    QCOMPARE(a->shortcut().toString(QKeySequence::PortableText), shortcut);
-    QCOMPARE(a->isCheckable(), mark != 0);
-    QCOMPARE(a->property("radio").toBool(), mark == 2);
-    if (!name.startsWith(QLatin1String("mnuIUPAC")) && name != QLatin1String("mnuACSRecommended")) {
-        QFETCH(bool, checked);
-        QCOMPARE(a->isChecked(), checked);
+    QFETCH(QStringList, presenters);
+    QFETCH(QString, title);
+    open();
+    m_program->makeTools(MainWindowFixture::Temperature | MainWindowFixture::Find
+        | MainWindowFixture::About | MainWindowFixture::Options);
+    QStringList titles;
+    closeModals(&titles);
+    for (const QString &name : presenters) {
+        QObject *presenter = m_window->findChild<QObject *>(name);
+        QVERIFY2(presenter, qPrintable(name));
+        if (auto *item = qobject_cast<QAction *>(presenter))
+            item->trigger();
+        else
+            qobject_cast<QAbstractButton *>(presenter)->click();
     }
+    QCOMPARE(titles, QStringList(presenters.size(), title));
+}
+
+// The controls ask, the state changes once, and every view follows it.
+void TestCommands::everyViewFollowsTheState()
+{
+    open();
+    m_program->makeTools(MainWindowFixture::Info | MainWindowFixture::Temperature);
+    const SharedState &state = m_window->state();
+    QSignalSpy temperature(&state, &SharedState::temperatureChanged);
+    emit m_program->temperature->temperatureChosen(300.456f);
+    QCOMPARE(temperature.size(), 1);
+    QCOMPARE(state.temperature(), 300.46f);
+    QCOMPARE(m_window->TempSlider->value(), 300);
+    QCOMPARE(m_window->tile(1)->temperature(), double(300.46f));
+    m_window->TempSlider->setValue(5000);
+    QCOMPARE(temperature.size(), 2);
+    QCOMPARE(m_window->tile(1)->temperature(), 5000.0);
+
+    m_window->MenuClick(m_window->mnuElementInfo);
+    m_window->ElementClick(79, Qt::LeftButton);
+    QVERIFY(m_window->tile(79)->selected());
+    QCOMPARE(m_program->info->windowTitle(), QStringLiteral("Gold - Element Information"));
+
+    m_window->MenuClick(m_window->mnuACSRecommended);
+    QCOMPARE(state.namingScheme(), 3);
+    QVERIFY(m_window->mnuACSRecommended->isChecked());
+    QVERIFY(!m_window->mnuIUPACProvisional->isChecked());
+    QCOMPARE(m_window->tile(104)->symbol(), state.symbol(104));
 }
 
 void TestCommands::menuBarOrder()
@@ -305,9 +306,9 @@ void TestCommands::elementInfoMark()
 {
     open();
     QAction *mark = m_window->mnuElementInfo;
-    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_I, Qt::ControlModifier);
     QVERIFY(mark->isChecked());
-    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_I, Qt::ControlModifier);
     QVERIFY(!mark->isChecked());
 
     // Only the menu item toggles; the other senders only ever show.
@@ -331,10 +332,10 @@ void TestCommands::elementInfoWindow()
     makeInfo();
     QAction *mark = m_window->mnuElementInfo;
 
-    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_I, Qt::ControlModifier);
     QVERIFY(m_info->isVisible());
     QVERIFY(mark->isChecked());
-    QTest::keyClick(m_window.get(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_I, Qt::ControlModifier);
     QVERIFY(!m_info->isVisible());
     QVERIFY(!mark->isChecked());
 
@@ -348,8 +349,8 @@ void TestCommands::elementInfoWindow()
 
     for (int key : { int(Qt::Key_Return), int(Qt::Key_Space) }) {
         m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QTest::keyClick(m_window.get(), Qt::Key(key));
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key(key));
         QVERIFY(m_info->isVisible());
         QVERIFY(mark->isChecked());
         m_window->MenuClick(mark);

@@ -1,3 +1,4 @@
+#include "Probes.h"
 #include "base/Errors.h"
 #include "data/ElementData.h"
 #include "data/Naming.h"
@@ -10,15 +11,8 @@
 
 namespace {
 
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EAuralisError &e) {
-        return e.message();
-    }
-    return QString();
-}
+using Probes::errorOf;
+using Probes::writeFile;
 
 // A complete file of 109 records whose every field reads "Z:j", with overrides.
 ElementData records(const QMap<int, QString> &lines = {}, int count = RequiredLines)
@@ -39,12 +33,6 @@ int at(int z, int j)
 }
 
 const QString OutOfBounds = QStringLiteral("List index out of bounds");
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 void displayRow(const char *name, int field, const QString &text, const QString &shown)
 {

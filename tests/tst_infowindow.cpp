@@ -1,9 +1,9 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "common/Scale.h"
 #include "data/ElementData.h"
 #include "data/Fields.h"
 #include "elements/Elements.h"
-#include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_info.h"
 
@@ -33,9 +33,10 @@ class TestInfoWindow : public QObject
     const QString remark = u"7.86 (at 293 K)"_s;
     const QString longText = QString(60, QLatin1Char('7'));
 
-    QTemporaryDir m_program, m_settings;
-    std::unique_ptr<TfrmAuralis> m_main;
-    std::unique_ptr<TfrmElementInfo> m_info;
+    QTemporaryDir m_programFolder, m_settings;
+    std::unique_ptr<MainWindowFixture> m_program;
+    TfrmAuralis *m_main = nullptr;
+    TfrmElementInfo *m_info = nullptr;
 
     void writeSettings(std::initializer_list<std::pair<const char16_t *, QString>> values)
     {
@@ -47,47 +48,39 @@ class TestInfoWindow : public QObject
     QString field(int z, int j) const { return m_main->state().data().field(z, j); }
     void makeInfo()
     {
-        m_info = std::make_unique<TfrmElementInfo>(m_main->state());
-        m_main->attachToolWindows({ m_info.get() });
+        m_program->makeTools(MainWindowFixture::Info);
+        m_info = m_program->info.get();
     }
 
 private slots:
     void initTestCase()
     {
         ErrorBox::setRecording(true);
-        QFile source(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = source.readAll().split('\n');
-        auto put = [&lines](int z, int j, const QString &text) {
-            QByteArray &line = lines[(z - 1) * FieldsPerElement + j];
-            line = text.toLatin1() + (line.endsWith('\r') ? "\r" : "");
-        };
-        put(RemarkElement, Field::Density, remark);
-        put(LongTextElement, Field::Density, longText);
-        put(LongTextElement, Field::ElectronConfig, longText);
-        QFile copy(m_program.filePath(u"auralis.bkp"_s));
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write(lines.join('\n'));
-        copy.close();
+        auto line = [](int z, int j) { return (z - 1) * FieldsPerElement + j; };
+        QVERIFY(Probes::writeDataWith(m_programFolder.path(),
+            { { line(RemarkElement, Field::Density), remark.toLatin1() },
+                { line(LongTextElement, Field::Density), longText.toLatin1() },
+                { line(LongTextElement, Field::ElectronConfig), longText.toLatin1() } }));
         QFile::copy(QStringLiteral(AURALIS_SHIPPED_DATA "/auraback.bmp"),
-            m_program.filePath(u"auraback.bmp"_s));
+            m_programFolder.filePath(u"auraback.bmp"_s));
     }
 
     void init()
     {
         ErrorBox::recorded().clear();
         QFile::remove(m_settings.filePath(u"auralis.ini"_s));
-        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions { { m_settings.path() },
-            m_program.path() + QLatin1Char('/'), QLatin1Char('.'), QSize() });
+        m_program
+            = std::make_unique<MainWindowFixture>(MainWindowFixture::startOptions(m_settings.path(),
+                m_programFolder.path() + QLatin1Char('/'), QLatin1Char('.'), QSize()));
+        m_main = m_program->get();
         QVERIFY(m_main->tilesCreated());
     }
 
     void cleanup()
     {
-        if (m_main)
-            m_main->attachToolWindows({});
-        m_info.reset();
-        m_main.reset();
+        m_program.reset();
+        m_main = nullptr;
+        m_info = nullptr;
     }
 
     // The value column is as wide as the widest value of any element needs (with the
@@ -102,9 +95,9 @@ private slots:
     {
         QFETCH(bool, shipped);
         const QString folder
-            = shipped ? QStringLiteral(AURALIS_SHIPPED_DATA "/") : m_program.path() + u'/';
-        TfrmAuralis main(
-            TfrmAuralis::StartOptions { { m_settings.path() }, folder, QLatin1Char('.'), QSize() });
+            = shipped ? Probes::shippedFolder() : m_programFolder.path() + u'/';
+        TfrmAuralis main(MainWindowFixture::startOptions(
+            m_settings.path(), folder, QLatin1Char('.'), QSize()));
         TfrmElementInfo info(main.state());
         const QFontMetrics metrics(info.Values[0]->font());
         int widest = 0;
@@ -175,7 +168,7 @@ private slots:
         QVERIFY(m_main->statusText(0).size() <= 256);
         QVERIFY(m_main->statusText(0).startsWith(u"1: NNN"_s));
         // The caption takes the name from the data.
-        QFile data(m_program.filePath(u"auralis.bkp"_s));
+        QFile data(m_programFolder.filePath(u"auralis.bkp"_s));
         QVERIFY(data.open(QIODevice::ReadOnly));
         QList<QByteArray> lines = data.readAll().split('\n');
         lines[Field::Name] = huge.toLatin1() + '\r';
@@ -279,7 +272,7 @@ private slots:
         if (how == QLatin1String("button"))
             QTest::mouseClick(m_info->butClose, Qt::LeftButton);
         else if (how == QLatin1String("escape"))
-            QTest::keyClick(m_info.get(), Qt::Key_Escape);
+            QTest::keyClick(m_info, Qt::Key_Escape);
         else if (how == QLatin1String("close"))
             m_info->close();
         else if (how == QLatin1String("box"))

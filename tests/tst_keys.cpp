@@ -1,6 +1,6 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
-#include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_find.h"
 #include "windows/Unt_temp.h"
@@ -71,7 +71,7 @@ private:
     void select(int z) { m_window->ElementClick(z, Qt::LeftButton); }
     int press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QTest::keyClick(m_window.get(), Qt::Key(key), mods);
+        QTest::keyClick(m_window, Qt::Key(key), mods);
         return m_window->state().selectedElement();
     }
     // A key pressed on the window as the user presses it: it goes to the focused control.
@@ -82,7 +82,8 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TfrmAuralis> m_window;
+    std::unique_ptr<MainWindowFixture> m_program;
+    TfrmAuralis *m_window = nullptr;
 };
 
 void TestKeys::init()
@@ -94,20 +95,17 @@ void TestKeys::init()
     ini.writeBool(QStringLiteral("About"), QStringLiteral("Read"), true);
     ini.writeString(QStringLiteral("Colors"), QStringLiteral("Background"), QStringLiteral("Gray"));
 
-    TfrmAuralis::StartOptions options;
-    options.programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/");
-    options.arguments = QStringList { m_dir->path() };
-    options.decimalSeparator = QLatin1Char('.');
-    m_window = std::make_unique<TfrmAuralis>(options);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_program = std::make_unique<MainWindowFixture>(MainWindowFixture::startOptions(
+        m_dir->path(), Probes::shippedFolder(), QLatin1Char('.'), QSize()));
+    m_window = m_program->get();
+    QVERIFY(m_program->showActive());
     QVERIFY(m_window->tilesCreated());
 }
 
 void TestKeys::cleanup()
 {
-    m_window.reset();
+    m_program.reset();
+    m_window = nullptr;
     m_dir.reset();
     QVERIFY2(ErrorBox::recorded().isEmpty(), qPrintable(ErrorBox::recorded().join('\n')));
 }
@@ -339,11 +337,11 @@ void TestKeys::tabInAnotherWindowIsNotTaken()
 
 void TestKeys::altKeysTurnTemperaturePages()
 {
-    TfrmSetTemperature dialog(m_window->state(), m_window.get());
+    TfrmSetTemperature dialog(m_window->state(), m_window);
     m_window->attachToolWindows({ nullptr, nullptr, &dialog });
     auto detach = qScopeGuard([this] { m_window->attachToolWindows({}); });
     // Not visible: the keys are nobody's.
-    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(m_window, Qt::Key_C, Qt::AltModifier);
     QCOMPARE(dialog.pageTemp->currentWidget(), dialog.tabKelvin);
 
     dialog.pageTemp->setCurrentWidget(dialog.tabKelvin);
@@ -368,7 +366,7 @@ void TestKeys::altKeysTurnTemperaturePages()
 
 void TestKeys::altKeysTurnFindPages()
 {
-    TfrmFindElement find(m_window->state(), m_window.get());
+    TfrmFindElement find(m_window->state(), m_window);
     m_window->attachToolWindows({ nullptr, nullptr, nullptr, &find });
     auto detach = qScopeGuard([this] { m_window->attachToolWindows({}); });
     find.show();

@@ -1,7 +1,7 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "main/TableLayout.h"
-#include "main/Unt_aura.h"
 #include "toolbar/TB97.h"
 
 #include <QAction>
@@ -23,25 +23,15 @@ namespace {
 
 const QString Shipped = QStringLiteral(AURALIS_SHIPPED_DATA "/");
 
-// A settings file that keeps the first show quiet (no first-run notice, no colour check).
 void writeQuietSettings(const QString &folder)
 {
-    QFile ini(folder + QStringLiteral("/auralis.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[About]\r\nRead=1\r\n[Colors]\r\nBackground=Gray\r\n"
-              "[Main Window]\r\nTop=5\r\nLeft=5\r\nWidth=700\r\nHeight=500\r\n");
+    QVERIFY(Probes::writeQuietSettings(folder));
 }
 
 // The shipped data file with line `line` replaced, written to folder.
 void writeDataWith(const QString &folder, int line, const QByteArray &text)
 {
-    QFile in(Shipped + QStringLiteral("auralis.bkp"));
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QList<QByteArray> lines = in.readAll().split('\n');
-    lines[line] = text + '\r';
-    QFile out(folder + QStringLiteral("/auralis.bkp"));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(lines.join('\n'));
+    QVERIFY(Probes::writeDataWith(folder, { { line, text } }));
 }
 
 void sendMouseMove(QWidget *w)
@@ -104,7 +94,7 @@ private:
     void resizeBackground(QSize size);
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TfrmAuralis> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 };
 
 void TestMainWindow::initTestCase()
@@ -128,14 +118,10 @@ void TestMainWindow::cleanup()
 
 TfrmAuralis *TestMainWindow::make(const QString &programFolder, QChar separator)
 {
-    TfrmAuralis::StartOptions options;
-    options.arguments = { m_dir->path() };
-    options.programFolder = programFolder;
-    options.decimalSeparator = separator;
-    options.screenSize = QSize(1024, 768);
     m_window.reset();
-    m_window = std::make_unique<TfrmAuralis>(options);
-    return m_window.get();
+    m_window = std::make_unique<MainWindowFixture>(
+        MainWindowFixture::startOptions(m_dir->path(), programFolder, separator));
+    return m_window->get();
 }
 
 // A shown window, its background resized when a size is given; null if that failed.
@@ -153,7 +139,7 @@ TfrmAuralis *TestMainWindow::makeShown(QSize background)
 // Resizes the window so that the background area gets exactly this size.
 void TestMainWindow::resizeBackground(QSize size)
 {
-    TfrmAuralis &w = *m_window;
+    TfrmAuralis &w = *m_window->get();
     w.resize(w.size() + size - w.pntBackGround->size());
     QTRY_COMPARE(w.pntBackGround->size(), size);
 }
@@ -231,7 +217,7 @@ void TestMainWindow::classCounts()
     QCOMPARE(counts[int(ElementClass::Metal)], 85);
     QCOMPARE(counts[int(ElementClass::Nonmetal)], 17);
     QCOMPARE(counts[int(ElementClass::Semimetal)], 7);
-    QCOMPARE(make()->labelColour(m_window->lblNonMetals), TColor::rgb(0, 0, 255));
+    QCOMPARE(make()->labelColour((*m_window)->lblNonMetals), TColor::rgb(0, 0, 255));
 }
 
 void TestMainWindow::syntheticTilesStartUndefined()

@@ -1,7 +1,7 @@
+#include "MainWindowFixture.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
-#include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_info.h"
 #include "windows/unt_optn.h"
@@ -72,9 +72,10 @@ class TestOptions : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TfrmAuralis> m_main;
-    std::unique_ptr<TfrmElementInfo> m_info;
-    std::unique_ptr<TfrmOptions> m_options;
+    std::unique_ptr<MainWindowFixture> m_program;
+    TfrmAuralis *m_main = nullptr;
+    TfrmElementInfo *m_info = nullptr;
+    TfrmOptions *m_options = nullptr;
 
     void start(const QByteArray &colorWindow = {})
     {
@@ -84,19 +85,14 @@ class TestOptions : public QObject
                   "Top=50\nWidth=800\nHeight=600\n"
             + colorWindow);
         ini.close();
-        TfrmAuralis::StartOptions o;
-        o.arguments = { m_dir->path() };
-        o.programFolder = Shipped;
-        o.screenSize = QSize(1024, 768);
-        m_main = std::make_unique<TfrmAuralis>(o);
+        m_program
+            = std::make_unique<MainWindowFixture>(MainWindowFixture::startOptions(m_dir->path()));
+        m_main = m_program->get();
         m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-        m_info = std::make_unique<TfrmElementInfo>(m_main->state());
-        m_options = std::make_unique<TfrmOptions>(m_main->state(), m_main.get());
-        TfrmAuralis::ToolWindows tools;
-        tools.info = m_info.get();
-        tools.options = m_options.get();
-        m_main->attachToolWindows(tools);
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_program->makeTools(MainWindowFixture::Info | MainWindowFixture::Options);
+        m_info = m_program->info.get();
+        m_options = m_program->options.get();
     }
     // Runs steps inside the modal dialog opened by a double click on the legend.
     void whileOpen(const std::function<void(TfrmOptions *)> &steps)
@@ -138,11 +134,10 @@ private slots:
     }
     void cleanup()
     {
-        if (m_main)
-            m_main->attachToolWindows({});
-        m_options.reset();
-        m_info.reset();
-        m_main.reset();
+        m_program.reset();
+        m_main = nullptr;
+        m_info = nullptr;
+        m_options = nullptr;
         QCOMPARE(ErrorBox::recorded(), QStringList());
     }
 
@@ -187,8 +182,7 @@ private slots:
             seen << s.join(' '_L1);
         };
         connect(&m_main->state(), &SharedState::coloursChanged, this, [&] { snapshot("colours"); });
-        connect(
-            m_options.get(), &TfrmOptions::backgroundChosen, this, [&] { snapshot("picture"); });
+        connect(m_options, &TfrmOptions::backgroundChosen, this, [&] { snapshot("picture"); });
 
         m_options->setTableColoursOnly(tableOnly);
         showDialog();
@@ -340,7 +334,7 @@ private slots:
         bool opened = false;
         QTimer::singleShot(0, this, [&] {
             QWidget *modal = QApplication::activeModalWidget();
-            opened = modal && modal == m_options.get();
+            opened = modal && modal == m_options;
             if (modal)
                 modal->close();
         });

@@ -1,6 +1,6 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
-#include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_find.h"
 #include "windows/Unt_info.h"
@@ -31,17 +31,12 @@ const QString Shipped = QStringLiteral(AURALIS_SHIPPED_DATA "/");
 const QString DefaultPicture = Shipped + u"auraback.bmp"_s;
 const QRect DefaultBounds(5, 5, 800, 760);
 
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using Probes::contentOf;
+using Probes::namesInOrder;
 
 void writeFile(const QString &path, const QByteArray &content)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(content), content.size());
+    QVERIFY(Probes::writeFile(path, content));
 }
 
 // A PNG chunk: length, type, data, CRC.
@@ -78,59 +73,18 @@ QByteArray pngHeader(quint32 width, quint32 height, char bitDepth, char colourTy
 
 QString readValue(const QString &path, const QString &section, const QString &key)
 {
-    return IniFile(path).readString(section, key, u"<absent>"_s);
+    return Probes::iniValue(path, section, key);
 }
 
-// Section and key names of a file, in file order: "[Section]" or "Key".
-QStringList namesInOrder(const QString &path)
+// The main window as start-up makes it, with the tool windows whose settings are checked.
+struct Program : MainWindowFixture
 {
-    QStringList names;
-    for (const QByteArray &line : contentOf(path).split('\n')) {
-        if (line.startsWith('['))
-            names << QString::fromUtf8(line);
-        else if (line.contains('='))
-            names << QString::fromUtf8(line.left(line.indexOf('=')));
-    }
-    return names;
-}
-
-// The main window as start-up makes it, with its tool windows; the tool windows are
-// released before the main window.
-struct Program
-{
-    std::unique_ptr<TfrmAuralis> main;
-    std::unique_ptr<TfrmElementInfo> info;
-    std::unique_ptr<TfrmSetTemperature> temperature;
-    std::unique_ptr<TfrmFindElement> find;
-    std::unique_ptr<TfrmOptions> optionsDialog;
-
     explicit Program(
         const QString &folder, QChar separator = QLatin1Char('.'), bool toolWindows = false)
+        : MainWindowFixture(startOptions(folder, Shipped, separator, QSize(1000, 800)),
+            toolWindows ? Info | Temperature | Find | Options : 0)
     {
-        TfrmAuralis::StartOptions options;
-        options.arguments = QStringList { folder };
-        options.programFolder = Shipped;
-        options.decimalSeparator = separator;
-        options.screenSize = QSize(1000, 800);
-        main = std::make_unique<TfrmAuralis>(options);
-        if (toolWindows) {
-            info = std::make_unique<TfrmElementInfo>(main->state());
-            temperature = std::make_unique<TfrmSetTemperature>(main->state(), main.get());
-            find = std::make_unique<TfrmFindElement>(main->state(), main.get());
-            optionsDialog = std::make_unique<TfrmOptions>(main->state(), main.get());
-            main->attachToolWindows({ info.get(), nullptr, temperature.get(), find.get(),
-                nullptr, optionsDialog.get() });
-        }
     }
-    ~Program()
-    {
-        main->attachToolWindows({});
-        find.reset();
-        optionsDialog.reset();
-        temperature.reset();
-        info.reset();
-    }
-    TfrmAuralis *operator->() const { return main.get(); }
 
     std::array<QAction *, 4> schemeItems() const
     {
@@ -161,7 +115,6 @@ struct Program
         return count;
     }
 };
-
 }
 
 class TestSettings : public QObject
@@ -233,7 +186,7 @@ private slots:
             p.temperature->move(70, 80);
             p.find->selectPage(TfrmFindElement::SymbolPage);
             p.find->move(90, 100);
-            p.optionsDialog->move(90, 110);
+            p.options->move(90, 110);
             p->SaveSettings();
         }
         const QString info = u"Element Info Window"_s;

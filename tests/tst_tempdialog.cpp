@@ -1,6 +1,6 @@
+#include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
-#include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_temp.h"
 
@@ -20,17 +20,19 @@ class TestTempDialog : public QObject
     Q_OBJECT
 
     QTemporaryDir m_settings;
-    std::unique_ptr<TfrmAuralis> m_main;
-    std::unique_ptr<TfrmSetTemperature> m_dialog;
+    std::unique_ptr<MainWindowFixture> m_program;
+    TfrmAuralis *m_main = nullptr;
+    TfrmSetTemperature *m_dialog = nullptr;
 
     void start(QChar separator, float kelvin)
     {
         cleanup();
-        m_main = std::make_unique<TfrmAuralis>(TfrmAuralis::StartOptions {
-            { m_settings.path() }, QStringLiteral(AURALIS_SHIPPED_DATA "/"), separator, QSize() });
+        m_program = std::make_unique<MainWindowFixture>(MainWindowFixture::startOptions(
+            m_settings.path(), Probes::shippedFolder(), separator, QSize()));
+        m_main = m_program->get();
         m_main->setTemperature(kelvin);
-        m_dialog = std::make_unique<TfrmSetTemperature>(m_main->state(), m_main.get());
-        m_main->attachToolWindows({ nullptr, nullptr, m_dialog.get() });
+        m_program->makeTools(MainWindowFixture::Temperature);
+        m_dialog = m_program->temperature.get();
     }
     void open(int page)
     {
@@ -66,8 +68,9 @@ private slots:
 
     void cleanup()
     {
-        m_dialog.reset();
-        m_main.reset();
+        m_program.reset();
+        m_main = nullptr;
+        m_dialog = nullptr;
     }
 
     void openingFillsTheActivePageAndTabsConvert()
@@ -161,7 +164,7 @@ private slots:
     void changingToTheSamePageStillConverts()
     {
         openAndType(TfrmSetTemperature::KelvinPage, u"7000"_s);
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
         // A key or click that changes no page converts nothing.
         const QStringList before = boxes();
         QTest::keyClick(m_dialog->txtKelvin, Qt::Key_PageDown, Qt::ControlModifier);
@@ -177,7 +180,7 @@ private slots:
     void mnemonicConvertsBeforeChanging()
     {
         open(TfrmSetTemperature::FahrenheitPage);
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
         m_dialog->txtFarenheit->setText(u"32"_s);
         QTest::keyClick(m_dialog->txtFarenheit, Qt::Key_K, Qt::AltModifier);
         QCOMPARE(m_dialog->pageTemp->currentIndex(), int(TfrmSetTemperature::KelvinPage));
@@ -203,7 +206,7 @@ private slots:
         if (!tab.isNull())
             IniFile(m_main->state().settingsFile())
                 .writeString(u"Temperature Window"_s, u"Tab"_s, tab);
-        TfrmSetTemperature dialog(m_main->state(), m_main.get());
+        TfrmSetTemperature dialog(m_main->state(), m_main);
         dialog.FormCreate();
         QCOMPARE(dialog.pageTemp->currentIndex(), page);
         const QRect main = m_main->frameGeometry();

@@ -8,6 +8,7 @@
 #include "elements/Elements.h"
 #include "main/Unt_aura.h"
 
+#include "MainWindowFixture.h"
 #include "XDriver.h"
 
 #include <QDir>
@@ -27,32 +28,14 @@
 #include <memory>
 
 using namespace XDriver;
+using Probes::colourBlobs;
+using Probes::countColour;
 
 namespace {
 
 const QString Program = QStringLiteral(AURALIS_BIN_DIR "/auralis");
 const QString ProgramFolder = QStringLiteral(AURALIS_BIN_DIR "/");
 const QString Screenshots = QStringLiteral(AURALIS_SCREENSHOT_DIR);
-
-QRect windowGeometry(const QString &id)
-{
-    const QString out = tool(QStringLiteral("xdotool"),
-        { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
-    QMap<QString, int> v;
-    for (const QString &line : out.split(QLatin1Char('\n'))) {
-        const auto kv = line.split(QLatin1Char('='));
-        if (kv.size() == 2)
-            v[kv[0]] = kv[1].toInt();
-    }
-    return QRect(v.value("X"), v.value("Y"), v.value("WIDTH"), v.value("HEIGHT"));
-}
-
-void typeText(const QString &window, const QString &text)
-{
-    xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
-    xdo({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text });
-    pause(200);
-}
 
 QImage screenshot(const QString &name)
 {
@@ -62,75 +45,6 @@ QImage screenshot(const QString &name)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// Pixels within the rectangle that are close to the colour.
-int countColour(const QImage &image, const QRect &r, const QColor &c, int tolerance = 48)
-{
-    int n = 0;
-    const QRect area = r.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            if (qAbs(p.red() - c.red()) + qAbs(p.green() - c.green()) + qAbs(p.blue() - c.blue())
-                <= tolerance)
-                ++n;
-        }
-    return n;
-}
-
-// Connected runs (8-neighbours) of pixels close to the colour within the rectangle, as
-// bounding boxes sorted left to right.
-QList<QRect> colourBlobs(const QImage &image, const QRect &r, const QColor &c, int tolerance = 48)
-{
-    const QRect area = r.intersected(image.rect());
-    QList<QRect> blobs;
-    QVector<bool> seen(area.width() * area.height(), false);
-    auto close = [&](int x, int y) {
-        const QColor p = image.pixelColor(x, y);
-        return qAbs(p.red() - c.red()) + qAbs(p.green() - c.green()) + qAbs(p.blue() - c.blue())
-            <= tolerance;
-    };
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int i = (y - area.top()) * area.width() + (x - area.left());
-            if (seen[i] || !close(x, y))
-                continue;
-            QRect box(x, y, 1, 1);
-            QList<QPoint> todo { QPoint(x, y) };
-            seen[i] = true;
-            while (!todo.isEmpty()) {
-                const QPoint p = todo.takeLast();
-                box = box.united(QRect(p, QSize(1, 1)));
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const QPoint q = p + QPoint(dx, dy);
-                        if (!area.contains(q))
-                            continue;
-                        const int j = (q.y() - area.top()) * area.width() + (q.x() - area.left());
-                        if (!seen[j] && close(q.x(), q.y())) {
-                            seen[j] = true;
-                            todo.append(q);
-                        }
-                    }
-            }
-            blobs.append(box);
-        }
-    std::sort(blobs.begin(), blobs.end(),
-        [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
-    return blobs;
-}
-
-void writeIni(const QString &folder, const QString &text)
-{
-    QFile f(folder + QStringLiteral("/auralis.ini"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text.toUtf8());
-}
-
-QString readIniValue(const QString &folder, const QString &key)
-{
-    return readIniFileValue(folder + QStringLiteral("/auralis.ini"), key);
-}
-
 const char *SeededIni = "[About]\nRead=1\n[Colors]\nBackground=Gray\n"
                         "[Main Window]\nLeft=0\nTop=0\nWidth=900\nHeight=640\nMaximized=0\n";
 
@@ -138,11 +52,8 @@ std::unique_ptr<TfrmAuralis> referenceWindow(const QSize &size)
 {
     static QTemporaryDir refDir;
     writeIni(refDir.path(), QString::fromLatin1(SeededIni));
-    TfrmAuralis::StartOptions o;
-    o.arguments = { refDir.path() };
-    o.programFolder = ProgramFolder;
-    o.decimalSeparator = QLatin1Char('.');
-    auto ref = std::make_unique<TfrmAuralis>(o);
+    auto ref = std::make_unique<TfrmAuralis>(
+        MainWindowFixture::startOptions(refDir.path(), ProgramFolder, QLatin1Char('.'), QSize()));
     ref->setAttribute(Qt::WA_DontShowOnScreen);
     ref->show();
     ref->resize(size);

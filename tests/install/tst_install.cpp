@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-#include "../e2e/XDriver.h"
+#include "XDriver.h"
 
 using namespace XDriver;
 

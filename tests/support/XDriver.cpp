@@ -1,18 +1,13 @@
-#pragma once
-
-// Shared by the tests that drive the real program under an X server: run a command-line
-// tool, send xdotool commands, wait for a window by its exact name.
+#include "XDriver.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <QMap>
 #include <QTest>
 
 namespace XDriver {
 
-inline QString tool(const QString &name, const QStringList &args, int timeoutMs = 10000)
+QString tool(const QString &name, const QStringList &args, int timeoutMs)
 {
     QProcess p;
     p.start(name, args);
@@ -23,18 +18,17 @@ inline QString tool(const QString &name, const QStringList &args, int timeoutMs 
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-inline void xdo(const QStringList &args)
+void xdo(const QStringList &args)
 {
     tool(QStringLiteral("xdotool"), args);
 }
 
-inline void pause(int ms)
+void pause(int ms)
 {
     QTest::qWait(ms);
 }
 
-// The first visible window whose name matches exactly, waiting up to timeoutMs.
-inline QString waitForWindow(const QString &name, int timeoutMs)
+QString waitForWindow(const QString &name, int timeoutMs)
 {
     // xdotool takes a POSIX extended expression; escape only its special characters
     // (a GNU escape such as "\\`" would mean something else).
@@ -58,7 +52,20 @@ inline QString waitForWindow(const QString &name, int timeoutMs)
     return {};
 }
 
-inline void focusAndKey(const QString &window, const QString &keys)
+QRect windowGeometry(const QString &id)
+{
+    const QString out = tool(QStringLiteral("xdotool"),
+        { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
+    QMap<QString, int> v;
+    for (const QString &line : out.split(QLatin1Char('\n'))) {
+        const auto kv = line.split(QLatin1Char('='));
+        if (kv.size() == 2)
+            v[kv[0]] = kv[1].toInt();
+    }
+    return QRect(v.value("X"), v.value("Y"), v.value("WIDTH"), v.value("HEIGHT"));
+}
+
+void focusAndKey(const QString &window, const QString &keys)
 {
     xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
     pause(150);
@@ -66,14 +73,19 @@ inline void focusAndKey(const QString &window, const QString &keys)
     pause(250);
 }
 
-// QProcess::waitForFinished is false for a process that has already ended.
-inline bool ended(QProcess &process, int timeoutMs = 10000)
+void typeText(const QString &window, const QString &text)
+{
+    xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
+    xdo({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text });
+    pause(200);
+}
+
+bool ended(QProcess &process, int timeoutMs)
 {
     return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
 }
 
-// The value of a key in an ini file, found without regard to section; empty when absent.
-inline QString readIniFileValue(const QString &file, const QString &key)
+QString readIniFileValue(const QString &file, const QString &key)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
@@ -84,6 +96,18 @@ inline QString readIniFileValue(const QString &file, const QString &key)
             return s.mid(key.size() + 1);
     }
     return {};
+}
+
+QString readIniValue(const QString &folder, const QString &key)
+{
+    return readIniFileValue(folder + QStringLiteral("/auralis.ini"), key);
+}
+
+void writeIni(const QString &folder, const QString &text)
+{
+    QFile f(folder + QStringLiteral("/auralis.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
 }
 
 }
