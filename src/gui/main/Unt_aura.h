@@ -11,8 +11,9 @@
 // core; src/app (entry and splash) creates this window first, then the tool windows, and
 // hands them over through attachToolWindows. A tool window gets the state as a const
 // reference and asks for changes through its own signals, which this window connects
-// once; it never sees this header. Selection changes go through ElementClick only;
-// temperature changes end in ApplyTemperature, which pushes the value into every tile.
+// once; it never sees this header. Changes are written to the state once (ElementClick,
+// setTemperature, the commands) and every view follows the state's signals: the tiles,
+// slider, status bar and menu marks here, and each tool window by itself.
 //
 // The implementation is split by concern: Unt_aura.cpp (construction), _layout (resize
 // and painting of the table), _status (status bar, slider, toolbar), _commands (menus,
