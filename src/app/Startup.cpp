@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "ExportCommand.h"
 #include "Unt_spsh.h"
 #include "base/ProgramName.h"
 #include "common/ErrorBox.h"
@@ -7,8 +8,8 @@
 #include "settings/SettingsPath.h"
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
-#include "windows/Unt_grph.h"
 #include "windows/Unt_find.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 #include "windows/unt_optn.h"
@@ -94,6 +95,12 @@ std::unique_ptr<ToolWindowSet> createToolWindows(TfrmAuralis &main)
 
 int runAuralis(QApplication &app)
 {
+    const auto *ownApp = dynamic_cast<const TApplication *>(&app);
+    if (const auto exported = ExportCommand::runIfAsked(ownApp
+                ? SettingsPath::argumentsFromBytes(ownApp->rawArguments())
+                : app.arguments().mid(1)))
+        return *exported;
+
     // The title captions the error box: the product name and a grave accent.
     ErrorBox::setApplicationTitle(ProgramName::name() + QLatin1Char('`'));
     QCoreApplication::setApplicationName(ProgramName::name());

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
@@ -483,6 +484,60 @@ private slots:
         focusAndKey(box, QStringLiteral("Return"));
         QVERIFY(ended(process));
         QCOMPARE(process.exitCode(), 1);
+    }
+
+    // File > Export Table..., Export Data... and Print... by keys alone; the save dialog
+    // takes a typed name, the options step its defaults.
+    void exportAndPrintByKeys()
+    {
+        QTemporaryDir dir;
+        writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        auto saveAs = [&](const char *item, const QString &caption, const QString &file) {
+            focusAndKey(win, QStringLiteral("alt+f"));
+            xdo({ QStringLiteral("key"), QLatin1String(item) });
+            const QString save = waitForWindow(caption, 5000);
+            if (save.isEmpty())
+                return false;
+            pause(300);
+            focusAndKey(save, QStringLiteral("ctrl+a"));
+            typeText(save, file);
+            screenshot(QStringLiteral("export-save-dialog"));
+            focusAndKey(save, QStringLiteral("Return"));
+            return true;
+        };
+        const QString svg = dir.filePath(QStringLiteral("table.svg"));
+        QVERIFY2(saveAs("t", QStringLiteral("Export Table"), svg),
+            "Export Table... opened no save dialog");
+        const QString options = waitForWindow(QStringLiteral("Export Options"), 5000);
+        QVERIFY2(!options.isEmpty(), "no options step after the save dialog");
+        screenshot(QStringLiteral("export-options"));
+        focusAndKey(options, QStringLiteral("Return"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(svg).size() > 10000, 10000);
+        QFile picture(svg);
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        const QByteArray text = picture.readAll();
+        QVERIFY(text.contains("<svg") && text.contains(">Fe</text>"));
+
+        const QString csv = dir.filePath(QStringLiteral("elements.csv"));
+        QVERIFY2(saveAs("d", QStringLiteral("Export Data"), csv),
+            "Export Data... opened no save dialog");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(csv).size() > 10000, 10000);
+        QFile data(csv);
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        QCOMPARE(data.readAll().count("\r\n"), 110);
+
+        focusAndKey(win, QStringLiteral("ctrl+p"));
+        const QString preview = waitForWindow(QStringLiteral("Print - Auralis"), 10000);
+        QVERIFY2(!preview.isEmpty(), "Ctrl+P opened no print preview");
+        pause(800);
+        screenshot(QStringLiteral("print-preview"));
+        focusAndKey(preview, QStringLiteral("Escape"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            waitForWindow(QStringLiteral("Print - Auralis"), 200).isEmpty(), 5000);
     }
 
     void firstRunShowsTheNoticeAndWritesBothKeys()

@@ -1,9 +1,16 @@
 #include "common/Choosers.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
 #include <QQueue>
+#include <QSpinBox>
 
 namespace Choosers {
 
@@ -14,6 +21,8 @@ struct Answer
     bool confirmed = false;
     QColor colour;
     QString file;
+    bool hasOptions = false;
+    ExportFile::Options options;
 };
 
 bool g_answering = false;
@@ -74,6 +83,85 @@ bool chooseFile(QWidget *parent, const QString &current, const QString &filter,
     return true;
 }
 
+bool chooseSaveFile(QWidget *parent, const QString &caption, const QString &current,
+    const QString &filter, const QString &defaultSuffix, QString *chosen)
+{
+    if (g_answering) {
+        const Answer a = nextAnswer({ Question::SaveFile, {}, current, filter });
+        if (a.confirmed)
+            *chosen = a.file;
+        return a.confirmed;
+    }
+    QFileDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The toolkit's own dialog everywhere, so a typed name with its suffix picks the kind.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!current.isEmpty()) {
+        const QFileInfo info(current);
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    *chosen = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+bool choosePictureOptions(QWidget *parent, ExportFile::Kind kind, ExportFile::Options *options)
+{
+    if (g_answering) {
+        asked().append({ Question::PictureOptions, {}, {}, {} });
+        if (answers().isEmpty() || !answers().head().hasOptions)
+            return answers().isEmpty() || answers().dequeue().confirmed;
+        *options = answers().dequeue().options;
+        return true;
+    }
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Export Options"));
+    auto *form = new QFormLayout(&dialog);
+    QSpinBox *width = nullptr, *height = nullptr;
+    QComboBox *page = nullptr;
+    if (kind == ExportFile::Kind::Png) {
+        auto spin = [&dialog](int value) {
+            auto *s = new QSpinBox(&dialog);
+            s->setRange(16, ExportFile::MaxPixels);
+            s->setSuffix(QStringLiteral(" px"));
+            s->setValue(value);
+            return s;
+        };
+        width = spin(options->pixels.width());
+        height = spin(options->pixels.height());
+        form->addRow(QStringLiteral("&Width:"), width);
+        form->addRow(QStringLiteral("&Height:"), height);
+    } else if (kind == ExportFile::Kind::Pdf) {
+        page = new QComboBox(&dialog);
+        page->addItem(QStringLiteral("A4 landscape"), int(QPageSize::A4));
+        page->addItem(QStringLiteral("A3 landscape"), int(QPageSize::A3));
+        page->setCurrentIndex(options->page == QPageSize::A3 ? 1 : 0);
+        form->addRow(QStringLiteral("&Page:"), page);
+    }
+    auto *picture = new QCheckBox(QStringLiteral("Include the &background picture"), &dialog);
+    picture->setChecked(options->withPicture);
+    form->addRow(picture);
+    auto *buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (width && height)
+        options->pixels = QSize(width->value(), height->value());
+    if (page)
+        options->page = QPageSize::PageSizeId(page->currentData().toInt());
+    options->withPicture = picture->isChecked();
+    return true;
+}
+
 void setAnswering(bool on)
 {
     g_answering = on;
@@ -81,17 +169,32 @@ void setAnswering(bool on)
 
 void answerColour(const QColor &colour)
 {
-    answers().enqueue({ true, colour, {} });
+    Answer a;
+    a.confirmed = true;
+    a.colour = colour;
+    answers().enqueue(a);
 }
 
 void answerFile(const QString &file)
 {
-    answers().enqueue({ true, {}, file });
+    Answer a;
+    a.confirmed = true;
+    a.file = file;
+    answers().enqueue(a);
 }
 
 void answerCancel()
 {
     answers().enqueue({});
+}
+
+void answerOptions(const ExportFile::Options &options)
+{
+    Answer a;
+    a.confirmed = true;
+    a.hasOptions = true;
+    a.options = options;
+    answers().enqueue(a);
 }
 
 QList<Question> &asked()

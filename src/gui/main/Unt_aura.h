@@ -20,6 +20,7 @@
 // selection, first show), _keys (keyboard), _settings (the ini file).
 
 #include "base/ColourScheme.h"
+#include "common/ExportFile.h"
 #include "data/Classification.h"
 #include "data/Naming.h"
 #include "main/SharedState.h"
@@ -111,6 +112,26 @@ public:
     // Puts a background picture and its file name in force and repaints the background.
     void applyBackground(const QString &file, const QPixmap &picture);
 
+    // Export and print (Unt_aura_export.cpp) ---------------------------------------------
+    // Paints the chart as the window shows it (tiles, relief, legend, group labels and
+    // lines, table colour; the background picture when asked) scaled to fit `target`,
+    // through the window's own painting code, on any paint device.
+    void paintChart(QPainter &p, const QRectF &target, bool withPicture);
+    // The part of the window the chart takes, in the client area's coordinates.
+    QRect chartRect(bool withPicture) const;
+    // The chart into a PDF, SVG or PNG file as its suffix says; throws on failure.
+    void exportTable(const QString &file, const ExportFile::Options &options);
+    // Every field of every element as comma-separated text; throws on failure.
+    void exportData(const QString &file);
+    // The commands: the save dialog (and options step), then the file.
+    void ExportTableClick();
+    void ExportDataClick();
+    void PrintClick();
+    // The table colour the settings give, as the first show puts it in force.
+    void applyStartColours();
+    // Lays the chart out for a window that is never shown (the command-line export).
+    void layoutUnshown(const QSize &size);
+
     // Handlers -------------------------------------------------------------------------
     void FormCreate();
     void FormShow();
@@ -151,6 +172,7 @@ public:
     QMenu *FileMenu = nullptr, *ViewMenu = nullptr, *ElementMenu = nullptr, *TrendsMenu = nullptr,
           *HelpMenu = nullptr, *mnuNamingScheme = nullptr, *PopupMenu = nullptr;
     QAction *mnuSaveConfigNow = nullptr, *mnuSaveConfigOnExit = nullptr, *mnuExit = nullptr;
+    QAction *mnuExportTable = nullptr, *mnuExportData = nullptr, *mnuPrint = nullptr;
     QAction *mnuToolbar = nullptr, *mnuStatusBar = nullptr, *mnuElementOnTop = nullptr,
             *mnuTrendsOnTop = nullptr, *mnuOptions = nullptr;
     QAction *mnuIUPACApproved = nullptr, *mnuIUPACProvisional = nullptr,
@@ -271,4 +293,9 @@ private:
     std::array<QLabel *, 2> m_statusPanels {};
     QSize m_frameExtra; // outer frame size the minimum size was last computed with
     bool m_inTableLayout = false; // showing the panel delivers its pending resize event
+    // paintChart is drawing: the background paints no window frame, and the picture only
+    // when asked for.
+    bool m_exportPainting = false;
+    bool m_exportPicture = false;
+    QString m_lastExportFolder;
 };

@@ -65,6 +65,11 @@ void TfrmAuralis::createMenus()
     mnuSaveConfigNow = item(FileMenu, "mnuSaveConfigNow", tr("&Save Config &Now"), Mark::None);
     mnuSaveConfigOnExit
         = item(FileMenu, "mnuSaveConfigOnExit", tr("Save Config On &Exit"), Mark::Check);
+    separator(FileMenu, "N9");
+    mnuExportTable = item(FileMenu, "mnuExportTable", tr("Export &Table..."), Mark::None);
+    mnuExportData = item(FileMenu, "mnuExportData", tr("Export &Data..."), Mark::None);
+    mnuPrint = item(
+        FileMenu, "mnuPrint", tr("&Print..."), Mark::None, QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(FileMenu, "N2");
     mnuExit = item(FileMenu, "mnuExit", tr("E&xit"), Mark::None);
     mnuSaveConfigOnExit->setChecked(true);
@@ -181,6 +186,11 @@ const std::vector<TfrmAuralis::Command> &TfrmAuralis::commands()
             [](W &w, QObject *) {
                 w.mnuSaveConfigOnExit->setChecked(!w.mnuSaveConfigOnExit->isChecked());
             } },
+        { &W::mnuExportTable, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { w.ExportTableClick(); } },
+        { &W::mnuExportData, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) { w.ExportDataClick(); } },
+        { &W::mnuPrint, nullptr, nullptr, nullptr, [](W &w, QObject *) { w.PrintClick(); } },
         { &W::mnuExit, nullptr, nullptr, nullptr, [](W &w, QObject *) { w.close(); } },
         { &W::mnuToolbar, nullptr, nullptr, nullptr,
             [](W &w, QObject *) { toggleBar(w, w.mnuToolbar, w.Toolbar); } },

@@ -124,7 +124,7 @@ void TfrmAuralis::BackgroundPaint(QPainter &p, const QRegion &region)
     // the spans to its worker threads and the slider's steps would wait for them.
     const int stepX = imgWallpaper.width();
     const int stepY = imgWallpaper.height();
-    if (stepX > 0 && stepY > 0) {
+    if (stepX > 0 && stepY > 0 && (!m_exportPainting || m_exportPicture)) {
         const QRect box(0, 0, w, h);
         for (const QRect &rect : region.isEmpty() ? QRegion(box) : region) {
             const QRect area = rect & box;
@@ -138,7 +138,8 @@ void TfrmAuralis::BackgroundPaint(QPainter &p, const QRegion &region)
         p.setClipping(false);
     }
 
-    Pixels::sunkenFrame(p, w, h, pntBackGround->palette());
+    if (!m_exportPainting) // the frame belongs to the window, not to the chart
+        Pixels::sunkenFrame(p, w, h, pntBackGround->palette());
 }
 
 void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)

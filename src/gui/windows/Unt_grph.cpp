@@ -2,27 +2,34 @@
 
 #include "base/Errors.h"
 #include "base/Numbers.h"
+#include "common/Choosers.h"
 #include "common/ErrorBox.h"
+#include "common/ExportFile.h"
 #include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/RadioMenu.h"
 #include "common/Scale.h"
 #include "common/StatusPanels.h"
 #include "common/StayOnTop.h"
+#include "data/Csv.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -154,6 +161,13 @@ void TfrmGraph::createMenus()
     mnuShowSymbolPos = item(mnuProperty, QStringLiteral("mnuShowSymbolPos"),
         QStringLiteral("Sho&w Symbol Positions"), true);
     mnuProperty->addSeparator();
+    mnuExportGraph
+        = item(mnuProperty, QStringLiteral("mnuExportGraph"), QStringLiteral("E&xport..."), false);
+    mnuExportGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuCopyGraph
+        = item(mnuProperty, QStringLiteral("mnuCopyGraph"), QStringLiteral("Cop&y"), false);
+    mnuCopyGraph->setShortcut(QKeySequence::Copy);
+    mnuProperty->addSeparator();
     mnuClose = item(mnuProperty, QStringLiteral("mnuClose"), QStringLiteral("C&lose"), false);
 
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
@@ -182,6 +196,9 @@ void TfrmGraph::createMenus()
     GraphPopup->addSeparator();
     mnuElementInfo = item(GraphPopup, QStringLiteral("mnuElementInfo"),
         QStringLiteral("&Element Information"), false);
+    GraphPopup->addSeparator();
+    GraphPopup->addAction(mnuExportGraph);
+    GraphPopup->addAction(mnuCopyGraph);
     GraphPopup->addSeparator();
     mnuClosePopup
         = item(GraphPopup, QStringLiteral("mnuClosePopup"), QStringLiteral("&Close"), false);
@@ -242,6 +259,10 @@ void TfrmGraph::MenuClick(QObject *sender)
             HelpViewer::showTopic(m_state.helpFile(), HelpTopic, this);
         } else if (sender == mnuAbout) {
             emit aboutRequested();
+        } else if (sender == mnuExportGraph) {
+            ExportGraphClick();
+        } else if (sender == mnuCopyGraph) {
+            copyGraph();
         } else if (sender == mnuClose || sender == mnuClosePopup) {
             close();
         } else if (sender == mnuElementInfo || sender == pntGraph) {
@@ -297,6 +318,36 @@ void TfrmGraph::showElementInfo()
 
 // Plotting -----------------------------------------------------------------------------
 
+PropertyColumn TfrmGraph::scanSeries()
+{
+    const int index = propertyIndex();
+    const TrendProperty &property = Fields::trend(index < 0 ? 0 : index);
+    if (index >= 0)
+        InfoField = property.displayField;
+    return PropertyColumn::scan(m_state.data(), property.valueField, m_state.decimalSeparator());
+}
+
+GraphGeometry::Frame TfrmGraph::layoutFrame(const PropertyColumn &series, const QSize &size,
+    const QPaintDevice *device, QStringList *labels) const
+{
+    GraphGeometry::Frame frame;
+    frame.width = size.width();
+    frame.height = size.height();
+    const QFontMetrics metrics(m_plotFont, device);
+    frame.textHeight = metrics.height();
+    frame.textWidth = metrics.horizontalAdvance(QString::number(ElementCount));
+    labels->clear();
+    if (!series.empty()) {
+        const QChar separator = m_state.decimalSeparator();
+        *labels = { Numbers::graphValueLabel(series.min, separator),
+            Numbers::graphValueLabel(series.max, separator),
+            Numbers::graphValueLabel(series.min + (series.max - series.min) * 0.5, separator) };
+        for (const QString &label : *labels)
+            frame.widestLabel = qMax(frame.widestLabel, metrics.horizontalAdvance(label));
+    }
+    return frame;
+}
+
 void TfrmGraph::PlotGraph()
 {
     // Drawing lets no events run, so a plot never starts inside another one; the guard
@@ -306,13 +357,8 @@ void TfrmGraph::PlotGraph()
     m_plotting = true;
     auto done = qScopeGuard([this] { m_plotting = false; });
 
-    const int index = propertyIndex();
-    const TrendProperty &property = Fields::trend(index < 0 ? 0 : index);
-    if (index >= 0)
-        InfoField = property.displayField;
     // A text that is no number stops the plot before anything is drawn over the picture.
-    const PropertyColumn series
-        = PropertyColumn::scan(m_state.data(), property.valueField, m_state.decimalSeparator());
+    const PropertyColumn series = scanSeries();
 
     const QSize size = pntGraph->size();
     const qreal ratio = pntGraph->devicePixelRatioF();
@@ -325,37 +371,39 @@ void TfrmGraph::PlotGraph()
     GraphGeometry::Frame frame;
     frame.width = size.width();
     frame.height = size.height();
-    QStringList labels;
     if (!PlotBitmap.isNull()) {
-        const QFontMetrics metrics(m_plotFont, &PlotBitmap);
-        frame.textHeight = metrics.height();
-        frame.textWidth = metrics.horizontalAdvance(QString::number(ElementCount));
-        if (!series.empty()) {
-            const QChar separator = m_state.decimalSeparator();
-            labels = { Numbers::graphValueLabel(series.min, separator),
-                Numbers::graphValueLabel(series.max, separator),
-                Numbers::graphValueLabel(series.min + (series.max - series.min) * 0.5, separator) };
-            for (const QString &label : labels)
-                frame.widestLabel = qMax(frame.widestLabel, metrics.horizontalAdvance(label));
-        }
-        draw(series, frame, labels);
+        QStringList labels;
+        frame = layoutFrame(series, size, &PlotBitmap, &labels);
+        QPainter p(&PlotBitmap);
+        draw(p, series, frame, labels);
     }
     m_series = series;
     m_frame = frame;
     ++m_plotCount;
 }
 
-void TfrmGraph::draw(
-    const PropertyColumn &series, const GraphGeometry::Frame &f, const QStringList &labels)
+void TfrmGraph::paintPlot(QPainter &p, const QSize &size)
+{
+    const PropertyColumn series = scanSeries();
+    QStringList labels;
+    const GraphGeometry::Frame frame = layoutFrame(series, size, p.device(), &labels);
+    p.save();
+    p.setClipRect(QRect(QPoint(0, 0), size));
+    draw(p, series, frame, labels);
+    p.restore();
+}
+
+void TfrmGraph::draw(QPainter &p, const PropertyColumn &series, const GraphGeometry::Frame &f,
+    const QStringList &labels)
 {
     const QColor background = colour(ColourScheme::Background);
     const QColor value = colour(ColourScheme::Value);
     const QColor axis = colour(ColourScheme::Axis);
     const QColor element = colour(ColourScheme::Element);
 
-    QPainter p(&PlotBitmap);
     p.setFont(m_plotFont);
-    const int ascent = QFontMetrics(m_plotFont, &PlotBitmap).ascent();
+    const QFontMetrics metrics(m_plotFont, p.device());
+    const int ascent = metrics.ascent();
     p.fillRect(QRect(0, 0, f.width, f.height), background);
 
     // The pen draws up to its end point, not onto it; the X axis then takes the corner.
@@ -368,7 +416,6 @@ void TfrmGraph::draw(
     p.drawText(2, f.maxLabelTop() + ascent, labels[1]);
     p.drawText(2, f.minLabelTop() + ascent, labels[0]);
     p.drawText(2, f.midLabelTop() + ascent, labels[2]);
-    const QFontMetrics metrics(m_plotFont, &PlotBitmap);
     const QString first = QString::number(series.first);
     const QString last = QString::number(series.last);
     p.drawText(f.left() - metrics.horizontalAdvance(first) / 2, f.numberTop() + ascent, first);
@@ -396,6 +443,74 @@ void TfrmGraph::draw(
             mark(to);
         pen = to;
     }
+}
+
+// Export -------------------------------------------------------------------------------
+
+QByteArray TfrmGraph::graphCsv() const
+{
+    const int index = propertyIndex();
+    return Csv::trend(
+        m_state.data(), m_state.decimalSeparator(), index < 0 ? 0 : index,
+        [this](int z) { return m_state.name(z); }, [this](int z) { return m_state.symbol(z); });
+}
+
+void TfrmGraph::exportGraph(const QString &file, QSize size)
+{
+    if (size.isEmpty())
+        size = pntGraph->size();
+    if (size.isEmpty())
+        size = QSize(800, 500);
+    const ExportFile::Kind kind = ExportFile::kindOf(file);
+    if (kind == ExportFile::Kind::Csv) {
+        ExportFile::writeBytes(file, graphCsv());
+        return;
+    }
+    if (kind != ExportFile::Kind::Png && kind != ExportFile::Kind::Svg)
+        throw EAuralisError(
+            QStringLiteral("%1: the name must end in .png, .svg or .csv").arg(file));
+    ExportFile::Options options;
+    options.pixels = size * 2;
+    ExportFile::write(file, QSizeF(size), pntGraph->logicalDpiY(), options,
+        QStringLiteral("Trend graph - Auralis"), [this, size](QPainter &p, const QRectF &target) {
+            p.save();
+            p.translate(target.topLeft());
+            p.scale(target.width() / size.width(), target.height() / size.height());
+            paintPlot(p, size);
+            p.restore();
+        });
+}
+
+void TfrmGraph::ExportGraphClick()
+{
+    QString file;
+    const QString folder = m_lastExportFolder.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        : m_lastExportFolder;
+    if (!Choosers::chooseSaveFile(this, QStringLiteral("Export Graph"),
+            folder + QStringLiteral("/trend-graph.png"),
+            QStringLiteral("PNG picture (*.png);;SVG picture (*.svg);;"
+                           "Comma-separated values (*.csv)"),
+            QStringLiteral("png"), &file))
+        return;
+    m_lastExportFolder = QFileInfo(file).absolutePath();
+    exportGraph(file);
+}
+
+void TfrmGraph::copyGraph()
+{
+    const QSize size = pntGraph->size().isEmpty() ? QSize(800, 500) : pntGraph->size();
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(pntGraph->logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(pntGraph->logicalDpiY() / 0.0254));
+    {
+        QPainter p(&image);
+        paintPlot(p, size);
+    }
+    auto *mime = new QMimeData;
+    mime->setImageData(image);
+    mime->setText(QString::fromUtf8(graphCsv()));
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void TfrmGraph::pntGraphPaint(QPainter &p)

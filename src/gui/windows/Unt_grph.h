@@ -17,6 +17,8 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
+class QPaintDevice;
+class QPainter;
 class IniFile;
 class SharedState;
 class StayOnTop;
@@ -83,6 +85,19 @@ public:
     QAction *mnuShowSymbolPos = nullptr, *mnuClose = nullptr, *mnuHelpTrends = nullptr,
             *mnuAbout = nullptr;
     QAction *mnuShowSymbolPosPopup = nullptr, *mnuElementInfo = nullptr, *mnuClosePopup = nullptr;
+    // In both menus, before Close.
+    QAction *mnuExportGraph = nullptr, *mnuCopyGraph = nullptr;
+
+    // Paints the graph of the checked property as the window draws it, at `size`, on any
+    // paint device. Throws as PlotGraph does.
+    void paintPlot(QPainter &p, const QSize &size);
+    // The graph into a PNG (twice the size, for print), SVG or CSV file as the suffix
+    // says; `size` is the plot's size, the window's when empty. Throws on failure.
+    void exportGraph(const QString &file, QSize size = QSize());
+    // The plotted values as comma-separated text: number, symbol, name, value.
+    QByteArray graphCsv() const;
+    // The picture and, as text, the CSV on the clipboard.
+    void copyGraph();
 
     void setVisible(bool visible) override;
 
@@ -116,8 +131,14 @@ private:
     void chooseProperty(int position, const QAction *clicked);
     void showElementInfo();
     void applyPanelColour();
-    void draw(
-        const PropertyColumn &series, const GraphGeometry::Frame &frame, const QStringList &labels);
+    // The frame and value labels of a plot of `series` at `size` in the plot font on
+    // `device`.
+    GraphGeometry::Frame layoutFrame(const PropertyColumn &series, const QSize &size,
+        const QPaintDevice *device, QStringList *labels) const;
+    PropertyColumn scanSeries();
+    void draw(QPainter &p, const PropertyColumn &series, const GraphGeometry::Frame &frame,
+        const QStringList &labels);
+    void ExportGraphClick();
 
     const SharedState &m_state;
     StayOnTop *m_onTop = nullptr;
@@ -132,4 +153,5 @@ private:
     bool m_plotting = false;
     // The colours changed while the window was hidden: the next showing redraws.
     bool m_stale = false;
+    QString m_lastExportFolder;
 };
