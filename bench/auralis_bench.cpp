@@ -11,6 +11,7 @@
 #include "base/Numbers.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
+#include "common/ExportFile.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "main/FindRules.h"
@@ -31,6 +32,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
@@ -168,7 +170,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 }
 
 // The sections named on the command line (construction, data, slider, layout, trend,
-// arrow, graph, settings, find, options), or all of them; for profiling one at a time.
+// arrow, graph, settings, find, options, export), or all of them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -769,6 +771,42 @@ int main(int argc, char **argv)
         report("options OK: new colours to 109 tiles with repaint", statsOf(ms),
             "tile paints/run " + QByteArray::number(paints / 200));
         w.attachToolWindows({});
+    }
+
+    if (wanted("export")) {
+        // The exports as the File menu and the graph window write them, into files in a
+        // temporary folder (temporary file, rename): the table of the shown 1024 × 768
+        // window to a PNG of 3508 × 2480, to SVG and to a landscape A4 PDF; the Density
+        // graph at 800 × 500 to SVG; all element data to CSV.
+        QTemporaryDir folder;
+        writeQuietSettings(folder.path());
+        TfrmAuralis main(options(folder.path()));
+        main.show();
+        showAt(main, QSize(1024, 768));
+        TfrmGraph graph(main.state(), &main);
+        graph.propertyItems[5]->trigger();
+        auto written = [&folder](const char *name) {
+            return QFileInfo(folder.filePath(QLatin1String(name))).size();
+        };
+        for (const char *name : { "table.png", "table.svg", "table.pdf" }) {
+            const QString file = folder.filePath(QLatin1String(name));
+            const auto ms = timings(7, [&] { main.exportTable(file, ExportFile::Options()); });
+            if (written(name) < 10000)
+                fail("the table export wrote no picture");
+            report(QByteArray("export table to ") + name, statsOf(ms),
+                "file " + QByteArray::number(written(name) / 1024) + " KiB");
+        }
+        const QString svg = folder.filePath(QStringLiteral("graph.svg"));
+        const auto g = timings(20, [&] { graph.exportGraph(svg, QSize(800, 500)); });
+        if (written("graph.svg") < 1000)
+            fail("the graph export wrote no picture");
+        report("export graph (Density, 800 x 500) to SVG", statsOf(g));
+        const QString csv = folder.filePath(QStringLiteral("data.csv"));
+        const auto d = timings(50, [&] { main.exportData(csv); });
+        if (written("data.csv") < 10000)
+            fail("the data export wrote no table");
+        report("export all element data to CSV", statsOf(d),
+            "file " + QByteArray::number(written("data.csv") / 1024) + " KiB");
     }
 
     // A step that raised an error box did not do its work: its figure means nothing.
