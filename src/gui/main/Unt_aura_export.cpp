@@ -74,8 +74,8 @@ void TfrmAuralis::exportData(const QString &file)
     // free texts cannot be told back from it.
     ElementData own;
     const ElementData *data = &m_state.data();
-    if (decimalSeparator() != QLatin1Char('.')) {
-        own.load(programFolder() + QStringLiteral("auralis.bkp"));
+    if (m_state.decimalSeparator() != QLatin1Char('.')) {
+        own.load(m_state.programFolder() + QStringLiteral("auralis.bkp"));
         data = &own;
     }
     ExportFile::writeBytes(file,
@@ -152,7 +152,7 @@ void TfrmAuralis::PrintClick()
 
 void TfrmAuralis::applyStartColours()
 {
-    const QString background = IniFile(settingsFile())
+    const QString background = IniFile(m_state.settingsFile())
                                    .readString(QStringLiteral("Colors"),
                                        QStringLiteral("Background"), QStringLiteral("nope"));
     if (background == QLatin1String("Gray"))
