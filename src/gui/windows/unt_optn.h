@@ -50,7 +50,7 @@ public:
     void saveSettings(IniFile &ini) const;
 
     void grpBackColorClick();
-    // OK, Cancel, Help and the seven class buttons.
+    // OK, Cancel, Help, the seven class buttons and the safe-colours button.
     void ButtonClick(QObject *sender);
     // Browse...: a picture file for the background.
     void Button1Click();
@@ -87,6 +87,8 @@ public:
     QPushButton *butMetals = nullptr, *butNonmetals = nullptr, *butSemimetals = nullptr,
                 *butSolids = nullptr, *butLiquids = nullptr, *butGases = nullptr,
                 *butUndefined = nullptr;
+    // Puts the colour-blind-safe set into the seven class colours (working copy only).
+    QPushButton *butSafeColours = nullptr;
     QPushButton *Button1 = nullptr;
     QFrame *panImage = nullptr;
     QLabel *imgBackground = nullptr;
