@@ -386,6 +386,8 @@ private slots:
             }
             for (QWidget *other : groups)
                 QVERIFY(group == other || !group->geometry().intersects(other->geometry()));
+            QVERIFY2(m_options->TabMain->rect().contains(group->geometry()),
+                qPrintable(group->objectName() + " leaves the page"));
         }
         QCOMPARE(m_options->butSafeColours->parentWidget(), m_options->grpForeColor);
         QVERIFY(m_options->panImage->contentsRect().contains(m_options->imgBackground->geometry()));

@@ -475,9 +475,28 @@ void TfrmOptions::FormShow()
 
 void TfrmOptions::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        fitPictureGroup();
         ErrorBox::guarded([this] { FormShow(); });
+    }
     QDialog::showEvent(event);
+}
+
+// The page is what the tabs leave of the tab widget, known once the dialog is laid out for
+// showing. The picture's group ends above the page's bottom and the picture's panel
+// inside the group's frame, whatever room the style's tabs and titles take.
+void TfrmOptions::fitPictureGroup()
+{
+    const int margin = Scale::px(4);
+    const int room = TabMain->height() - GroupBox1->y() - margin;
+    if (GroupBox1->height() > room)
+        GroupBox1->resize(GroupBox1->width(), room);
+    const QRect inside = GroupBox1->contentsRect();
+    const int top = qMax(panImage->y(), inside.top() + 2);
+    panImage->setGeometry(
+        panImage->x(), top, panImage->width(), qMin(Scale::px(64), inside.bottom() - 2 - top));
+    imgBackground->setGeometry(panImage->contentsRect());
+    Button1->move(Button1->x(), panImage->geometry().center().y() - Button1->height() / 2);
 }
 
 void TfrmOptions::grpBackColorClick()

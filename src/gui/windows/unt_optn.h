@@ -129,6 +129,7 @@ private:
     void createButtons();
     // Gives every sample its working colour and the picture control its picture.
     void showWorking();
+    void fitPictureGroup();
     // The colour chooser on a working colour; true when the user confirmed.
     bool chooseColour(TColor &colour);
     int graphSlot(const QObject *part) const;
