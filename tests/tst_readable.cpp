@@ -192,6 +192,35 @@ private slots:
         options.PageControl->setCurrentIndex(TfrmOptions::InfoPage);
         readable(options.Property1, QColor(0, 0, 128));
     }
+
+    // Settings whose colours hide the text (every class and state in the silver of the
+    // table): the table still reads, and nothing is reported.
+    void invisibleColoursFromSettings()
+    {
+        QTemporaryDir dir;
+        QFile ini(dir.filePath(u"auralis.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[About]\nRead=1\n[Colors]\nBackground=Gray\nMetals=12632256\n"
+                  "Nonmetals=12632256\nSemimetals=12632256\nSolids=12632256\n"
+                  "Liquids=12632256\nGases=12632256\nUndefined=12632256\n");
+        ini.close();
+        TfrmAuralis::StartOptions o;
+        o.arguments = { dir.path() };
+        o.programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+        o.screenSize = QSize(1024, 768);
+        TfrmAuralis main(o);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        for (int z = 1; z <= 109; ++z) {
+            QCOMPARE(main.tile(z)->stateColor(), Colours::Silver);
+            QCOMPARE(main.tile(z)->symbolOutline(), QColor(Qt::black));
+            QCOMPARE(main.tile(z)->numberOutline(), QColor(Qt::black));
+        }
+        const Seen symbol = look(shot(main.tile(26)), main.tile(26)->rect().adjusted(2, 2, -2, -2),
+            QColor(192, 192, 192));
+        QVERIFY(symbol.contrast >= 4.5);
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
 };
 
 QTEST_MAIN(TestReadable)
