@@ -159,6 +159,17 @@ private slots:
         QCOMPARE(
             info.Weight->palette().color(QPalette::Base), info.palette().color(QPalette::Window));
         QVERIFY(!static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
+
+        // A value colour equal to the window's: the box draws its text over an outline.
+        const ColourScheme before = m_main->state().colours();
+        ColourScheme hidden = before;
+        hidden.infoDefault = false;
+        hidden.info[ColourScheme::Value1]
+            = TColor::fromQColor(info.palette().color(QPalette::Window));
+        m_main->applyColourScheme(hidden);
+        QVERIFY(static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
+        readable(info.Weight, info.palette().color(QPalette::Window));
+        m_main->applyColourScheme(before);
     }
 
     // The blue axes and the red value labels on the dark graph background.
