@@ -169,7 +169,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
     std::fprintf(stderr, "%s%s\n", type == QtDebugMsg ? "" : "warning: ", qPrintable(message));
 }
 
-// The sections named on the command line (construction, data, slider, layout, trend,
+// The sections named on the command line (construction, data, slider, guard, layout, trend,
 // arrow, graph, settings, find, options, export), or all of them; for profiling one at a time.
 QStringList g_sections;
 
@@ -461,6 +461,51 @@ int main(int argc, char **argv)
         reportCount("  GUI thread waits (voluntary switches) over the sweep", waits,
             "threads " + QByteArray::number(threadsBefore) + " -> "
                 + QByteArray::number(threadsAfter));
+    }
+
+    if (wanted("guard")) {
+        // The readability outline at its worst: every number and symbol in a grey too close
+        // to the silver face (a different grey for each class and state), so all 109 tiles draw
+        // theirs. The slider sweep once more, and one full repaint of the table at 3840 x 2160 with
+        // the usual colours and with these.
+        const ColourScheme usual = w.state().colours();
+        ColourScheme worst = usual;
+        // Greys one apart from the other, so that states still change colour with the sweep.
+        for (size_t i = 0; i < worst.legend.size(); ++i)
+            worst.legend[i] = TColor::rgb(170 + 6 * int(i), 170 + 6 * int(i), 170 + 6 * int(i));
+        const auto repaintRow = [&](const char *what) {
+            showAt(w, QSize(3840, 2160));
+            const long long before = tilePaints.paints;
+            const auto ms = timings(100, [&] { w.PeriodicTable->repaint(); });
+            if (tilePaints.paints - before < 109 * 100)
+                fail("the table repaint missed tiles");
+            report(QByteArray("table repaint 3840x2160, ") + what, statsOf(ms),
+                "panel " + QByteArray::number(w.PeriodicTable->width()) + "x"
+                    + QByteArray::number(w.PeriodicTable->height()));
+            showAt(w, QSize(1024, 768));
+        };
+        repaintRow("usual colours (no outline)");
+        w.applyColourScheme(worst);
+        deliver();
+        if (!w.tile(26)->symbolOutline().isValid() || !w.tile(26)->numberOutline().isValid())
+            fail("the worst-case colours drew no outline");
+        w.TempSlider->setValue(0);
+        deliver();
+        std::vector<Sample> all;
+        const long long before = tilePaints.paints;
+        for (int position = 1; position <= 6000; ++position) {
+            const Stopwatch t;
+            w.TempSlider->setValue(position);
+            deliver();
+            all.push_back(t.elapsed());
+        }
+        if (tilePaints.paints == before)
+            fail("the guarded slider sweep repainted no tile");
+        report("slider step with repaint, outline on every tile", statsOf(all),
+            "tile paints " + QByteArray::number(tilePaints.paints - before));
+        repaintRow("outline on every tile");
+        w.applyColourScheme(usual);
+        deliver();
     }
 
     for (QSize size : { QSize(1024, 768), QSize(3840, 2160) }) {

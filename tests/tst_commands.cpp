@@ -647,9 +647,9 @@ void TestCommands::firstRunNoticeAndBackground()
                 && options->PageControl->currentIndex() == TfrmOptions::MainPage;
         }
     });
-    // A 3-D face colour that is not silver: the notice comes first, then the colour
-    // warning, then the options dialog with the table colours only.
-    QApplication::setPalette(QPalette(QColor(239, 239, 239)));
+    // A 3-D face colour that is not a light neutral grey (a dark scheme): the notice comes
+    // first, then the colour warning, then the options dialog with the table colours only.
+    QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b)));
     open([](const QString &) {});
     QCOMPARE(titles, QStringList({ "Please Read Carefully", "Options" }));
     QCOMPARE(messagesBefore, QList<int>({ 0, 1 }));
@@ -667,29 +667,32 @@ void TestCommands::firstRunNoticeAndBackground()
 void TestCommands::backgroundFromSettings_data()
 {
     QTest::addColumn<QString>("stored"); // empty: no colour saved
-    QTest::addColumn<bool>("silverButtons");
+    QTest::addColumn<QColor>("buttons"); // the desktop's button face; invalid: as it is
     QTest::addColumn<quint32>("colour");
     QTest::addColumn<QString>("storedAfter");
     const quint32 face = TColor::system(TColor::BtnFace).value();
-    QTest::newRow("gray") << "Gray" << false << Colours::Silver.value() << "Gray";
-    QTest::newRow("default") << "Default" << false << face << "Default";
-    QTest::newRow("other text") << "gray" << false << face << "gray";
+    const QColor asIs;
+    QTest::newRow("gray") << "Gray" << asIs << Colours::Silver.value() << "Gray";
+    QTest::newRow("default") << "Default" << asIs << face << "Default";
+    QTest::newRow("other text") << "gray" << asIs << face << "gray";
     // A system colour that happens to be silver is stored as the default, not as gray.
-    QTest::newRow("system silver") << "" << true << face << "Default";
+    QTest::newRow("system silver") << "" << QColor(192, 192, 192) << face << "Default";
+    // The stock light style's own grey is standard too: no message, straight to the table.
+    QTest::newRow("stock light grey") << "" << QColor(0xef, 0xef, 0xef) << face << "Default";
 }
 
 void TestCommands::backgroundFromSettings()
 {
     QFETCH(QString, stored);
-    QFETCH(bool, silverButtons);
+    QFETCH(QColor, buttons);
     QFETCH(quint32, colour);
     QFETCH(QString, storedAfter);
-    if (silverButtons) {
+    if (buttons.isValid()) {
         // The window is not active yet while it first shows: the active colour still counts.
-        QPalette silver;
-        silver.setColor(QPalette::Button, QColor(239, 239, 239));
-        silver.setColor(QPalette::Active, QPalette::Button, QColor(192, 192, 192));
-        QApplication::setPalette(silver);
+        QPalette desktop;
+        desktop.setColor(QPalette::Button, QColor(0x31, 0x36, 0x3b));
+        desktop.setColor(QPalette::Active, QPalette::Button, buttons);
+        QApplication::setPalette(desktop);
     }
     open([&stored](const QString &path) {
         IniFile ini(path);

@@ -8,10 +8,12 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -315,6 +317,69 @@ private slots:
         QCOMPARE(ini.readString(u"Colors"_s, u"Background"_s, {}), u"Gray"_s);
         QCOMPARE(ini.readString(u"Color Window"_s, u"Left"_s, {}), u"90"_s);
         QCOMPARE(ini.readString(u"Color Window"_s, u"Top"_s, {}), u"100"_s);
+    }
+
+    // Keys only: Alt+F puts the colour-blind-safe set into the preview, Esc discards it;
+    // Alt+F and Enter apply it to tiles and legend, and a save writes the same keys.
+    void safeColoursByKeys()
+    {
+        start();
+        const ColourScheme before = m_main->state().colours();
+        const QColor vermillion(0xd5, 0x5e, 0x00);
+        whileOpen([&](TfrmOptions *d) {
+            QTest::keyClick(d, Qt::Key_F, Qt::AltModifier);
+            QTRY_COMPARE(d->lblMetals->palette().color(QPalette::WindowText), vermillion);
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QVERIFY(m_main->state().colours() == before);
+        whileOpen([&](TfrmOptions *d) {
+            QTest::keyClick(d, Qt::Key_F, Qt::AltModifier);
+            QTRY_COMPARE(d->lblMetals->palette().color(QPalette::WindowText), vermillion);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        QCOMPARE(m_main->tile(26)->numberColor().resolve(), vermillion);
+        QCOMPARE(m_main->labelColour(m_main->lblGases).resolve(), QColor(0xf0, 0xe4, 0x42));
+        QCOMPARE(m_main->state().colours().table, before.table);
+        m_main->SaveSettings();
+        IniFile ini(m_main->settingsFile());
+        QCOMPARE(ini.readString(u"Colors"_s, u"Metals"_s, {}), u"24277"_s); // 213 + 94·256
+    }
+
+    // The new button sits in the class buttons' free cell: nothing on the page overlaps,
+    // and every control stays inside its group, clear of the group's frame.
+    void mainPageHasNoOverlaps()
+    {
+        start();
+        showDialog();
+        const QList<QWidget *> groups
+            = m_options->TabMain->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *group : groups) {
+            const QList<QWidget *> inside
+                = group->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            auto *box = qobject_cast<QGroupBox *>(group);
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect label = box->style()->subControlRect(
+                QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            const QRect frame = box->style()->subControlRect(
+                QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
+            for (QWidget *w : inside) {
+                QVERIFY2(frame.adjusted(1, 1, -1, -1).contains(w->geometry())
+                        && !w->geometry().intersects(label) && w->y() > frame.top(),
+                    qPrintable(w->objectName() + " leaves " + group->objectName()));
+                for (QWidget *other : inside)
+                    QVERIFY2(w == other || !w->geometry().intersects(other->geometry()),
+                        qPrintable(w->objectName() + " overlaps " + other->objectName()));
+            }
+            for (QWidget *other : groups)
+                QVERIFY(group == other || !group->geometry().intersects(other->geometry()));
+            QVERIFY2(m_options->TabMain->rect().contains(group->geometry()),
+                qPrintable(group->objectName() + " leaves the page"));
+        }
+        QCOMPARE(m_options->butSafeColours->parentWidget(), m_options->grpForeColor);
+        QVERIFY(m_options->panImage->contentsRect().contains(m_options->imgBackground->geometry()));
     }
 
     // Options..., the pop-up item, the toolbar button and a legend double click all open

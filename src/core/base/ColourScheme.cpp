@@ -28,6 +28,15 @@ const ColourScheme &ColourScheme::defaults()
     return d;
 }
 
+const std::array<TColor, ColourScheme::LegendCount> &ColourScheme::colourBlindSafe()
+{
+    static const std::array<TColor, LegendCount> set { TColor::rgb(0xd5, 0x5e, 0x00),
+        TColor::rgb(0x00, 0x72, 0xb2), TColor::rgb(0xcc, 0x79, 0xa7), TColor::rgb(0, 0, 0),
+        TColor::rgb(0x00, 0x9e, 0x73), TColor::rgb(0xf0, 0xe4, 0x42),
+        TColor::rgb(0x56, 0xb4, 0xe9) };
+    return set;
+}
+
 const std::array<QLatin1String, ColourScheme::LegendCount> &ColourScheme::legendKeys()
 {
     static const std::array<QLatin1String, LegendCount> keys { QLatin1String("Metals"),

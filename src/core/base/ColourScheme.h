@@ -36,6 +36,10 @@ struct ColourScheme
 
     // The designed colours, which the "use default colours" boxes bring back.
     static const ColourScheme &defaults();
+    // Seven legend colours that stay distinguishable under the common colour-vision
+    // deficiencies, taken from the Okabe-Ito palette: the classes vermillion, blue and
+    // reddish purple, the states black, bluish green, yellow and sky blue.
+    static const std::array<TColor, LegendCount> &colourBlindSafe();
 
     // The settings: the legend and the table colour in "Colors", the information window's
     // and the graph's colours (each after its "DefaultColours" flag) in those windows'

@@ -1,6 +1,8 @@
 #include "common/Scale.h"
 
+#include "common/Guarded.h"
 #include <QGuiApplication>
+
 #include <QLabel>
 #include <QScreen>
 
@@ -54,7 +56,7 @@ QFont designFont(int designPixelHeight, bool bold)
 QLabel *placedLabel(
     QWidget *parent, const char *name, const QString &text, int designLeft, int designTop)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new GuardedLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->move(px(designLeft), px(designTop));
     label->adjustSize();

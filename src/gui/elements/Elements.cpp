@@ -1,9 +1,12 @@
 #include "elements/Elements.h"
 
+#include "base/Contrast.h"
 #include "base/Temperature.h"
 
+#include "common/Guarded.h"
 #include "elements/Pixels.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,15 +53,33 @@ void TElement::setHint(const QString &s)
 void TElement::setSynthetic(bool s)
 {
     m_synthetic = s;
-    if (s)
+    if (s) {
         m_stateColor = m_syntheticColor;
+        decideOutlines();
+    }
 }
 
 void TElement::setSyntheticColor(TColor c)
 {
     m_syntheticColor = c;
-    if (m_synthetic)
+    if (m_synthetic) {
         m_stateColor = c;
+        decideOutlines();
+    }
+}
+
+void TElement::setNumberColor(TColor c)
+{
+    m_numberColor = c;
+    decideOutlines();
+}
+
+void TElement::decideOutlines()
+{
+    const QColor face = color().resolve(palette());
+    const int pixels = QFontInfo(canvasFont()).pixelSize();
+    m_symbolOutline = Contrast::outline(m_stateColor.resolve(palette()), face, pixels);
+    m_numberOutline = Contrast::outline(m_numberColor.resolve(palette()), face, pixels);
 }
 
 void TElement::setSelected(bool s)
@@ -79,9 +100,13 @@ void TElement::setTemperature(double k)
     if (chosen == m_stateColor)
         return;
     m_stateColor = chosen;
+    decideOutlines();
     // Only the symbol changes colour; the frame is redrawn with it.
     const QFontMetrics fm(canvasFont());
-    update(QRegion(symbolArea(fm, m_symbolOnly)) + frameRegion(ringCount()));
+    // An outline reaches one pixel beyond the glyphs.
+    const int halo = m_symbolOutline.isValid() ? 1 : 0;
+    update(QRegion(symbolArea(fm, m_symbolOnly).adjusted(-halo, -halo, halo, halo))
+        + frameRegion(ringCount()));
 }
 
 TColor TElement::color() const
@@ -101,6 +126,7 @@ void TElement::setFaceColor(TColor c)
     if (m_faceColor == c)
         return;
     m_faceColor = c;
+    decideOutlines();
     update();
 }
 
@@ -168,21 +194,23 @@ void TElement::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(canvas);
 
-    // Text is drawn opaque: each text cell is filled with the face colour first.
-    const auto text = [&](int x, int y, const QString &s, const QColor &colour) {
-        if (s.isEmpty())
-            return;
-        p.fillRect(QRect(x, y, TW(s), TH), fill);
-        p.setPen(colour);
-        p.drawText(QPoint(x, y + fm.ascent()), s);
-    };
+    // Text is drawn opaque: each text cell is filled with the face colour first. A colour
+    // too close to the face is drawn over its decided outline.
+    const auto text
+        = [&](int x, int y, const QString &s, const QColor &colour, const QColor &outline) {
+              if (s.isEmpty())
+                  return;
+              p.fillRect(QRect(x, y, TW(s), TH), fill);
+              Guarded::drawText(p, QPoint(x, y + fm.ascent()), s, colour, outline);
+          };
 
     m_symbolOnly = (font().pointSize() == 8 && 2 * TH > H - 2) || m_depth != 0;
 
     const QRect symbolCell = symbolArea(fm, m_symbolOnly);
-    text(symbolCell.left(), symbolCell.top(), m_symbol, m_stateColor.resolve(palette()));
+    text(symbolCell.left(), symbolCell.top(), m_symbol, m_stateColor.resolve(palette()),
+        m_symbolOutline);
     if (!m_symbolOnly)
-        text(W - 3 - TW(m_number), 1, m_number, m_numberColor.resolve(palette()));
+        text(W - 3 - TW(m_number), 1, m_number, m_numberColor.resolve(palette()), m_numberOutline);
 
     // Ring k: left and top in the first colour, right and bottom in the second.
     const auto ring = [&](int k, const QColor &first, const QColor &second, int bottomEnd) {
@@ -228,6 +256,9 @@ void TElement::paintEvent(QPaintEvent *)
 
 void TElement::changeEvent(QEvent *event)
 {
+    // The outlines depend on the palette (system colours, the face) and the text size.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        decideOutlines();
     if (event->type() == QEvent::FontChange)
         update();
     QWidget::changeEvent(event);

@@ -55,7 +55,7 @@ public:
     void setHint(const QString &s);
 
     TColor numberColor() const { return m_numberColor; }
-    void setNumberColor(TColor c) { m_numberColor = c; }
+    void setNumberColor(TColor c);
     TColor liquidColor() const { return m_liquidColor; }
     void setLiquidColor(TColor c) { m_liquidColor = c; }
     TColor solidColor() const { return m_solidColor; }
@@ -72,6 +72,11 @@ public:
     void setFaceColor(TColor c);
     // The symbol-only decision of the last paint: the symbol centred, no number.
     bool symbolOnly() const { return m_symbolOnly; }
+    // The outlines the symbol and the number are drawn with where their colour alone is
+    // not readable on the face; invalid where none is needed. Decided whenever a colour,
+    // the palette or the font changes.
+    QColor symbolOutline() const { return m_symbolOutline; }
+    QColor numberOutline() const { return m_numberOutline; }
 
 signals:
     // Each carries the tile's atomic number (its Number).
@@ -90,6 +95,7 @@ protected:
 
 private:
     QFont canvasFont() const;
+    void decideOutlines();
     // Where the symbol is drawn: its text cell and any ink beyond it.
     QRect symbolArea(const QFontMetrics &fm, bool symbolOnly) const;
     // The rings the frame draws, outline included.
@@ -116,4 +122,6 @@ private:
     TColor m_syntheticColor;
     TColor m_stateColor;
     std::optional<TColor> m_faceColor;
+    QColor m_symbolOutline;
+    QColor m_numberOutline;
 };

@@ -5,6 +5,7 @@
 #include "base/Temperature.h"
 #include "base/Texts.h"
 #include "common/ErrorBox.h"
+#include "common/Guarded.h"
 #include "common/Scale.h"
 #include "common/StatusPanels.h"
 #include "elements/Elements.h"
@@ -298,7 +299,7 @@ void TfrmAuralis::createTable()
         { &lblUndefined, "lblUndefined", "Undefined" },
     };
     for (const LegendDesign &d : legend) {
-        auto *label = new QLabel(QLatin1String(d.caption), panLegend);
+        auto *label = new GuardedLabel(QLatin1String(d.caption), panLegend);
         label->setObjectName(QLatin1String(d.name));
         label->setFont(Scale::designFont(13));
         hookLegendControl(label);

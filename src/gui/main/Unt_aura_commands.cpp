@@ -1,5 +1,6 @@
 #include "main/Unt_aura.h"
 
+#include "base/Contrast.h"
 #include "base/Numbers.h"
 #include "common/ErrorBox.h"
 #include "common/HelpViewer.h"
@@ -435,8 +436,10 @@ void TfrmAuralis::FormShow()
         setTableColour(*stored);
         return;
     }
+    // The stock light styles here use light neutral greys of their own, not silver: any
+    // such face is the standard one, and a dark, coloured or high-contrast face is not.
     const TColor face = TColor::system(TColor::BtnFace);
-    if (TColor::fromQColor(face.resolve(palette())) == Colours::Silver) {
+    if (Contrast::isStandardFace(face.resolve(palette()))) {
         setTableColour(face);
     } else {
         ErrorBox::showMessage(this, QMessageBox::Warning, QStringLiteral("Colours - Auralis"),

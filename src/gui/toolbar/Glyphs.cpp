@@ -1,5 +1,7 @@
 #include "toolbar/Glyphs.h"
 
+#include "base/Contrast.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -14,7 +16,23 @@ namespace {
 // Every glyph is drawn on a 16 × 16 design grid and scaled to the target rectangle.
 constexpr qreal Grid = 16.0;
 
-const QColor Ink(40, 40, 40);
+// The colours a glyph is drawn in, taken from the palette it is drawn for: outlines and
+// strokes in the button text colour, and accents light enough to read on a dark button
+// face, dark enough on a light one.
+struct Inks
+{
+    explicit Inks(const QPalette &palette)
+        : ink(palette.color(QPalette::ButtonText))
+        , dark(Contrast::luminance(palette.color(QPalette::Button)) < 0.18)
+        , blue(dark ? QColor(120, 170, 255) : QColor(30, 70, 170))
+        , red(dark ? QColor(255, 110, 100) : QColor(200, 30, 30))
+    {
+    }
+    QColor ink;
+    bool dark;
+    QColor blue;
+    QColor red;
+};
 
 // The outline of a glyph text; turning text into a path is the dearest step of drawing a
 // glyph, and the few texts never change, so each is made once.
@@ -48,21 +66,21 @@ void fittedText(QPainter &p, const QString &text, const QRectF &box, const QColo
     p.fillPath(t.map(path), colour);
 }
 
-void drawOptions(QPainter &p)
+void drawOptions(QPainter &p, const Inks &c)
 {
     const QColor swatches[]
         = { QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 90, 220), QColor(240, 200, 40) };
     for (int i = 0; i < 4; ++i) {
         const QRectF r(1.5 + (i % 2) * 7, 1.5 + (i / 2) * 7, 6, 6);
-        p.setPen(QPen(Ink, 1));
+        p.setPen(QPen(c.ink, 1));
         p.setBrush(swatches[i]);
         p.drawRect(r);
     }
 }
 
-void drawTile(QPainter &p, const QRectF &r, const QColor &face)
+void drawTile(QPainter &p, const QRectF &r, const QColor &face, const Inks &c)
 {
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(face);
     p.drawRect(r);
     p.setPen(QPen(Qt::white, 1));
@@ -70,9 +88,9 @@ void drawTile(QPainter &p, const QRectF &r, const QColor &face)
     p.drawLine(QPointF(r.left() + 1, r.top() + 1), QPointF(r.right() - 1, r.top() + 1));
 }
 
-void drawElementInfo(QPainter &p)
+void drawElementInfo(QPainter &p, const Inks &c)
 {
-    drawTile(p, QRectF(1.5, 1.5, 13, 13), QColor(250, 240, 200));
+    drawTile(p, QRectF(1.5, 1.5, 13, 13), QColor(250, 240, 200), c);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 70, 170));
     p.drawEllipse(QRectF(6.8, 3.5, 2.4, 2.4));
@@ -80,49 +98,50 @@ void drawElementInfo(QPainter &p)
     p.drawRect(QRectF(5.8, 11.3, 4.4, 1.2));
 }
 
-void drawFind(QPainter &p)
+void drawFind(QPainter &p, const Inks &c)
 {
-    p.setPen(QPen(QColor(90, 60, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+    // A see-through lens: on a dark face it stays glass, not a light disc.
+    p.setPen(QPen(c.dark ? c.ink : QColor(90, 60, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 10), QPointF(14.2, 14.2));
-    p.setPen(QPen(Ink, 1.4));
-    p.setBrush(QColor(200, 230, 250));
+    p.setPen(QPen(c.ink, 1.4));
+    p.setBrush(c.dark ? QColor(120, 170, 255, 90) : QColor(200, 230, 250));
     p.drawEllipse(QPointF(6.5, 6.5), 4.8, 4.8);
     p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(3.6, 3.6, 5.8, 5.8), 100 * 16, 70 * 16);
 }
 
-void drawTemperature(QPainter &p)
+void drawTemperature(QPainter &p, const Inks &c)
 {
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(6.5, 0.8, 3, 11), 1.5, 1.5);
     p.setBrush(QColor(220, 30, 30));
     p.drawEllipse(QPointF(8, 12.5), 2.8, 2.8);
     p.setPen(Qt::NoPen);
     p.drawRect(QRectF(7.2, 5, 1.6, 7));
-    p.setPen(QPen(Ink, 0.8));
+    p.setPen(QPen(c.ink, 0.8));
     for (int i = 0; i < 4; ++i)
         p.drawLine(QPointF(10.2, 2.5 + 2 * i), QPointF(11.8, 2.5 + 2 * i));
 }
 
-void drawGraph(QPainter &p)
+void drawGraph(QPainter &p, const Inks &c)
 {
-    p.setPen(QPen(Ink, 1.2));
+    p.setPen(QPen(c.ink, 1.2));
     p.drawLine(QPointF(1.5, 1), QPointF(1.5, 14.5));
     p.drawLine(QPointF(1.5, 14.5), QPointF(15, 14.5));
-    p.setPen(QPen(QColor(200, 30, 30), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(c.red, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPointF line[] = { { 3, 11 }, { 6, 5 }, { 8.5, 9 }, { 11, 3 }, { 14, 7 } };
     p.drawPolyline(line, 5);
 }
 
-void drawHelp(QPainter &p)
+void drawHelp(QPainter &p, const Inks &c)
 {
-    fittedText(p, QStringLiteral("?"), QRectF(3, 1, 10, 14), QColor(30, 70, 170));
+    fittedText(p, QStringLiteral("?"), QRectF(3, 1, 10, 14), c.blue);
 }
 
-void drawAbout(QPainter &p)
+void drawAbout(QPainter &p, const Inks &c)
 {
-    p.setPen(QPen(QColor(20, 50, 130), 1));
+    p.setPen(QPen(c.dark ? c.ink : QColor(20, 50, 130), 1));
     p.setBrush(QColor(60, 110, 210));
     p.drawEllipse(QPointF(8, 8), 7, 7);
     p.setPen(Qt::NoPen);
@@ -131,10 +150,10 @@ void drawAbout(QPainter &p)
     p.drawRect(QRectF(7, 6.6, 2, 6.2));
 }
 
-void drawProgram(QPainter &p)
+void drawProgram(QPainter &p, const Inks &c)
 {
-    drawTile(p, QRectF(0.5, 0.5, 15, 15), QColor(90, 150, 220));
-    fittedText(p, QStringLiteral("79"), QRectF(9, 2.5, 4.5, 2.8), Ink);
+    drawTile(p, QRectF(0.5, 0.5, 15, 15), QColor(90, 150, 220), c);
+    fittedText(p, QStringLiteral("79"), QRectF(9, 2.5, 4.5, 2.8), QColor(40, 40, 40));
     fittedText(p, QStringLiteral("Au"), QRectF(2.5, 6.5, 10, 7.5), QColor(255, 215, 60));
 }
 
@@ -219,30 +238,31 @@ private:
         painter->translate(
             rect.x() + (rect.width() - side) / 2.0, rect.y() + (rect.height() - side) / 2.0);
         painter->scale(side / Grid, side / Grid);
+        const Inks c(QApplication::palette());
         switch (m_kind) {
         case Glyphs::Options:
-            drawOptions(*painter);
+            drawOptions(*painter, c);
             break;
         case Glyphs::ElementInfo:
-            drawElementInfo(*painter);
+            drawElementInfo(*painter, c);
             break;
         case Glyphs::Find:
-            drawFind(*painter);
+            drawFind(*painter, c);
             break;
         case Glyphs::Temperature:
-            drawTemperature(*painter);
+            drawTemperature(*painter, c);
             break;
         case Glyphs::Graph:
-            drawGraph(*painter);
+            drawGraph(*painter, c);
             break;
         case Glyphs::Help:
-            drawHelp(*painter);
+            drawHelp(*painter, c);
             break;
         case Glyphs::About:
-            drawAbout(*painter);
+            drawAbout(*painter, c);
             break;
         case Glyphs::Program:
-            drawProgram(*painter);
+            drawProgram(*painter, c);
             break;
         }
         painter->restore();

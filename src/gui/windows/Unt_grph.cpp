@@ -1,11 +1,13 @@
 #include "windows/Unt_grph.h"
 
+#include "base/Contrast.h"
 #include "base/Errors.h"
 #include "base/Numbers.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
 #include "common/ExportFile.h"
 #include "common/FrameBounds.h"
+#include "common/Guarded.h"
 #include "common/HelpViewer.h"
 #include "common/RadioMenu.h"
 #include "common/Scale.h"
@@ -21,6 +23,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -400,6 +403,14 @@ void TfrmGraph::draw(QPainter &p, const PropertyColumn &series, const GraphGeome
     const QColor value = colour(ColourScheme::Value);
     const QColor axis = colour(ColourScheme::Axis);
     const QColor element = colour(ColourScheme::Element);
+    const QColor plot = colour(ColourScheme::Plot);
+    // Colours too close to the background are drawn over an outline; the plot is redrawn
+    // whenever colours, palette or size change, so this is decided once per drawing.
+    const QColor valueOutline
+        = Contrast::outline(value, background, QFontInfo(m_plotFont).pixelSize());
+    const QColor axisOutline = Contrast::markOutline(axis, background);
+    const QColor plotOutline = Contrast::markOutline(plot, background);
+    const QColor elementOutline = Contrast::markOutline(element, background);
 
     p.setFont(m_plotFont);
     const QFontMetrics metrics(m_plotFont, p.device());
@@ -407,19 +418,27 @@ void TfrmGraph::draw(QPainter &p, const PropertyColumn &series, const GraphGeome
     p.fillRect(QRect(0, 0, f.width, f.height), background);
 
     // The pen draws up to its end point, not onto it; the X axis then takes the corner.
-    p.fillRect(QRect(f.axisX(), f.textHeight, 1, f.axisBottom() - f.textHeight), axis);
-    p.fillRect(QRect(f.axisX(), f.axisBottom(), f.axisRight() - f.axisX(), 1), axis);
+    const QRect yAxis(f.axisX(), f.textHeight, 1, f.axisBottom() - f.textHeight);
+    const QRect xAxis(f.axisX(), f.axisBottom(), f.axisRight() - f.axisX(), 1);
+    if (axisOutline.isValid()) {
+        p.fillRect(yAxis.adjusted(-1, -1, 1, 1), axisOutline);
+        p.fillRect(xAxis.adjusted(-1, -1, 1, 1), axisOutline);
+    }
+    p.fillRect(yAxis, axis);
+    p.fillRect(xAxis, axis);
 
     if (series.empty())
         return; // no value at all: the empty axes
-    p.setPen(value);
-    p.drawText(2, f.maxLabelTop() + ascent, labels[1]);
-    p.drawText(2, f.minLabelTop() + ascent, labels[0]);
-    p.drawText(2, f.midLabelTop() + ascent, labels[2]);
+    const auto text = [&](int x, int y, const QString &s) {
+        Guarded::drawText(p, QPoint(x, y), s, value, valueOutline);
+    };
+    text(2, f.maxLabelTop() + ascent, labels[1]);
+    text(2, f.minLabelTop() + ascent, labels[0]);
+    text(2, f.midLabelTop() + ascent, labels[2]);
     const QString first = QString::number(series.first);
     const QString last = QString::number(series.last);
-    p.drawText(f.left() - metrics.horizontalAdvance(first) / 2, f.numberTop() + ascent, first);
-    p.drawText(f.axisRight() - metrics.horizontalAdvance(last) / 2, f.numberTop() + ascent, last);
+    text(f.left() - metrics.horizontalAdvance(first) / 2, f.numberTop() + ascent, first);
+    text(f.axisRight() - metrics.horizontalAdvance(last) / 2, f.numberTop() + ascent, last);
 
     const bool marks = showSymbolPositions();
     auto at = [&](int z) {
@@ -427,22 +446,30 @@ void TfrmGraph::draw(QPainter &p, const PropertyColumn &series, const GraphGeome
             f.pointY(series.value[size_t(z)], series.min, series.max));
     };
     auto mark = [&](QPoint c) {
+        if (elementOutline.isValid())
+            p.fillRect(QRect(c.x() - 3, c.y() - 3, 6, 6), elementOutline);
         p.fillRect(QRect(c.x() - 2, c.y() - 2, 4, 4), element);
         p.fillRect(QRect(c.x() - 1, c.y() - 1, 2, 2), background);
     };
-    p.setPen(QPen(colour(ColourScheme::Plot), 1));
-    QPoint pen = at(series.first);
-    if (marks)
-        mark(pen);
-    for (int z = series.first + 1; z <= series.last; ++z) {
-        if (!series.hasValue[size_t(z)])
-            continue; // the next line bridges the gap
-        const QPoint to = at(z);
-        p.drawLine(pen, to);
-        if (marks)
-            mark(to);
-        pen = to;
-    }
+    const auto line = [&](const QPen &linePen, bool withMarks) {
+        p.setPen(linePen);
+        QPoint pen = at(series.first);
+        if (withMarks)
+            mark(pen);
+        for (int z = series.first + 1; z <= series.last; ++z) {
+            if (!series.hasValue[size_t(z)])
+                continue; // the next line bridges the gap
+            const QPoint to = at(z);
+            p.drawLine(pen, to);
+            if (withMarks)
+                mark(to);
+            pen = to;
+        }
+    };
+    // An outline wanted around the line goes under the whole of it.
+    if (plotOutline.isValid())
+        line(QPen(plotOutline, 3), false);
+    line(QPen(plot, 1), marks);
 }
 
 // Export -------------------------------------------------------------------------------

@@ -1,7 +1,9 @@
 #include "windows/Unt_info.h"
 
+#include "base/Contrast.h"
 #include "base/Texts.h"
 #include "common/ErrorBox.h"
+#include "common/Guarded.h"
 #include "common/HelpViewer.h"
 #include "common/Scale.h"
 #include "common/StayOnTop.h"
@@ -14,6 +16,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
@@ -61,7 +64,7 @@ int widestText(const QFontMetrics &metrics, const QStringList &texts)
 
 QLabel *headerLabel(QWidget *parent, const char *name, QRect designRect, Qt::Alignment align)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new GuardedLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(Scale::designFont(23, true));
     label->setAlignment(align | Qt::AlignVCenter);
@@ -119,14 +122,14 @@ void TfrmElementInfo::createRows()
         const int top = 48 + 16 * r;
         const bool odd = (r % 2) == 0; // row r + 1 is odd
 
-        auto *label = new QLabel(Fields::infoCaption(r), this);
+        auto *label = new GuardedLabel(Fields::infoCaption(r), this);
         label->setObjectName(QStringLiteral("Label%1").arg(r + 1));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(Scale::px(2), Scale::px(top), Scale::px(170), Scale::px(16));
         label->setProperty(TagProperty, odd ? 2 : 3);
         Labels[r] = label;
 
-        auto *value = new QLineEdit(this);
+        auto *value = new GuardedLineEdit(this);
         value->setObjectName(QLatin1String(Fields::info(rowField(r)).infoBox));
         value->setReadOnly(true);
         value->setFrame(false);
@@ -215,8 +218,14 @@ void TfrmElementInfo::applyColours()
         QPalette pal = control->palette();
         pal.setColor(QPalette::WindowText, c);
         pal.setColor(QPalette::Text, c);
-        if (qobject_cast<QLineEdit *>(control))
-            pal.setColor(QPalette::Base, palette().color(QPalette::Window));
+        if (auto *box = qobject_cast<GuardedLineEdit *>(control)) {
+            // The box shows the window behind it; where its text needs an outline, the
+            // box lets the window through so that the outline stays under the text.
+            const QColor back = palette().color(QPalette::Window);
+            const QColor outline = Contrast::outline(c, back, QFontInfo(box->font()).pixelSize());
+            pal.setColor(QPalette::Base, outline.isValid() ? QColor(Qt::transparent) : back);
+            box->setOutline(outline);
+        }
         control->setPalette(pal);
     }
 }

@@ -1,7 +1,9 @@
 #include "windows/unt_optn.h"
 
+#include "base/Contrast.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
+#include "common/Guarded.h"
 #include "common/HelpViewer.h"
 #include "common/PictureFile.h"
 #include "common/Placement.h"
@@ -56,9 +58,12 @@ public:
         stroker.setWidth(7);
         setMask(QRegion(stroker.createStroke(path).toFillPolygon().toPolygon()));
     }
-    void setColour(const QColor &c)
+    // The outline goes round the shape where its colour alone is too close to the
+    // sample's background; invalid for none.
+    void setColour(const QColor &c, const QColor &outline)
     {
         m_colour = c;
+        m_outline = outline;
         update();
     }
 
@@ -68,15 +73,22 @@ protected:
         QPainter p(this);
         switch (m_kind) {
         case Stroke:
-            p.fillRect(rect(), m_colour);
+            // A stroke's box has a pixel to spare all round for the outline.
+            if (m_outline.isValid())
+                p.fillRect(rect(), m_outline);
+            p.fillRect(rect().adjusted(1, 1, -1, -1), m_colour);
             break;
         case Line:
+            if (m_outline.isValid()) {
+                p.setPen(QPen(m_outline, 3));
+                p.drawPolyline(m_points);
+            }
             p.setPen(QPen(m_colour, 1));
             p.drawPolyline(m_points);
             break;
         case Circle:
             p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(m_colour);
+            p.setPen(m_outline.isValid() ? m_outline : m_colour);
             p.setBrush(m_colour);
             p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
             break;
@@ -86,6 +98,7 @@ protected:
 private:
     Kind m_kind;
     QColor m_colour;
+    QColor m_outline;
     QPolygon m_points;
 };
 
@@ -148,13 +161,17 @@ void TfrmOptions::createMainPage()
 
     grpBackColor = new QGroupBox(QStringLiteral("&Background Colour"), TabMain);
     grpBackColor->setObjectName(QStringLiteral("grpBackColor"));
-    grpBackColor->setGeometry(Scale::rect(8, 6, 428, 62));
+    // Four pixels of the gap above the preview let the two items sit below the title,
+    // sharing what the style leaves inside the frame, instead of touching it.
+    grpBackColor->setGeometry(Scale::rect(8, 6, 428, 66));
+    const QRect inside = grpBackColor->contentsRect();
     const char *const items[]
         = { "Use the current &Windows setting", "Use the &silver (grey) colour" };
     for (int i = 0; i < 2; ++i) {
         auto *radio = new QRadioButton(QLatin1String(items[i]), grpBackColor);
         radio->setObjectName(QStringLiteral("grpBackColorItem%1").arg(i));
-        radio->setGeometry(Scale::rect(14, 18 + 20 * i, 400, 20));
+        radio->setGeometry(Scale::px(14), inside.top() + i * (inside.height() / 2), Scale::px(400),
+            inside.height() / 2);
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 grpBackColorClick();
@@ -221,6 +238,14 @@ void TfrmOptions::createMainPage()
     butLiquids = classButtons[ColourScheme::Liquids];
     butGases = classButtons[ColourScheme::Gases];
     butUndefined = classButtons[ColourScheme::Undefined];
+    // In the grid's free cell, beside "&Undefined".
+    butSafeColours = new QPushButton(QStringLiteral("Sa&fe colours"), grpForeColor);
+    butSafeColours->setObjectName(QStringLiteral("butSafeColours"));
+    butSafeColours->setGeometry(Scale::rect(14 + 104 * 3, 50, 96, 25));
+    butSafeColours->setAutoDefault(false);
+    butSafeColours->setToolTip(
+        QStringLiteral("Seven class colours that stay apart for colour-blind eyes"));
+    connect(butSafeColours, &QPushButton::clicked, this, [this] { ButtonClick(butSafeColours); });
 
     GroupBox1 = new QGroupBox(QStringLiteral("Background Image"), TabMain);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -255,7 +280,7 @@ void TfrmOptions::createInfoPage()
     WinBevel1->setGeometry(Scale::rect(40, 66, 349, 37));
     // The heading as the information window shows it, the labels above the bevel.
     auto heading = [this](const char *name, const char *text, QRect r, Qt::Alignment align) {
-        auto *label = new QLabel(QLatin1String(text), TabInfo);
+        auto *label = new GuardedLabel(QLatin1String(text), TabInfo);
         label->setObjectName(QLatin1String(name));
         label->setFont(Scale::designFont(23, true));
         label->setAlignment(align | Qt::AlignVCenter);
@@ -306,8 +331,8 @@ void TfrmOptions::createGraphPage()
     auto stroke = [this](const char *name, QRect r) {
         auto *s = new TShape(TShape::Stroke, Background);
         s->setObjectName(QLatin1String(name));
-        s->setGeometry(Scale::px(r.x()), Scale::px(r.y()), qMax(2, Scale::px(r.width())),
-            qMax(2, Scale::px(r.height())));
+        s->setGeometry(Scale::px(r.x()) - 1, Scale::px(r.y()) - 1,
+            qMax(2, Scale::px(r.width())) + 2, qMax(2, Scale::px(r.height())) + 2);
         return s;
     };
     Axis1 = stroke("Axis1", { 43, 16, 2, 182 });
@@ -406,13 +431,18 @@ void TfrmOptions::showWorking()
     const QColor value = m_work.graph[ColourScheme::Value].resolve(pal);
     for (QLabel *label : { AxVal1, AxVal2, AxVal3 })
         setTextColour(label, value);
+    // The labels decide their own outlines from their palettes; the marks are told.
+    const QColor back = m_work.graph[ColourScheme::Background].resolve(pal);
+    const auto mark = [&back](QWidget *shape, const QColor &c) {
+        static_cast<TShape *>(shape)->setColour(c, Contrast::markOutline(c, back));
+    };
     const QColor axis = m_work.graph[ColourScheme::Axis].resolve(pal);
     for (QWidget *stroke : { Axis1, Axis2 })
-        static_cast<TShape *>(stroke)->setColour(axis);
-    static_cast<TShape *>(Plot)->setColour(m_work.graph[ColourScheme::Plot].resolve(pal));
+        mark(stroke, axis);
+    mark(Plot, m_work.graph[ColourScheme::Plot].resolve(pal));
     const QColor element = m_work.graph[ColourScheme::Element].resolve(pal);
     for (QWidget *circle : { Element1, Element2, Element3 })
-        static_cast<TShape *>(circle)->setColour(element);
+        mark(circle, element);
 }
 
 void TfrmOptions::FormShow()
@@ -437,9 +467,28 @@ void TfrmOptions::FormShow()
 
 void TfrmOptions::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        fitPictureGroup();
         ErrorBox::guarded([this] { FormShow(); });
+    }
     QDialog::showEvent(event);
+}
+
+// The page is what the tabs leave of the tab widget, known once the dialog is laid out for
+// showing. The picture's group ends above the page's bottom and the picture's panel
+// inside the group's frame, whatever room the style's tabs and titles take.
+void TfrmOptions::fitPictureGroup()
+{
+    const int margin = Scale::px(4);
+    const int room = TabMain->height() - GroupBox1->y() - margin;
+    if (GroupBox1->height() > room)
+        GroupBox1->resize(GroupBox1->width(), room);
+    const QRect inside = GroupBox1->contentsRect();
+    const int top = qMax(panImage->y(), inside.top() + 2);
+    panImage->setGeometry(
+        panImage->x(), top, panImage->width(), qMin(Scale::px(64), inside.bottom() - 2 - top));
+    imgBackground->setGeometry(panImage->contentsRect());
+    Button1->move(Button1->x(), panImage->geometry().center().y() - Button1->height() / 2);
 }
 
 void TfrmOptions::grpBackColorClick()
@@ -468,6 +517,9 @@ void TfrmOptions::ButtonClick(QObject *sender)
         if (cls != classButtons.end()) {
             if (chooseColour(m_work.legend[size_t(cls - classButtons.begin())]))
                 showWorking();
+        } else if (sender == butSafeColours) {
+            m_work.legend = ColourScheme::colourBlindSafe();
+            showWorking();
         } else if (sender == butHelp) {
             HelpViewer::showTopic(m_state.helpFile(), HelpTopic, this);
         } else if (sender == butCancel) {

@@ -48,7 +48,7 @@ public:
     void saveSettings(IniFile &ini) const;
 
     void grpBackColorClick();
-    // OK, Cancel, Help and the seven class buttons.
+    // OK, Cancel, Help, the seven class buttons and the safe-colours button.
     void ButtonClick(QObject *sender);
     // Browse...: a picture file for the background.
     void Button1Click();
@@ -85,6 +85,8 @@ public:
     QPushButton *butMetals = nullptr, *butNonmetals = nullptr, *butSemimetals = nullptr,
                 *butSolids = nullptr, *butLiquids = nullptr, *butGases = nullptr,
                 *butUndefined = nullptr;
+    // Puts the colour-blind-safe set into the seven class colours (working copy only).
+    QPushButton *butSafeColours = nullptr;
     QPushButton *Button1 = nullptr;
     QFrame *panImage = nullptr;
     QLabel *imgBackground = nullptr;
@@ -123,6 +125,7 @@ private:
     void createButtons();
     // Gives every sample its working colour and the picture control its picture.
     void showWorking();
+    void fitPictureGroup();
     // The colour chooser on a working colour; true when the user confirmed.
     bool chooseColour(TColor &colour);
     int graphSlot(const QObject *part) const;

@@ -1,0 +1,125 @@
+#include "common/Guarded.h"
+
+#include "base/Contrast.h"
+
+#include <QEvent>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace Guarded {
+
+void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outline)
+{
+    // The glyphs' own outlines stroked and smoothed: a rim about 0.7 pixel beyond the
+    // glyphs in small text, growing to one pixel at 24 pixels, so it stays thin enough to
+    // leave the openings of small letters open and dense enough to read against.
+    QPainterPath path;
+    path.addText(at, p.font(), text);
+    const qreal width = qBound(1.4, QFontInfo(p.font()).pixelSize() / 12.0, 2.0);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.strokePath(path, QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.restore();
+}
+
+void drawText(
+    QPainter &p, QPoint at, const QString &text, const QColor &colour, const QColor &outline)
+{
+    if (outline.isValid())
+        drawOutline(p, at, text, outline);
+    p.setPen(colour);
+    p.drawText(at, text);
+}
+
+}
+
+GuardedLabel::GuardedLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    decide();
+}
+
+void GuardedLabel::decide()
+{
+    const QPalette &pal = palette();
+    m_outline = Contrast::outline(
+        pal.color(foregroundRole()), pal.color(backgroundRole()), QFontInfo(font()).pixelSize());
+}
+
+void GuardedLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        decide();
+    QLabel::changeEvent(event);
+}
+
+void GuardedLabel::paintEvent(QPaintEvent *event)
+{
+    if (m_outline.isValid() && !text().isEmpty()) {
+        // The outline goes under the text the label then draws as always (with a painter
+        // of its own, after this one). One line is placed as the label places it; wrapped
+        // text takes its outline as the text shifted a pixel in each of eight directions.
+        QPainter p(this);
+        p.setFont(font());
+        const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        if (!wordWrap() && !text().contains(QLatin1Char('\n'))) {
+            const QFontMetrics fm = fontMetrics();
+            const QRect line = QStyle::alignedRect(layoutDirection(), alignment(),
+                QSize(fm.horizontalAdvance(text()), fm.height()), r);
+            Guarded::drawOutline(
+                p, QPoint(line.left(), line.top() + fm.ascent()), text(), m_outline);
+        } else {
+            QPalette outlinePalette = palette();
+            outlinePalette.setColor(foregroundRole(), m_outline);
+            const int flags = int(alignment()) | Qt::TextWordWrap;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (dx != 0 || dy != 0)
+                        style()->drawItemText(&p, r.translated(dx, dy), flags, outlinePalette,
+                            isEnabled(), text(), foregroundRole());
+        }
+        p.end();
+    }
+    QLabel::paintEvent(event);
+}
+
+void GuardedLineEdit::setOutline(const QColor &outline)
+{
+    if (outline == m_outline)
+        return;
+    m_outline = outline;
+    update();
+}
+
+void GuardedLineEdit::paintEvent(QPaintEvent *event)
+{
+    if (m_outline.isValid() && !text().isEmpty()) {
+        // Where the box puts its text: its contents less the text margins, two pixels in,
+        // the line centred in the height, scrolled to show the cursor's end.
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        const QRect r = style()
+                            ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                            .marginsRemoved(textMargins());
+        const QFontMetrics fm = fontMetrics();
+        const int textWidth = fm.horizontalAdvance(text());
+        const int lineWidth = r.width() - 4;
+        int x = r.x() + 2;
+        if (alignment() & Qt::AlignRight)
+            x += lineWidth - textWidth;
+        else if (alignment() & Qt::AlignHCenter)
+            x += (lineWidth - textWidth) / 2;
+        if (textWidth > lineWidth)
+            x = r.x() + 2 - (textWidth - lineWidth) * (cursorPosition() > 0 ? 1 : 0);
+        const int top = r.y() + (r.height() - fm.height() + 1) / 2;
+        QPainter p(this);
+        p.setClipRect(r);
+        p.setFont(font());
+        Guarded::drawText(p, QPoint(x, top + fm.ascent()), text(), m_outline, m_outline);
+        p.end();
+    }
+    QLineEdit::paintEvent(event);
+}

@@ -1,0 +1,238 @@
+#include "base/Contrast.h"
+#include "common/ErrorBox.h"
+#include "common/Guarded.h"
+#include "elements/Elements.h"
+#include "main/Unt_aura.h"
+#include "windows/Unt_grph.h"
+#include "windows/Unt_info.h"
+#include "windows/unt_optn.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A dark desktop palette as the common dark themes give it.
+QPalette darkPalette()
+{
+    QPalette pal(QColor(0x31, 0x36, 0x3b), QColor(0x31, 0x36, 0x3b));
+    pal.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+    pal.setColor(QPalette::Text, QColor(0xfc, 0xfc, 0xfc));
+    pal.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+    pal.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+    return pal;
+}
+
+// What the eye gets: the strongest contrast between the text colour and any pixel in the
+// text's box (its background, or the outline drawn around it), and whether the text's own
+// colour is there at all.
+struct Seen
+{
+    double contrast = 1.0;
+    bool hue = false;
+};
+
+Seen look(const QImage &image, const QRect &box, const QColor &text)
+{
+    Seen seen;
+    const QRect r = box.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor px = image.pixelColor(x, y);
+            seen.contrast = qMax(seen.contrast, Contrast::ratio(px, text));
+            seen.hue = seen.hue
+                || (qAbs(px.red() - text.red()) <= 8 && qAbs(px.green() - text.green()) <= 8
+                    && qAbs(px.blue() - text.blue()) <= 8);
+        }
+    }
+    return seen;
+}
+
+QImage shot(QWidget *w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int pixels(const QWidget *w)
+{
+    return QFontInfo(w->font()).pixelSize();
+}
+
+}
+
+class TestReadable : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TfrmAuralis> m_main;
+
+    // A text widget, grabbed: readable around its text, and its own colour on screen
+    // (where that can be told from the background: thin smoothed strokes of black on a
+    // near-black face cannot be).
+    void readable(QWidget *w, const QColor &colour)
+    {
+        const Seen seen = look(shot(w), w->rect(), colour);
+        const QColor back = w->palette().color(w->backgroundRole());
+        QVERIFY2(seen.hue || Contrast::ratio(colour, back) < 2.0, qPrintable(w->objectName()));
+        QVERIFY2(seen.contrast >= Contrast::required(pixels(w)),
+            qPrintable(w->objectName() + u' ' + QString::number(seen.contrast)));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ErrorBox::setRecording(true);
+        QApplication::setPalette(darkPalette());
+        QFile ini(m_dir.filePath(u"auralis.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[About]\nRead=1\n[Colors]\nBackground=Default\n");
+        ini.close();
+        TfrmAuralis::StartOptions o;
+        o.arguments = { m_dir.path() };
+        o.programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+        o.screenSize = QSize(1024, 768);
+        m_main = std::make_unique<TfrmAuralis>(o);
+        m_main->resize(1000, 700);
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    }
+    void cleanupTestCase()
+    {
+        m_main.reset();
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+
+    // Every tile's number and symbol, by the decided answers; iron's black symbol on the
+    // dark face by its pixels too.
+    void tiles()
+    {
+        for (int z = 1; z <= 109; ++z) {
+            const TElement *t = m_main->tile(z);
+            const QColor face = t->color().resolve(t->palette());
+            const int size = pixels(t);
+            const auto ok = [&](const QColor &text, const QColor &outline) {
+                return Contrast::ratio(text, outline.isValid() ? outline : face)
+                    >= Contrast::required(size);
+            };
+            QVERIFY2(ok(t->stateColor().resolve(t->palette()), t->symbolOutline()),
+                qPrintable(t->symbol()));
+            QVERIFY2(ok(t->numberColor().resolve(t->palette()), t->numberOutline()),
+                qPrintable(t->number()));
+        }
+        TElement *iron = m_main->tile(26);
+        QVERIFY(iron->symbolOutline().isValid()); // black on the dark face
+        const QImage image = shot(iron);
+        const QRect lower(0, iron->height() / 2, iron->width() / 2, iron->height() / 2);
+        const Seen symbol = look(image, lower.adjusted(1, 0, 0, -1), QColor(Qt::black));
+        QVERIFY(symbol.hue);
+        QVERIFY(symbol.contrast >= 4.5);
+    }
+
+    void legend()
+    {
+        for (QLabel *l : { m_main->lblMetals, m_main->lblNonMetals, m_main->lblSemimetals,
+                 m_main->lblSolids, m_main->lblLiquids, m_main->lblGases, m_main->lblUndefined })
+            readable(l, m_main->labelColour(l).resolve());
+    }
+
+    // Navy and maroon captions, the name and a value on the dark window.
+    void infoWindow()
+    {
+        TfrmElementInfo info(m_main->state());
+        info.show();
+        info.UpdateInfo();
+        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        readable(info.Label1, QColor(0, 0, 128));
+        readable(info.Label2, QColor(128, 0, 0));
+        readable(info.Symbol, QColor(255, 0, 0));
+        readable(info.Weight, info.Weight->palette().color(QPalette::Text));
+        // Readable text keeps its box as it was.
+        QCOMPARE(
+            info.Weight->palette().color(QPalette::Base), info.palette().color(QPalette::Window));
+        QVERIFY(!static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
+
+        // A value colour equal to the window's: the box draws its text over an outline.
+        const ColourScheme before = m_main->state().colours();
+        ColourScheme hidden = before;
+        hidden.infoDefault = false;
+        hidden.info[ColourScheme::Value1]
+            = TColor::fromQColor(info.palette().color(QPalette::Window));
+        m_main->applyColourScheme(hidden);
+        QVERIFY(static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
+        readable(info.Weight, info.palette().color(QPalette::Window));
+        m_main->applyColourScheme(before);
+    }
+
+    // The blue axes and the red value labels on the dark graph background.
+    void graph()
+    {
+        TfrmGraph graph(m_main->state(), nullptr);
+        graph.resize(500, 400);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        graph.PlotGraph();
+        const QImage &image = graph.picture();
+        const auto &f = graph.frame();
+        const QRect yAxis(f.axisX() - 2, f.textHeight + 10, 5, 20);
+        const Seen axis = look(image, yAxis, QColor(0, 0, 255));
+        QVERIFY(axis.hue);
+        QVERIFY(axis.contrast >= 3.0);
+        const QRect label(0, f.maxLabelTop(), f.widestLabel + 4, f.textHeight);
+        const Seen value = look(image, label, QColor(255, 0, 0));
+        QVERIFY(value.hue);
+        QVERIFY(value.contrast >= 4.5);
+    }
+
+    // The dialog's previews: the black Solids on the dark table face, the navy caption.
+    void optionsPreviews()
+    {
+        TfrmOptions options(m_main->state(), m_main.get());
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        readable(options.lblSolids, QColor(Qt::black));
+        readable(options.lblGases, QColor(255, 255, 0));
+        options.PageControl->setCurrentIndex(TfrmOptions::InfoPage);
+        readable(options.Property1, QColor(0, 0, 128));
+    }
+
+    // Settings whose colours hide the text (every class and state in the silver of the
+    // table): the table still reads, and nothing is reported.
+    void invisibleColoursFromSettings()
+    {
+        QTemporaryDir dir;
+        QFile ini(dir.filePath(u"auralis.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[About]\nRead=1\n[Colors]\nBackground=Gray\nMetals=12632256\n"
+                  "Nonmetals=12632256\nSemimetals=12632256\nSolids=12632256\n"
+                  "Liquids=12632256\nGases=12632256\nUndefined=12632256\n");
+        ini.close();
+        TfrmAuralis::StartOptions o;
+        o.arguments = { dir.path() };
+        o.programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+        o.screenSize = QSize(1024, 768);
+        TfrmAuralis main(o);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        for (int z = 1; z <= 109; ++z) {
+            QCOMPARE(main.tile(z)->stateColor(), Colours::Silver);
+            QCOMPARE(main.tile(z)->symbolOutline(), QColor(Qt::black));
+            QCOMPARE(main.tile(z)->numberOutline(), QColor(Qt::black));
+        }
+        const Seen symbol = look(shot(main.tile(26)), main.tile(26)->rect().adjusted(2, 2, -2, -2),
+            QColor(192, 192, 192));
+        QVERIFY(symbol.contrast >= 4.5);
+        QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestReadable)
+#include "tst_readable.moc"
