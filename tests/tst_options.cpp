@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(m_main->labelColour(m_main->lblGases).resolve(), QColor(0xf0, 0xe4, 0x42));
         QCOMPARE(m_main->state().colours().table, before.table);
         m_main->SaveSettings();
-        IniFile ini(m_main->settingsFile());
+        IniFile ini(m_main->state().settingsFile());
         QCOMPARE(ini.readString(u"Colors"_s, u"Metals"_s, {}), u"24277"_s); // 213 + 94·256
     }
 
