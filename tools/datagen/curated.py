@@ -297,3 +297,20 @@ CITATIONS = {
 # Marks a provenance line may carry: an estimate, a calculated value, one value of a range
 # that depends on the sample, or a value for another phase than the state at 298 K.
 MARKS = {"estimated", "calculated", "range", "liquid", "solid", "gas"}
+
+# Heats of fusion that the independent handbook table (independent.csv) showed wrong by far
+# more than the literature disagrees: CRC Handbook of Chemistry and Physics, 95th ed. (2014).
+OVERRIDES.update({
+    (40, "heat_fus"): (21.0, None, "CRC 21.0; gelemental's 14 is an old figure (Richards "
+                       "ratio 0.8, far below the other refractory metals)"),
+    (67, "heat_fus"): (11.76, None, "CRC 11.76; gelemental's 17 is out of line with Dy and Er"),
+    (71, "heat_fus"): (18.65, None, "CRC 18.65; gelemental's 22 is an old figure"),
+    (75, "heat_fus"): (34.08, None, "CRC 34.08; gelemental's 60.43 gives an entropy of "
+                       "fusion twice that of any other metal"),
+    (84, "heat_fus"): (10.0, None, "CRC 10 (an estimate there too); gelemental's 13"),
+    (88, "heat_fus"): (7.7, None, "CRC 7.7; gelemental's 8.5"),
+    (89, "heat_fus"): (12.0, None, "CRC 12; gelemental's 14"),
+})
+OVERRIDE_SOURCES.update({(z, "heat_fus"): "crc95" for z in (40, 67, 71, 75, 84, 88, 89)})
+CITATIONS["crc95"] = ("CRC Handbook of Chemistry and Physics, 95th ed. (2014)",
+                      "heats of fusion mended after the independent cross-check")
