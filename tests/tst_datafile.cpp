@@ -1,6 +1,7 @@
 #include "data/ElementData.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -49,6 +50,8 @@ private slots:
     void nobleGasCrystals();
     void referenceTable_data();
     void referenceTable();
+    void independentTable_data();
+    void independentTable();
 };
 
 void TestDataFile::initTestCase()
@@ -459,7 +462,7 @@ void TestDataFile::referenceTable_data()
     const QStringList header = rows.takeFirst();
     const QStringList tolerance = rows.takeFirst();
     QCOMPARE(tolerance.first(), QStringLiteral("tolerance"));
-    QCOMPARE(rows.size(), 20);
+    QCOMPARE(rows.size(), 21);
     QCOMPARE(header.size(), 2 + TrendPropertyCount);
     for (int c = 2; c < header.size(); ++c) {
         const TrendProperty *p = std::find_if(Fields::trends().begin(), Fields::trends().end(),
@@ -486,6 +489,68 @@ void TestDataFile::referenceTable()
     const double deviation = qAbs(value(z, valueField) / expected - 1.0) * 100.0;
     QVERIFY2(deviation <= tolerance,
         qPrintable(QStringLiteral("%1 against %2: %3 %")
+                       .arg(field(z, valueField))
+                       .arg(expected)
+                       .arg(deviation, 0, 'f', 2)));
+}
+
+void TestDataFile::independentTable_data()
+{
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("valueField");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<bool>("explained");
+
+    // Disagreements looked at and explained, as "Z= 56 boiling         independent ...".
+    QFile log(QStringLiteral(AURALIS_DATAGEN_DIR "/crosscheck.txt"));
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString explanations = QString::fromUtf8(log.readAll());
+    const std::pair<const char *, int> fields[]
+        = { { "weight", Field::AtomicWeightValue }, { "melting", Field::MeltingPointValue },
+              { "boiling", Field::BoilingPointValue }, { "density", Field::DensityValue },
+              { "heat_fus", Field::HeatFusionValue }, { "heat_vap", Field::HeatVaporizationValue },
+              { "covalent_radius", Field::CovalentRadiusValue } };
+
+    QFile file(QStringLiteral(AURALIS_DATAGEN_DIR "/independent.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QHash<QString, double> tolerance;
+    int values = 0;
+    while (!file.atEnd()) {
+        const QStringList cell
+            = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+        if (cell.first() == QLatin1String("tolerance"))
+            tolerance.insert(cell.at(1), cell.at(2).toDouble());
+        if (cell.first() != QLatin1String("value"))
+            continue;
+        QCOMPARE(cell.size(), 6);
+        const QString &key = cell.at(3);
+        const auto field = std::find_if(std::begin(fields), std::end(fields),
+            [&](const auto &f) { return key == QLatin1String(f.first); });
+        QVERIFY2(field != std::end(fields) && tolerance.contains(key), qPrintable(key));
+        const int z = cell.at(1).toInt();
+        const QString prefix = QStringLiteral("Z=%1 %2 independent ").arg(z, 3).arg(key, -15);
+        QTest::newRow(qPrintable(cell.at(2) + QLatin1Char(' ') + key))
+            << z << field->second << cell.at(4).toDouble() << tolerance.value(key)
+            << explanations.contains(prefix);
+        ++values;
+    }
+    QVERIFY(values > 500);
+}
+
+void TestDataFile::independentTable()
+{
+    QFETCH(int, z);
+    QFETCH(int, valueField);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+    QFETCH(bool, explained);
+    if (explained)
+        return; // a disagreement of the literature, or another form of the element
+    QVERIFY2(ElementText::hasValue(field(z, valueField)), "no value and no explanation");
+    const double deviation = qAbs(value(z, valueField) / expected - 1.0) * 100.0;
+    QVERIFY2(deviation <= tolerance,
+        qPrintable(QStringLiteral("%1 against %2: %3 %, not explained in crosscheck.txt")
                        .arg(field(z, valueField))
                        .arg(expected)
                        .arg(deviation, 0, 'f', 2)));

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 #include <memory>
 
@@ -152,6 +153,44 @@ private slots:
         QCOMPARE(m_info->OxidationStates->text(), field(z, Field::OxidationStates));
         QCOMPARE(m_info->Synthetic->text(),
             ElementText::flag(field(z, Field::Synthetic)) ? u"Yes"_s : u"No"_s);
+    }
+
+    void valueToolTipsNameTheSource()
+    {
+        // The shipped data with its sources: hovering a value shows where it comes from.
+        cleanup();
+        m_program = std::make_unique<MainWindowFixture>(MainWindowFixture::startOptions(
+            m_settings.path(), Probes::shippedFolder(), QLatin1Char('.'), QSize()));
+        m_main = m_program->get();
+        makeInfo();
+        select(2);
+        m_info->show();
+        m_info->UpdateInfo();
+        QVERIFY(QTest::qWaitForWindowExposed(m_info));
+        QLineEdit *volume = m_info->Volume;
+        QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), volume->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(volume, &hover);
+        QTRY_COMPARE(QToolTip::text(),
+            u"calculated: atomic weight / density of the liquid at the boiling point, CRC "
+            u"Handbook of Chemistry and Physics, 97th ed. (2016); for the liquid"_s);
+        select(100);
+        m_info->UpdateInfo();
+        QCOMPARE(m_info->MeltingPoint->toolTip(),
+            u"gElemental 2.0.2 element table (Debian 12, 2023); estimated"_s);
+        QCOMPARE(m_info->AcidBaseProp->toolTip(), QString()); // "--": no value, no source
+        QToolTip::hideText();
+
+        // The suite's own copy of the data is another data file: its sources are not shown.
+        const QString copy = m_programFolder.filePath(u"auralis.prov"_s);
+        QVERIFY(QFile::copy(Probes::shippedFolder() + u"auralis.prov"_s, copy));
+        cleanup();
+        init();
+        makeInfo();
+        select(2);
+        m_info->UpdateInfo();
+        for (QLineEdit *value : m_info->Values)
+            QVERIFY(value->toolTip().isEmpty());
+        QFile::remove(copy);
     }
 
     void hugeTextsAreCutForTheWindowSystem()

@@ -70,6 +70,7 @@ private slots:
         QTest::addColumn<int>("iconSide"); // 0: not a PNG icon
         QTest::newRow("program") << "lib/auralis/auralis" << 0;
         QTest::newRow("data") << "lib/auralis/auralis.bkp" << 0;
+        QTest::newRow("data sources") << "lib/auralis/auralis.prov" << 0;
         QTest::newRow("help") << "lib/auralis/auralis.hlp" << 0;
         QTest::newRow("background") << "lib/auralis/auraback.bmp" << 0;
         QTest::newRow("desktop entry") << "share/applications/" + AppId + ".desktop" << 0;

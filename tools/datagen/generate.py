@@ -10,6 +10,7 @@ The data file is Windows-1252 text with CR LF line ends.
 """
 
 import csv
+import hashlib
 import math
 import os
 import re
@@ -21,7 +22,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 CSV_PATH = os.path.join(HERE, "elements.csv")
 REPORT_PATH = os.path.join(HERE, "crosscheck.txt")
+SOURCES_CSV_PATH = os.path.join(HERE, "provenance.csv")
+REFERENCE_PATH = os.path.join(HERE, "reference.csv")
 OUT_PATH = os.path.join(ROOT, "data", "auralis.bkp")
+PROVENANCE_PATH = os.path.join(ROOT, "data", "auralis.prov")
 COUNT = 109
 
 # Trend properties: key, value field, display field, sources in order of preference
@@ -109,6 +113,7 @@ class Settler:
     def __init__(self, src):
         self.src = src
         self.log = []
+        self.chosen = None  # the source of the last settled value
 
     def candidates(self, z, key, prop_sources):
         out = []
@@ -129,6 +134,7 @@ class Settler:
         each other and both disagree with it by more than tol (then the first of them).
         A curated value (fixed) replaces all.  Returns the value or None."""
         cands = self.candidates(z, key, prop_sources)
+        self.chosen = None
         if fixed is not None:
             name, v = "curated", float(fixed)
         elif not cands:
@@ -155,6 +161,7 @@ class Settler:
                                 f"{v:.6g} ({name})")
         if len(cands) == 1:
             self.log.append(f"Z={z:3} {key:15} single source {name}={v:.6g}")
+        self.chosen = name
         return v
 
 
@@ -183,6 +190,8 @@ def prepare(src):
 def text_fields(src, st, z):
     ge = src["gelemental"][z]
     row = {"z": z, "synthetic": "1" if z in curated.SYNTHETIC else "0"}
+    srcs = row["sources"] = {"synthetic": "editors", "acidbase": "editors",
+                             "config": "gelemental", "crystal": "gelemental"}
     row["name"] = curated.NAME_OVERRIDES.get(z, ge["name"])
     row["symbol"] = ge["symbol"]
     cfg = normalise_config(ge["configuration"])
@@ -192,22 +201,30 @@ def text_fields(src, st, z):
             st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs gelemental '{cfg}'")
     if not cfg:
         cfg = normalise_config((src["kalzium"].get(z) or {}).get("configuration"))
+        srcs["config"] = "kalzium"
         st.log.append(f"Z={z:3} configuration   from kalzium: {cfg}")
     row["config"] = cfg or "--"
     # Union of the sources' states, less the known wrong ones.
-    ox = set(ge.get("oxidation") or [])
-    ox |= set((src["kalzium"].get(z) or {}).get("oxidation") or [])
-    ox |= set((src["pymatgen"].get(z) or {}).get("oxidation") or [])
-    ox = (ox - curated.OXIDATION_REJECT.get(z, set())) or set(
-        curated.OXIDATION_FALLBACK.get(z, []))
+    ox, ox_src = set(), []
+    for name, rec in (("gelemental", ge), ("kalzium", src["kalzium"].get(z) or {}),
+                      ("pymatgen", src["pymatgen"].get(z) or {})):
+        states = set(rec.get("oxidation") or []) - {0} - curated.OXIDATION_REJECT.get(z, set())
+        if states:
+            ox |= states
+            ox_src.append(name)
+    if not ox:
+        ox, ox_src = set(curated.OXIDATION_FALLBACK.get(z, [])), ["editors"]
     if z in curated.OXIDATION_ADD:
+        ox_src.append("greenwood")
         added, why = curated.OXIDATION_ADD[z]
         st.log.append(f"Z={z:3} oxidation       added {sorted(added - ox)}: {why}")
         ox |= added
     row["oxidation"] = oxidation_text(ox)
+    srcs["oxidation"] = ",".join(ox_src)
     code = curated.LATTICE_CODE.get(ge["lattice"])
     if z in curated.CRYSTAL_OVERRIDES:
         code, why = curated.CRYSTAL_OVERRIDES[z]
+        srcs["crystal"] = "editors"
         st.log.append(f"Z={z:3} crystal         set to {code}: {why}")
     pt_code = CRYSTAL_NAMES.get((src["periodictable"].get(z) or {}).get("crystal"))
     if pt_code and pt_code != code:
@@ -234,10 +251,19 @@ def property_texts(src, st, z, key, psrc, tol, sig):
             st.log.append(f"Z={z:3} {key:15} set to {ov[0]} ({ov[1]}): {ov[2]}")
         remark = ov[1]
     v = st.settle(z, key, psrc, tol, key not in NO_VOTE, ov[0] if ov else None)
+    if key == "weight":
+        st.last_source = "iupac2021" if z in curated.STANDARD_WEIGHTS else "nubase2020"
+    elif ov:
+        st.last_source = curated.OVERRIDE_SOURCES.get((z, key), "crc97")
+    elif st.chosen == "computed":
+        st.last_source = "ideal-gas" if key == "density" else "molar-volume"
+    else:
+        st.last_source = st.chosen
     if key == "atomic_radius" and v is None:
         v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
         v = v if isinstance(v, (int, float)) else None
         remark = "calculated" if v else None
+        st.last_source = "pymatgen"
     remark = curated.REMARKS.get((z, key), remark)
     if (z, key) in curated.ESTIMATED and v is not None:
         remark = "calculated" if key == "ionization" else "estimated"
@@ -282,6 +308,7 @@ def settle_all(src):
         for key, _vf, _df, psrc, tol, sig in PROPS:
             row[f"{key}_value"], row[f"{key}_display"] = property_texts(
                 src, st, z, key, psrc, tol, sig)
+            row["sources"][key] = st.last_source
         rows.append(row)
     volume_rule(src, rows, st.log)
     wiedemann_franz(rows, st.log)
@@ -313,6 +340,7 @@ def volume_rule(src, rows, log):
         old = row["volume_value"]
         if abs(float(old) / computed - 1) > VOLUME_TOLERANCE:
             row["volume_value"] = fmt(computed, 3)
+            row["sources"]["volume"] = "liquid-volume" if remark else "molar-volume"
             log.append(f"Z={z:3} volume          {old} is not M / density "
                        f"({m:g} / {rho:g}); took {row['volume_value']}")
         row["volume_display"] = row["volume_value"] + (f" ({remark})" if remark else "")
@@ -361,14 +389,93 @@ def wiedemann_franz(rows, log):
 
 def write_csv(rows):
     with open(CSV_PATH, "w", newline="", encoding="utf-8") as f:
-        w = csv.DictWriter(f, fieldnames=CSV_COLS, lineterminator="\n")
+        w = csv.DictWriter(f, fieldnames=CSV_COLS, lineterminator="\n", extrasaction="ignore")
         w.writeheader()
         w.writerows(rows)
+    with open(SOURCES_CSV_PATH, "w", newline="", encoding="utf-8") as f:
+        w = csv.writer(f, lineterminator="\n")
+        w.writerow(["z", "field", "sources"])
+        for row in rows:
+            for key in PROVENANCE_FIELDS:
+                if key in row["sources"] and cell_text(row, key) != "--":
+                    w.writerow([row["z"], key, row["sources"][key]])
 
 
 def read_csv():
     with open(CSV_PATH, newline="", encoding="utf-8") as f:
-        return list(csv.DictReader(f))
+        rows = list(csv.DictReader(f))
+    for row in rows:
+        row["sources"] = {}
+    by_z = {row["z"]: row for row in rows}
+    if os.path.exists(SOURCES_CSV_PATH):
+        with open(SOURCES_CSV_PATH, newline="", encoding="utf-8") as f:
+            for rec in csv.DictReader(f):
+                by_z[rec["z"]]["sources"][rec["field"]] = rec["sources"]
+    return rows
+
+
+# Fields whose every value names its source: key -> record field of the shown text (a
+# trend property's number field shares the line of its shown text).
+PROVENANCE_FIELDS = {
+    "weight": 2, "boiling": 3, "melting": 4, "density": 5, "config": 6, "oxidation": 7,
+    "crystal": 8, "acidbase": 9, "electroneg": 10, "heat_vap": 11, "heat_fus": 12,
+    "elec_cond": 13, "therm_cond": 14, "spec_heat": 15, "ionization": 16, "volume": 17,
+    "atomic_radius": 18, "covalent_radius": 19, "synthetic": 20,
+}
+
+
+def cell_text(row, key):
+    return row[f"{key}_display"] if key in PROP_KEYS else row[key]
+
+
+def cell_marks(row, key):
+    """Estimated, calculated, one value of a sample-dependent range, or the value of
+    another phase than the element's state at 298 K (the gases' liquid volume)."""
+    shown, marks = cell_text(row, key), []
+    if "(estimated)" in shown:
+        marks.append("estimated")
+    if "(calculated)" in shown or row["sources"].get(key) == "ideal-gas":
+        marks.append("calculated")
+    if "sample dependent" in shown:
+        marks.append("range")
+    if key == "volume" and shown.endswith("(liquid)"):
+        marks.append("liquid")
+    return marks
+
+
+def provenance_text(rows, bkp):
+    """The provenance file: the data file's checksum, the citations, then one line per
+    element and field with a value.  Refuses a value whose source it cannot name."""
+    errors, cells = [], []
+    for row in rows:
+        for key, field in PROVENANCE_FIELDS.items():
+            if cell_text(row, key) == "--":
+                continue
+            where = f"{row['symbol']} (Z={row['z']}): {key}"
+            ids = [i for i in row["sources"].get(key, "").split(",") if i]
+            unknown = [i for i in ids if i not in curated.CITATIONS]
+            if not ids:
+                errors.append(f"{where} {cell_text(row, key)!r} has no source")
+            elif unknown:
+                errors.append(f"{where} names unknown sources {unknown}")
+            marks = cell_marks(row, key)
+            assert set(marks) <= curated.MARKS
+            cells.append(f"cell\t{row['z']}\t{field}\t{','.join(ids)}\t{','.join(marks)}")
+    if errors:
+        sys.exit("provenance incomplete:\n" + "\n".join(errors))
+    used = {i for line in cells for i in line.split("\t")[3].split(",")}
+    lines = [
+        "# Auralis element data: where each value of auralis.bkp comes from (UTF-8).",
+        "# data: SHA-256 of auralis.bkp; source: id, citation, what it was used for;",
+        "# cell: atomic number, record field, source ids, marks (estimated, calculated,",
+        "# range, or the phase a value is for when not the state at 298 K); end: cell count.",
+        "format\t1",
+        "data\t" + hashlib.sha256(bkp).hexdigest(),
+    ]
+    lines += [f"source\t{i}\t{c}\t{use}" for i, (c, use) in curated.CITATIONS.items()
+              if i in used]
+    lines += cells + [f"end\t{len(cells)}"]
+    return "\n".join(lines) + "\n"
 
 
 def record_lines(row):
@@ -419,6 +526,7 @@ def check(rows):
         if len({row[f"{key}_value"] for row in rows} - {"--"}) < 2:
             errors.append(f"{key}: fewer than two distinct values")
     errors += chemistry_errors(rows)
+    errors += reference_errors(rows)
     if errors:
         sys.exit("invariants broken:\n" + "\n".join(errors))
 
@@ -442,6 +550,7 @@ def chemistry_errors(rows):
             if abs(vol * rho / m - 1) > VOLUME_TOLERANCE:
                 errors.append(f"{where}: atomic volume {vol} is not atomic weight / density "
                               f"({m / rho:.4g}) and names no phase")
+        errors += phase_errors(row, where)
         boiling = row["boiling_display"]
         if row["synthetic"] == "0":
             if not re.fullmatch(r"[0-9.]+( \((estimated|sublimes)\))?", boiling):
@@ -473,12 +582,98 @@ def chemistry_errors(rows):
     return errors
 
 
+IDEAL_GAS_LITRES = 22.41397  # L/mol at 273.15 K and 101.325 kPa
+R_KJ = 8.314e-3  # kJ/(mol K)
+# Trouton's rule, heat of vaporization / (R Tb): simple liquids near 10.5, metals up to
+# about 17.  Outside 6..18 a value belongs to another element or another unit.  Not for
+# the quantum liquids H2 and He, nor phosphorus, whose heat is per P atom of P4.
+TROUTON_BAND = (6.0, 18.0)
+TROUTON_EXEMPT = {1, 2, 15}
+
+
+def phase_errors(row, where):
+    """The gases' liquid volume and gas density, and Trouton's rule."""
+    errors = []
+
+    def num(key):
+        try:
+            return float(row[f"{key}_value"])
+        except ValueError:
+            return None
+
+    z, m = int(row["z"]), num("weight")
+    if z in curated.GASES and m:
+        rho_l, vol = curated.LIQUID_AT_BOILING[z], num("volume")
+        if not vol or not row["volume_display"].endswith("(liquid)") or abs(
+                vol * rho_l / m - 1) > VOLUME_TOLERANCE:
+            errors.append(f"{where}: atomic volume {row['volume_display']!r} is not that of "
+                          f"the liquid at the boiling point ({m:g} / {rho_l} = "
+                          f"{m / rho_l:.3g} (liquid))")
+        # A real gas at 273 K is a little denser than the ideal gas (H2 and He a trace
+        # lighter), never lighter by more than that.
+        ideal = m * (2 if z in curated.DIATOMIC else 1) / IDEAL_GAS_LITRES / 1000
+        rho = num("density")
+        if not rho or not 0.998 <= rho / ideal <= 1.03:
+            errors.append(f"{where}: gas density {row['density_value']} against the ideal "
+                          f"gas {ideal:.4g} g/cm3")
+    tb, hv = num("boiling"), num("heat_vap")
+    plain = "(" not in row["boiling_display"] + row["heat_vap_display"]
+    if tb and hv and plain and z not in TROUTON_EXEMPT:
+        ratio = hv / (R_KJ * tb)
+        if not TROUTON_BAND[0] <= ratio <= TROUTON_BAND[1]:
+            errors.append(f"{where}: heat of vaporization {hv:g} does not fit the boiling point "
+                          f"{tb:g} K (Trouton ratio {ratio:.1f}, expected "
+                          f"{TROUTON_BAND[0]:g}..{TROUTON_BAND[1]:g})")
+    return errors
+
+
+# reference.csv column -> property key.
+REFERENCE_COLUMNS = {
+    "Atomic Radius": "atomic_radius", "Atomic Volume": "volume", "Atomic Weight": "weight",
+    "Boiling Point": "boiling", "Covalent Radius": "covalent_radius", "Density": "density",
+    "Electrical Conductivity": "elec_cond", "Electronegativity": "electroneg",
+    "First Ionization Potential": "ionization", "Heat of Fusion": "heat_fus",
+    "Heat of Vaporization": "heat_vap", "Melting Point": "melting",
+    "Specific Heat": "spec_heat", "Thermal Conductivity": "therm_cond",
+}
+
+
+def reference_errors(rows):
+    """Settled values against the handbook table reference.csv, within its tolerances: a
+    value every packaged table copies alike is caught here."""
+    with open(REFERENCE_PATH, encoding="utf-8") as f:
+        table = [line.strip().split(",") for line in f
+                 if line.strip() and not line.startswith("#")]
+    header, tolerance = table[0], table[1]
+    by_z = {int(row["z"]): row for row in rows}
+    errors = []
+    for ref in table[2:]:
+        row = by_z[int(ref[1])]
+        for c in range(2, len(header)):
+            if ref[c] == "--":
+                continue
+            key, expected = REFERENCE_COLUMNS[header[c]], float(ref[c])
+            where = f"{row['symbol']} (Z={row['z']}): {header[c].lower()}"
+            if row[f"{key}_value"] == "--":
+                errors.append(f"{where} has no value; the handbook gives {ref[c]}")
+                continue
+            deviation = abs(float(row[f"{key}_value"]) / expected - 1) * 100
+            if deviation > float(tolerance[c]):
+                errors.append(f"{where} {row[f'{key}_value']} is {deviation:.1f} % from the "
+                              f"handbook value {ref[c]} (allowed {tolerance[c]} %)")
+    return errors
+
+
 def write_bkp(rows):
     check(rows)
     lines = [line for row in rows for line in record_lines(row)]
     assert len(lines) == COUNT * 35
+    bkp = "".join(line + "\r\n" for line in lines).encode("cp1252")
+    provenance = provenance_text(rows, bkp)
     with open(OUT_PATH, "wb") as f:
-        f.write("".join(line + "\r\n" for line in lines).encode("cp1252"))
+        f.write(bkp)
+    with open(PROVENANCE_PATH, "w", encoding="utf-8", newline="\n") as f:
+        f.write(provenance)
 
 
 def main(argv):
@@ -494,7 +689,7 @@ def main(argv):
         with open(REPORT_PATH, "w", encoding="utf-8") as f:
             f.write("\n".join(log) + "\n")
     write_bkp(rows)
-    print(f"wrote {OUT_PATH}: {len(rows)} records")
+    print(f"wrote {OUT_PATH}: {len(rows)} records, and {PROVENANCE_PATH}")
 
 
 if __name__ == "__main__":

@@ -3,6 +3,10 @@
 #include "base/Errors.h"
 #include "data/Naming.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 SharedState::SharedState(const StartFacts &facts, QObject *parent)
     : QObject(parent)
     , m_facts(facts)
@@ -15,11 +19,17 @@ void SharedState::loadData(const QString &path)
     data.load(path);
     data.fixDecimalSeparator(m_facts.decimalSeparator);
     setData(data);
+    // The sources are checked against the very bytes the data came from.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        m_provenance.load(
+            QFileInfo(path).dir().filePath(QStringLiteral("auralis.prov")), file.readAll());
 }
 
 void SharedState::setData(const ElementData &data)
 {
     m_data = data;
+    m_provenance = Provenance();
     takeNamesFromData();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/ColourScheme.h"
 #include "data/ElementData.h"
+#include "data/Provenance.h"
 #include "main/StartFacts.h"
 
 #include <QObject>
@@ -27,8 +28,13 @@ public:
     // Loads the element data file and puts the decimal separator in (throws as
     // ElementData::load does); the names and symbols start as the file gives them.
     void loadData(const QString &path);
-    // The data as given, for tests and tools that build a state without a file.
+    // The data as given, for tests and tools that build a state without a file; it comes
+    // without sources.
     void setData(const ElementData &data);
+    // Where each value of the data comes from, read with the data file from the provenance
+    // file beside it; empty without one or for a data file it was not written for.
+    const Provenance &provenance() const { return m_provenance; }
+    void setProvenance(const Provenance &provenance) { m_provenance = provenance; }
 
     QChar decimalSeparator() const { return m_facts.decimalSeparator; }
 
@@ -75,6 +81,7 @@ private:
 
     const StartFacts m_facts;
     ElementData m_data;
+    Provenance m_provenance;
     int m_selected = 0;
     float m_temperature = 0.0f;
     int m_scheme = -1;

@@ -285,6 +285,8 @@ void TfrmElementInfo::fill()
     Number->setText(QString::number(z));
     for (int r = 0; r < RowCount; ++r) {
         Values[r]->setText(Fields::displayText(data, z, rowField(r)));
+        // Where the value comes from, when the data's provenance file can say.
+        Values[r]->setToolTip(m_state.provenance().toolTip(z, rowField(r)));
         Values[r]->setCursorPosition(0); // show the start of a long text, as typed
     }
 }
