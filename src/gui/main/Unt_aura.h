@@ -148,8 +148,8 @@ public:
     void SaveSettings();
     void FormClose();
     // The settings folder (ending in "/") for the program's arguments: the folder they
-    // name, else the program's folder, else, when that cannot be written, the user's
-    // configuration folder.
+    // name; else, for an installed program, the user's configuration folder; else the
+    // program's folder, or the user's configuration folder when that cannot be written.
     QString chooseSettingsFolder(const QStringList &arguments) const;
 
     // Controls (named as the program's design names them) -------------------------------

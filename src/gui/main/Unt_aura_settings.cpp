@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -43,13 +44,20 @@ void loadStep(const std::function<void()> &step, const std::function<void()> &fa
 QString TfrmAuralis::chooseSettingsFolder(const QStringList &arguments) const
 {
     const QString folder = SettingsPath::folderFromArguments(arguments, programFolder());
-    if (!SettingsPath::namedFolder(arguments).isEmpty() || QFileInfo(programFolder()).isWritable())
+    const bool installed = SettingsPath::isInstalled(programFolder());
+    if (!SettingsPath::namedFolder(arguments).isEmpty()
+        || (!installed && QFileInfo(programFolder()).isWritable()))
         return folder;
 
-    // An installed program's folder is not the user's to write: use the user's own place.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (config.isEmpty() || !QDir().mkpath(config))
+    // An installed program's folder is not the user's to write, not even root's: a file
+    // left there would outlive the package.
+    QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (config.isEmpty())
+        config
+            = QDir::homePath() + QStringLiteral("/.config/") + QCoreApplication::applicationName();
+    if (!QDir().mkpath(config) && !installed)
         return folder;
+    // A folder that cannot be made is reported by the first save that needs it.
     return SettingsPath::withTrailingSeparator(config);
 }
 
