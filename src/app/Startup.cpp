@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "SessionEnd.h"
 #include "Unt_spsh.h"
 #include "base/ProgramName.h"
 #include "common/ErrorBox.h"
@@ -7,8 +8,8 @@
 #include "settings/SettingsPath.h"
 #include "toolbar/Glyphs.h"
 #include "windows/Unt_abot.h"
-#include "windows/Unt_grph.h"
 #include "windows/Unt_find.h"
+#include "windows/Unt_grph.h"
 #include "windows/Unt_info.h"
 #include "windows/Unt_temp.h"
 #include "windows/unt_optn.h"
@@ -129,6 +130,9 @@ int runAuralis(QApplication &app)
         delete splash;
         return 1;
     }
+    // From here a session that ends (a signal, the session manager) closes the program as
+    // the user would, also while the first show's notices are open.
+    SessionEnd sessionEnd(&main);
     QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });
     FirstFrameWatch firstFrame(main);
     main.show(); // the first show releases the splash
@@ -145,6 +149,11 @@ int runAuralis(QApplication &app)
     }
     const std::unique_ptr<ToolWindowSet> tools = createToolWindows(main);
 
+    // Ended while the first show's boxes were open: the loop below would not see it.
+    if (sessionEnd.ended()) {
+        delete splash;
+        return 0;
+    }
     const int rc = app.exec();
 
     delete splash;
