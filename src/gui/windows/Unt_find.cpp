@@ -1,6 +1,7 @@
 #include "windows/Unt_find.h"
 
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
@@ -260,8 +261,7 @@ void TfrmFindElement::FormCreate()
 void TfrmFindElement::saveSettings(IniFile &ini) const
 {
     Settings::FindTab.write(ini, pageFind->currentIndex());
-    Settings::FindLeft.write(ini, pos().x());
-    Settings::FindTop.write(ini, pos().y());
+    FrameBounds::writePosition(ini, Settings::FindLeft, Settings::FindTop, pos());
 }
 
 void TfrmFindElement::rebuildNames()

@@ -3,6 +3,7 @@
 #include "base/Numbers.h"
 #include "base/Temperature.h"
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
@@ -235,8 +236,7 @@ void TfrmSetTemperature::FormCreate()
 void TfrmSetTemperature::saveSettings(IniFile &ini) const
 {
     Settings::TemperatureTab.write(ini, pageTemp->currentIndex());
-    Settings::TemperatureLeft.write(ini, pos().x());
-    Settings::TemperatureTop.write(ini, pos().y());
+    FrameBounds::writePosition(ini, Settings::TemperatureLeft, Settings::TemperatureTop, pos());
 }
 
 bool TfrmSetTemperature::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/PictureFile.h"
 #include "common/Placement.h"
@@ -613,6 +614,5 @@ void TfrmOptions::FormCreate()
 
 void TfrmOptions::saveSettings(IniFile &ini) const
 {
-    Settings::OptionsLeft.write(ini, pos().x());
-    Settings::OptionsTop.write(ini, pos().y());
+    FrameBounds::writePosition(ini, Settings::OptionsLeft, Settings::OptionsTop, pos());
 }
