@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one-way rule between the source trees, checked on the includes:
 #   the core names no GUI or program header (the compiler sees neither tree from there);
 #   the GUI names no program header;

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "elements/Elements.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_find.h"
@@ -9,10 +10,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -287,6 +290,33 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(q.main.get()));
         QTRY_COMPARE(q->frameGeometry().size(), QSize(bound(u"Width"), bound(u"Height")));
         QCOMPARE(q->frameGeometry().topLeft(), QPoint(20, 30));
+    }
+
+    // A desktop that neither places windows nor tells where they are (native Wayland):
+    // the stored places and the maximised state stay byte for byte, a size is still saved.
+    void placesThatCannotBeReadAreKept()
+    {
+        const QByteArray places = "[Main Window]\nTop=7\nLeft=-40\nMaximized=1\n"
+                                  "[Element Info Window]\nLeft=300\nTop=20\n"
+                                  "[Find Window]\nLeft=301\nTop=21\n"
+                                  "[Temperature Window]\nLeft=302\nTop=22\n"
+                                  "[Color Window]\nLeft=303\nTop=23\n";
+        writeFile(iniPath(), places + "[About]\nRead=1\n[Colors]\nBackground=Gray\n");
+        FrameBounds::setPlacesWindowsForTesting(false);
+        auto restore = qScopeGuard([] { FrameBounds::setPlacesWindowsForTesting({}); });
+        int width = 0;
+        {
+            Program p(folder(), QLatin1Char('.'), true);
+            p->SaveSettings(); // maximised: nothing of the bounds is written
+            p->setWindowState(Qt::WindowNoState);
+            p->resize(600, 400);
+            width = p->frameGeometry().width();
+            p->SaveSettings();
+        }
+        QVERIFY(contentOf(iniPath()).startsWith(places.left(places.indexOf("[Element"))));
+        for (const QByteArray &line : places.split('\n'))
+            QVERIFY2(contentOf(iniPath()).contains(line), line.constData());
+        QCOMPARE(readValue(iniPath(), u"Main Window"_s, u"Width"_s), QString::number(width));
     }
 
     void exitWithMarkClearedWritesOnlySaveIni()
@@ -587,6 +617,17 @@ private slots:
         // An argument of control characters names no folder.
         QCOMPARE(StartFacts::chooseSettingsFolder({ u"\x01"_s }, installed.state().programFolder()),
             config + QLatin1Char('/'));
+
+        // An installed program's folder stays untouched even when it can be written (as
+        // root can); the named folder still wins.
+        const QString tree = m_dir->filePath(u"usr/lib/auralis/"_s);
+        QVERIFY(QDir().mkpath(tree));
+        writeFile(tree + u"auralis.installed"_s, "installed\n");
+        options.programFolder = tree;
+        TfrmAuralis writableInstalled(options);
+        QCOMPARE(writableInstalled.state().facts().settingsFolder, config + QLatin1Char('/'));
+        QCOMPARE(StartFacts::chooseSettingsFolder({ u"/tmp/cfg"_s }, tree), u"/tmp/cfg/"_s);
+        QVERIFY(!QFile::exists(tree + u"auralis.ini"_s));
     }
 };
 

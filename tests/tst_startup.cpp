@@ -1,3 +1,4 @@
+#include "DesktopPlatform.h"
 #include "Startup.h"
 #include "Unt_spsh.h"
 #include "common/ErrorBox.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -142,6 +144,43 @@ private slots:
         QEvent event(QEvent::User);
         QCoreApplication::sendEvent(&throwing, &event);
         QCOMPARE(ErrorBox::recorded(), QStringList { "'x1' is not a valid integer value." });
+    }
+
+    // X11 is asked for only in a Wayland session that offers it, and never over the
+    // user's own choice.
+    void waylandSessionPrefersX11_data()
+    {
+        QTest::addColumn<QString>("environment"); // NAME=value pairs, blank-separated
+        QTest::addColumn<bool>("platformArgument");
+        QTest::addColumn<bool>("x11Plugin");
+        QTest::addColumn<QByteArray>("preferred");
+        QTest::newRow("wayland with xwayland")
+            << "WAYLAND_DISPLAY=wayland-0 DISPLAY=:1" << false << true << QByteArray("xcb;wayland");
+        QTest::newRow("session type only")
+            << "XDG_SESSION_TYPE=wayland DISPLAY=:0" << false << true << QByteArray("xcb;wayland");
+        QTest::newRow("wayland only")
+            << "WAYLAND_DISPLAY=wayland-0" << false << true << QByteArray();
+        QTest::newRow("x11 session")
+            << "DISPLAY=:0 XDG_SESSION_TYPE=x11" << false << true << QByteArray();
+        QTest::newRow("user's variable") << "WAYLAND_DISPLAY=w DISPLAY=:1 QT_QPA_PLATFORM=wayland"
+                                         << false << true << QByteArray();
+        QTest::newRow("user's argument")
+            << "WAYLAND_DISPLAY=w DISPLAY=:1" << true << true << QByteArray();
+        QTest::newRow("no x11 plugin")
+            << "WAYLAND_DISPLAY=w DISPLAY=:1" << false << false << QByteArray();
+    }
+
+    void waylandSessionPrefersX11()
+    {
+        QFETCH(QString, environment);
+        QFETCH(bool, platformArgument);
+        QFETCH(bool, x11Plugin);
+        QMap<QByteArray, QByteArray> vars;
+        for (const QString &pair : environment.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            vars.insert(pair.section(QLatin1Char('='), 0, 0).toUtf8(),
+                pair.section(QLatin1Char('='), 1).toUtf8());
+        const auto lookup = [&vars](const char *name) { return vars.value(name); };
+        QTEST(DesktopPlatform::preferred(lookup, platformArgument, x11Plugin), "preferred");
     }
 
     void errorTextGetsOneFullStop()

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "ExportCommand.h"
+#include "SessionEnd.h"
 #include "Unt_spsh.h"
 #include "base/ProgramName.h"
 #include "common/ErrorBox.h"
@@ -136,6 +137,9 @@ int runAuralis(QApplication &app)
         delete splash;
         return 1;
     }
+    // From here a session that ends (a signal, the session manager) closes the program as
+    // the user would, also while the first show's notices are open.
+    SessionEnd sessionEnd(&main);
     QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });
     FirstFrameWatch firstFrame(main);
     main.show(); // the first show releases the splash
@@ -152,6 +156,11 @@ int runAuralis(QApplication &app)
     }
     const std::unique_ptr<ToolWindowSet> tools = createToolWindows(main);
 
+    // Ended while the first show's boxes were open: the loop below would not see it.
+    if (sessionEnd.ended()) {
+        delete splash;
+        return 0;
+    }
     const int rc = app.exec();
 
     delete splash;

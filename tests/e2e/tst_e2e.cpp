@@ -28,6 +28,8 @@
 #include <QThread>
 #include <memory>
 
+#include <csignal>
+
 using namespace XDriver;
 using Probes::colourBlobs;
 using Probes::countColour;
@@ -220,6 +222,45 @@ private slots:
             QCOMPARE(
                 readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("4"));
         }
+    }
+
+    // The end of a session: the settings are saved as closing the window saves them, even
+    // with a modal box open or a second signal during the save, and the exit status is 0.
+    void sessionEndSavesAndExits_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("aboutBoxOpen");
+        QTest::addColumn<int>("count");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false << 1;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false << 1;
+        QTest::newRow("SIGTERM over the about box") << int(SIGTERM) << true << 1;
+        QTest::newRow("SIGTERM twice") << int(SIGTERM) << false << 2;
+    }
+
+    void sessionEndSavesAndExits()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, aboutBoxOpen);
+        QFETCH(int, count);
+        QTemporaryDir dir;
+        writeIni(dir.path(), QString::fromLatin1(SeededIni));
+        Running run(dir.path());
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        pause(800);
+        focusAndKey(win, QStringLiteral("Right")); // hydrogen -> helium
+        if (aboutBoxOpen) {
+            focusAndKey(win, QStringLiteral("alt+h"));
+            xdo({ QStringLiteral("key"), QStringLiteral("a") });
+            QVERIFY(!waitForWindow(QStringLiteral("About Auralis   "), 5000).isEmpty());
+        }
+        for (int i = 0; i < count; ++i)
+            ::kill(pid_t(run.process.processId()), signal);
+        QVERIFY(ended(run.process));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 0);
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("2"));
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("SaveINI")), QStringLiteral("1"));
     }
 
     void informationCopiedAndTemperatureTyped()

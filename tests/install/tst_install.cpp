@@ -2,6 +2,7 @@
 // installed program through its link under an X server (xvfb-run), as a user would.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -57,7 +58,7 @@ private slots:
         install.setProcessChannelMode(QProcess::MergedChannels);
         install.start(QStringLiteral(AURALIS_CMAKE),
             { QStringLiteral("--install"), QStringLiteral(AURALIS_BUILD_DIR),
-                QStringLiteral("--prefix"), m_prefix.path() });
+                QStringLiteral("--strip"), QStringLiteral("--prefix"), m_prefix.path() });
         QVERIFY(install.waitForFinished(120000));
         QVERIFY2(install.exitCode() == 0, install.readAll().constData());
         m_link = m_prefix.filePath(QStringLiteral("bin/auralis"));
@@ -73,6 +74,8 @@ private slots:
         QTest::newRow("data sources") << "lib/auralis/auralis.prov" << 0;
         QTest::newRow("help") << "lib/auralis/auralis.hlp" << 0;
         QTest::newRow("background") << "lib/auralis/auraback.bmp" << 0;
+        QTest::newRow("installed marker") << "lib/auralis/auralis.installed" << 0;
+        QTest::newRow("changelog") << "share/doc/auralis/changelog.Debian.gz" << 0;
         QTest::newRow("desktop entry") << "share/applications/" + AppId + ".desktop" << 0;
         QTest::newRow("metainfo") << "share/metainfo/" + AppId + ".metainfo.xml" << 0;
         QTest::newRow("manual page") << "share/man/man1/auralis.1.gz" << 0;
@@ -207,6 +210,71 @@ private slots:
         QFile::setPermissions(m_folder, folderPermissions);
         QVERIFY(!notice.isEmpty());
         QVERIFY(!QFile::exists(m_folder + QStringLiteral("/auralis.ini")));
+    }
+
+    // Root can write into the installed tree, and still the settings go to root's own
+    // configuration folder, so that nothing is left behind when the package is purged.
+    void installedTreeIsNeverWritten()
+    {
+        QVERIFY(QFileInfo(m_folder).isWritable());
+        QTemporaryDir home;
+        const QString config = home.filePath(QStringLiteral("config"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        env.insert(QStringLiteral("HOME"), home.path());
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(m_link, QStringList());
+        const QString notice = waitForWindow(QStringLiteral("Please Read Carefully"), 20000);
+        if (!notice.isEmpty())
+            focusAndKey(notice, QStringLiteral("Return"));
+        const QString ini = config + QStringLiteral("/Auralis/auralis.ini");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            readIniFileValue(ini, QStringLiteral("Read")), QStringLiteral("1"), 5000);
+        process.terminate(); // a logout: the settings are saved on the way out
+        const bool exited = ended(process);
+        if (!exited)
+            stop(process);
+        QVERIFY(exited);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(readIniFileValue(ini, QStringLiteral("SaveINI")), QStringLiteral("1"));
+        QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            QVERIFY2(!QFileInfo(file).fileName().startsWith(QStringLiteral("auralis.ini")),
+                qPrintable(file));
+        }
+    }
+
+    // Answered on standard output, with no display to open a window on.
+    void helpAndVersionNeedNoDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected"); // a line of the answer
+        QTest::newRow("version") << "--version"
+                                 << "Auralis 1.8a";
+        QTest::newRow("help") << "--help"
+                              << "Usage: auralis [SETTINGS-FOLDER]";
+    }
+
+    void helpAndVersionNeedNoDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            env.remove(QLatin1String(name));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(m_link, { option });
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        const QStringList lines
+            = QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QVERIFY2(lines.contains(expected), qPrintable(lines.join(QLatin1Char('\n'))));
     }
 
     // Last, as it takes the data file away: the usual error box (its text, with the full

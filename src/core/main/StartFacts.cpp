@@ -2,6 +2,7 @@
 
 #include "settings/SettingsPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,12 +24,19 @@ StartFacts StartFacts::make(
 QString StartFacts::chooseSettingsFolder(const QStringList &arguments, const QString &programFolder)
 {
     const QString folder = SettingsPath::folderFromArguments(arguments, programFolder);
-    if (!SettingsPath::namedFolder(arguments).isEmpty() || QFileInfo(programFolder).isWritable())
+    const bool installed = SettingsPath::isInstalled(programFolder);
+    if (!SettingsPath::namedFolder(arguments).isEmpty()
+        || (!installed && QFileInfo(programFolder).isWritable()))
         return folder;
 
-    // An installed program's folder is not the user's to write: use the user's own place.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (config.isEmpty() || !QDir().mkpath(config))
+    // An installed program's folder is not the user's to write, not even root's: a file
+    // left there would outlive the package.
+    QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (config.isEmpty())
+        config
+            = QDir::homePath() + QStringLiteral("/.config/") + QCoreApplication::applicationName();
+    if (!QDir().mkpath(config) && !installed)
         return folder;
+    // A folder that cannot be made is reported by the first save that needs it.
     return SettingsPath::withTrailingSeparator(config);
 }

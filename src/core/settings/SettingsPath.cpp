@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <fcntl.h>
@@ -80,6 +81,11 @@ QStringList argumentsFromBytes(const QList<QByteArray> &raw)
     if (fd < 0)
         return decoded;
     return { QStringLiteral("/proc/self/fd/%1").arg(fd) };
+}
+
+bool isInstalled(const QString &programFolder)
+{
+    return QFileInfo::exists(withTrailingSeparator(programFolder) + installedMarker());
 }
 
 QString withTrailingSeparator(const QString &folder)

@@ -21,6 +21,16 @@ QString folderFromArguments(const QStringList &arguments, const QString &program
 // operation then reaches. A folder that cannot be opened keeps its decoded name.
 QStringList argumentsFromBytes(const QList<QByteArray> &raw);
 
+// The file the install step puts beside an installed program. Its presence, and nothing
+// else, tells an installed program (settings in the user's configuration folder, even for
+// root, who could write into the installed tree) from one run where it was built or
+// unpacked (settings beside the program when that folder can be written).
+inline QString installedMarker()
+{
+    return QStringLiteral("auralis.installed");
+}
+bool isInstalled(const QString &programFolder);
+
 // The program's own folder with a trailing "/".
 QString withTrailingSeparator(const QString &folder);
 

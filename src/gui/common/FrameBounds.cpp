@@ -4,11 +4,14 @@
 #include "settings/SettingsKeys.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace FrameBounds {
 
 namespace {
+
+std::optional<bool> g_placesWindows;
 
 QMargins frameMargins(const QWidget *window)
 {
@@ -107,18 +110,42 @@ void apply(QWidget *window, const QRect &outer)
         new FrameFit(window, outer);
 }
 
+bool placesWindows()
+{
+    if (g_placesWindows)
+        return *g_placesWindows;
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void setPlacesWindowsForTesting(std::optional<bool> places)
+{
+    g_placesWindows = places;
+}
+
 void write(IniFile &ini, const FrameKeys &keys, const QWidget *window)
 {
+    const bool places = placesWindows();
     if (window->windowState() & Qt::WindowMaximized) {
-        keys.maximized.writeFlag(ini, true);
+        if (places)
+            keys.maximized.writeFlag(ini, true);
         return;
     }
     const QRect outer = window->frameGeometry();
-    keys.maximized.writeFlag(ini, false);
-    keys.top.write(ini, outer.top());
-    keys.left.write(ini, outer.left());
+    if (places) {
+        keys.maximized.writeFlag(ini, false);
+        keys.top.write(ini, outer.top());
+        keys.left.write(ini, outer.left());
+    }
     keys.width.write(ini, outer.width());
     keys.height.write(ini, outer.height());
+}
+
+void writePosition(IniFile &ini, const SettingKey &left, const SettingKey &top, QPoint position)
+{
+    if (!placesWindows())
+        return;
+    left.write(ini, position.x());
+    top.write(ini, position.y());
 }
 
 void keepOuterMinimum(QWidget *window, QSize outer)

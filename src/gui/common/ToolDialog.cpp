@@ -1,5 +1,6 @@
 #include "common/ToolDialog.h"
 
+#include "common/FrameBounds.h"
 #include "common/PageKeys.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
@@ -64,6 +65,5 @@ void ToolDialog::writePlace(IniFile &ini) const
 {
     if (m_pages && m_keys.tab)
         m_keys.tab->write(ini, m_pages->currentIndex());
-    m_keys.left->write(ini, pos().x());
-    m_keys.top->write(ini, pos().y());
+    FrameBounds::writePosition(ini, *m_keys.left, *m_keys.top, pos());
 }

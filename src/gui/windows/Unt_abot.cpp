@@ -56,7 +56,7 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
         this, "Label3", QStringLiteral("The Auralis developers"), TextLeft, 56);
     Label4 = Scale::placedLabel(this, "Label4",
         QStringLiteral("Copyright \u00a9 2026 The Auralis developers. "
-                       "All rights reserved."),
+                       "Licensed under the GNU GPL, version 3 or later."),
         TextLeft, 74);
 
     Bevel1 = new QFrame(this);

@@ -1,6 +1,7 @@
 #include "windows/Unt_find.h"
 
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
 #include "common/Scale.h"

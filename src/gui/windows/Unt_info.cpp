@@ -4,6 +4,7 @@
 #include "base/Texts.h"
 #include "common/ErrorBox.h"
 #include "common/Guarded.h"
+#include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/Scale.h"
 #include "common/StayOnTop.h"
@@ -351,8 +352,7 @@ void TfrmElementInfo::FormCreate()
 
 void TfrmElementInfo::saveSettings(IniFile &ini) const
 {
-    Settings::InfoLeft.write(ini, pos().x());
-    Settings::InfoTop.write(ini, pos().y());
+    FrameBounds::writePosition(ini, Settings::InfoLeft, Settings::InfoTop, pos());
     Settings::InfoVisible.writeFlag(ini, m_state.mark(SharedState::Mark::InfoWanted));
     m_state.colours().writeInfo(ini);
 }

@@ -3,6 +3,7 @@
 #include "base/Numbers.h"
 #include "base/Temperature.h"
 #include "common/ErrorBox.h"
+#include "common/FrameBounds.h"
 #include "common/HelpViewer.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
