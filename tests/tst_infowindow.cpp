@@ -95,10 +95,9 @@ private slots:
     void valueColumnFitsTheWidestValue()
     {
         QFETCH(bool, shipped);
-        const QString folder
-            = shipped ? Probes::shippedFolder() : m_programFolder.path() + u'/';
-        TfrmAuralis main(MainWindowFixture::startOptions(
-            m_settings.path(), folder, QLatin1Char('.'), QSize()));
+        const QString folder = shipped ? Probes::shippedFolder() : m_programFolder.path() + u'/';
+        TfrmAuralis main(
+            MainWindowFixture::startOptions(m_settings.path(), folder, QLatin1Char('.'), QSize()));
         TfrmElementInfo info(main.state());
         const QFontMetrics metrics(info.Values[0]->font());
         int widest = 0;

@@ -11,24 +11,25 @@ namespace CommandLine {
 QString usage()
 {
     return QStringLiteral(
-        "Usage: auralis [SETTINGS-FOLDER]\n"
-        "       auralis --export-table FILE | --export-graph FILE | --export-data FILE ...\n"
-        "       auralis --help | --version\n"
-        "\n"
-        "Shows the periodic table of the elements.\n"
-        "\n"
-        "  SETTINGS-FOLDER  keep the settings file auralis.ini in this existing folder;\n"
-        "                   the whole command line names it (./--help is a folder\n"
-        "                   called \"--help\")\n"
-        "  --help           print this text and exit\n"
-        "  --version        print the program's name and version and exit\n"
-        "\n"
-        "Exports, written without a window or a display:\n")
+               "Usage: auralis [SETTINGS-FOLDER]\n"
+               "       auralis --export-table FILE | --export-graph FILE | --export-data FILE ...\n"
+               "       auralis --help | --version\n"
+               "\n"
+               "Shows the periodic table of the elements.\n"
+               "\n"
+               "  SETTINGS-FOLDER  keep the settings file auralis.ini in this existing folder;\n"
+               "                   the whole command line names it (./--help is a folder\n"
+               "                   called \"--help\")\n"
+               "  --help           print this text and exit\n"
+               "  --version        print the program's name and version and exit\n"
+               "\n"
+               "Exports, written without a window or a display:\n")
         + ExportCommand::usage()
-        + QStringLiteral("\n"
-        "Without a folder, an installed program keeps its settings in\n"
-        "$XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its\n"
-        "build or unpacked folder keeps them beside itself when it can write there.\n");
+        + QStringLiteral(
+            "\n"
+            "Without a folder, an installed program keeps its settings in\n"
+            "$XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its\n"
+            "build or unpacked folder keeps them beside itself when it can write there.\n");
 }
 
 std::optional<int> answerInfoRequest(int argc, const char *const *argv)
