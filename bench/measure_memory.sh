@@ -45,7 +45,7 @@ for n in $(seq 120 180); do
     fi
 done
 [ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -r -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY="$display"
 for _ in $(seq 1 100); do
