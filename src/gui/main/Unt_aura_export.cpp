@@ -52,8 +52,17 @@ void TfrmAuralis::paintChart(QPainter &p, const QRectF &target, bool withPicture
     // the picture is hidden.
     p.fillRect(QRect(QPoint(0, 0), source.size()), palette().color(QPalette::Window));
     // Each control paints itself as on the screen: the tiles, labels, legend, lines and
-    // the panel go through the same code whatever device the painter is on.
-    clientArea->render(&p, QPoint(0, 0), QRegion(source), QWidget::DrawChildren);
+    // the panel go through the same code whatever device the painter is on. A picture
+    // painted a band at a time clips the painter: only the controls in the band paint, each
+    // band then costs its share of the chart rather than the whole of it.
+    QRect shown = source;
+    if (p.hasClipping()) {
+        const QRect clip = p.clipBoundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        shown &= clip.translated(source.topLeft());
+    }
+    if (!shown.isEmpty())
+        clientArea->render(&p, shown.topLeft() - source.topLeft(), QRegion(shown),
+            QWidget::DrawChildren);
     p.restore();
 }
 
