@@ -27,9 +27,9 @@ QPainterPath rimOf(const QFont &font, const QString &text)
         return *rim;
     QPainterPath glyphs;
     glyphs.addText(QPointF(0, 0), font, text);
-    QPainterPathStroker stroker(QPen(Qt::black,
-        qBound(1.4, QFontInfo(font).pixelSize() / 12.0, 2.0), Qt::SolidLine, Qt::RoundCap,
-        Qt::RoundJoin));
+    QPainterPathStroker stroker(
+        QPen(Qt::black, qBound(1.4, QFontInfo(font).pixelSize() / 12.0, 2.0), Qt::SolidLine,
+            Qt::RoundCap, Qt::RoundJoin));
     const QPainterPath rim = stroker.createStroke(glyphs);
     rims.insert(key, new QPainterPath(rim));
     return rim;

@@ -61,8 +61,8 @@ void TfrmAuralis::paintChart(QPainter &p, const QRectF &target, bool withPicture
         shown &= clip.translated(source.topLeft());
     }
     if (!shown.isEmpty())
-        clientArea->render(&p, shown.topLeft() - source.topLeft(), QRegion(shown),
-            QWidget::DrawChildren);
+        clientArea->render(
+            &p, shown.topLeft() - source.topLeft(), QRegion(shown), QWidget::DrawChildren);
     p.restore();
 }
 
