@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -288,6 +289,16 @@ void TestKeys::clickedSliderTakesItsKeys()
             qPrintable(key));
         // Tab selects the next element and leaves the focus where it is.
         QCOMPARE(QApplication::focusWidget(), slider);
+        // What the step repainted of the slider is what painting it whole gives.
+        QCoreApplication::processEvents();
+        const QPoint at = slider->mapTo(slider->window(), QPoint(0, 0));
+        const QImage shown = slider->screen()
+                                 ->grabWindow(slider->window()->winId(), at.x(), at.y(),
+                                     slider->width(), slider->height())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(shown == slider->grab().toImage().convertToFormat(QImage::Format_RGB32),
+            qPrintable(key));
     }
 
     // A click on a tile takes the focus back to the table; the arrows leave the slider.

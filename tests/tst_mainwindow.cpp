@@ -4,6 +4,7 @@
 #include "main/TableLayout.h"
 #include "toolbar/TB97.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -518,6 +519,9 @@ void TestMainWindow::accessibleDescriptions()
     TfrmAuralis *w = make();
     QCOMPARE(w->tile(26)->accessibleName(), QStringLiteral("Iron"));
     QCOMPARE(w->tile(26)->toolTip(), QStringLiteral("Iron"));
+    // Descriptions are written when a screen reader starts listening, and kept current then.
+    QAccessible::setActive(true);
+    const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
     QCOMPARE(w->tile(26)->accessibleDescription(),
         QStringLiteral("Iron, 26, Fe, metal, solid at 298.15 K"));
     QCOMPARE(w->tile(43)->accessibleDescription(),

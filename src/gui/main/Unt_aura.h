@@ -50,6 +50,7 @@ class TfrmGraph;
 class TfrmFindElement;
 class TfrmOptions;
 class TfrmSetTemperature;
+class AccessibilityWatch;
 class IniFile;
 
 class TfrmAuralis : public QMainWindow
@@ -291,6 +292,7 @@ private:
     const QEvent *m_lastKeyEvent = nullptr;
     QPointer<QObject> m_lastKeyReceiver;
     std::array<QLabel *, 2> m_statusPanels {};
+    AccessibilityWatch *m_accessibility = nullptr;
     QSize m_frameExtra; // outer frame size the minimum size was last computed with
     bool m_inTableLayout = false; // showing the panel delivers its pending resize event
     // paintChart is drawing: the background paints no window frame, and the picture only
