@@ -86,12 +86,12 @@ public:
 #endif
         return true;
     }
-    // The first `rows` rows of an RGB32 band.
-    bool write(const QImage &band, int rows)
+    // `rows` rows of an RGB32 band from its row `first`.
+    bool write(const QImage &band, int first, int rows)
     {
         if (setjmp(png_jmpbuf(m_png)))
             return false;
-        for (int y = 0; y < rows; ++y)
+        for (int y = first; y < first + rows; ++y)
             png_write_row(m_png, band.constScanLine(y));
         return true;
     }
@@ -111,6 +111,10 @@ private:
 // Rows painted and written at a time: a band stays in the caches, and no picture of tens of
 // megabytes is made.
 constexpr int BandRows = 256;
+// Rows painted above and below a band but not written: the toolkit leaves text out of the
+// first row inside a clip, which would draw a hairline through every symbol a band's edge
+// crosses.
+constexpr int BandOverlap = 2;
 
 }
 
@@ -183,7 +187,8 @@ void write(const QString &path, const QSizeF &logical, int dpi, const Options &o
         // the painting stays on this one).
         QImage bands[2];
         for (QImage &band : bands) {
-            band = QImage(size.width(), qMin(BandRows, size.height()), QImage::Format_RGB32);
+            band = QImage(size.width(), qMin(BandRows, size.height()) + 2 * BandOverlap,
+                QImage::Format_RGB32);
             if (band.isNull())
                 throw EAuralisError(
                     QStringLiteral("Not enough memory for a picture of %1 × %2 pixels")
@@ -206,15 +211,15 @@ void write(const QString &path, const QSizeF &logical, int dpi, const Options &o
             {
                 QPainter p(&band);
                 p.setRenderHint(QPainter::TextAntialiasing);
-                p.translate(0, -top);
-                p.setClipRect(QRect(0, top, size.width(), band.height()));
+                p.translate(0, BandOverlap - top);
+                p.setClipRect(QRect(0, top - BandOverlap, size.width(), band.height()));
                 paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
             }
             if (written.valid() && !written.get())
                 Errors::unableToWrite(path);
-            const int rows = qMin(band.height(), size.height() - top);
-            written = std::async(
-                std::launch::async, [&png, &band, rows] { return png.write(band, rows); });
+            const int rows = qMin(BandRows, size.height() - top);
+            written = std::async(std::launch::async,
+                [&png, &band, rows] { return png.write(band, BandOverlap, rows); });
         }
         if (written.valid() && !written.get())
             Errors::unableToWrite(path);

@@ -148,8 +148,11 @@ void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)
         return;
     const int w = sender->width();
     const int h = sender->height();
+    // A pixel wide on the screen; in a picture or on paper, a window pixel wide at the
+    // picture's scale, like everything else of the chart, rather than a hairline.
+    const qreal width = m_exportPainting ? 1.0 : 0.0;
     if (sender == pntGroupLines) {
-        p.setPen(QPen(Colours::Blue.resolve(), 0, Qt::DotLine));
+        p.setPen(QPen(Colours::Blue.resolve(), width, Qt::DotLine));
         Pixels::openPolyline(p, { { 0, h - 1 }, { w / 2, 0 }, { w - 1, h - 1 } });
     } else if (sender == pntElementLines) {
         const TElement *t57 = tile(57);
@@ -161,7 +164,7 @@ void TfrmAuralis::LinesPaint(QWidget *sender, QPainter &p)
         // elsewhere they are drawn plainly.
         if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
             p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.setPen(QPen(Colours::Maroon.resolve(), 0, Qt::DashDotDotLine));
+        p.setPen(QPen(Colours::Maroon.resolve(), width, Qt::DashDotDotLine));
         const int t = t57->height();
         const int top = sender->y();
         Pixels::openPolyline(p, { { 0, 0 }, { w - 1, t58->y() - top } });
