@@ -5,6 +5,7 @@
 #include <QCache>
 #include <QEvent>
 #include <QFontInfo>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -16,9 +17,15 @@ namespace {
 
 // The glyphs' own outlines stroked and smoothed: a rim about 0.7 pixel beyond the glyphs in
 // small text, growing to one pixel at 24 pixels, so it stays thin enough to leave the
-// openings of small letters open and dense enough to read against. Made once per text and
-// font: the tiles repaint the same few hundred texts on every step of the slider, and an
-// exported picture draws them again at its own scale.
+// openings of small letters open and dense enough to read against.
+QPen rimPen(const QFont &font, const QColor &colour)
+{
+    return QPen(colour, qBound(1.4, QFontInfo(font).pixelSize() / 12.0, 2.0), Qt::SolidLine,
+        Qt::RoundCap, Qt::RoundJoin);
+}
+
+// The rim as a shape, made once per text and font: the tiles repaint the same few hundred
+// texts on every step of the slider, and an exported picture draws them again at its scale.
 QPainterPath rimOf(const QFont &font, const QString &text)
 {
     static QCache<QString, QPainterPath> rims(512);
@@ -27,9 +34,7 @@ QPainterPath rimOf(const QFont &font, const QString &text)
         return *rim;
     QPainterPath glyphs;
     glyphs.addText(QPointF(0, 0), font, text);
-    QPainterPathStroker stroker(
-        QPen(Qt::black, qBound(1.4, QFontInfo(font).pixelSize() / 12.0, 2.0), Qt::SolidLine,
-            Qt::RoundCap, Qt::RoundJoin));
+    QPainterPathStroker stroker(rimPen(font, Qt::black));
     const QPainterPath rim = stroker.createStroke(glyphs);
     rims.insert(key, new QPainterPath(rim));
     return rim;
@@ -39,11 +44,18 @@ QPainterPath rimOf(const QFont &font, const QString &text)
 
 void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outline)
 {
-    const QPainterPath rim = rimOf(p.font(), text);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.translate(at);
-    p.fillPath(rim, outline);
+    if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster) {
+        p.translate(at);
+        p.fillPath(rimOf(p.font(), text), outline);
+    } else {
+        // A document keeps the glyphs' outline and a pen: smaller than the rim's polygon,
+        // and exact at any zoom.
+        QPainterPath glyphs;
+        glyphs.addText(at, p.font(), text);
+        p.strokePath(glyphs, rimPen(p.font(), outline));
+    }
     p.restore();
 }
 
