@@ -58,18 +58,23 @@ bool chooseColour(QWidget *parent, const QColor &initial, QColor *chosen)
     return true;
 }
 
-bool chooseFile(QWidget *parent, const QString &current, const QString &filter,
-    const QString &defaultSuffix, QString *chosen)
+namespace {
+
+// The file dialog both choosers show: open an existing file, or save under any name.
+bool askForFile(QWidget *parent, const QString &caption, QFileDialog::AcceptMode mode,
+    const QString &current, const QString &filter, const QString &defaultSuffix, QString *chosen)
 {
-    if (g_answering) {
-        const Answer a = nextAnswer({ Question::File, {}, current, filter });
-        if (a.confirmed)
-            *chosen = a.file;
-        return a.confirmed;
-    }
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!caption.isEmpty())
+        dialog.setWindowTitle(caption);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The toolkit's own dialog everywhere, so a typed name with its suffix picks the kind.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(defaultSuffix);
     if (!current.isEmpty()) {
@@ -83,32 +88,33 @@ bool chooseFile(QWidget *parent, const QString &current, const QString &filter,
     return true;
 }
 
+bool answeredFile(
+    Question::Kind kind, const QString &current, const QString &filter, QString *chosen)
+{
+    const Answer a = nextAnswer({ kind, {}, current, filter });
+    if (a.confirmed)
+        *chosen = a.file;
+    return a.confirmed;
+}
+
+}
+
+bool chooseFile(QWidget *parent, const QString &current, const QString &filter,
+    const QString &defaultSuffix, QString *chosen)
+{
+    if (g_answering)
+        return answeredFile(Question::File, current, filter, chosen);
+    return askForFile(
+        parent, QString(), QFileDialog::AcceptOpen, current, filter, defaultSuffix, chosen);
+}
+
 bool chooseSaveFile(QWidget *parent, const QString &caption, const QString &current,
     const QString &filter, const QString &defaultSuffix, QString *chosen)
 {
-    if (g_answering) {
-        const Answer a = nextAnswer({ Question::SaveFile, {}, current, filter });
-        if (a.confirmed)
-            *chosen = a.file;
-        return a.confirmed;
-    }
-    QFileDialog dialog(parent);
-    dialog.setWindowTitle(caption);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The toolkit's own dialog everywhere, so a typed name with its suffix picks the kind.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (!current.isEmpty()) {
-        const QFileInfo info(current);
-        dialog.setDirectory(info.absolutePath());
-        dialog.selectFile(info.fileName());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    *chosen = dialog.selectedFiles().constFirst();
-    return true;
+    if (g_answering)
+        return answeredFile(Question::SaveFile, current, filter, chosen);
+    return askForFile(
+        parent, caption, QFileDialog::AcceptSave, current, filter, defaultSuffix, chosen);
 }
 
 bool choosePictureOptions(QWidget *parent, ExportFile::Kind kind, ExportFile::Options *options)
