@@ -244,9 +244,10 @@ public:
                 static const QRegularExpression display(
                     QStringLiteral("Using public X11 display (:\\d+)"));
                 const QRegularExpressionMatch m = display.match(output);
-                const QStringList auth = QDir(path(QString()))
-                                             .entryList({ QStringLiteral(".mutter-Xwaylandauth.*") },
-                                                 QDir::Files | QDir::Hidden);
+                const QStringList auth
+                    = QDir(path(QString()))
+                          .entryList({ QStringLiteral(".mutter-Xwaylandauth.*") },
+                              QDir::Files | QDir::Hidden);
                 if (!m.hasMatch() || auth.isEmpty())
                     return false;
                 m_display = m.captured(1);
@@ -275,8 +276,8 @@ public:
     {
         static const QRegularExpression extents(
             QStringLiteral("_NET_FRAME_EXTENTS\\(CARDINAL\\) = (\\d+), \\d+, (\\d+), \\d+"));
-        static const QRegularExpression corner(
-            QStringLiteral("Absolute upper-left X:\\s+(-?\\d+)\\s+Absolute upper-left Y:\\s+(-?\\d+)"));
+        static const QRegularExpression corner(QStringLiteral(
+            "Absolute upper-left X:\\s+(-?\\d+)\\s+Absolute upper-left Y:\\s+(-?\\d+)"));
         QElapsedTimer t;
         t.start();
         while (t.elapsed() < timeoutMs) {
@@ -284,8 +285,8 @@ public:
                 { QStringLiteral("-name"), name, QStringLiteral("_NET_FRAME_EXTENTS") }));
             if (frame.hasMatch()) {
                 QTest::qWait(300); // the window manager's own moves are done
-                const QRegularExpressionMatch client
-                    = corner.match(x11(QStringLiteral("xwininfo"), { QStringLiteral("-name"), name }));
+                const QRegularExpressionMatch client = corner.match(
+                    x11(QStringLiteral("xwininfo"), { QStringLiteral("-name"), name }));
                 if (client.hasMatch())
                     return QPoint(client.captured(1).toInt() - frame.captured(1).toInt(),
                         client.captured(2).toInt() - frame.captured(2).toInt());
@@ -304,8 +305,8 @@ public:
         QImage shot(1280, 1024, QImage::Format_RGB32);
         shot.fill(QColor(48, 48, 48));
         QPainter painter(&shot);
-        QStringList lines = x11(QStringLiteral("xwininfo"),
-            { QStringLiteral("-root"), QStringLiteral("-children") })
+        QStringList lines = x11(
+            QStringLiteral("xwininfo"), { QStringLiteral("-root"), QStringLiteral("-children") })
                                 .split(QLatin1Char('\n'));
         std::reverse(lines.begin(), lines.end());
         for (const QString &line : lines) {
