@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -47,9 +48,10 @@ void closeModalWindows()
 
 }
 
-SessionEnd::SessionEnd(QWidget *mainWindow, QObject *parent)
+SessionEnd::SessionEnd(QWidget *mainWindow, std::function<void()> saveNow, QObject *parent)
     : QObject(parent)
     , m_mainWindow(mainWindow)
+    , m_saveNow(std::move(saveNow))
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_socket) == 0) {
         m_notifier = new QSocketNotifier(g_socket[1], QSocketNotifier::Read, this);
@@ -61,9 +63,23 @@ SessionEnd::SessionEnd(QWidget *mainWindow, QObject *parent)
         for (int s : Signals)
             ::sigaction(s, &action, nullptr);
     }
-    // The session manager asks to save before it ends the session; the program saves by
-    // ending as a user would.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) { end(); });
+    // The session manager asks to save before it ends the session; the session may yet go
+    // on (another program or the user cancels the logout), so nothing ends here.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
+        if (m_saveNow && !m_ending)
+            m_saveNow();
+    });
+    // Its order to quit arrives as the window system's quit event.
+    qApp->installEventFilter(this);
+}
+
+bool SessionEnd::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit && event->spontaneous()) {
+        end();
+        return true;
+    }
+    return false;
 }
 
 SessionEnd::~SessionEnd()

@@ -139,7 +139,10 @@ int runAuralis(QApplication &app)
     }
     // From here a session that ends (a signal, the session manager) closes the program as
     // the user would, also while the first show's notices are open.
-    SessionEnd sessionEnd(&main);
+    SessionEnd sessionEnd(&main, [&main] {
+        if (main.mnuSaveConfigOnExit && main.mnuSaveConfigOnExit->isChecked())
+            ErrorBox::guarded([&main] { main.SaveSettings(); });
+    });
     QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });
     FirstFrameWatch firstFrame(main);
     main.show(); // the first show releases the splash

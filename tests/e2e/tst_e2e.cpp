@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScreen>
@@ -81,12 +82,20 @@ class Running
 {
 public:
     explicit Running(const QString &settingsFolder, const QString &locale = QString())
+        : Running(settingsFolder,
+            locale.isEmpty() ? QMap<QString, QString>()
+                             : QMap<QString, QString> { { QStringLiteral("LC_ALL"), locale },
+                                 { QStringLiteral("LANG"), locale } })
+    {
+    }
+    // The program with these variables set in its environment.
+    Running(const QString &settingsFolder, const QMap<QString, QString> &variables)
     {
         process.setProcessChannelMode(QProcess::ForwardedChannels);
-        if (!locale.isEmpty()) {
+        if (!variables.isEmpty()) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("LC_ALL"), locale);
-            env.insert(QStringLiteral("LANG"), locale);
+            for (auto it = variables.begin(); it != variables.end(); ++it)
+                env.insert(it.key(), it.value());
             process.setProcessEnvironment(env);
         }
         process.start(Program, { settingsFolder });
@@ -261,6 +270,85 @@ private slots:
         QCOMPARE(run.process.exitCode(), 0);
         QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("2"));
         QCOMPARE(readIniValue(dir.path(), QStringLiteral("SaveINI")), QStringLiteral("1"));
+    }
+
+    // A logout through the session manager: it asks the program to save (desktops differ
+    // in the kind of save they ask for), then ends the session: the settings are saved and
+    // the exit status is 0. A logout cancelled after the save leaves the program running.
+    void sessionManagerLogoutSavesAndExits_data()
+    {
+        QTest::addColumn<QString>("saveType");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("local") << QStringLiteral("local") << false;
+        QTest::newRow("both") << QStringLiteral("both") << false;
+        QTest::newRow("both, cancelled") << QStringLiteral("both") << true;
+    }
+
+    void sessionManagerLogoutSavesAndExits()
+    {
+#ifndef XSMP_MANAGER
+        QSKIP("libsm-dev is not installed");
+#else
+        QFETCH(QString, saveType);
+        QFETCH(bool, cancelled);
+        QProcess manager;
+        manager.start(QStringLiteral(XSMP_MANAGER), { saveType });
+        const auto line = [&manager](int timeoutMs) {
+            QElapsedTimer t;
+            t.start();
+            while (!manager.canReadLine() && t.elapsed() < timeoutMs)
+                manager.waitForReadyRead(100);
+            return QString::fromUtf8(manager.readLine()).trimmed();
+        };
+        const QString address = line(5000);
+        QVERIFY2(!address.isEmpty(), manager.readAllStandardError().constData());
+
+        QTemporaryDir dir;
+        writeIni(dir.path(),
+            QString::fromLatin1(SeededIni)
+                + QStringLiteral("[Element Info Window]\nVisible=1\nLeft=40\nTop=700\n"));
+        Running run(dir.path(),
+            { { QStringLiteral("SESSION_MANAGER"), address },
+                { QStringLiteral("ICEAUTHORITY"), dir.filePath(QStringLiteral("ICEauthority")) } });
+        QCOMPARE(line(20000), QStringLiteral("registered"));
+        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        QVERIFY(!win.isEmpty());
+        QVERIFY(!waitForWindow(QStringLiteral("Hydrogen - Element Information"), 5000).isEmpty());
+        // Hydrogen -> helium; a key lost while the windows settle is pressed again.
+        bool helium = false;
+        for (int tries = 0; tries < 3 && !helium; ++tries) {
+            pause(500);
+            focusAndKey(win, QStringLiteral("Right"));
+            helium = !waitForWindow(QStringLiteral("Helium - Element Information"), 2000).isEmpty();
+        }
+        QVERIFY(helium);
+
+        const auto tell = [&manager](const char *what) {
+            manager.write(what);
+            manager.waitForBytesWritten(1000);
+        };
+        tell("save\n");
+        QCOMPARE(line(10000), QStringLiteral("saved"));
+        if (cancelled) {
+            tell("cancel\n");
+            QVERIFY2(!ended(run.process, 1500), "a cancelled logout ended the program");
+            // Saved with the request already.
+            QCOMPARE(
+                readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("2"));
+            ::kill(pid_t(run.process.processId()), SIGTERM);
+        } else {
+            tell("die\n");
+        }
+        QVERIFY(ended(run.process));
+        QCOMPARE(line(5000), QStringLiteral("closed"));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 0);
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("2"));
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("SaveINI")), QStringLiteral("1"));
+        // Saved as the user left it, not as the ending left it.
+        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Visible")), QStringLiteral("1"));
+        manager.waitForFinished(5000);
+#endif
     }
 
     void informationCopiedAndTemperatureTyped()
