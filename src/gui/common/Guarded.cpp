@@ -111,13 +111,19 @@ void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outl
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster
-        && p.transform().type() <= QTransform::TxTranslate) {
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    // The screen's own scale (its pixel ratio) and nothing more: a picture rendered at a
+    // scale of its own reaches the tiles as their device's transform.
+    const QTransform device = p.deviceTransform();
+    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const bool screenScale = device.type() <= QTransform::TxScale
+        && qFuzzyCompare(device.m11(), ratio) && qFuzzyCompare(device.m22(), ratio);
+    if (raster && screenScale) {
         // On the screen: the glyphs as the text will draw them, widened.
         const QImage rim = widenedGlyphs(p, text, outline);
         const QFontMetrics fm(p.font());
         p.drawImage(at - QPoint(RimMargin, fm.ascent() + RimMargin), rim);
-    } else if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster) {
+    } else if (raster) {
         // A picture at its own scale: the stroked glyph outlines, filled.
         p.translate(at);
         p.fillPath(rimOf(p.font(), text), outline);
