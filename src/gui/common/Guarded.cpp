@@ -83,24 +83,39 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
             if (w > 0)
                 taps.append({ dx, dy, int(w * 256) });
         }
+    // Each inked pixel of the glyphs lends its neighbours its ink, weighed by distance.
     const int width = glyphs.width();
     const int height = glyphs.height();
+    const uchar *ink = glyphs.constBits();
+    const qsizetype inkLine = glyphs.bytesPerLine();
+    QVarLengthArray<uchar, 4096> spread(qsizetype(width) * height);
+    std::fill(spread.begin(), spread.end(), uchar(0));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int a = ink[y * inkLine + x];
+            if (a == 0)
+                continue;
+            for (const Tap &t : taps) {
+                const int nx = x + t.dx;
+                const int ny = y + t.dy;
+                if (nx < 0 || ny < 0 || nx >= width || ny >= height)
+                    continue;
+                uchar &to = spread[qsizetype(ny) * width + nx];
+                to = uchar(std::max(int(to), a * t.weight >> 8));
+            }
+        }
+    }
+    QRgb shade[256];
+    const QRgb rgb = colour.rgb();
+    for (int a = 0; a < 256; ++a)
+        shade[a] = qPremultiply(qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), a));
     QImage rim(glyphs.size(), QImage::Format_ARGB32_Premultiplied);
     rim.setDevicePixelRatio(ratio);
-    const QRgb rgb = colour.rgb();
     for (int y = 0; y < height; ++y) {
         auto *out = reinterpret_cast<QRgb *>(rim.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            int alpha = 0;
-            for (const Tap &t : taps) {
-                const int sx = x + t.dx;
-                const int sy = y + t.dy;
-                if (sx < 0 || sy < 0 || sx >= width || sy >= height)
-                    continue;
-                alpha = std::max(alpha, glyphs.constScanLine(sy)[sx] * t.weight >> 8);
-            }
-            out[x] = qPremultiply(qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), alpha));
-        }
+        const uchar *from = spread.constData() + qsizetype(y) * width;
+        for (int x = 0; x < width; ++x)
+            out[x] = shade[from[x]];
     }
     return rim;
 }
