@@ -21,16 +21,34 @@ void SharedState::loadData(const QString &path)
     setData(data);
     // The sources are checked against the very bytes the data came from.
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        m_provenance.load(
-            QFileInfo(path).dir().filePath(QStringLiteral("auralis.prov")), file.readAll());
+    if (file.open(QIODevice::ReadOnly)) {
+        m_dataBytes = file.readAll();
+        m_provenancePath = QFileInfo(path).dir().filePath(QStringLiteral("auralis.prov"));
+    }
 }
 
 void SharedState::setData(const ElementData &data)
 {
     m_data = data;
-    m_provenance = Provenance();
+    setProvenance(Provenance());
     takeNamesFromData();
+}
+
+const Provenance &SharedState::provenance() const
+{
+    if (!m_provenancePath.isEmpty()) {
+        m_provenance.load(m_provenancePath, m_dataBytes);
+        m_provenancePath.clear();
+        m_dataBytes.clear();
+    }
+    return m_provenance;
+}
+
+void SharedState::setProvenance(const Provenance &provenance)
+{
+    m_provenance = provenance;
+    m_provenancePath.clear();
+    m_dataBytes.clear();
 }
 
 void SharedState::takeNamesFromData()

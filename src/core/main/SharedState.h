@@ -31,10 +31,11 @@ public:
     // The data as given, for tests and tools that build a state without a file; it comes
     // without sources.
     void setData(const ElementData &data);
-    // Where each value of the data comes from, read with the data file from the provenance
-    // file beside it; empty without one or for a data file it was not written for.
-    const Provenance &provenance() const { return m_provenance; }
-    void setProvenance(const Provenance &provenance) { m_provenance = provenance; }
+    // Where each value of the data comes from, from the provenance file beside the data
+    // file; empty without one or for a data file it was not written for. Read when first
+    // asked for (a tool-tip), not at start-up.
+    const Provenance &provenance() const;
+    void setProvenance(const Provenance &provenance);
 
     QChar decimalSeparator() const { return m_facts.decimalSeparator; }
 
@@ -81,7 +82,11 @@ private:
 
     const StartFacts m_facts;
     ElementData m_data;
-    Provenance m_provenance;
+    mutable Provenance m_provenance;
+    // The provenance file still to read and the data file's bytes it must match; an empty
+    // path once read or when there is none.
+    mutable QString m_provenancePath;
+    mutable QByteArray m_dataBytes;
     int m_selected = 0;
     float m_temperature = 0.0f;
     int m_scheme = -1;
