@@ -514,7 +514,8 @@ void TestDataFile::independentTable_data()
         { "electroneg", Field::ElectronegativityValue },
         { "ionization", Field::FirstIonizationValue },
         { "atomic_radius", Field::AtomicRadiusValue }, { "spec_heat", Field::SpecificHeatValue },
-        { "volume", Field::AtomicVolumeValue }, { "therm_cond", Field::ThermalConductivityValue } };
+        { "volume", Field::AtomicVolumeValue }, { "therm_cond", Field::ThermalConductivityValue },
+        { "elec_cond", Field::ElectricalConductivityValue } };
 
     QFile file(QStringLiteral(AURALIS_DATAGEN_DIR "/independent.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
