@@ -113,6 +113,22 @@ public:
     QProcess process;
 };
 
+// The program started on a fresh settings folder seeded with SeededIni, and its main
+// window once it is up and settled (empty when it never appeared).
+struct SeededRun
+{
+    SeededRun()
+        : run((writeIni(dir.path(), QString::fromLatin1(SeededIni)), dir.path()))
+        , window(waitForWindow(QStringLiteral("Auralis 1.8a"), 20000))
+    {
+        if (!window.isEmpty())
+            pause(800);
+    }
+    QTemporaryDir dir;
+    Running run;
+    QString window;
+};
+
 }
 
 class TestEndToEnd : public QObject
@@ -251,12 +267,9 @@ private slots:
         QFETCH(int, signal);
         QFETCH(bool, aboutBoxOpen);
         QFETCH(int, count);
-        QTemporaryDir dir;
-        writeIni(dir.path(), QString::fromLatin1(SeededIni));
-        Running run(dir.path());
-        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        SeededRun started;
+        const QString &win = started.window;
         QVERIFY(!win.isEmpty());
-        pause(800);
         focusAndKey(win, QStringLiteral("Right")); // hydrogen -> helium
         if (aboutBoxOpen) {
             focusAndKey(win, QStringLiteral("alt+h"));
@@ -264,12 +277,13 @@ private slots:
             QVERIFY(!waitForWindow(QStringLiteral("About Auralis   "), 5000).isEmpty());
         }
         for (int i = 0; i < count; ++i)
-            ::kill(pid_t(run.process.processId()), signal);
-        QVERIFY(ended(run.process));
-        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(run.process.exitCode(), 0);
-        QCOMPARE(readIniValue(dir.path(), QStringLiteral("Selected Element")), QStringLiteral("2"));
-        QCOMPARE(readIniValue(dir.path(), QStringLiteral("SaveINI")), QStringLiteral("1"));
+            ::kill(pid_t(started.run.process.processId()), signal);
+        QVERIFY(ended(started.run.process));
+        QCOMPARE(started.run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(started.run.process.exitCode(), 0);
+        QCOMPARE(readIniValue(started.dir.path(), QStringLiteral("Selected Element")),
+            QStringLiteral("2"));
+        QCOMPARE(readIniValue(started.dir.path(), QStringLiteral("SaveINI")), QStringLiteral("1"));
     }
 
     // A logout through the session manager: it asks the program to save (desktops differ
@@ -353,13 +367,10 @@ private slots:
 
     void informationCopiedAndTemperatureTyped()
     {
-        QTemporaryDir dir;
-        writeIni(dir.path(), QString::fromLatin1(SeededIni));
         std::unique_ptr<TfrmAuralis> ref = referenceWindow(QSize(900, 640));
-        Running run(dir.path());
-        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        SeededRun started;
+        const QString &win = started.window;
         QVERIFY(!win.isEmpty());
-        pause(800);
         const QRect geometry = windowGeometry(win);
 
         focusAndKey(win, QStringLiteral("ctrl+i"));
@@ -394,8 +405,8 @@ private slots:
         focusAndKey(win, QStringLiteral("alt+f"));
         xdo({ QStringLiteral("key"), QStringLiteral("s") });
         pause(500);
-        QCOMPARE(
-            readIniValue(dir.path(), QStringLiteral("Temperature")), QStringLiteral("3000.00"));
+        QCOMPARE(readIniValue(started.dir.path(), QStringLiteral("Temperature")),
+            QStringLiteral("3000.00"));
     }
 
     // Under a locale whose decimal separator is a comma, the settings, the typed
@@ -494,12 +505,9 @@ private slots:
 
     void findWindowSelectsBySymbolAndByRange()
     {
-        QTemporaryDir dir;
-        writeIni(dir.path(), QString::fromLatin1(SeededIni));
-        Running run(dir.path());
-        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        SeededRun started;
+        const QString &win = started.window;
         QVERIFY(!win.isEmpty());
-        pause(800);
         focusAndKey(win, QStringLiteral("ctrl+i"));
         QVERIFY(!waitForWindow(QStringLiteral("Hydrogen - Element Information"), 5000).isEmpty());
 
@@ -529,7 +537,8 @@ private slots:
             "the range search did not select rubidium");
         focusAndKey(win, QStringLiteral("alt+f"));
         xdo({ QStringLiteral("key"), QStringLiteral("s") });
-        QTRY_COMPARE_WITH_TIMEOUT(readIniValue(dir.path(), QStringLiteral("Selected Element")),
+        QTRY_COMPARE_WITH_TIMEOUT(
+            readIniValue(started.dir.path(), QStringLiteral("Selected Element")),
             QStringLiteral("37"), 5000);
     }
 
@@ -619,12 +628,9 @@ private slots:
     // takes a typed name, the options step its defaults.
     void exportAndPrintByKeys()
     {
-        QTemporaryDir dir;
-        writeIni(dir.path(), QString::fromLatin1(SeededIni));
-        Running run(dir.path());
-        const QString win = waitForWindow(QStringLiteral("Auralis 1.8a"), 20000);
+        SeededRun started;
+        const QString &win = started.window;
         QVERIFY(!win.isEmpty());
-        pause(800);
         auto saveAs = [&](const char *item, const QString &caption, const QString &file) {
             focusAndKey(win, QStringLiteral("alt+f"));
             xdo({ QStringLiteral("key"), QLatin1String(item) });
@@ -638,7 +644,7 @@ private slots:
             focusAndKey(save, QStringLiteral("Return"));
             return true;
         };
-        const QString svg = dir.filePath(QStringLiteral("table.svg"));
+        const QString svg = started.dir.filePath(QStringLiteral("table.svg"));
         QVERIFY2(saveAs("t", QStringLiteral("Export Table"), svg),
             "Export Table... opened no save dialog");
         const QString options = waitForWindow(QStringLiteral("Export Options"), 5000);
@@ -651,7 +657,7 @@ private slots:
         const QByteArray text = picture.readAll();
         QVERIFY(text.contains("<svg") && text.contains(">Fe</text>"));
 
-        const QString csv = dir.filePath(QStringLiteral("elements.csv"));
+        const QString csv = started.dir.filePath(QStringLiteral("elements.csv"));
         QVERIFY2(saveAs("d", QStringLiteral("Export Data"), csv),
             "Export Data... opened no save dialog");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(csv).size() > 10000, 10000);
