@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
 
 #include <algorithm>
@@ -520,15 +521,22 @@ void TestDataFile::independentTable_data()
     QFile file(QStringLiteral(AURALIS_DATAGEN_DIR "/independent.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QHash<QString, double> tolerance;
+    QSet<QString> sources;
     int values = 0;
     while (!file.atEnd()) {
         const QStringList cell
             = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+        // "tolerance,<property>,<percent>[,<source>]": a source's own band overrides the property's
         if (cell.first() == QLatin1String("tolerance"))
-            tolerance.insert(cell.at(1), cell.at(2).toDouble());
+            tolerance.insert(
+                cell.size() > 3 ? cell.at(1) + QLatin1Char('/') + cell.at(3) : cell.at(1),
+                cell.at(2).toDouble());
+        if (cell.first() == QLatin1String("source"))
+            sources.insert(cell.at(1));
         if (cell.first() != QLatin1String("value"))
             continue;
         QCOMPARE(cell.size(), 6);
+        QVERIFY2(sources.contains(cell.at(5)), qPrintable(cell.at(5) + " has no source line"));
         const QString &key = cell.at(3);
         const auto field = std::find_if(std::begin(fields), std::end(fields),
             [&](const auto &f) { return key == QLatin1String(f.first); });
@@ -536,7 +544,8 @@ void TestDataFile::independentTable_data()
         const int z = cell.at(1).toInt();
         const QString prefix = QStringLiteral("Z=%1 %2 independent ").arg(z, 3).arg(key, -15);
         QTest::newRow(qPrintable(cell.at(2) + QLatin1Char(' ') + key))
-            << z << field->second << cell.at(4).toDouble() << tolerance.value(key)
+            << z << field->second << cell.at(4).toDouble()
+            << tolerance.value(key + QLatin1Char('/') + cell.at(5), tolerance.value(key))
             << explanations.contains(prefix);
         ++values;
     }
