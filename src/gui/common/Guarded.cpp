@@ -59,7 +59,9 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const QSize logical(
         fm.horizontalAdvance(text) + 2 * RimMargin + 2, fm.height() + 2 * RimMargin);
-    QImage glyphs((QSizeF(logical) * ratio).toSize(), QImage::Format_Alpha8);
+    // Drawn as the screen draws text (the raster engine's glyph cache has no fast way into
+    // an alpha-only image); only the alpha channel is used.
+    QImage glyphs((QSizeF(logical) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     glyphs.setDevicePixelRatio(ratio);
     glyphs.fill(0);
     {
@@ -83,25 +85,37 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
             if (w > 0)
                 taps.append({ dx, dy, int(w * 256) });
         }
-    // Each inked pixel of the glyphs lends its neighbours its ink, weighed by distance.
+    // Each pixel takes the strongest ink of its neighbours, weighed by distance: one pass
+    // over whole rows per neighbour, which the compiler turns into vector code.
     const int width = glyphs.width();
     const int height = glyphs.height();
-    const uchar *ink = glyphs.constBits();
-    const qsizetype inkLine = glyphs.bytesPerLine();
+    QVarLengthArray<uchar, 4096> alpha(qsizetype(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(glyphs.constScanLine(y));
+        uchar *to = alpha.data() + qsizetype(y) * width;
+        for (int x = 0; x < width; ++x)
+            to[x] = uchar(qAlpha(line[x]));
+    }
+    const uchar *ink = alpha.constData();
+    const qsizetype inkLine = width;
     QVarLengthArray<uchar, 4096> spread(qsizetype(width) * height);
     std::fill(spread.begin(), spread.end(), uchar(0));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int a = ink[y * inkLine + x];
-            if (a == 0)
-                continue;
-            for (const Tap &t : taps) {
-                const int nx = x + t.dx;
-                const int ny = y + t.dy;
-                if (nx < 0 || ny < 0 || nx >= width || ny >= height)
-                    continue;
-                uchar &to = spread[qsizetype(ny) * width + nx];
-                to = uchar(std::max(int(to), a * t.weight >> 8));
+    for (const Tap &t : taps) {
+        const int x0 = std::max(0, t.dx);
+        const int x1 = std::min(width, width + t.dx);
+        const int y0 = std::max(0, t.dy);
+        const int y1 = std::min(height, height + t.dy);
+        const auto weight = unsigned(t.weight);
+        for (int y = y0; y < y1; ++y) {
+            const uchar *from = ink + qsizetype(y - t.dy) * inkLine + (x0 - t.dx);
+            uchar *to = spread.data() + qsizetype(y) * width + x0;
+            const int n = x1 - x0;
+            if (weight >= 256) {
+                for (int i = 0; i < n; ++i)
+                    to[i] = std::max(to[i], from[i]);
+            } else {
+                for (int i = 0; i < n; ++i)
+                    to[i] = std::max(to[i], uchar((from[i] * weight) >> 8));
             }
         }
     }
