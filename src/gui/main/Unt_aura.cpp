@@ -17,6 +17,7 @@
 #include "toolbar/TB97.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -434,8 +435,15 @@ void TfrmAuralis::FormCreate()
 
 void TfrmAuralis::createTiles()
 {
+    // The splash stays responsive while the tiles are made; a round of events every few
+    // milliseconds is enough for that.
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
     for (int z = 1; z <= ElementCount; ++z) {
-        QCoreApplication::processEvents();
+        if (sinceEvents.elapsed() >= 8) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
         auto *t = new TElement(PeriodicTable);
         m_tiles[size_t(z)] = t;
         t->setObjectName(QStringLiteral("tile%1").arg(z));

@@ -47,6 +47,10 @@ void TfrmAuralis::LoadColours()
     ini.beginPass();
     ColourScheme scheme = m_state.colours();
     scheme.readLegend(ini);
+    // The first show checks the table colour (and asks for one when there is none); a
+    // stored one is taken now as well, so the tiles are not coloured twice before then.
+    if (const auto table = ColourScheme::readTable(ini))
+        scheme.table = *table;
     applyColourScheme(scheme);
 }
 

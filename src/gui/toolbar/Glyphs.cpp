@@ -1,6 +1,7 @@
 #include "toolbar/Glyphs.h"
 
 #include "base/Contrast.h"
+#include "common/Scale.h"
 
 #include <QApplication>
 #include <QHash>
@@ -41,8 +42,9 @@ const QPainterPath &textOutline(const QString &text)
     static QHash<QString, QPainterPath> outlines;
     auto it = outlines.find(text);
     if (it == outlines.end()) {
-        QFont font(QStringLiteral("Sans Serif"));
-        font.setBold(true);
+        // The windows' own family: its face is loaded by then, so no second family is
+        // looked up at start.
+        QFont font = Scale::pointFont(8, true);
         font.setPixelSize(64);
         QPainterPath path;
         path.addText(0, 0, font, text);
