@@ -99,6 +99,7 @@ private slots:
         TfrmAuralis main(
             MainWindowFixture::startOptions(m_settings.path(), folder, QLatin1Char('.'), QSize()));
         TfrmElementInfo info(main.state());
+        info.show(); // the column is fitted when the window is first shown
         const QFontMetrics metrics(info.Values[0]->font());
         int widest = 0;
         for (int z = 1; z <= ElementCount; ++z)

@@ -100,8 +100,6 @@ TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
             UpdateInfo();
     });
     connect(&m_state, &SharedState::namesChanged, this, &TfrmElementInfo::UpdateInfo);
-
-    ErrorBox::guarded([this] { fitValueColumn(); });
 }
 
 void TfrmElementInfo::createHeader()
@@ -366,6 +364,12 @@ bool TfrmElementInfo::stayOnTop() const
 
 void TfrmElementInfo::setVisible(bool visible)
 {
+    // Measuring every element's values takes a while; a window that is never shown never
+    // needs it, and the first showing takes it before the window is mapped.
+    if (visible && !m_columnFitted) {
+        m_columnFitted = true;
+        ErrorBox::guarded([this] { fitValueColumn(); });
+    }
     m_onTop->beforeSetVisible(visible);
     QWidget::setVisible(visible);
 }

@@ -105,4 +105,5 @@ private:
     const SharedState &m_state;
     StayOnTop *m_onTop;
     bool m_closing = false;
+    bool m_columnFitted = false;
 };
