@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "DesktopPlatform.h"
 #include "ExportCommand.h"
+#include "FontWarmUp.h"
 #include "Startup.h"
 
 int main(int argc, char *argv[])
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     } else {
         DesktopPlatform::choose(argc, argv);
     }
+    FontWarmUp fonts;
     TApplication app(argc, argv);
+    fonts.join();
     return runAuralis(app);
 }
