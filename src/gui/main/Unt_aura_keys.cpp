@@ -155,5 +155,9 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
             FormKeyDown(key->key(), key->modifiers());
         }
     });
+    // Selecting handles pending events, so this press's own release (or another key) may
+    // have come meanwhile; the rest of this press's way up the parents is no new delivery.
+    m_lastKeyEvent = event;
+    m_lastKeyReceiver = watched;
     return handled;
 }
