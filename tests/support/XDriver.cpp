@@ -80,6 +80,13 @@ void typeText(const QString &window, const QString &text)
     pause(200);
 }
 
+QString focusReport()
+{
+    const QString focus = tool(QStringLiteral("xdotool"), { QStringLiteral("getwindowfocus") });
+    return QStringLiteral("input focus on window %1 \"%2\"")
+        .arg(focus, tool(QStringLiteral("xdotool"), { QStringLiteral("getwindowname"), focus }));
+}
+
 bool ended(QProcess &process, int timeoutMs)
 {
     return process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);

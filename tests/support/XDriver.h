@@ -22,6 +22,8 @@ QString waitForWindow(const QString &name, int timeoutMs);
 QRect windowGeometry(const QString &id);
 void focusAndKey(const QString &window, const QString &keys);
 void typeText(const QString &window, const QString &text);
+// Where the keys went, for a failure message: the window holding the input focus.
+QString focusReport();
 
 // QProcess::waitForFinished is false for a process that has already ended.
 bool ended(QProcess &process, int timeoutMs = 10000);
