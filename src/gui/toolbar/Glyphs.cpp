@@ -1,10 +1,8 @@
 #include "toolbar/Glyphs.h"
 
 #include "base/Contrast.h"
-#include "common/Scale.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,37 +33,88 @@ struct Inks
     QColor red;
 };
 
-// The outline of a glyph text; turning text into a path is the dearest step of drawing a
-// glyph, and the few texts never change, so each is made once.
-const QPainterPath &textOutline(const QString &text)
+// The few letters the glyphs carry, as strokes on a cell ten units high (the baseline at
+// 10, lower case from 4): drawn with a round pen they read as bold sans letters at every
+// icon size, and need no font, so no font is looked up or turned into outlines at start.
+QPainterPath letter(QChar c, qreal x)
 {
-    static QHash<QString, QPainterPath> outlines;
-    auto it = outlines.find(text);
-    if (it == outlines.end()) {
-        // The windows' own family: its face is loaded by then, so no second family is
-        // looked up at start.
-        QFont font = Scale::pointFont(8, true);
-        font.setPixelSize(64);
-        QPainterPath path;
-        path.addText(0, 0, font, text);
-        it = outlines.insert(text, path);
+    QPainterPath p;
+    switch (c.unicode()) {
+    case '7':
+        p.moveTo(x, 0);
+        p.lineTo(x + 6, 0);
+        p.lineTo(x + 2, 10);
+        break;
+    case '9':
+        p.addEllipse(QRectF(x, 0, 6, 6.4));
+        p.moveTo(x + 6, 3.2);
+        p.cubicTo(x + 6, 8, x + 4.5, 10, x + 2.5, 10);
+        p.lineTo(x + 0.5, 9.6);
+        break;
+    case 'A':
+        p.moveTo(x, 10);
+        p.lineTo(x + 3.6, 0);
+        p.lineTo(x + 7.2, 10);
+        p.moveTo(x + 1.5, 6.6);
+        p.lineTo(x + 5.7, 6.6);
+        break;
+    case 'u':
+        p.moveTo(x, 4);
+        p.lineTo(x, 7.4);
+        p.cubicTo(x, 9.2, x + 1.1, 10, x + 2.5, 10);
+        p.cubicTo(x + 3.9, 10, x + 5, 9.2, x + 5, 7.4);
+        p.moveTo(x + 5, 4);
+        p.lineTo(x + 5, 10);
+        break;
+    case '?':
+        p.moveTo(x, 2.6);
+        p.cubicTo(x, 0.6, x + 1.4, 0, x + 3, 0);
+        p.cubicTo(x + 4.6, 0, x + 6, 0.8, x + 6, 2.5);
+        p.cubicTo(x + 6, 4.6, x + 3, 4.8, x + 3, 7.2);
+        p.moveTo(x + 3, 9.7);
+        p.lineTo(x + 3, 9.8);
+        break;
+    default:
+        break;
     }
-    return *it;
+    return p;
 }
 
-// Bold text as a path, scaled to fit box and centred in it.
+qreal letterWidth(QChar c)
+{
+    switch (c.unicode()) {
+    case 'A':
+        return 7.2;
+    case 'u':
+        return 5;
+    default:
+        return 6;
+    }
+}
+
+// Bold letters, scaled to fit box and centred in it.
 void fittedText(QPainter &p, const QString &text, const QRectF &box, const QColor &colour)
 {
-    const QPainterPath &path = textOutline(text);
-    const QRectF bounds = path.boundingRect();
+    constexpr qreal Pen = 2.0; // stroke width in cell units: a bold weight
+    constexpr qreal Gap = 1.8; // between letters, beside the pen
+    QPainterPath strokes;
+    qreal x = 0;
+    for (const QChar c : text) {
+        strokes.addPath(letter(c, x));
+        x += letterWidth(c) + Gap + Pen;
+    }
+    const QRectF bounds = strokes.boundingRect().adjusted(-Pen / 2, -Pen / 2, Pen / 2, Pen / 2);
     if (bounds.isEmpty())
         return;
     const qreal scale = qMin(box.width() / bounds.width(), box.height() / bounds.height());
-    QTransform t;
-    t.translate(box.center().x(), box.center().y());
-    t.scale(scale, scale);
-    t.translate(-bounds.center().x(), -bounds.center().y());
-    p.fillPath(t.map(path), colour);
+    p.save();
+    p.translate(box.center());
+    p.scale(scale, scale);
+    p.translate(-bounds.center());
+    p.setPen(QPen(colour, Pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(strokes);
+    p.restore();
 }
 
 void drawOptions(QPainter &p, const Inks &c)
