@@ -96,8 +96,6 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
         for (int x = 0; x < width; ++x)
             to[x] = uchar(qAlpha(line[x]));
     }
-    const uchar *ink = alpha.constData();
-    const qsizetype inkLine = width;
     QVarLengthArray<uchar, 4096> spread(qsizetype(width) * height);
     std::fill(spread.begin(), spread.end(), uchar(0));
     for (const Tap &t : taps) {
@@ -107,7 +105,7 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
         const int y1 = std::min(height, height + t.dy);
         const auto weight = unsigned(t.weight);
         for (int y = y0; y < y1; ++y) {
-            const uchar *from = ink + qsizetype(y - t.dy) * inkLine + (x0 - t.dx);
+            const uchar *from = alpha.constData() + qsizetype(y - t.dy) * width + (x0 - t.dx);
             uchar *to = spread.data() + qsizetype(y) * width + x0;
             const int n = x1 - x0;
             if (weight >= 256) {

@@ -36,28 +36,28 @@ struct Inks
 // The few letters the glyphs carry, as strokes on a cell ten units high (the baseline at
 // 10, lower case from 4): drawn with a round pen they read as bold sans letters at every
 // icon size, and need no font, so no font is looked up or turned into outlines at start.
-QPainterPath letter(QChar c, qreal x)
+// Adds letter c with its left edge at x to p; returns its width.
+qreal addLetter(QPainterPath &p, QChar c, qreal x)
 {
-    QPainterPath p;
     switch (c.unicode()) {
     case '7':
         p.moveTo(x, 0);
         p.lineTo(x + 6, 0);
         p.lineTo(x + 2, 10);
-        break;
+        return 6;
     case '9':
         p.addEllipse(QRectF(x, 0, 6, 6.4));
         p.moveTo(x + 6, 3.2);
         p.cubicTo(x + 6, 8, x + 4.5, 10, x + 2.5, 10);
         p.lineTo(x + 0.5, 9.6);
-        break;
+        return 6;
     case 'A':
         p.moveTo(x, 10);
         p.lineTo(x + 3.6, 0);
         p.lineTo(x + 7.2, 10);
         p.moveTo(x + 1.5, 6.6);
         p.lineTo(x + 5.7, 6.6);
-        break;
+        return 7.2;
     case 'u':
         p.moveTo(x, 4);
         p.lineTo(x, 7.4);
@@ -65,7 +65,7 @@ QPainterPath letter(QChar c, qreal x)
         p.cubicTo(x + 3.9, 10, x + 5, 9.2, x + 5, 7.4);
         p.moveTo(x + 5, 4);
         p.lineTo(x + 5, 10);
-        break;
+        return 5;
     case '?':
         p.moveTo(x, 2.6);
         p.cubicTo(x, 0.6, x + 1.4, 0, x + 3, 0);
@@ -73,20 +73,7 @@ QPainterPath letter(QChar c, qreal x)
         p.cubicTo(x + 6, 4.6, x + 3, 4.8, x + 3, 7.2);
         p.moveTo(x + 3, 9.7);
         p.lineTo(x + 3, 9.8);
-        break;
-    default:
-        break;
-    }
-    return p;
-}
-
-qreal letterWidth(QChar c)
-{
-    switch (c.unicode()) {
-    case 'A':
-        return 7.2;
-    case 'u':
-        return 5;
+        return 6;
     default:
         return 6;
     }
@@ -99,10 +86,8 @@ void fittedText(QPainter &p, const QString &text, const QRectF &box, const QColo
     constexpr qreal Gap = 1.8; // between letters, beside the pen
     QPainterPath strokes;
     qreal x = 0;
-    for (const QChar c : text) {
-        strokes.addPath(letter(c, x));
-        x += letterWidth(c) + Gap + Pen;
-    }
+    for (const QChar c : text)
+        x += addLetter(strokes, c, x) + Gap + Pen;
     const QRectF bounds = strokes.boundingRect().adjusted(-Pen / 2, -Pen / 2, Pen / 2, Pen / 2);
     if (bounds.isEmpty())
         return;
