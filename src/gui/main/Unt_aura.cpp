@@ -269,7 +269,12 @@ void TfrmAuralis::createTable()
     table->colour = [this] { return m_state.colours().table.resolve(PeriodicTable->palette()); };
     table->hooks.mouseMove = [this] { ClearStatus(); };
     table->hooks.mouseDown = [this](Qt::MouseButton b) { TableMouseDown(PeriodicTable, b); };
-    table->hooks.resized = [this] { ErrorBox::guarded([this] { PeriodicTableResize(); }); };
+    // The panel's pending resize event when it is first shown finds it laid out at that
+    // size already; anything else that changes the layout lays it out itself.
+    table->hooks.resized = [this] {
+        if (PeriodicTable->size() != m_tableLaidOutAt)
+            ErrorBox::guarded([this] { PeriodicTableResize(); });
+    };
 
     const QPoint origin = PeriodicTable->contentsRect().topLeft();
     auto lineBox = [this, origin](const char *name, QRect design) {

@@ -295,6 +295,7 @@ private:
     AccessibilityWatch *m_accessibility = nullptr;
     QSize m_frameExtra; // outer frame size the minimum size was last computed with
     bool m_inTableLayout = false; // showing the panel delivers its pending resize event
+    QSize m_tableLaidOutAt; // the panel's size at its last layout
     // paintChart is drawing: the background paints no window frame, and the picture only
     // when asked for.
     bool m_exportPainting = false;

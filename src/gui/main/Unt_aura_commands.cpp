@@ -397,7 +397,9 @@ void TfrmAuralis::ApplyNamingScheme()
                 describeTile(z);
             }
         }
-        PeriodicTableResize();
+        // Before the first show the table has no size of its own; the show lays it out.
+        if (m_firstShowDone)
+            PeriodicTableResize();
         update();
     });
 }

@@ -47,7 +47,7 @@ void TfrmAuralis::FormResize()
     auto label7Height = [this] { return groupLabels[7] ? groupLabels[7]->height() : 0; };
     const int oldLabel7Height = label7Height();
     QRect panel = TableLayout::panelRect(bg.top(), bg.width(), bg.height(), oldLabel7Height);
-    const bool pending = !PeriodicTable->isVisible() && PeriodicTable->size() != panel.size();
+    const bool pending = !PeriodicTable->isVisible() && panel.size() != m_tableLaidOutAt;
     PeriodicTable->setGeometry(panel);
     // A hidden panel gets its resize event only when it is shown, and it is shown only by
     // the layout, so the layout runs here directly.
@@ -111,6 +111,7 @@ void TfrmAuralis::PeriodicTableResize()
     panLegend->move(r.legend + origin);
     panLegend->setVisible(r.legendVisible);
 
+    m_tableLaidOutAt = PeriodicTable->size();
     PeriodicTable->show();
 }
 
