@@ -12,8 +12,11 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -231,6 +234,62 @@ private slots:
             QColor(192, 192, 192));
         QVERIFY(symbol.contrast >= 4.5);
         QCOMPARE(ErrorBox::recorded(), QStringList());
+    }
+
+    // The rim on screen, at the screen's scale and at twice it: each pixel next to the
+    // glyphs' ink (left, right, above, below) is rim, and no pixel further than the rim's
+    // reach from any ink is touched.
+    void rimSurroundsTheGlyphs_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+    }
+    void rimSurroundsTheGlyphs()
+    {
+        QFETCH(qreal, ratio);
+        const auto canvas = [ratio] {
+            QImage image(QSize(90, 40) * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            return image;
+        };
+        QFont font;
+        font.setPixelSize(20);
+        const QString text = u"Wg|j"_s;
+        QImage ink = canvas();
+        QImage rimmed = canvas();
+        for (QImage *image : { &ink, &rimmed }) {
+            QPainter p(image);
+            p.setFont(font);
+            // White text over a black rim leaves the rim alone to be seen.
+            Guarded::drawText(p, QPoint(6, 28), text, image == &ink ? Qt::black : Qt::white,
+                image == &ink ? QColor() : QColor(Qt::black));
+        }
+        const int reach = int(std::ceil(2.0 / 2 * ratio)); // the widest rim, in pixels
+        const auto inkAt = [&ink](int x, int y) {
+            return ink.rect().contains(x, y) ? 255 - qGray(ink.pixel(x, y)) : 0;
+        };
+        int rimPixels = 0;
+        for (int y = 0; y < ink.height(); ++y) {
+            for (int x = 0; x < ink.width(); ++x) {
+                const int shade = qGray(rimmed.pixel(x, y));
+                if (inkAt(x, y) < 64
+                    && std::max(
+                           { inkAt(x - 1, y), inkAt(x + 1, y), inkAt(x, y - 1), inkAt(x, y + 1) })
+                        >= 192) {
+                    QVERIFY2(shade < 192, qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+                    ++rimPixels;
+                }
+                int near = 0;
+                for (int dy = -reach; dy <= reach; ++dy)
+                    for (int dx = -reach; dx <= reach; ++dx)
+                        near = std::max(near, inkAt(x + dx, y + dy));
+                if (near == 0)
+                    QVERIFY2(shade == 255, qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+            }
+        }
+        QVERIFY(rimPixels > 50);
     }
 };
 

@@ -52,13 +52,14 @@ constexpr int RimMargin = 2;
 // own antialiased glyphs), then each pixel takes the strongest of its neighbours, weighed
 // by how far the rim reaches at that distance: the same reach as the stroked outline, at a
 // few hundredths of its cost, since the tiles draw it while the slider moves.
-QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor &colour)
+QImage widenedGlyphs(
+    const QPainter &painter, const QString &text, const QColor &colour, int advance)
 {
     const QFont font = painter.font();
     const QFontMetrics fm(font);
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QSize logical(
-        fm.horizontalAdvance(text) + 2 * RimMargin + 2, fm.height() + 2 * RimMargin);
+    const QSize logical((advance >= 0 ? advance : fm.horizontalAdvance(text)) + 2 * RimMargin + 2,
+        fm.height() + 2 * RimMargin);
     // Drawn as the screen draws text (the raster engine's glyph cache has no fast way into
     // an alpha-only image); only the alpha channel is used.
     QImage glyphs((QSizeF(logical) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
@@ -86,34 +87,50 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
                 taps.append({ dx, dy, int(w * 256) });
         }
     // Each pixel takes the strongest ink of its neighbours, weighed by distance: one pass
-    // over whole rows per neighbour, which the compiler turns into vector code.
+    // over whole rows per neighbour. A row is padded with r empty columns on each side and
+    // to whole blocks of 16, and the rows lie between two empty rows, so a neighbour's
+    // pass reads only the padding beyond the row's ends and runs over the same whole blocks
+    // every time: vector code without bounds to check. Rows further than the reach from
+    // any ink are left out, since they stay empty.
     const int width = glyphs.width();
     const int height = glyphs.height();
-    QVarLengthArray<uchar, 4096> alpha(qsizetype(width) * height);
+    constexpr int Block = 16;
+    const int stride = (width + 2 * r + Block - 1) / Block * Block;
+    QVarLengthArray<uchar, 4096> padded(qsizetype(stride) * (height + 2));
+    std::fill(padded.begin(), padded.end(), uchar(0));
+    uchar *const alpha = padded.data() + stride;
+    int inkTop = height;
+    int inkBottom = -1;
     for (int y = 0; y < height; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(glyphs.constScanLine(y));
-        uchar *to = alpha.data() + qsizetype(y) * width;
-        for (int x = 0; x < width; ++x)
+        uchar *to = alpha + qsizetype(y) * stride + r;
+        uchar ink = 0;
+        for (int x = 0; x < width; ++x) {
             to[x] = uchar(qAlpha(line[x]));
+            ink |= to[x];
+        }
+        if (ink) {
+            inkTop = std::min(inkTop, y);
+            inkBottom = y;
+        }
     }
-    QVarLengthArray<uchar, 4096> spread(qsizetype(width) * height);
+    QVarLengthArray<uchar, 4096> spread(qsizetype(stride) * height);
     std::fill(spread.begin(), spread.end(), uchar(0));
     for (const Tap &t : taps) {
-        const int x0 = std::max(0, t.dx);
-        const int x1 = std::min(width, width + t.dx);
-        const int y0 = std::max(0, t.dy);
-        const int y1 = std::min(height, height + t.dy);
+        const int y0 = std::max({ 0, t.dy, inkTop + t.dy });
+        const int y1 = std::min({ height, height + t.dy, inkBottom + 1 + t.dy });
         const auto weight = unsigned(t.weight);
         for (int y = y0; y < y1; ++y) {
-            const uchar *from = alpha.constData() + qsizetype(y - t.dy) * width + (x0 - t.dx);
-            uchar *to = spread.data() + qsizetype(y) * width + x0;
-            const int n = x1 - x0;
-            if (weight >= 256) {
-                for (int i = 0; i < n; ++i)
-                    to[i] = std::max(to[i], from[i]);
-            } else {
-                for (int i = 0; i < n; ++i)
-                    to[i] = std::max(to[i], uchar((from[i] * weight) >> 8));
+            const uchar *__restrict from = alpha + qsizetype(y - t.dy) * stride - t.dx;
+            uchar *__restrict to = spread.data() + qsizetype(y) * stride;
+            for (int i = 0; i < stride; i += Block) {
+                if (weight >= 256) {
+                    for (int k = 0; k < Block; ++k)
+                        to[i + k] = std::max(to[i + k], from[i + k]);
+                } else {
+                    for (int k = 0; k < Block; ++k)
+                        to[i + k] = std::max(to[i + k], uchar((from[i + k] * weight) >> 8));
+                }
             }
         }
     }
@@ -125,7 +142,7 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
     rim.setDevicePixelRatio(ratio);
     for (int y = 0; y < height; ++y) {
         auto *out = reinterpret_cast<QRgb *>(rim.scanLine(y));
-        const uchar *from = spread.constData() + qsizetype(y) * width;
+        const uchar *from = spread.constData() + qsizetype(y) * stride + r;
         for (int x = 0; x < width; ++x)
             out[x] = shade[from[x]];
     }
@@ -134,7 +151,7 @@ QImage widenedGlyphs(const QPainter &painter, const QString &text, const QColor 
 
 }
 
-void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outline)
+void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outline, int advance)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -147,7 +164,7 @@ void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outl
         && qFuzzyCompare(device.m11(), ratio) && qFuzzyCompare(device.m22(), ratio);
     if (raster && screenScale) {
         // On the screen: the glyphs as the text will draw them, widened.
-        const QImage rim = widenedGlyphs(p, text, outline);
+        const QImage rim = widenedGlyphs(p, text, outline, advance);
         const QFontMetrics fm(p.font());
         p.drawImage(at - QPoint(RimMargin, fm.ascent() + RimMargin), rim);
     } else if (raster) {
@@ -164,11 +181,11 @@ void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outl
     p.restore();
 }
 
-void drawText(
-    QPainter &p, QPoint at, const QString &text, const QColor &colour, const QColor &outline)
+void drawText(QPainter &p, QPoint at, const QString &text, const QColor &colour,
+    const QColor &outline, int advance)
 {
     if (outline.isValid())
-        drawOutline(p, at, text, outline);
+        drawOutline(p, at, text, outline, advance);
     p.setPen(colour);
     p.drawText(at, text);
 }

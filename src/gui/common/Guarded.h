@@ -12,11 +12,13 @@ class QPainter;
 // The outline is decided when colours, palette or font change, never while painting.
 namespace Guarded {
 
-// The outline alone, for text about to be drawn at the baseline point `at`.
-void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outline);
+// The outline alone, for text about to be drawn at the baseline point `at`. `advance`, when
+// the caller has measured it, is the text's width in the painter's font.
+void drawOutline(
+    QPainter &p, QPoint at, const QString &text, const QColor &outline, int advance = -1);
 // `text` drawn at the baseline point `at`, over its outline when `outline` is valid.
-void drawText(
-    QPainter &p, QPoint at, const QString &text, const QColor &colour, const QColor &outline);
+void drawText(QPainter &p, QPoint at, const QString &text, const QColor &colour,
+    const QColor &outline, int advance = -1);
 
 }
 

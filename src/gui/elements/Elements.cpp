@@ -102,10 +102,11 @@ void TElement::setTemperature(double k)
     m_stateColor = chosen;
     decideOutlines();
     // Only the symbol changes colour; the frame is redrawn with it.
-    const QFontMetrics fm(canvasFont());
+    const QFont canvas = canvasFont();
+    const QFontMetrics fm(canvas);
     // An outline reaches one pixel beyond the glyphs.
     const int halo = m_symbolOutline.isValid() ? 1 : 0;
-    update(QRegion(symbolArea(fm, m_symbolOnly).adjusted(-halo, -halo, halo, halo))
+    update(QRegion(symbolArea(canvas, fm, m_symbolOnly).adjusted(-halo, -halo, halo, halo))
         + frameRegion(ringCount()));
 }
 
@@ -141,15 +142,25 @@ QFont TElement::canvasFont() const
     return f;
 }
 
-QRect TElement::symbolArea(const QFontMetrics &fm, bool symbolOnly) const
+const TElement::TextExtents &TElement::extents(const QFont &canvas, const QFontMetrics &fm) const
 {
-    const int tw = fm.horizontalAdvance(m_symbol);
+    if (!m_extents || m_extents->symbol != m_symbol || m_extents->number != m_number
+        || m_extents->font != canvas) {
+        m_extents = TextExtents { canvas, m_symbol, m_number, fm.horizontalAdvance(m_symbol),
+            fm.boundingRect(m_symbol), fm.horizontalAdvance(m_number) };
+    }
+    return *m_extents;
+}
+
+QRect TElement::symbolArea(const QFont &canvas, const QFontMetrics &fm, bool symbolOnly) const
+{
+    const TextExtents &e = extents(canvas, fm);
+    const int tw = e.symbolWidth;
     const int th = fm.height();
     const QPoint at = symbolOnly ? QPoint(width() / 2 - tw / 2, height() / 2 - th / 2)
                                  : QPoint(2, height() - 2 - th);
     // The text cell, and any ink of the glyphs that reaches beyond it.
-    return QRect(at, QSize(tw, th))
-        .united(fm.boundingRect(m_symbol).translated(at + QPoint(0, fm.ascent())));
+    return QRect(at, QSize(tw, th)).united(e.symbolInk.translated(at + QPoint(0, fm.ascent())));
 }
 
 int TElement::ringCount() const
@@ -187,7 +198,7 @@ void TElement::paintEvent(QPaintEvent *)
 
     const QFont canvas = canvasFont();
     const QFontMetrics fm(canvas);
-    const auto TW = [&fm](const QString &s) { return fm.horizontalAdvance(s); };
+    const TextExtents &measured = extents(canvas, fm);
     const int TH = fm.height();
 
     QPainter p(this);
@@ -196,21 +207,22 @@ void TElement::paintEvent(QPaintEvent *)
 
     // Text is drawn opaque: each text cell is filled with the face colour first. A colour
     // too close to the face is drawn over its decided outline.
-    const auto text
-        = [&](int x, int y, const QString &s, const QColor &colour, const QColor &outline) {
-              if (s.isEmpty())
-                  return;
-              p.fillRect(QRect(x, y, TW(s), TH), fill);
-              Guarded::drawText(p, QPoint(x, y + fm.ascent()), s, colour, outline);
-          };
+    const auto text = [&](int x, int y, const QString &s, int width, const QColor &colour,
+                          const QColor &outline) {
+        if (s.isEmpty())
+            return;
+        p.fillRect(QRect(x, y, width, TH), fill);
+        Guarded::drawText(p, QPoint(x, y + fm.ascent()), s, colour, outline, width);
+    };
 
     m_symbolOnly = (font().pointSize() == 8 && 2 * TH > H - 2) || m_depth != 0;
 
-    const QRect symbolCell = symbolArea(fm, m_symbolOnly);
-    text(symbolCell.left(), symbolCell.top(), m_symbol, m_stateColor.resolve(palette()),
-        m_symbolOutline);
+    const QRect symbolCell = symbolArea(canvas, fm, m_symbolOnly);
+    text(symbolCell.left(), symbolCell.top(), m_symbol, measured.symbolWidth,
+        m_stateColor.resolve(palette()), m_symbolOutline);
     if (!m_symbolOnly)
-        text(W - 3 - TW(m_number), 1, m_number, m_numberColor.resolve(palette()), m_numberOutline);
+        text(W - 3 - measured.numberWidth, 1, m_number, measured.numberWidth,
+            m_numberColor.resolve(palette()), m_numberOutline);
 
     // Ring k: left and top in the first colour, right and bottom in the second.
     const auto ring = [&](int k, const QColor &first, const QColor &second, int bottomEnd) {

@@ -96,8 +96,20 @@ protected:
 private:
     QFont canvasFont() const;
     void decideOutlines();
+    // The texts' widths and the symbol's ink in the canvas font, measured once per font and
+    // text: a tile repaints on every step of the slider, and its texts seldom change.
+    struct TextExtents
+    {
+        QFont font;
+        QString symbol;
+        QString number;
+        int symbolWidth = 0;
+        QRect symbolInk;
+        int numberWidth = 0;
+    };
+    const TextExtents &extents(const QFont &canvas, const QFontMetrics &fm) const;
     // Where the symbol is drawn: its text cell and any ink beyond it.
-    QRect symbolArea(const QFontMetrics &fm, bool symbolOnly) const;
+    QRect symbolArea(const QFont &canvas, const QFontMetrics &fm, bool symbolOnly) const;
     // The rings the frame draws, outline included.
     int ringCount() const;
     // The outermost `rings` rings of the tile.
@@ -123,5 +135,6 @@ private:
     TColor m_stateColor;
     std::optional<TColor> m_faceColor;
     QColor m_symbolOutline;
+    mutable std::optional<TextExtents> m_extents;
     QColor m_numberOutline;
 };
