@@ -12,7 +12,8 @@
 # buttons). Both run with AURALIS_BENCH_STARTUP=1: each writes the wall-clock time of its
 # first painted frame, and the program skips its splash's three-second wait (the splash is
 # still shown). Prints every run, the median per program and the program's ratios to the
-# bare window. Needs Xvfb and xdotool.
+# bare window, and the median of the ratios of the runs taken back to back, which a machine
+# whose speed drifts over minutes moves less. Needs Xvfb and xdotool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
@@ -110,6 +111,7 @@ ratio() { awk -v a="$(median "$work/auralis.txt" "$1")" -v b="$(median "$work/ba
 
 : >"$work/auralis.txt"
 : >"$work/bare.txt"
+: >"$work/pairs.txt"
 for ((i = 1; i <= runs; ++i)); do
     settings="$work/settings$i"
     mkdir -p "$settings"
@@ -120,8 +122,12 @@ for ((i = 1; i <= runs; ++i)); do
     line=$(measure "Bare Qt window" "$bare")
     echo "$line" >>"$work/bare.txt"
     echo "run $i bare Qt window:     $line"
+    # This run's ratios: memory, CPU, first frame.
+    paste -d' ' <(tail -n 1 "$work/auralis.txt") <(tail -n 1 "$work/bare.txt") \
+        | awk '{ printf "%.3f %.3f %.3f\n", $1 / $7, $5 / $11, $6 / $12 }' >>"$work/pairs.txt"
 done
 echo "Qt $(qtpaths6 --qt-version 2>/dev/null || echo '?'), display $display (Xvfb 1280x1024x24), QT_QPA_PLATFORM=xcb"
 report "auralis" "$work/auralis.txt"
 report "bare Qt window" "$work/bare.txt"
 echo "auralis / bare window: memory (VmRSS) $(ratio 1)x, CPU launch to window + 3 s $(ratio 5)x, launch to first painted frame $(ratio 6)x"
+echo "median of the runs' own ratios: memory $(median "$work/pairs.txt" 1)x, CPU $(median "$work/pairs.txt" 2)x, first frame $(median "$work/pairs.txt" 3)x"
