@@ -135,6 +135,6 @@ private:
     TColor m_stateColor;
     std::optional<TColor> m_faceColor;
     QColor m_symbolOutline;
-    mutable std::optional<TextExtents> m_extents;
     QColor m_numberOutline;
+    mutable std::optional<TextExtents> m_extents;
 };
