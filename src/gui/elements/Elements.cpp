@@ -268,6 +268,9 @@ void TElement::paintEvent(QPaintEvent *)
 
 void TElement::changeEvent(QEvent *event)
 {
+    // A font equal to the measured one can still measure differently: a new screen density.
+    if (event->type() == QEvent::FontChange)
+        m_extents.reset();
     // The outlines depend on the palette (system colours, the face) and the text size.
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         decideOutlines();
