@@ -6,10 +6,11 @@
 #
 # Starts its own Xvfb, runs BUILD/bin/auralis with a fresh settings folder that keeps the
 # first show quiet, waits for the main window "Auralis 1.8a" to be mapped, waits 3 s more
-# and reads VmRSS (with RssAnon, RssFile and Pss) of the process, then kills it and takes
-# the CPU time it used from launch, threads that had already ended included (the rusage
-# its parent reaps, to the millisecond; summing /proc/PID/task/*/schedstat would miss the
-# program's font-configuration thread, which ends before the window shows). Then the same for
+# and reads the CPU time of the process since launch, then VmRSS (with RssAnon, RssFile and
+# Pss). The CPU time is the process's own figure for all its threads, those that have ended
+# included (both programs write it when sent SIGUSR1): summing /proc/PID/task/*/schedstat
+# would miss the program's font-configuration thread, which ends before the window shows,
+# and the rusage reaped after a kill would add the teardown of the process. Then the same for
 # BUILD/bench/auralis_bare_window ("Bare Qt window": a menu bar, a status bar and 118
 # buttons). Both run with AURALIS_BENCH_STARTUP=1: each writes the wall-clock time of its
 # first painted frame, and the program skips its splash's three-second wait (the splash is
@@ -62,38 +63,25 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 # kib FIELD PID: the field of /proc/PID/status in KiB.
 kib() { awk -v f="$1:" '$1 == f { print $2 }' "/proc/$2/status"; }
 
-# launch LOG COMMAND...: starts the command from a shell of its own, which has no other
-# child, so that once the command is killed and reaped the shell's `times` is the CPU the
-# command used (user and system, all its threads). The shell notes the wall-clock time just
-# before it starts the command. Sets app_pid, app_shell, launched (ns) and cpu_file.
-launch() {
-    local log=$1
-    shift
-    rm -f "$log" "$log.pid" "$log.cpu" "$log.start"
-    bash -c 'echo "$EPOCHREALTIME" >"$0.start"
-        AURALIS_BENCH_STARTUP=1 "$@" >"$0" 2>&1 &
-        echo $! >"$0.pid"
-        wait $!
-        times >"$0.cpu"' "$log" "$@" 2>/dev/null &
-    app_shell=$!
+# cpu_ms PID LOG: asks the process for its CPU time so far (all threads) and prints it in ms.
+cpu_ms() {
+    kill -USR1 "$1"
     for _ in $(seq 1 200); do
-        [ -s "$log.pid" ] && break
+        grep -q '^cpu time ' "$2" && break
         sleep 0.01
     done
-    app_pid=$(cat "$log.pid")
-    launched=$(awk '{ sub(/[.,]/, ""); print $0 "000" }' "$log.start")
-    cpu_file="$log.cpu"
+    awk '/^cpu time / { printf "%.1f", $3 / 1e6; found = 1; exit } END { if (!found) exit 1 }' "$2"
 }
-
-# seconds_ms TEXT: bash's "1m2.345s" in milliseconds.
-seconds_ms() { awk -v t="$1" 'BEGIN { split(t, p, /[ms]/); printf "%.1f", (p[1] * 60 + p[2]) * 1000 }'; }
 
 # measure TITLE COMMAND...: starts the command, waits for its window and prints one line:
 # VmRSS RssAnon RssFile Pss (KiB), CPU ms, launch to first painted frame in ms.
 measure() {
     local title=$1
     shift
-    launch "$work/out.log" "$@"
+    local launched
+    launched=$(date +%s%N)
+    AURALIS_BENCH_STARTUP=1 "$@" >"$work/out.log" 2>&1 &
+    app_pid=$!
     if ! timeout 30 xdotool search --sync --onlyvisible --name "^${title}\$" >/dev/null; then
         echo "the window \"$title\" did not appear; output:" >&2
         cat "$work/out.log" >&2
@@ -102,17 +90,14 @@ measure() {
     sleep 3
     kill -0 "$app_pid" 2>/dev/null || { echo "$1 ended early" >&2; exit 1; }
     local rss anon file pss cpu frame
+    cpu=$(cpu_ms "$app_pid" "$work/out.log") || { echo "$title wrote no CPU time" >&2; exit 1; }
     rss=$(kib VmRSS "$app_pid")
     anon=$(kib RssAnon "$app_pid")
     file=$(kib RssFile "$app_pid")
     pss=$(awk '$1 == "Pss:" { print $2 }' "/proc/$app_pid/smaps_rollup")
-    kill -KILL "$app_pid"
-    wait "$app_shell" 2>/dev/null || true
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
     app_pid=""
-    # `times` prints the shell's own times, then its children's: user, system.
-    local user system
-    read -r user system < <(sed -n 2p "$cpu_file")
-    cpu=$(awk -v u="$(seconds_ms "$user")" -v s="$(seconds_ms "$system")" 'BEGIN { printf "%.1f", u + s }')
     frame=$(awk -v t="$launched" '/^first frame at / { printf "%.1f", ($4 - t) / 1e6; exit }' "$work/out.log")
     [ -n "$frame" ] || { echo "$title wrote no first-frame time" >&2; exit 1; }
     echo "$rss $anon $file $pss $cpu $frame"
