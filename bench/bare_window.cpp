@@ -2,6 +2,8 @@
 // status bar and 118 buttons, nothing else. bench/measure_memory.sh runs it beside the
 // program so the program's resident size can be read against what the toolkit alone takes.
 
+#include "base/CpuTimeReport.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QMainWindow>
@@ -9,10 +11,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 
@@ -37,28 +37,6 @@ protected:
         return false;
     }
 };
-
-// Sent SIGUSR1, writes the process's CPU time so far, all threads, as the program does.
-void writeCpuTime(int)
-{
-    timespec cpu {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    auto ns = static_cast<unsigned long long>(cpu.tv_sec) * 1000000000ULL
-        + static_cast<unsigned long long>(cpu.tv_nsec);
-    char digits[24];
-    int count = 0;
-    do {
-        digits[count++] = char('0' + ns % 10);
-        ns /= 10;
-    } while (ns != 0);
-    char line[48] = "cpu time ";
-    int length = 9;
-    while (count > 0)
-        line[length++] = digits[--count];
-    for (const char c : { ' ', 'n', 's', '\n' })
-        line[length++] = c;
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, size_t(length));
-}
 
 }
 
@@ -86,10 +64,7 @@ int main(int argc, char **argv)
     FirstFrame firstFrame;
     if (qEnvironmentVariableIsSet("AURALIS_BENCH_STARTUP")) {
         window.installEventFilter(&firstFrame);
-        struct sigaction report = {};
-        report.sa_handler = writeCpuTime;
-        report.sa_flags = SA_RESTART;
-        sigaction(SIGUSR1, &report, nullptr);
+        CpuTimeReport::onSignal(); // as the program does
     }
     window.show();
     return app.exec();

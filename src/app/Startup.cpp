@@ -3,6 +3,7 @@
 #include "ExportCommand.h"
 #include "SessionEnd.h"
 #include "Unt_spsh.h"
+#include "base/CpuTimeReport.h"
 #include "base/ProgramName.h"
 #include "common/ErrorBox.h"
 #include "main/Unt_aura.h"
@@ -19,38 +20,8 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTimer>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
-
-namespace {
-
-// bench/measure_memory.sh sends SIGUSR1 when it takes its readings: the CPU time the process
-// has used since launch, all its threads (those that have ended too), goes to stderr as
-// "cpu time NS ns". Only what a signal handler may call.
-void writeCpuTime(int)
-{
-    timespec cpu {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    auto ns = static_cast<unsigned long long>(cpu.tv_sec) * 1000000000ULL
-        + static_cast<unsigned long long>(cpu.tv_nsec);
-    char digits[24];
-    int count = 0;
-    do {
-        digits[count++] = char('0' + ns % 10);
-        ns /= 10;
-    } while (ns != 0);
-    char line[48] = "cpu time ";
-    int length = 9;
-    while (count > 0)
-        line[length++] = digits[--count];
-    for (const char c : { ' ', 'n', 's', '\n' })
-        line[length++] = c;
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, size_t(length));
-}
-
-}
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -142,12 +113,8 @@ int runAuralis(QApplication &app)
     // bench/measure_memory.sh sets this to compare start-up with a bare window: the splash
     // is shown but not waited for, and the time of the first painted frame is written out.
     const bool benchStartup = qEnvironmentVariableIsSet("AURALIS_BENCH_STARTUP");
-    if (benchStartup) {
-        struct sigaction report = {};
-        report.sa_handler = writeCpuTime;
-        report.sa_flags = SA_RESTART;
-        sigaction(SIGUSR1, &report, nullptr);
-    }
+    if (benchStartup)
+        CpuTimeReport::onSignal(); // the script reads the CPU time so far
 
     QPointer<TfrmSplash> splash = new TfrmSplash;
     ErrorBox::setHiddenOnError(splash);
