@@ -3,6 +3,7 @@
 #include "ExportCommand.h"
 #include "base/ProgramName.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 
@@ -10,7 +11,7 @@ namespace CommandLine {
 
 QString usage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
                "Usage: auralis [SETTINGS-FOLDER]\n"
                "       auralis --export-table FILE | --export-graph FILE | --export-data FILE ...\n"
                "       auralis --help | --version\n"
@@ -25,7 +26,7 @@ QString usage()
                "\n"
                "Exports, written without a window or a display:\n")
         + ExportCommand::usage()
-        + QStringLiteral(
+        + QCoreApplication::translate("CommandLine",
             "\n"
             "Without a folder, an installed program keeps its settings in\n"
             "$XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its\n"

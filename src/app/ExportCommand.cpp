@@ -90,7 +90,7 @@ Parsed parse(const QStringList &arguments)
         const QString option = arguments[i];
         auto value = [&]() -> QString {
             if (i + 1 >= arguments.size()) {
-                fail(QStringLiteral("%1 needs a value").arg(option));
+                fail(QCoreApplication::translate("CommandLine", "%1 needs a value").arg(option));
                 return QString();
             }
             return arguments[++i];
@@ -110,7 +110,8 @@ Parsed parse(const QStringList &arguments)
             const int w = m.hasMatch() ? m.captured(1).toInt() : 0;
             const int h = m.hasMatch() ? m.captured(2).toInt() : 0;
             if (w < 16 || h < 16 || w > ExportFile::MaxPixels || h > ExportFile::MaxPixels)
-                fail(QStringLiteral("--size: '%1' is not a size WIDTHxHEIGHT of 16 to %2 pixels")
+                fail(QCoreApplication::translate(
+                    "CommandLine", "--size: '%1' is not a size WIDTHxHEIGHT of 16 to %2 pixels")
                          .arg(text)
                          .arg(ExportFile::MaxPixels));
             r.size = QSize(w, h);
@@ -120,7 +121,8 @@ Parsed parse(const QStringList &arguments)
             bool ok = false;
             const double k = text.trimmed().toDouble(&ok);
             if (!ok || !(k >= 0 && k <= 6000))
-                fail(QStringLiteral("--temperature: '%1' is not a temperature of 0 to 6000 K")
+                fail(QCoreApplication::translate(
+                    "CommandLine", "--temperature: '%1' is not a temperature of 0 to 6000 K")
                          .arg(text));
             r.temperature = k;
         } else if (option == QLatin1String("--trend") || option == QLatin1String("--property")) {
@@ -129,38 +131,45 @@ Parsed parse(const QStringList &arguments)
             const QString text = value();
             const int index = propertyFrom(text);
             if (index < 0)
-                fail(QStringLiteral("%1: '%2' is no trend property (a name as on the Trends "
-                                    "menu, or 0 to 13)")
+                fail(QCoreApplication::translate("CommandLine",
+                    "%1: '%2' is no trend property (a name as on the Trends "
+                    "menu, or 0 to 13)")
                          .arg(option, text));
             (trend ? r.trend : r.property) = index;
         } else if (option == QLatin1String("--settings")) {
             r.settings = value();
             if (result.error.isEmpty() && !QFileInfo(*r.settings).isDir())
-                fail(QStringLiteral("--settings: '%1' is not a folder").arg(*r.settings));
+                fail(QCoreApplication::translate("CommandLine", "--settings: '%1' is not a folder")
+                         .arg(*r.settings));
         } else {
-            fail(QStringLiteral("unknown option '%1'").arg(option));
+            fail(QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(option));
         }
     }
     if (!result.error.isEmpty())
         return result;
     if (commands != 1)
-        fail(QStringLiteral("give one of --export-table, --export-graph, --export-data"));
+        fail(QCoreApplication::translate(
+            "CommandLine", "give one of --export-table, --export-graph, --export-data"));
     else if (r.file.isEmpty())
-        fail(QStringLiteral("no file name given"));
+        fail(QCoreApplication::translate("CommandLine", "no file name given"));
     else if (!suffixFits(r.what, ExportFile::kindOf(r.file)))
-        fail(QStringLiteral("%1: the name must end in %2")
+        fail(QCoreApplication::translate("CommandLine", "%1: the name must end in %2")
                  .arg(r.file,
-                     r.what == Request::Table       ? QStringLiteral(".pdf, .svg or .png")
-                         : r.what == Request::Graph ? QStringLiteral(".png, .svg or .csv")
-                                                    : QStringLiteral(".csv")));
+                     r.what == Request::Table
+                         ? QCoreApplication::translate("CommandLine", ".pdf, .svg or .png")
+                         : r.what == Request::Graph
+                         ? QCoreApplication::translate("CommandLine", ".png, .svg or .csv")
+                         : QStringLiteral(".csv")));
     else if (r.what != Request::Table && (temperatureGiven || trendGiven))
-        fail(QStringLiteral("--temperature and --trend belong to --export-table"));
+        fail(QCoreApplication::translate(
+            "CommandLine", "--temperature and --trend belong to --export-table"));
     else if (r.what != Request::Graph && propertyGiven)
-        fail(QStringLiteral("--property belongs to --export-graph"));
+        fail(QCoreApplication::translate("CommandLine", "--property belongs to --export-graph"));
     else if (r.what == Request::Graph && !propertyGiven)
-        fail(QStringLiteral("--export-graph needs --property PROPERTY"));
+        fail(
+            QCoreApplication::translate("CommandLine", "--export-graph needs --property PROPERTY"));
     else if (r.what == Request::Data && sizeGiven)
-        fail(QStringLiteral("--size does not belong to --export-data"));
+        fail(QCoreApplication::translate("CommandLine", "--size does not belong to --export-data"));
     return result;
 }
 
@@ -235,7 +244,7 @@ std::optional<int> runIfAsked(const QStringList &arguments)
 
 QString usage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "  --export-table FILE   write the table as FILE (.pdf, .svg or .png) and exit\n"
         "      --size WxH        the PNG's size in pixels (default 3508x2480)\n"
         "      --temperature K   the temperature the tiles are coloured for (0 to 6000)\n"

@@ -46,12 +46,12 @@ TfrmSplash::TfrmSplash(QWidget *parent)
 
     lblVer = makeLabel(
         this, QStringLiteral("lblVer"), ProgramName::title(), 116, 20, Scale::designFont(17));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Designed and created by:"),
-        116, 64, font());
-    Label3 = makeLabel(
-        this, QStringLiteral("Label3"), QStringLiteral("The Auralis developers"), 116, 84, font());
+    Label2 = makeLabel(
+        this, QStringLiteral("Label2"), tr("Designed and created by:"), 116, 64, font());
+    Label3
+        = makeLabel(this, QStringLiteral("Label3"), tr("The Auralis developers"), 116, 84, font());
     Label4 = makeLabel(this, QStringLiteral("Label4"),
-        QStringLiteral("Copyright \u00A9 2026 The Auralis developers"), 116, 104, font());
+        tr("Copyright © 2026 The Auralis developers"), 116, 104, font());
     QFont bold = font();
     bold.setBold(true);
     Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), 116, 136, bold);

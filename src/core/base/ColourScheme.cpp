@@ -3,6 +3,8 @@
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 ColourScheme makeDefaults()
@@ -35,6 +37,15 @@ const std::array<TColor, ColourScheme::LegendCount> &ColourScheme::colourBlindSa
         TColor::rgb(0x00, 0x9e, 0x73), TColor::rgb(0xf0, 0xe4, 0x42),
         TColor::rgb(0x56, 0xb4, 0xe9) };
     return set;
+}
+
+QString ColourScheme::legendCaption(Legend legend)
+{
+    static const char *const captions[LegendCount] = { QT_TRANSLATE_NOOP("Legend", "Metals"),
+        QT_TRANSLATE_NOOP("Legend", "Nonmetals"), QT_TRANSLATE_NOOP("Legend", "Semimetals"),
+        QT_TRANSLATE_NOOP("Legend", "Solids"), QT_TRANSLATE_NOOP("Legend", "Liquids"),
+        QT_TRANSLATE_NOOP("Legend", "Gases"), QT_TRANSLATE_NOOP("Legend", "Undefined") };
+    return QCoreApplication::translate("Legend", captions[size_t(legend)]);
 }
 
 const std::array<QLatin1String, ColourScheme::LegendCount> &ColourScheme::legendKeys()

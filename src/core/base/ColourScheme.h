@@ -46,6 +46,8 @@ struct ColourScheme
     // sections, keys in the order the file lists them. Each window's other keys come
     // before these in its section.
     static const std::array<QLatin1String, LegendCount> &legendKeys();
+    // The legend's caption of a colour ("Metals") in the language in force.
+    static QString legendCaption(Legend legend);
     static const std::array<QLatin1String, InfoCount> &infoKeys();
     static const std::array<QLatin1String, GraphCount> &graphKeys();
 

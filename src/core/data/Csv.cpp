@@ -2,6 +2,8 @@
 
 #include "base/Errors.h"
 
+#include <QCoreApplication>
+
 namespace Csv {
 
 namespace {
@@ -11,9 +13,9 @@ namespace {
 QString heading(int j)
 {
     const FieldInfo &f = Fields::info(j);
-    QString text = QString::fromUtf8(f.caption);
+    QString text = Fields::caption(j);
     if (f.isValue())
-        text += QStringLiteral(" value");
+        text = QCoreApplication::translate("Csv", "%1 value").arg(text);
     const QString unit = Fields::unit(j);
     // Square brackets: some units carry a remark in parentheses of their own.
     return unit.isEmpty() ? text : text + QStringLiteral(" [") + unit + QLatin1Char(']');
@@ -61,7 +63,7 @@ QString number(const QString &text, QChar decimalSeparator)
 
 QStringList allElementsHeader()
 {
-    QStringList h { QStringLiteral("Atomic Number") };
+    QStringList h { QCoreApplication::translate("Csv", "Atomic Number") };
     for (int j = 0; j < FieldsPerElement; ++j)
         h << heading(j);
     return h;
@@ -109,11 +111,12 @@ QByteArray trend(const ElementData &data, QChar decimalSeparator, int property, 
         Errors::listIndexOutOfBounds();
     const TrendProperty &p = Fields::trend(property);
     const QString unit = trendUnit(property);
-    QString valueHeading = QString::fromLatin1(p.name);
+    QString valueHeading = Fields::trendName(property);
     if (!unit.isEmpty())
         valueHeading += QStringLiteral(" [") + unit + QLatin1Char(']');
-    QStringList rows { row({ QStringLiteral("Atomic Number"), QStringLiteral("Symbol"),
-        QStringLiteral("Name"), valueHeading }) };
+    QStringList rows { row({ QCoreApplication::translate("Csv", "Atomic Number"),
+        QCoreApplication::translate("Csv", "Symbol"), QCoreApplication::translate("Csv", "Name"),
+        valueHeading }) };
 
     int first = 0, last = 0;
     for (int z = 1; z <= ElementCount; ++z) {

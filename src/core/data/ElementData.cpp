@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 #include "base/Numbers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -109,28 +110,28 @@ bool flag(const QString &text)
 QString acidBaseText(const QString &code)
 {
     if (code == QLatin1String("1"))
-        return QStringLiteral("Acidic");
+        return QCoreApplication::translate("Fields", "Acidic");
     if (code == QLatin1String("2"))
-        return QStringLiteral("Basic");
+        return QCoreApplication::translate("Fields", "Basic");
     if (code == QLatin1String("3"))
-        return QStringLiteral("Amphoteric");
+        return QCoreApplication::translate("Fields", "Amphoteric");
     return QStringLiteral("--");
 }
 
 QString crystalStructureText(const QString &code)
 {
     static const char *const names[] = {
-        "Cubic, face centered",
-        "Cubic, body centered",
-        "Cubic",
-        "Hexagonal",
-        "Rhombohedral",
-        "Tetragonal",
-        "Orthorhombic",
-        "Monoclinic",
+        QT_TRANSLATE_NOOP("Fields", "Cubic, face centered"),
+        QT_TRANSLATE_NOOP("Fields", "Cubic, body centered"),
+        QT_TRANSLATE_NOOP("Fields", "Cubic"),
+        QT_TRANSLATE_NOOP("Fields", "Hexagonal"),
+        QT_TRANSLATE_NOOP("Fields", "Rhombohedral"),
+        QT_TRANSLATE_NOOP("Fields", "Tetragonal"),
+        QT_TRANSLATE_NOOP("Fields", "Orthorhombic"),
+        QT_TRANSLATE_NOOP("Fields", "Monoclinic"),
     };
     if (code.size() == 1 && code[0] >= QLatin1Char('1') && code[0] <= QLatin1Char('8'))
-        return QString::fromLatin1(names[code[0].unicode() - '1']);
+        return QCoreApplication::translate("Fields", names[code[0].unicode() - '1']);
     return QStringLiteral("--");
 }
 

@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "data/ElementData.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -13,81 +14,81 @@ using D = FieldDisplay;
 // clang-format off
 // index, name, caption, unit, display, pair, info row, info box, trend item, trend caption
 const std::array<FieldInfo, FieldsPerElement> Catalogue = { {
-    { Field::Name, "Name", "Name", "", D::AsStored, -1, -1, nullptr, nullptr, nullptr },
-    { Field::Symbol, "Symbol", "Symbol", "", D::AsStored, -1, -1, nullptr, nullptr, nullptr },
-    { Field::AtomicWeight, "AtomicWeight", "Atomic Weight", "g/mol", D::Quantity,
+    { Field::Name, "Name", QT_TRANSLATE_NOOP("Fields", "Name"), "", D::AsStored, -1, -1, nullptr, nullptr, nullptr },
+    { Field::Symbol, "Symbol", QT_TRANSLATE_NOOP("Fields", "Symbol"), "", D::AsStored, -1, -1, nullptr, nullptr, nullptr },
+    { Field::AtomicWeight, "AtomicWeight", QT_TRANSLATE_NOOP("Fields", "Atomic Weight"), "g/mol", D::Quantity,
         Field::AtomicWeightValue, 0, "Weight", nullptr, nullptr },
-    { Field::BoilingPoint, "BoilingPoint", "Boiling Point", "K", D::Quantity,
+    { Field::BoilingPoint, "BoilingPoint", QT_TRANSLATE_NOOP("Fields", "Boiling Point"), "K", D::Quantity,
         Field::BoilingPointValue, 2, "BoilingPoint", nullptr, nullptr },
-    { Field::MeltingPoint, "MeltingPoint", "Melting Point", "K", D::Quantity,
+    { Field::MeltingPoint, "MeltingPoint", QT_TRANSLATE_NOOP("Fields", "Melting Point"), "K", D::Quantity,
         Field::MeltingPointValue, 3, "MeltingPoint", nullptr, nullptr },
-    { Field::Density, "Density", "Density", "g/cm³", D::QuantityOrRemark,
+    { Field::Density, "Density", QT_TRANSLATE_NOOP("Fields", "Density"), "g/cm³", D::QuantityOrRemark,
         Field::DensityValue, 4, "Density", nullptr, nullptr },
-    { Field::ElectronConfig, "ElectronConfig", "Electron Configuration", "", D::AsStored,
+    { Field::ElectronConfig, "ElectronConfig", QT_TRANSLATE_NOOP("Fields", "Electron Configuration"), "", D::AsStored,
         -1, 5, "ElectronConfig", nullptr, nullptr },
-    { Field::OxidationStates, "OxidationStates", "Oxidation States", "", D::AsStored,
+    { Field::OxidationStates, "OxidationStates", QT_TRANSLATE_NOOP("Fields", "Oxidation States"), "", D::AsStored,
         -1, 1, "OxidationStates", nullptr, nullptr },
-    { Field::CrystalStructure, "CrystalStructure", "Crystal Structure", "", D::CrystalCode,
+    { Field::CrystalStructure, "CrystalStructure", QT_TRANSLATE_NOOP("Fields", "Crystal Structure"), "", D::CrystalCode,
         -1, 7, "CrystalStruct", nullptr, nullptr },
-    { Field::AcidBase, "AcidBase", "Acid/Base Properties", "", D::AcidBaseCode,
+    { Field::AcidBase, "AcidBase", QT_TRANSLATE_NOOP("Fields", "Acid/Base Properties"), "", D::AcidBaseCode,
         -1, 6, "AcidBaseProp", nullptr, nullptr },
-    { Field::Electronegativity, "Electronegativity", "Electronegativity", "", D::AsStored,
+    { Field::Electronegativity, "Electronegativity", QT_TRANSLATE_NOOP("Fields", "Electronegativity"), "", D::AsStored,
         Field::ElectronegativityValue, 8, "ElectroNeg", nullptr, nullptr },
-    { Field::HeatVaporization, "HeatVaporization", "Heat of Vaporization", "kJ/mol",
+    { Field::HeatVaporization, "HeatVaporization", QT_TRANSLATE_NOOP("Fields", "Heat of Vaporization"), "kJ/mol",
         D::Quantity, Field::HeatVaporizationValue, 9, "HeatVapor", nullptr, nullptr },
-    { Field::HeatFusion, "HeatFusion", "Heat of Fusion", "kJ/mol", D::Quantity,
+    { Field::HeatFusion, "HeatFusion", QT_TRANSLATE_NOOP("Fields", "Heat of Fusion"), "kJ/mol", D::Quantity,
         Field::HeatFusionValue, 10, "HeatFusion", nullptr, nullptr },
-    { Field::ElectricalConductivity, "ElectricalConductivity", "Electrical Conductivity",
+    { Field::ElectricalConductivity, "ElectricalConductivity", QT_TRANSLATE_NOOP("Fields", "Electrical Conductivity"),
         "10^6omg-¹cm-¹", D::Quantity, Field::ElectricalConductivityValue, 11, "ElectroConduct",
         nullptr, nullptr },
-    { Field::ThermalConductivity, "ThermalConductivity", "Thermal Conductivity",
-        "Wm-¹K-¹ (at 300 K)", D::Quantity, Field::ThermalConductivityValue, 12, "ThermalConduct",
+    { Field::ThermalConductivity, "ThermalConductivity", QT_TRANSLATE_NOOP("Fields", "Thermal Conductivity"),
+        QT_TRANSLATE_NOOP("Fields", "Wm-¹K-¹ (at 300 K)"), D::Quantity, Field::ThermalConductivityValue, 12, "ThermalConduct",
         nullptr, nullptr },
-    { Field::SpecificHeat, "SpecificHeat", "Specific Heat Capacity", "Jg-¹K-¹ (at 300 K)",
+    { Field::SpecificHeat, "SpecificHeat", QT_TRANSLATE_NOOP("Fields", "Specific Heat Capacity"), QT_TRANSLATE_NOOP("Fields", "Jg-¹K-¹ (at 300 K)"),
         D::Quantity, Field::SpecificHeatValue, 13, "SpecificHeat", nullptr, nullptr },
-    { Field::FirstIonization, "FirstIonization", "First Ionization Potential", "", D::AsStored,
+    { Field::FirstIonization, "FirstIonization", QT_TRANSLATE_NOOP("Fields", "First Ionization Potential"), "", D::AsStored,
         Field::FirstIonizationValue, 14, "FstIonPoten", nullptr, nullptr },
-    { Field::AtomicVolume, "AtomicVolume", "Atomic Volume", "cm³/mol", D::Quantity,
+    { Field::AtomicVolume, "AtomicVolume", QT_TRANSLATE_NOOP("Fields", "Atomic Volume"), "cm³/mol", D::Quantity,
         Field::AtomicVolumeValue, 15, "Volume", nullptr, nullptr },
-    { Field::AtomicRadius, "AtomicRadius", "Atomic Radius", "Å", D::Quantity,
+    { Field::AtomicRadius, "AtomicRadius", QT_TRANSLATE_NOOP("Fields", "Atomic Radius"), "Å", D::Quantity,
         Field::AtomicRadiusValue, 16, "AtomicRadius", nullptr, nullptr },
-    { Field::CovalentRadius, "CovalentRadius", "Covalent Radius", "Å", D::Quantity,
+    { Field::CovalentRadius, "CovalentRadius", QT_TRANSLATE_NOOP("Fields", "Covalent Radius"), "Å", D::Quantity,
         Field::CovalentRadiusValue, 17, "CovalentRadius", nullptr, nullptr },
-    { Field::Synthetic, "Synthetic", "Synthetic", "", D::YesNo, -1, 18, "Synthetic", nullptr,
+    { Field::Synthetic, "Synthetic", QT_TRANSLATE_NOOP("Fields", "Synthetic"), "", D::YesNo, -1, 18, "Synthetic", nullptr,
         nullptr },
-    { Field::AtomicWeightValue, "AtomicWeightValue", "Atomic Weight", "", D::AsStored,
-        Field::AtomicWeight, -1, nullptr, "mnuAtomicWeight", "Atomic &Weight" },
-    { Field::BoilingPointValue, "BoilingPointValue", "Boiling Point", "", D::AsStored,
-        Field::BoilingPoint, -1, nullptr, "mnuBoilingPoint", "&Boiling Point" },
-    { Field::MeltingPointValue, "MeltingPointValue", "Melting Point", "", D::AsStored,
-        Field::MeltingPoint, -1, nullptr, "mnuMeltingPoint", "&Melting Point" },
-    { Field::DensityValue, "DensityValue", "Density", "", D::AsStored, Field::Density, -1,
-        nullptr, "mnuDensity", "&Density" },
-    { Field::ElectronegativityValue, "ElectronegativityValue", "Electronegativity", "",
+    { Field::AtomicWeightValue, "AtomicWeightValue", QT_TRANSLATE_NOOP("Fields", "Atomic Weight"), "", D::AsStored,
+        Field::AtomicWeight, -1, nullptr, "mnuAtomicWeight", QT_TRANSLATE_NOOP("Fields", "Atomic &Weight") },
+    { Field::BoilingPointValue, "BoilingPointValue", QT_TRANSLATE_NOOP("Fields", "Boiling Point"), "", D::AsStored,
+        Field::BoilingPoint, -1, nullptr, "mnuBoilingPoint", QT_TRANSLATE_NOOP("Fields", "&Boiling Point") },
+    { Field::MeltingPointValue, "MeltingPointValue", QT_TRANSLATE_NOOP("Fields", "Melting Point"), "", D::AsStored,
+        Field::MeltingPoint, -1, nullptr, "mnuMeltingPoint", QT_TRANSLATE_NOOP("Fields", "&Melting Point") },
+    { Field::DensityValue, "DensityValue", QT_TRANSLATE_NOOP("Fields", "Density"), "", D::AsStored, Field::Density, -1,
+        nullptr, "mnuDensity", QT_TRANSLATE_NOOP("Fields", "&Density") },
+    { Field::ElectronegativityValue, "ElectronegativityValue", QT_TRANSLATE_NOOP("Fields", "Electronegativity"), "",
         D::AsStored, Field::Electronegativity, -1, nullptr, "mnuElectroneg",
-        "Electro&negativity" },
-    { Field::HeatVaporizationValue, "HeatVaporizationValue", "Heat of Vaporization", "",
+        QT_TRANSLATE_NOOP("Fields", "Electro&negativity") },
+    { Field::HeatVaporizationValue, "HeatVaporizationValue", QT_TRANSLATE_NOOP("Fields", "Heat of Vaporization"), "",
         D::AsStored, Field::HeatVaporization, -1, nullptr, "mnuHeatVapor",
-        "Heat of &Vaporization" },
-    { Field::HeatFusionValue, "HeatFusionValue", "Heat of Fusion", "", D::AsStored,
-        Field::HeatFusion, -1, nullptr, "mnuHeatFusion", "&Heat of Fusion" },
+        QT_TRANSLATE_NOOP("Fields", "Heat of &Vaporization") },
+    { Field::HeatFusionValue, "HeatFusionValue", QT_TRANSLATE_NOOP("Fields", "Heat of Fusion"), "", D::AsStored,
+        Field::HeatFusion, -1, nullptr, "mnuHeatFusion", QT_TRANSLATE_NOOP("Fields", "&Heat of Fusion") },
     { Field::ElectricalConductivityValue, "ElectricalConductivityValue",
-        "Electrical Conductivity", "", D::AsStored, Field::ElectricalConductivity, -1, nullptr,
-        "mnuElectroConduct", "&Electrical Conductivity" },
-    { Field::ThermalConductivityValue, "ThermalConductivityValue", "Thermal Conductivity", "",
+        QT_TRANSLATE_NOOP("Fields", "Electrical Conductivity"), "", D::AsStored, Field::ElectricalConductivity, -1, nullptr,
+        "mnuElectroConduct", QT_TRANSLATE_NOOP("Fields", "&Electrical Conductivity") },
+    { Field::ThermalConductivityValue, "ThermalConductivityValue", QT_TRANSLATE_NOOP("Fields", "Thermal Conductivity"), "",
         D::AsStored, Field::ThermalConductivity, -1, nullptr, "mnuThermalConduct",
-        "&Thermal Conductivity" },
-    { Field::SpecificHeatValue, "SpecificHeatValue", "Specific Heat", "", D::AsStored,
-        Field::SpecificHeat, -1, nullptr, "mnuSpecificHeat", "&Specific Heat" },
-    { Field::FirstIonizationValue, "FirstIonizationValue", "First Ionization Potential", "",
+        QT_TRANSLATE_NOOP("Fields", "&Thermal Conductivity") },
+    { Field::SpecificHeatValue, "SpecificHeatValue", QT_TRANSLATE_NOOP("Fields", "Specific Heat"), "", D::AsStored,
+        Field::SpecificHeat, -1, nullptr, "mnuSpecificHeat", QT_TRANSLATE_NOOP("Fields", "&Specific Heat") },
+    { Field::FirstIonizationValue, "FirstIonizationValue", QT_TRANSLATE_NOOP("Fields", "First Ionization Potential"), "",
         D::AsStored, Field::FirstIonization, -1, nullptr, "mnuFirstIonPoten",
-        "&First Ionization Potential" },
-    { Field::AtomicVolumeValue, "AtomicVolumeValue", "Atomic Volume", "", D::AsStored,
-        Field::AtomicVolume, -1, nullptr, "mnuAtomicVolume", "Atomic &Volume" },
-    { Field::AtomicRadiusValue, "AtomicRadiusValue", "Atomic Radius", "", D::AsStored,
-        Field::AtomicRadius, -1, nullptr, "mnuAtomicRadius", "Atomic &Radius" },
-    { Field::CovalentRadiusValue, "CovalentRadiusValue", "Covalent Radius", "", D::AsStored,
-        Field::CovalentRadius, -1, nullptr, "mnuCovalentRadius", "&Covalent Radius" },
+        QT_TRANSLATE_NOOP("Fields", "&First Ionization Potential") },
+    { Field::AtomicVolumeValue, "AtomicVolumeValue", QT_TRANSLATE_NOOP("Fields", "Atomic Volume"), "", D::AsStored,
+        Field::AtomicVolume, -1, nullptr, "mnuAtomicVolume", QT_TRANSLATE_NOOP("Fields", "Atomic &Volume") },
+    { Field::AtomicRadiusValue, "AtomicRadiusValue", QT_TRANSLATE_NOOP("Fields", "Atomic Radius"), "", D::AsStored,
+        Field::AtomicRadius, -1, nullptr, "mnuAtomicRadius", QT_TRANSLATE_NOOP("Fields", "Atomic &Radius") },
+    { Field::CovalentRadiusValue, "CovalentRadiusValue", QT_TRANSLATE_NOOP("Fields", "Covalent Radius"), "", D::AsStored,
+        Field::CovalentRadius, -1, nullptr, "mnuCovalentRadius", QT_TRANSLATE_NOOP("Fields", "&Covalent Radius") },
 } };
 // clang-format on
 
@@ -123,17 +124,27 @@ const std::array<FieldInfo, FieldsPerElement> &all()
     return Catalogue;
 }
 
+QString translated(const char *text)
+{
+    return text && *text ? QCoreApplication::translate("Fields", text) : QString();
+}
+
+QString caption(int field)
+{
+    return translated(info(field).caption);
+}
+
 QString unit(int field)
 {
     const FieldInfo &f = info(field);
-    return QString::fromUtf8(f.isValue() ? Catalogue[size_t(f.pair)].unit : f.unit);
+    return translated(f.isValue() ? Catalogue[size_t(f.pair)].unit : f.unit);
 }
 
 QString unitSuffix(int field)
 {
     if (field < 0 || field >= FieldsPerElement || !*Catalogue[size_t(field)].unit)
         return QString();
-    return QLatin1Char(' ') + QString::fromUtf8(Catalogue[size_t(field)].unit);
+    return QLatin1Char(' ') + translated(Catalogue[size_t(field)].unit);
 }
 
 QString displayText(const ElementData &data, int z, int field)
@@ -155,7 +166,8 @@ QString displayText(const ElementData &data, int z, int field)
     case FieldDisplay::AcidBaseCode:
         return ElementText::acidBaseText(text.left(CutLength));
     case FieldDisplay::YesNo:
-        return ElementText::flag(text) ? QStringLiteral("Yes") : QStringLiteral("No");
+        return ElementText::flag(text) ? QCoreApplication::translate("Fields", "Yes")
+                                       : QCoreApplication::translate("Fields", "No");
     case FieldDisplay::AsStored:
         break;
     }
@@ -173,7 +185,17 @@ int infoRowField(int row)
 QString infoCaption(int row)
 {
     const int field = infoRowField(row);
-    return field < 0 ? QString() : QString::fromUtf8(Catalogue[size_t(field)].caption) + ':';
+    return field < 0 ? QString() : QCoreApplication::translate("Fields", "%1:").arg(caption(field));
+}
+
+QString trendName(int property)
+{
+    return translated(trend(property).name);
+}
+
+QString trendCaption(int property)
+{
+    return translated(trend(property).itemCaption);
 }
 
 const std::array<TrendProperty, TrendPropertyCount> &trends()

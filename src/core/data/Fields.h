@@ -98,6 +98,11 @@ namespace Fields {
 const FieldInfo &info(int field);
 const std::array<FieldInfo, FieldsPerElement> &all();
 
+// A text of the catalogue in the language in force (the catalogue's own texts are English).
+QString translated(const char *text);
+// The field's caption in the language in force. Throws "List index out of bounds" outside
+// 0..34.
+QString caption(int field);
 // The unit of a field's number ("g/mol"), also for a value field; "" for none. Throws
 // "List index out of bounds" outside 0..34.
 QString unit(int field);
@@ -131,4 +136,8 @@ inline const TrendProperty &trend(int property)
 {
     return trends()[size_t(property)];
 }
+// The property's name ("Atomic Radius") and its menu caption ("Atomic &Radius") in the
+// language in force.
+QString trendName(int property);
+QString trendCaption(int property);
 }

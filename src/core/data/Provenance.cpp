@@ -3,6 +3,7 @@
 #include "data/ElementData.h"
 #include "data/Fields.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
@@ -36,13 +37,20 @@ bool isProvenanceField(int field)
 
 QString markText(const QString &mark)
 {
-    if (mark == QLatin1String("estimated") || mark == QLatin1String("calculated"))
-        return mark;
-    if (mark == QLatin1String("range"))
-        return QStringLiteral("one value of a range: it depends on the sample");
-    if (mark == QLatin1String("liquid") || mark == QLatin1String("solid")
-        || mark == QLatin1String("gas"))
-        return QStringLiteral("for the ") + mark;
+    // The marks as the file spells them, and what a reader is told of each.
+    static const char *const texts[][2] = {
+        { "estimated", QT_TRANSLATE_NOOP("Provenance", "estimated") },
+        { "calculated", QT_TRANSLATE_NOOP("Provenance", "calculated") },
+        { "predicted", QT_TRANSLATE_NOOP("Provenance", "predicted") },
+        { "range",
+            QT_TRANSLATE_NOOP("Provenance", "one value of a range: it depends on the sample") },
+        { "liquid", QT_TRANSLATE_NOOP("Provenance", "for the liquid") },
+        { "solid", QT_TRANSLATE_NOOP("Provenance", "for the solid") },
+        { "gas", QT_TRANSLATE_NOOP("Provenance", "for the gas") },
+    };
+    for (const auto &t : texts)
+        if (mark == QLatin1String(t[0]))
+            return QCoreApplication::translate("Provenance", t[1]);
     return {};
 }
 

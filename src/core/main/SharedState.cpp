@@ -1,6 +1,7 @@
 #include "main/SharedState.h"
 
 #include "base/Errors.h"
+#include "data/ElementNames.h"
 #include "data/Naming.h"
 
 #include <QDir>
@@ -55,7 +56,8 @@ void SharedState::takeNamesFromData()
 {
     const bool complete = m_data.lineCount() >= RequiredLines;
     for (int z = 1; z <= ElementCount; ++z) {
-        m_names[size_t(z)] = complete ? m_data.field(z, Field::Name) : QString();
+        m_names[size_t(z)]
+            = complete ? ElementNames::translated(m_data.field(z, Field::Name)) : QString();
         m_symbols[size_t(z)] = complete ? m_data.field(z, Field::Symbol) : QString();
     }
 }
@@ -92,7 +94,7 @@ void SharedState::setNamingScheme(int scheme)
         Errors::listIndexOutOfBounds();
     for (int z = Naming::FirstNamedElement; z <= Naming::LastNamedElement; ++z) {
         const Naming::Entry e = Naming::entry(scheme, z);
-        m_names[size_t(z)] = e.name;
+        m_names[size_t(z)] = ElementNames::translated(e.name);
         m_symbols[size_t(z)] = e.symbol;
     }
     m_scheme = scheme;

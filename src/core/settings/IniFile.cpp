@@ -5,6 +5,7 @@
 #include "base/Numbers.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -519,7 +520,8 @@ QString IniFile::checkAtStart(const QString &path)
 
     QByteArray content;
     if (readFile(path, &content) == ReadResult::Refused)
-        return QStringLiteral("Cannot open file %1").arg(QFileInfo(path).absoluteFilePath());
+        return QCoreApplication::translate("Errors", "Cannot open file %1")
+            .arg(QFileInfo(path).absoluteFilePath());
     return QString();
 }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -127,7 +128,7 @@ bool choosePictureOptions(QWidget *parent, ExportFile::Kind kind, ExportFile::Op
         return true;
     }
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Export Options"));
+    dialog.setWindowTitle(QCoreApplication::translate("Choosers", "Export Options"));
     auto *form = new QFormLayout(&dialog);
     QSpinBox *width = nullptr, *height = nullptr;
     QComboBox *page = nullptr;
@@ -135,22 +136,23 @@ bool choosePictureOptions(QWidget *parent, ExportFile::Kind kind, ExportFile::Op
         auto spin = [&dialog](int value) {
             auto *s = new QSpinBox(&dialog);
             s->setRange(16, ExportFile::MaxPixels);
-            s->setSuffix(QStringLiteral(" px"));
+            s->setSuffix(QCoreApplication::translate("Choosers", " px"));
             s->setValue(value);
             return s;
         };
         width = spin(options->pixels.width());
         height = spin(options->pixels.height());
-        form->addRow(QStringLiteral("&Width:"), width);
-        form->addRow(QStringLiteral("&Height:"), height);
+        form->addRow(QCoreApplication::translate("Choosers", "&Width:"), width);
+        form->addRow(QCoreApplication::translate("Choosers", "&Height:"), height);
     } else if (kind == ExportFile::Kind::Pdf) {
         page = new QComboBox(&dialog);
-        page->addItem(QStringLiteral("A4 landscape"), int(QPageSize::A4));
-        page->addItem(QStringLiteral("A3 landscape"), int(QPageSize::A3));
+        page->addItem(QCoreApplication::translate("Choosers", "A4 landscape"), int(QPageSize::A4));
+        page->addItem(QCoreApplication::translate("Choosers", "A3 landscape"), int(QPageSize::A3));
         page->setCurrentIndex(options->page == QPageSize::A3 ? 1 : 0);
-        form->addRow(QStringLiteral("&Page:"), page);
+        form->addRow(QCoreApplication::translate("Choosers", "&Page:"), page);
     }
-    auto *picture = new QCheckBox(QStringLiteral("Include the &background picture"), &dialog);
+    auto *picture = new QCheckBox(
+        QCoreApplication::translate("Choosers", "Include the &background picture"), &dialog);
     picture->setChecked(options->withPicture);
     form->addRow(picture);
     auto *buttons = new QDialogButtonBox(

@@ -3,6 +3,7 @@
 #include "base/Texts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -83,11 +84,11 @@ bool guarded(const std::function<void()> &f)
     } catch (const EAuralisError &e) {
         showError(e.message());
     } catch (const std::bad_alloc &) {
-        showError(QStringLiteral("Out of memory"));
+        showError(QCoreApplication::translate("Errors", "Out of memory"));
     } catch (const std::exception &e) {
         showError(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        showError(QStringLiteral("Unknown error"));
+        showError(QCoreApplication::translate("Errors", "Unknown error"));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -22,7 +23,7 @@ namespace {
 
 [[noreturn]] void cannotCreate(const QString &path)
 {
-    throw EAuralisError(QStringLiteral("Cannot create file %1").arg(path));
+    throw EAuralisError(QCoreApplication::translate("Errors", "Cannot create file %1").arg(path));
 }
 
 void open(QSaveFile &file)
@@ -190,10 +191,10 @@ void write(const QString &path, const QSizeF &logical, int dpi, const Options &o
             band = QImage(size.width(), qMin(BandRows, size.height()) + 2 * BandOverlap,
                 QImage::Format_RGB32);
             if (band.isNull())
-                throw EAuralisError(
-                    QStringLiteral("Not enough memory for a picture of %1 × %2 pixels")
-                        .arg(size.width())
-                        .arg(size.height()));
+                throw EAuralisError(QCoreApplication::translate(
+                    "Errors", "Not enough memory for a picture of %1 × %2 pixels")
+                                        .arg(size.width())
+                                        .arg(size.height()));
             band.setDotsPerMeterX(qRound(dpi / 0.0254));
             band.setDotsPerMeterY(qRound(dpi / 0.0254));
         }
@@ -229,7 +230,8 @@ void write(const QString &path, const QSizeF &logical, int dpi, const Options &o
     }
     default:
         throw EAuralisError(
-            QStringLiteral("%1: the name must end in .pdf, .svg or .png").arg(path));
+            QCoreApplication::translate("Errors", "%1: the name must end in .pdf, .svg or .png")
+                .arg(path));
     }
     commit(file);
 }
@@ -255,7 +257,8 @@ void print(QPrinter &printer, const Paint &paint)
     }
     QPainter p;
     if (!p.begin(&printer))
-        throw EAuralisError(QStringLiteral("The printer could not be started"));
+        throw EAuralisError(
+            QCoreApplication::translate("Errors", "The printer could not be started"));
     recording.play(&p);
     p.end();
 }

@@ -4,6 +4,7 @@
 #include "common/Scale.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -40,7 +41,7 @@ public:
 void reportUnreadable(QWidget *parent, const QString &helpFile, const QString &reason)
 {
     ErrorBox::showMessage(parent, QMessageBox::Warning, ErrorBox::applicationTitle(),
-        QStringLiteral("Cannot open the help file %1 (%2).")
+        QCoreApplication::translate("HelpViewer", "Cannot open the help file %1 (%2).")
             .arg(QDir::toNativeSeparators(helpFile), reason));
 }
 
@@ -51,7 +52,7 @@ QTextBrowser *ensureViewer()
         g_viewer->setObjectName(QStringLiteral("HelpViewer"));
         g_viewer->setAttribute(Qt::WA_DeleteOnClose, false);
         g_viewer->setOpenExternalLinks(true);
-        g_viewer->setWindowTitle(QStringLiteral("Auralis Help"));
+        g_viewer->setWindowTitle(QCoreApplication::translate("HelpViewer", "Auralis Help"));
         g_viewer->resize(Scale::size(560, 520));
         QObject::connect(
             qApp, &QCoreApplication::aboutToQuit, g_viewer.data(), &QObject::deleteLater);

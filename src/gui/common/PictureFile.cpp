@@ -1,5 +1,6 @@
 #include "common/PictureFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtMath>
@@ -8,15 +9,19 @@ namespace PictureFile {
 
 namespace {
 
-const QString NotValid = QStringLiteral("Bitmap image is not valid");
+QString notValid()
+{
+    return QCoreApplication::translate("Errors", "Bitmap image is not valid");
+}
 
 [[noreturn]] void tooLarge(const QString &file, QSize size, const QString &limit)
 {
-    throw TooLarge(QStringLiteral("Bitmap image %1 is too large (%2 x %3 pixels; %4)")
-                       .arg(file)
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(limit));
+    throw TooLarge(
+        QCoreApplication::translate("Errors", "Bitmap image %1 is too large (%2 x %3 pixels; %4)")
+            .arg(file)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(limit));
 }
 
 }
@@ -30,14 +35,16 @@ QPixmap load(const QString &file)
     QImageReader::setAllocationLimit(AllocationLimitMiB);
     QImageReader reader(&f);
     if (!reader.canRead())
-        throw EAuralisError(NotValid);
+        throw EAuralisError(notValid());
     // Only the header has been read so far: a picture too large is refused before
     // anything is allocated for it.
     const QSize size = reader.size();
     if (size.isValid()) {
         const qint64 pixels = qint64(size.width()) * size.height();
         if (pixels > MaxPixels)
-            tooLarge(file, size, QStringLiteral("at most %1 million").arg(MaxPixels / 1000000));
+            tooLarge(file, size,
+                QCoreApplication::translate("Errors", "at most %1 million")
+                    .arg(MaxPixels / 1000000));
         const QImage::Format format = reader.imageFormat();
         const int bits = format == QImage::Format_Invalid
             ? 32
@@ -45,7 +52,7 @@ QPixmap load(const QString &file)
         const qint64 bytes = pixels * bits / 8;
         if (bytes > (qint64(AllocationLimitMiB) << 20))
             tooLarge(file, size,
-                QStringLiteral("%1 MB to decode; at most %2 MB")
+                QCoreApplication::translate("Errors", "%1 MB to decode; at most %2 MB")
                     .arg(qCeil(double(bytes) / 1e6))
                     .arg(MaxPixels * 4 / 1000000));
     }
@@ -53,7 +60,7 @@ QPixmap load(const QString &file)
     if (image.isNull())
         throw EAuralisError(
             reader.error() == QImageReader::UnknownError || reader.errorString().isEmpty()
-                ? NotValid
+                ? notValid()
                 : reader.errorString());
     return QPixmap::fromImage(std::move(image));
 }

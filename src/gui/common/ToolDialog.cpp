@@ -36,9 +36,9 @@ void ToolDialog::createButtonRow(const ButtonRow &row, const std::function<void(
         connect(button, &QPushButton::clicked, this, [click, button] { click(button); });
         return button;
     };
-    butHelp = makeButton("butHelp", QStringLiteral("&Help"), row.okLeft - 208);
+    butHelp = makeButton("butHelp", tr("&Help"), row.okLeft - 208);
     butCancel = makeButton("butCancel", row.cancelCaption, row.okLeft - 104);
-    butOK = makeButton("butOK", QStringLiteral("&OK"), row.okLeft);
+    butOK = makeButton("butOK", tr("&OK"), row.okLeft);
     butOK->setDefault(true);
 }
 

@@ -260,7 +260,7 @@ void TfrmAuralis::createTable()
     auto *table = new TablePanel(clientArea);
     PeriodicTable = table;
     PeriodicTable->setObjectName(QStringLiteral("PeriodicTable"));
-    PeriodicTable->setAccessibleName(QStringLiteral("Periodic table"));
+    PeriodicTable->setAccessibleName(tr("Periodic table"));
     PeriodicTable->setGeometry(QRect(QPoint(Scale::px(21), Scale::px(61)), Scale::size(450, 214)));
     PeriodicTable->hide();
     // The window's keys need a holder of the focus: a click on a tile takes it back from
@@ -291,7 +291,7 @@ void TfrmAuralis::createTable()
 
     panLegend = new QFrame(PeriodicTable);
     panLegend->setObjectName(QStringLiteral("panLegend"));
-    panLegend->setAccessibleName(QStringLiteral("Legend"));
+    panLegend->setAccessibleName(tr("Legend"));
     panLegend->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     panLegend->setGeometry(QRect(16, 10, 138, 70).translated(origin));
     hookLegendControl(panLegend);
@@ -300,19 +300,21 @@ void TfrmAuralis::createTable()
     {
         QLabel **label;
         const char *name;
-        const char *caption;
     };
+    // In the scheme's legend order.
     const LegendDesign legend[ColourScheme::LegendCount] = {
-        { &lblMetals, "lblMetals", "Metals" },
-        { &lblNonMetals, "lblNonMetals", "Nonmetals" },
-        { &lblSemimetals, "lblSemimetals", "Semimetals" },
-        { &lblSolids, "lblSolids", "Solids" },
-        { &lblLiquids, "lblLiquids", "Liquids" },
-        { &lblGases, "lblGases", "Gases" },
-        { &lblUndefined, "lblUndefined", "Undefined" },
+        { &lblMetals, "lblMetals" },
+        { &lblNonMetals, "lblNonMetals" },
+        { &lblSemimetals, "lblSemimetals" },
+        { &lblSolids, "lblSolids" },
+        { &lblLiquids, "lblLiquids" },
+        { &lblGases, "lblGases" },
+        { &lblUndefined, "lblUndefined" },
     };
-    for (const LegendDesign &d : legend) {
-        auto *label = new GuardedLabel(QLatin1String(d.caption), panLegend);
+    for (int i = 0; i < ColourScheme::LegendCount; ++i) {
+        const LegendDesign &d = legend[i];
+        auto *label
+            = new GuardedLabel(ColourScheme::legendCaption(ColourScheme::Legend(i)), panLegend);
         label->setObjectName(QLatin1String(d.name));
         label->setFont(Scale::designFont(13));
         hookLegendControl(label);
@@ -331,15 +333,15 @@ void TfrmAuralis::hookLegendControl(QWidget *w)
 
 void TfrmAuralis::createToolbar()
 {
-    Toolbar = new TToolbar97(QStringLiteral("Toolbar"), this);
+    Toolbar = new TToolbar97(tr("Toolbar"), this);
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
 
-    auto button = [this](const char *name, Glyphs::Kind glyph, const char *hint) {
+    auto button = [this](const char *name, Glyphs::Kind glyph, const QString &hint) {
         auto *b = new TToolbarButton97(Toolbar);
         b->setObjectName(QLatin1String(name));
         b->setIcon(Glyphs::icon(glyph));
-        b->setToolTip(QLatin1String(hint));
-        b->setAccessibleName(QLatin1String(hint));
+        b->setToolTip(hint);
+        b->setAccessibleName(hint);
         connect(b, &QAbstractButton::clicked, this,
             [this, b] { ErrorBox::guarded([this, b] { MenuClick(b); }); });
         connect(b, &TToolbarButton97::mouseMoved, this, [this](QObject *s) { Status(s); });
@@ -353,16 +355,16 @@ void TfrmAuralis::createToolbar()
         return s;
     };
 
-    butColor = button("butColor", Glyphs::Options, "Options");
+    butColor = button("butColor", Glyphs::Options, tr("Options"));
     ToolSep1 = separator("ToolSep1");
-    butElementInfo = button("butElementInfo", Glyphs::ElementInfo, "Element Info");
-    butFind = button("butFind", Glyphs::Find, "Find Element");
-    butTemperature = button("butTemperature", Glyphs::Temperature, "Change Temperature");
+    butElementInfo = button("butElementInfo", Glyphs::ElementInfo, tr("Element Info"));
+    butFind = button("butFind", Glyphs::Find, tr("Find Element"));
+    butTemperature = button("butTemperature", Glyphs::Temperature, tr("Change Temperature"));
     ToolSep2 = separator("ToolSep2");
-    butGraph = button("butGraph", Glyphs::Graph, "Graph Trends");
+    butGraph = button("butGraph", Glyphs::Graph, tr("Graph Trends"));
     ToolSep3 = separator("ToolSep3");
-    butHelp = button("butHelp", Glyphs::Help, "Help");
-    butAbout = button("butAbout", Glyphs::About, "About");
+    butHelp = button("butHelp", Glyphs::Help, tr("Help"));
+    butAbout = button("butAbout", Glyphs::About, tr("About"));
     ToolSep4 = separator("ToolSep4");
 
     TempSlider = new StepScrollBar(Qt::Horizontal, Toolbar);
@@ -382,8 +384,8 @@ void TfrmAuralis::createToolbar()
     // A click gives it the keyboard focus, so its arrows and page keys work; Tab belongs
     // to the element cycle, so it is not in the Tab order.
     TempSlider->setFocusPolicy(Qt::ClickFocus);
-    TempSlider->setToolTip(QStringLiteral("Temperature Slider"));
-    TempSlider->setAccessibleName(QStringLiteral("Temperature Slider"));
+    TempSlider->setToolTip(tr("Temperature Slider"));
+    TempSlider->setAccessibleName(tr("Temperature Slider"));
     TempSlider->resize(Scale::size(150, 20));
     connect(TempSlider, &QScrollBar::valueChanged, this, [this](int value) {
         // The slider asks; the state's signal moves everything, the slider included.
@@ -407,8 +409,8 @@ void TfrmAuralis::createStatusBar()
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setFixedHeight(Scale::px(23));
     m_statusPanels = StatusPanels::create(StatusBar);
-    m_statusPanels[0]->setAccessibleName(QStringLiteral("Description"));
-    m_statusPanels[1]->setAccessibleName(QStringLiteral("Temperature"));
+    m_statusPanels[0]->setAccessibleName(tr("Description"));
+    m_statusPanels[1]->setAccessibleName(tr("Temperature"));
     m_statusPanels[0]->setFixedWidth(Scale::px(50));
     setStatusBar(StatusBar);
     WidgetHooks::install(StatusBar)->resized = [this] { ToolsResize(); };
@@ -559,23 +561,23 @@ void TfrmAuralis::describeTile(int z)
     // date when one starts; with none, the slider does not pay for 109 texts per step.
     if (!m_accessibility || !m_accessibility->active())
         return;
-    static const char *const classNames[] = { "metal", "nonmetal", "semimetal" };
+    static const char *const classNames[]
+        = { QT_TR_NOOP("metal"), QT_TR_NOOP("nonmetal"), QT_TR_NOOP("semimetal") };
     QString state;
     if (t->synthetic()) {
-        state = QStringLiteral("synthetic");
+        state = tr("synthetic");
     } else {
         // The current temperature rather than the tile's: this may run before the
         // temperature has been pushed into the tiles.
-        static const char *const stateNames[] = { "solid", "liquid", "gas" };
+        static const char *const stateNames[] = { QT_TR_NOOP("solid at %1 K"),
+            QT_TR_NOOP("liquid at %1 K"), QT_TR_NOOP("gas at %1 K") };
         const double k = double(m_state.temperature());
         const auto s = Temperature::stateAt(k, t->meltingPoint(), t->boilingPoint());
-        state = QStringLiteral("%1 at %2 K")
-                    .arg(QLatin1String(stateNames[int(s)]),
-                        Numbers::temperatureText(k, m_state.decimalSeparator()));
+        state = tr(stateNames[int(s)]).arg(Numbers::temperatureText(k, m_state.decimalSeparator()));
     }
     t->setAccessibleDescription(QStringLiteral("%1, %2, %3, %4, %5")
                                     .arg(hint, t->number(), Texts::cut(t->symbol()),
-                                        QLatin1String(classNames[int(elementClass(z))]), state));
+                                        tr(classNames[int(elementClass(z))]), state));
 }
 
 QSize TfrmAuralis::screenSize() const

@@ -109,8 +109,8 @@ void TfrmAuralis::createMenus()
     TrendsMenu = menu("TrendsMenu", tr("&Trends"));
     mnuNone = trendItems[0] = item(TrendsMenu, "mnuNone", tr("&None"), Mark::Radio);
     for (int i = 0; i < TrendPropertyCount; ++i)
-        trendItems[size_t(i) + 1] = item(
-            TrendsMenu, Fields::trend(i).itemName, tr(Fields::trend(i).itemCaption), Mark::Radio);
+        trendItems[size_t(i) + 1]
+            = item(TrendsMenu, Fields::trend(i).itemName, Fields::trendCaption(i), Mark::Radio);
     mnuNone->setChecked(true);
     separator(TrendsMenu, "N4");
     mnuGraph = item(TrendsMenu, "mnuGraph", tr("&Graph Trends"), Mark::None);
@@ -205,35 +205,36 @@ const std::vector<TfrmAuralis::Command> &TfrmAuralis::commands()
         { &W::mnuIUPACProvisional, nullptr, nullptr, nullptr, chooseScheme },
         { &W::mnuIUPACRecommended, nullptr, nullptr, nullptr, chooseScheme },
         { &W::mnuACSRecommended, nullptr, nullptr, nullptr, chooseScheme },
-        { &W::mnuOptions, &W::mnuColorPop, &W::butColor, "Setup element and table colors",
+        { &W::mnuOptions, &W::mnuColorPop, &W::butColor,
+            QT_TR_NOOP("Setup element and table colors"),
             [](W &w, QObject *) {
                 if (w.m_tools.options)
                     w.showOptions(*w.m_tools.options);
             } },
         // A tile's double click, Enter and Space come here too.
         { &W::mnuElementInfo, &W::mnuElementInfoPop, &W::butElementInfo,
-            "Element Information Window",
+            QT_TR_NOOP("Element Information Window"),
             [](W &w, QObject *sender) { w.showOrCloseInfo(sender); } },
         { &W::mnuFindElement, &W::mnuFindPop, &W::butFind,
-            "Find an element in terms of weight, size, and others",
+            QT_TR_NOOP("Find an element in terms of weight, size, and others"),
             [](W &w, QObject *) {
                 if (w.m_tools.find)
                     w.m_tools.find->exec();
             } },
         { &W::mnuSetTemperature, &W::mnuTempPop, &W::butTemperature,
-            "Set the current temperature in Kelvin, Celcius or Farenheit",
+            QT_TR_NOOP("Set the current temperature in Kelvin, Celcius or Farenheit"),
             [](W &w, QObject *) {
                 if (w.m_tools.temperature)
                     w.m_tools.temperature->exec();
             } },
-        { &W::mnuGraph, nullptr, &W::butGraph, "Graph periodic trends",
+        { &W::mnuGraph, nullptr, &W::butGraph, QT_TR_NOOP("Graph periodic trends"),
             [](W &w, QObject *) {
                 if (w.m_tools.graph)
                     w.m_tools.graph->showRestored();
             } },
-        { &W::mnuHelpContents, nullptr, &W::butHelp, "Help on Auralis   ",
+        { &W::mnuHelpContents, nullptr, &W::butHelp, QT_TR_NOOP("Help on Auralis   "),
             [](W &w, QObject *) { HelpViewer::showTopic(w.m_state.helpFile(), 1, &w); } },
-        { &W::mnuAbout, nullptr, &W::butAbout, "About Auralis   ",
+        { &W::mnuAbout, nullptr, &W::butAbout, QT_TR_NOOP("About Auralis   "),
             [](W &w, QObject *) {
                 if (w.m_tools.about)
                     w.m_tools.about->exec();
@@ -428,7 +429,7 @@ void TfrmAuralis::FormShow()
     };
     if (!Settings::NoticeRead.readFlag(ini)) {
         TfrmAbout notice(this);
-        notice.setWindowTitle(QStringLiteral("Please Read Carefully"));
+        notice.setWindowTitle(tr("Please Read Carefully"));
         Placement::centreOnScreen(&notice, screenSize());
         notice.exec();
         writeFirstRunKey([&] { Settings::NoticeRead.writeFlag(ini, true); });
@@ -444,10 +445,10 @@ void TfrmAuralis::FormShow()
     if (Contrast::isStandardFace(face.resolve(palette()))) {
         setTableColour(face);
     } else {
-        ErrorBox::showMessage(this, QMessageBox::Warning, QStringLiteral("Colours - Auralis"),
-            QStringLiteral("Because you are not using the standard 3D colour, "
-                           "you should adjust the colour setup to make sure "
-                           "that all application text will appear readable)"));
+        ErrorBox::showMessage(this, QMessageBox::Warning, tr("Colours - Auralis"),
+            tr("Because you are not using the standard 3D colour, "
+               "you should adjust the colour setup to make sure "
+               "that all application text will appear readable)"));
         // The tool windows do not exist yet: a dialog of its own, offering the table
         // colours only, lets the user pick the grey background.
         TfrmOptions colours(m_state, this);

@@ -72,9 +72,9 @@ void TfrmAuralis::exportTable(const QString &file, const ExportFile::Options &op
     // SVG keeps the window's proportions at a size that reads well when opened as it is.
     const QSizeF logical = QSizeF(source.size()).scaled(QSizeF(1400, 1400), Qt::KeepAspectRatio);
     ExportFile::write(file, logical, pntBackGround->logicalDpiY(), options,
-        QStringLiteral("Periodic table - Auralis"),
-        [this, &options](
-            QPainter &p, const QRectF &target) { paintChart(p, target, options.withPicture); });
+        tr("Periodic table - Auralis"), [this, &options](QPainter &p, const QRectF &target) {
+            paintChart(p, target, options.withPicture);
+        });
 }
 
 void TfrmAuralis::exportData(const QString &file)
@@ -108,17 +108,16 @@ QString startFolder(const QString &last)
 void TfrmAuralis::ExportTableClick()
 {
     QString file;
-    if (!Choosers::chooseSaveFile(this, QStringLiteral("Export Table"),
+    if (!Choosers::chooseSaveFile(this, tr("Export Table"),
             startFolder(m_lastExportFolder) + QStringLiteral("/periodic-table.pdf"),
-            QStringLiteral("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"),
+            tr("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"),
             QStringLiteral("pdf"), &file))
         return;
     m_lastExportFolder = QFileInfo(file).absolutePath();
     const ExportFile::Kind kind = ExportFile::kindOf(file);
     if (kind != ExportFile::Kind::Pdf && kind != ExportFile::Kind::Svg
         && kind != ExportFile::Kind::Png)
-        throw EAuralisError(
-            QStringLiteral("%1: the name must end in .pdf, .svg or .png").arg(file));
+        throw EAuralisError(tr("%1: the name must end in .pdf, .svg or .png").arg(file));
     ExportFile::Options options;
     if (!Choosers::choosePictureOptions(this, kind, &options))
         return;
@@ -130,9 +129,9 @@ void TfrmAuralis::ExportTableClick()
 void TfrmAuralis::ExportDataClick()
 {
     QString file;
-    if (!Choosers::chooseSaveFile(this, QStringLiteral("Export Data"),
+    if (!Choosers::chooseSaveFile(this, tr("Export Data"),
             startFolder(m_lastExportFolder) + QStringLiteral("/elements.csv"),
-            QStringLiteral("Comma-separated values (*.csv)"), QStringLiteral("csv"), &file))
+            tr("Comma-separated values (*.csv)"), QStringLiteral("csv"), &file))
         return;
     m_lastExportFolder = QFileInfo(file).absolutePath();
     exportData(file);
@@ -141,13 +140,13 @@ void TfrmAuralis::ExportDataClick()
 void TfrmAuralis::PrintClick()
 {
     QPrinter printer;
-    printer.setDocName(QStringLiteral("Periodic table - Auralis"));
+    printer.setDocName(tr("Periodic table - Auralis"));
     printer.setResolution(pntBackGround->logicalDpiY());
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("printPreview"));
-    preview.setWindowTitle(QStringLiteral("Print - Auralis"));
+    preview.setWindowTitle(tr("Print - Auralis"));
     // Room for the page: the dialog's own size shows it as a thumbnail.
     preview.resize(size().expandedTo(QSize(800, 600)));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {

@@ -75,9 +75,9 @@ void TfrmAuralis::Status(QObject *sender)
     QString text;
     const Command *command = tileSender ? nullptr : commandOf(sender);
     if (command && command->button && this->*command->button == sender)
-        text = QLatin1String(command->status);
+        text = tr(command->status);
     else if (sender == panLegend || qobject_cast<QLabel *>(sender))
-        text = QStringLiteral("Double-click here to setup colors");
+        text = tr("Double-click here to setup colors");
     else if (tileSender) {
         if (hintDelay() != 0)
             setHintMode(true);

@@ -40,7 +40,7 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("About Auralis   "));
+    setWindowTitle(tr("About Auralis   "));
     setModal(true);
     setFont(Scale::designFont(13));
 
@@ -50,13 +50,11 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
 
     lblVer = Scale::placedLabel(this, "lblVer", QString(), TextLeft, 12);
     lblVer->setFont(Scale::designFont(16, true));
-    Label2 = Scale::placedLabel(
-        this, "Label2", QStringLiteral("Designed and created by:"), TextLeft, 38);
-    Label3 = Scale::placedLabel(
-        this, "Label3", QStringLiteral("The Auralis developers"), TextLeft, 56);
+    Label2 = Scale::placedLabel(this, "Label2", tr("Designed and created by:"), TextLeft, 38);
+    Label3 = Scale::placedLabel(this, "Label3", tr("The Auralis developers"), TextLeft, 56);
     Label4 = Scale::placedLabel(this, "Label4",
-        QStringLiteral("Copyright \u00a9 2026 The Auralis developers. "
-                       "Licensed under the GNU GPL, version 3 or later."),
+        tr("Copyright © 2026 The Auralis developers. "
+           "Licensed under the GNU GPL, version 3 or later."),
         TextLeft, 74);
 
     Bevel1 = new QFrame(this);
@@ -65,18 +63,17 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
     Bevel1->setFrameShadow(QFrame::Sunken);
 
     Label5 = new QLabel(
-        QStringLiteral(
-            "Auralis is meant for study and reference. The element data were compiled with "
-            "care but may contain errors or be out of date; check any value that matters "
-            "against a primary source before relying on it. The program is provided as is, "
-            "without warranty of any kind."),
+        tr("Auralis is meant for study and reference. The element data were compiled with "
+           "care but may contain errors or be out of date; check any value that matters "
+           "against a primary source before relying on it. The program is provided as is, "
+           "without warranty of any kind."),
         this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label7 = Scale::placedLabel(this, "Label7", QStringLiteral("E-Mail:"), 0, 198);
-    Label8 = Scale::placedLabel(this, "Label8", QStringLiteral("Web:"), 0, 224);
+    Label7 = Scale::placedLabel(this, "Label7", tr("E-Mail:"), 0, 198);
+    Label8 = Scale::placedLabel(this, "Label8", tr("Web:"), 0, 224);
     for (QLabel *label : { Label7, Label8 }) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->move(Scale::px(AddressRight) - label->width(), label->y());
@@ -84,7 +81,7 @@ TfrmAbout::TfrmAbout(QWidget *owner, QWidget *parent)
     txtEMail = makeAddress(this, "txtEMail", 195);
     txtURL = makeAddress(this, "txtURL", 221);
 
-    butOK = new QPushButton(QStringLiteral("OK"), this);
+    butOK = new QPushButton(tr("OK"), this);
     butOK->setObjectName(QStringLiteral("butOK"));
     butOK->setDefault(true);
     connect(butOK, &QPushButton::clicked, this, &TfrmAbout::butOKClick);

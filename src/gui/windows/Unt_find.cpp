@@ -27,7 +27,10 @@
 
 namespace {
 
-const QString Processing = QStringLiteral("Processing");
+QString processing()
+{
+    return TfrmFindElement::tr("Processing");
+}
 
 // List rows of a fixed design height.
 class RowHeight : public QStyledItemDelegate
@@ -70,10 +73,10 @@ QLineEdit *editBox(QWidget *page, const char *name, int left, int top, int width
 }
 
 TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
-    : ToolDialog(state, owner, QStringLiteral("frmFindElement"), QStringLiteral("Find Element"),
+    : ToolDialog(state, owner, QStringLiteral("frmFindElement"), tr("Find Element"),
         QSize(425, 276), { &Settings::FindTab, &Settings::FindLeft, &Settings::FindTop })
 {
-    createButtonRow({ 240, 320, QStringLiteral("C&ancel") }, [this](QObject *b) { butClick(b); });
+    createButtonRow({ 240, 320, tr("C&ancel") }, [this](QObject *b) { butClick(b); });
 
     pageFind = new QTabWidget(this);
     pageFind->setObjectName(QStringLiteral("pageFind"));
@@ -84,9 +87,9 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
     tabName = createNamePage(false);
     tabSymbol = createNamePage(true);
     tabProperty = createPropertyPage();
-    pageFind->addTab(tabName, QStringLiteral("&Name"));
-    pageFind->addTab(tabSymbol, QStringLiteral("&Symbol"));
-    pageFind->addTab(tabProperty, QStringLiteral("&Property"));
+    pageFind->addTab(tabName, tr("&Name"));
+    pageFind->addTab(tabSymbol, tr("&Symbol"));
+    pageFind->addTab(tabProperty, tr("&Property"));
     connect(pageFind, &QTabWidget::currentChanged, this, [this] { focusPage(); });
     fitInstructions();
 
@@ -121,10 +124,10 @@ QWidget *TfrmFindElement::createNamePage(bool symbolFirst)
     auto *page = new QWidget(this);
     page->setObjectName(symbolFirst ? QStringLiteral("tabSymbol") : QStringLiteral("tabName"));
     QLabel *label = instruction(symbolFirst
-            ? QStringLiteral("Type the partial symbol of the element you wish to search for, "
-                             "and/or browse through the list for the exact symbol name:")
-            : QStringLiteral("Type the partial name of the element you wish to search for, "
-                             "and/or browse through the list for the exact name:"),
+            ? tr("Type the partial symbol of the element you wish to search for, "
+                 "and/or browse through the list for the exact symbol name:")
+            : tr("Type the partial name of the element you wish to search for, "
+                 "and/or browse through the list for the exact name:"),
         page);
     label->setObjectName(symbolFirst ? QStringLiteral("Label2") : QStringLiteral("Label1"));
     QLineEdit *edit = editBox(page, symbolFirst ? "txtSymbol" : "txtName", 24, 48, 205);
@@ -146,9 +149,9 @@ QWidget *TfrmFindElement::createPropertyPage()
 {
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabProperty"));
-    Label3 = instruction(QStringLiteral("Choose among the different properties available from "
-                                        "the list box below, and narrow your search by editing "
-                                        "the range:"),
+    Label3 = instruction(tr("Choose among the different properties available from "
+                            "the list box below, and narrow your search by editing "
+                            "the range:"),
         page);
     Label3->setObjectName(QStringLiteral("Label3"));
 
@@ -169,27 +172,27 @@ QWidget *TfrmFindElement::createPropertyPage()
 
     lstProperty = createList(page, "lstProperty");
 
-    auto limit = [page](const char *labelName, const char *caption, const char *editName,
+    auto limit = [page](const char *labelName, const QString &caption, const char *editName,
                      int labelTop, QLabel **label, QLineEdit **edit) {
-        *label = new QLabel(QLatin1String(caption), page);
+        *label = new QLabel(caption, page);
         (*label)->setObjectName(QLatin1String(labelName));
         (*label)->move(Scale::px(256), Scale::px(labelTop));
         (*label)->adjustSize();
         *edit = editBox(page, editName, 256, labelTop + 20, 113);
         (*label)->setBuddy(*edit);
     };
-    limit("Label4", "&Lower limit:", "txtLowerLimit", 48, &Label4, &txtLowerLimit);
-    limit("Label5", "&Upper limit:", "txtupperLimit", 96, &Label5, &txtupperLimit);
+    limit("Label4", tr("&Lower limit:"), "txtLowerLimit", 48, &Label4, &txtLowerLimit);
+    limit("Label5", tr("&Upper limit:"), "txtupperLimit", 96, &Label5, &txtupperLimit);
 
-    auto propButton = [this, page](const char *name, const char *caption, int left) {
-        auto *button = new QPushButton(QLatin1String(caption), page);
+    auto propButton = [this, page](const char *name, const QString &caption, int left) {
+        auto *button = new QPushButton(caption, page);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(Scale::rect(left, 152, 73, 25));
         connect(button, &QPushButton::clicked, this, [this, button] { butPropClick(button); });
         return button;
     };
-    butRefresh = propButton("butRefresh", "&Refresh", 236);
-    butReset = propButton("butReset", "R&eset", 320);
+    butRefresh = propButton("butRefresh", tr("&Refresh"), 236);
+    butReset = propButton("butReset", tr("R&eset"), 320);
     return page;
 }
 
@@ -386,8 +389,8 @@ void TfrmFindElement::cmbPropertyChange()
 
     // Disabling the focused control moves the focus away; it comes back afterwards.
     const QPointer<QWidget> focus = focusWidget();
-    txtLowerLimit->setText(Processing);
-    txtupperLimit->setText(Processing);
+    txtLowerLimit->setText(processing());
+    txtupperLimit->setText(processing());
     setBusy(true);
     if (isVisible())
         QCoreApplication::processEvents(); // "Processing" and the disabled controls are drawn

@@ -105,7 +105,7 @@ TfrmGraph::TfrmGraph(const SharedState &state, QWidget *)
     // A window of its own, with its own taskbar entry; closing it only hides it.
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("Trend Graph - Auralis"));
+    setWindowTitle(tr("Trend Graph - Auralis"));
     setFont(Scale::designFont(13));
     FrameBounds::keepOuterMinimum(this, QSize(MinimumOuterWidth, MinimumOuterHeight));
     m_plotFont = Scale::pointFont(8);
@@ -156,55 +156,49 @@ void TfrmGraph::createMenus()
 
     GraphMenu = menuBar();
     GraphMenu->setObjectName(QStringLiteral("GraphMenu"));
-    mnuProperty = menu("mnuProperty", QStringLiteral("&Property"));
+    mnuProperty = menu("mnuProperty", tr("&Property"));
     for (int i = 0; i < TrendPropertyCount; ++i)
         propertyItems[size_t(i)] = item(mnuProperty, QLatin1String(Fields::trend(i).itemName),
-            QLatin1String(Fields::trend(i).itemCaption), true, true);
+            Fields::trendCaption(i), true, true);
     mnuProperty->addSeparator();
-    mnuShowSymbolPos = item(mnuProperty, QStringLiteral("mnuShowSymbolPos"),
-        QStringLiteral("Sho&w Symbol Positions"), true);
+    mnuShowSymbolPos
+        = item(mnuProperty, QStringLiteral("mnuShowSymbolPos"), tr("Sho&w Symbol Positions"), true);
     mnuProperty->addSeparator();
-    mnuExportGraph
-        = item(mnuProperty, QStringLiteral("mnuExportGraph"), QStringLiteral("E&xport..."), false);
+    mnuExportGraph = item(mnuProperty, QStringLiteral("mnuExportGraph"), tr("E&xport..."), false);
     mnuExportGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuCopyGraph
-        = item(mnuProperty, QStringLiteral("mnuCopyGraph"), QStringLiteral("Cop&y"), false);
+    mnuCopyGraph = item(mnuProperty, QStringLiteral("mnuCopyGraph"), tr("Cop&y"), false);
     mnuCopyGraph->setShortcut(QKeySequence::Copy);
     mnuProperty->addSeparator();
-    mnuClose = item(mnuProperty, QStringLiteral("mnuClose"), QStringLiteral("C&lose"), false);
+    mnuClose = item(mnuProperty, QStringLiteral("mnuClose"), tr("C&lose"), false);
 
-    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
-    mnuHelpTrends
-        = item(mnuHelp, QStringLiteral("mnuHelpTrends"), QStringLiteral("&Help On Trends"), false);
+    mnuHelp = menu("mnuHelp", tr("&Help"));
+    mnuHelpTrends = item(mnuHelp, QStringLiteral("mnuHelpTrends"), tr("&Help On Trends"), false);
     mnuHelpTrends->setShortcut(QKeySequence(Qt::Key_F1));
     addAction(mnuHelpTrends); // F1 anywhere in the window
-    mnuAbout
-        = item(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Auralis   ..."), false);
+    mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Auralis   ..."), false);
     GraphMenu->addMenu(mnuProperty);
     GraphMenu->addMenu(mnuHelp);
 
     GraphPopup = menu("GraphPopup", QString());
-    mnuPropertyPopup = menu("mnuPropertyPopup", QStringLiteral("&Property"));
+    mnuPropertyPopup = menu("mnuPropertyPopup", tr("&Property"));
     GraphPopup->addMenu(mnuPropertyPopup);
     for (int i = 0; i < TrendPropertyCount; ++i) {
         // The pop-up's tenth item has always been spelt this way.
-        const QString caption = i == 9 ? QStringLiteral("&Heat of Fustion")
-                                       : QLatin1String(Fields::trend(i).itemCaption);
+        const QString caption = i == 9 ? tr("&Heat of Fustion") : Fields::trendCaption(i);
         propertyPopupItems[size_t(i)] = item(mnuPropertyPopup,
             QLatin1String(Fields::trend(i).itemName) + QStringLiteral("Popup"), caption, true,
             true);
     }
-    mnuShowSymbolPosPopup = item(GraphPopup, QStringLiteral("mnuShowSymbolPosPopup"),
-        QStringLiteral("&Show Symbol Positions"), true);
+    mnuShowSymbolPosPopup = item(
+        GraphPopup, QStringLiteral("mnuShowSymbolPosPopup"), tr("&Show Symbol Positions"), true);
     GraphPopup->addSeparator();
-    mnuElementInfo = item(GraphPopup, QStringLiteral("mnuElementInfo"),
-        QStringLiteral("&Element Information"), false);
+    mnuElementInfo
+        = item(GraphPopup, QStringLiteral("mnuElementInfo"), tr("&Element Information"), false);
     GraphPopup->addSeparator();
     GraphPopup->addAction(mnuExportGraph);
     GraphPopup->addAction(mnuCopyGraph);
     GraphPopup->addSeparator();
-    mnuClosePopup
-        = item(GraphPopup, QStringLiteral("mnuClosePopup"), QStringLiteral("&Close"), false);
+    mnuClosePopup = item(GraphPopup, QStringLiteral("mnuClosePopup"), tr("&Close"), false);
 }
 
 void TfrmGraph::createStatusBar()
@@ -494,12 +488,11 @@ void TfrmGraph::exportGraph(const QString &file, QSize size)
         return;
     }
     if (kind != ExportFile::Kind::Png && kind != ExportFile::Kind::Svg)
-        throw EAuralisError(
-            QStringLiteral("%1: the name must end in .png, .svg or .csv").arg(file));
+        throw EAuralisError(tr("%1: the name must end in .png, .svg or .csv").arg(file));
     ExportFile::Options options;
     options.pixels = size * 2;
     ExportFile::write(file, QSizeF(size), pntGraph->logicalDpiY(), options,
-        QStringLiteral("Trend graph - Auralis"), [this, size](QPainter &p, const QRectF &target) {
+        tr("Trend graph - Auralis"), [this, size](QPainter &p, const QRectF &target) {
             p.save();
             p.translate(target.topLeft());
             p.scale(target.width() / size.width(), target.height() / size.height());
@@ -514,10 +507,10 @@ void TfrmGraph::ExportGraphClick()
     const QString folder = m_lastExportFolder.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         : m_lastExportFolder;
-    if (!Choosers::chooseSaveFile(this, QStringLiteral("Export Graph"),
+    if (!Choosers::chooseSaveFile(this, tr("Export Graph"),
             folder + QStringLiteral("/trend-graph.png"),
-            QStringLiteral("PNG picture (*.png);;SVG picture (*.svg);;"
-                           "Comma-separated values (*.csv)"),
+            tr("PNG picture (*.png);;SVG picture (*.svg);;"
+               "Comma-separated values (*.csv)"),
             QStringLiteral("png"), &file))
         return;
     m_lastExportFolder = QFileInfo(file).absolutePath();

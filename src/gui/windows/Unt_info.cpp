@@ -17,6 +17,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -83,7 +84,8 @@ TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     setObjectName(QStringLiteral("frmElementInfo"));
     setWindowFlags(
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Hydrogen - Element Information"));
+    setWindowTitle(
+        tr("%1 - Element Information").arg(QCoreApplication::translate("Element", "Hydrogen")));
     setFont(Scale::designFont(13));
     setFixedSize(Scale::size(359, 397));
 
@@ -149,16 +151,16 @@ void TfrmElementInfo::createRows()
 
 void TfrmElementInfo::createButtons()
 {
-    auto make = [this](const char *name, const char *caption, int left, int width) {
-        auto *button = new QPushButton(QLatin1String(caption), this);
+    auto make = [this](const char *name, const QString &caption, int left, int width) {
+        auto *button = new QPushButton(caption, this);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(Scale::px(left), Scale::px(364), Scale::px(width), Scale::px(29));
         connect(button, &QPushButton::clicked, this, [this, button] { butClick(button); });
         return button;
     };
-    butCopy = make("butCopy", "Copy &All Info", 4, 110);
-    butHelp = make("butHelp", "&Help", 161, 93);
-    butClose = make("butClose", "&Close", 261, 93);
+    butCopy = make("butCopy", tr("Copy &All Info"), 4, 110);
+    butHelp = make("butHelp", tr("&Help"), 161, 93);
+    butClose = make("butClose", tr("&Close"), 261, 93);
     butClose->setDefault(true);
 
     QWidget *previous = Values[0];
@@ -278,7 +280,7 @@ void TfrmElementInfo::fill()
     const QString name = m_state.name(z);
     const QString symbol = m_state.symbol(z);
 
-    setWindowTitle(Texts::cut(name) + QStringLiteral(" - Element Information"));
+    setWindowTitle(tr("%1 - Element Information").arg(Texts::cut(name)));
     Symbol->setText(Texts::cut(symbol));
     ElementName->setText(Texts::cut(name));
     Number->setText(QString::number(z));

@@ -28,17 +28,20 @@ namespace {
 
 constexpr float MaxKelvin = Temperature::MaxKelvin;
 
-const QString LowerText = QStringLiteral(
-    "In order to input temperature in a different unit, click on the desired tab above.");
+QString lowerText()
+{
+    return TfrmSetTemperature::tr(
+        "In order to input temperature in a different unit, click on the desired tab above.");
+}
 
 }
 
 TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
-    : ToolDialog(state, owner, QStringLiteral("frmSetTemperature"),
-        QStringLiteral("Set Temperature"), QSize(433, 238),
+    : ToolDialog(state, owner, QStringLiteral("frmSetTemperature"), tr("Set Temperature"),
+        QSize(433, 238),
         { &Settings::TemperatureTab, &Settings::TemperatureLeft, &Settings::TemperatureTop })
 {
-    createButtonRow({ 200, 328, QStringLiteral("C&ancel") }, [this](QObject *b) { butClick(b); });
+    createButtonRow({ 200, 328, tr("C&ancel") }, [this](QObject *b) { butClick(b); });
 
     pageTemp = new QTabWidget(this);
     pageTemp->setObjectName(QStringLiteral("pageTemp"));
@@ -46,17 +49,17 @@ TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
     pageTemp->setFocusPolicy(Qt::NoFocus);
     pageTemp->tabBar()->setFocusPolicy(Qt::NoFocus);
 
-    tabKelvin = createPage(QStringLiteral("Please type the desired temperature in Kelvin from the "
-                                          "range of 0.00 to 6000.00. A maximum of 2 decimal "
-                                          "places will be preserved:"),
+    tabKelvin = createPage(tr("Please type the desired temperature in Kelvin from the "
+                              "range of 0.00 to 6000.00. A maximum of 2 decimal "
+                              "places will be preserved:"),
         &Label2, &txtKelvin, &Label1);
-    tabCelsius = createPage(QStringLiteral("Please type the desired temperature in Celsius from "
-                                           "the range of -273.15 to 5726.85. A maximum of 2 "
-                                           "decimal places will be preserved:"),
+    tabCelsius = createPage(tr("Please type the desired temperature in Celsius from "
+                               "the range of -273.15 to 5726.85. A maximum of 2 "
+                               "decimal places will be preserved:"),
         &Label3, &txtCelsius, &Label4);
-    tabFarenheit = createPage(QStringLiteral("Please type the desired temperature in Fahrenheit "
-                                             "from the range of -459.67 to 10340.33. A maximum of "
-                                             "2 decimal places will be preserved:"),
+    tabFarenheit = createPage(tr("Please type the desired temperature in Fahrenheit "
+                                 "from the range of -459.67 to 10340.33. A maximum of "
+                                 "2 decimal places will be preserved:"),
         &Label5, &txtFarenheit, &Label6);
     tabKelvin->setObjectName(QStringLiteral("tabKelvin"));
     tabCelsius->setObjectName(QStringLiteral("tabCelsius"));
@@ -64,9 +67,9 @@ TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
     txtKelvin->setObjectName(QStringLiteral("txtKelvin"));
     txtCelsius->setObjectName(QStringLiteral("txtCelsius"));
     txtFarenheit->setObjectName(QStringLiteral("txtFarenheit"));
-    pageTemp->addTab(tabKelvin, QStringLiteral("&Kelvin"));
-    pageTemp->addTab(tabCelsius, QStringLiteral("&Celsius"));
-    pageTemp->addTab(tabFarenheit, QStringLiteral("&Farenheit"));
+    pageTemp->addTab(tabKelvin, tr("&Kelvin"));
+    pageTemp->addTab(tabCelsius, tr("&Celsius"));
+    pageTemp->addTab(tabFarenheit, tr("&Farenheit"));
 
     // Every way of changing the page converts the page being left first: a click on a tab,
     // a tab's mnemonic, and Ctrl+Tab (see eventFilter).
@@ -99,7 +102,7 @@ QWidget *TfrmSetTemperature::createPage(
     box->setGeometry(Scale::px(40), Scale::px(64), Scale::px(133), box->sizeHint().height());
     *edit = box;
 
-    auto *lower = new QLabel(LowerText, page);
+    auto *lower = new QLabel(lowerText(), page);
     lower->setWordWrap(true);
     lower->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lower->setGeometry(Scale::rect(16, 100, 377, 37));

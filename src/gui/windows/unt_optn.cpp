@@ -8,12 +8,14 @@
 #include "common/PictureFile.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
+#include "data/Fields.h"
 #include "elements/WinBevel.h"
 #include "main/SharedState.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -31,7 +33,10 @@
 
 namespace {
 
-const QString PictureFilter = QStringLiteral("Bitmap Files (*.bmp);;All Files (*.*)");
+QString pictureFilter()
+{
+    return TfrmOptions::tr("Bitmap Files (*.bmp);;All Files (*.*)");
+}
 
 // A stroke, a polyline or a circle of the graph sample, drawn in its pen colour (and the
 // same fill for a circle). The polyline takes clicks only near its line; elsewhere they
@@ -129,8 +134,8 @@ void setBackColour(QWidget *w, const QColor &c)
 }
 
 TfrmOptions::TfrmOptions(const SharedState &state, QWidget *owner)
-    : ToolDialog(state, owner, QStringLiteral("frmOptions"), QStringLiteral("Options"),
-        QSize(466, 410), { nullptr, &Settings::OptionsLeft, &Settings::OptionsTop })
+    : ToolDialog(state, owner, QStringLiteral("frmOptions"), tr("Options"), QSize(466, 410),
+        { nullptr, &Settings::OptionsLeft, &Settings::OptionsTop })
     , m_work(state.colours())
 {
     PageControl = new QTabWidget(this);
@@ -157,18 +162,18 @@ void TfrmOptions::createMainPage()
 {
     TabMain = new QWidget;
     TabMain->setObjectName(QStringLiteral("TabMain"));
-    PageControl->addTab(TabMain, QStringLiteral("Main Window"));
+    PageControl->addTab(TabMain, tr("Main Window"));
 
-    grpBackColor = new QGroupBox(QStringLiteral("&Background Colour"), TabMain);
+    grpBackColor = new QGroupBox(tr("&Background Colour"), TabMain);
     grpBackColor->setObjectName(QStringLiteral("grpBackColor"));
     // Four pixels of the gap above the preview let the two items sit below the title,
     // sharing what the style leaves inside the frame, instead of touching it.
     grpBackColor->setGeometry(Scale::rect(8, 6, 428, 66));
     const QRect inside = grpBackColor->contentsRect();
-    const char *const items[]
-        = { "Use the current &Windows setting", "Use the &silver (grey) colour" };
+    const char *const items[] = { QT_TR_NOOP("Use the current &Windows setting"),
+        QT_TR_NOOP("Use the &silver (grey) colour") };
     for (int i = 0; i < 2; ++i) {
-        auto *radio = new QRadioButton(QLatin1String(items[i]), grpBackColor);
+        auto *radio = new QRadioButton(tr(items[i]), grpBackColor);
         radio->setObjectName(QStringLiteral("grpBackColorItem%1").arg(i));
         radio->setGeometry(Scale::px(14), inside.top() + i * (inside.height() / 2), Scale::px(400),
             inside.height() / 2);
@@ -179,28 +184,28 @@ void TfrmOptions::createMainPage()
         grpBackColorItems[size_t(i)] = radio;
     }
 
-    grpPreview = new QGroupBox(QStringLiteral("Preview"), TabMain);
+    grpPreview = new QGroupBox(tr("Preview"), TabMain);
     grpPreview->setObjectName(QStringLiteral("grpPreview"));
     grpPreview->setGeometry(Scale::rect(8, 74, 428, 64));
     grpPreview->setAutoFillBackground(true);
     struct Preview
     {
-        const char *name, *text;
+        const char *name;
         int left, top;
     };
     const Preview previews[ColourScheme::LegendCount] = {
-        { "lblMetals", "Metals", 14, 22 },
-        { "lblNonMetals", "Nonmetals", 110, 22 },
-        { "lblSemimetals", "Semimetals", 210, 22 },
-        { "lblSolids", "Solids", 14, 40 },
-        { "lblLiquids", "Liquids", 110, 40 },
-        { "lblGases", "Gases", 210, 40 },
-        { "lblUndefined", "Undefined", 310, 40 },
+        { "lblMetals", 14, 22 },
+        { "lblNonMetals", 110, 22 },
+        { "lblSemimetals", 210, 22 },
+        { "lblSolids", 14, 40 },
+        { "lblLiquids", 110, 40 },
+        { "lblGases", 210, 40 },
+        { "lblUndefined", 310, 40 },
     };
     for (int i = 0; i < ColourScheme::LegendCount; ++i) {
         const Preview &p = previews[i];
-        previewLabels[size_t(i)]
-            = Scale::placedLabel(grpPreview, p.name, QLatin1String(p.text), p.left, p.top);
+        previewLabels[size_t(i)] = Scale::placedLabel(grpPreview, p.name,
+            ColourScheme::legendCaption(ColourScheme::Legend(i)), p.left, p.top);
     }
     lblMetals = previewLabels[ColourScheme::Metals];
     lblNonMetals = previewLabels[ColourScheme::Nonmetals];
@@ -210,21 +215,20 @@ void TfrmOptions::createMainPage()
     lblGases = previewLabels[ColourScheme::Gases];
     lblUndefined = previewLabels[ColourScheme::Undefined];
 
-    grpForeColor
-        = new QGroupBox(QStringLiteral("&Click on one of the below to choose its colour"), TabMain);
+    grpForeColor = new QGroupBox(tr("&Click on one of the below to choose its colour"), TabMain);
     grpForeColor->setObjectName(QStringLiteral("grpForeColor"));
     grpForeColor->setGeometry(Scale::rect(8, 144, 428, 84));
     const char *const buttons[ColourScheme::LegendCount][2] = {
-        { "butMetals", "&Metals" },
-        { "butNonmetals", "&Nonmetals" },
-        { "butSemimetals", "S&emimetals" },
-        { "butSolids", "Sol&ids" },
-        { "butLiquids", "&Liquids" },
-        { "butGases", "&Gases" },
-        { "butUndefined", "&Undefined" },
+        { "butMetals", QT_TR_NOOP("&Metals") },
+        { "butNonmetals", QT_TR_NOOP("&Nonmetals") },
+        { "butSemimetals", QT_TR_NOOP("S&emimetals") },
+        { "butSolids", QT_TR_NOOP("Sol&ids") },
+        { "butLiquids", QT_TR_NOOP("&Liquids") },
+        { "butGases", QT_TR_NOOP("&Gases") },
+        { "butUndefined", QT_TR_NOOP("&Undefined") },
     };
     for (int i = 0; i < ColourScheme::LegendCount; ++i) {
-        auto *button = new QPushButton(QLatin1String(buttons[i][1]), grpForeColor);
+        auto *button = new QPushButton(tr(buttons[i][1]), grpForeColor);
         button->setObjectName(QLatin1String(buttons[i][0]));
         button->setGeometry(Scale::rect(14 + 104 * (i % 4), 20 + 30 * (i / 4), 96, 25));
         button->setAutoDefault(false);
@@ -239,15 +243,14 @@ void TfrmOptions::createMainPage()
     butGases = classButtons[ColourScheme::Gases];
     butUndefined = classButtons[ColourScheme::Undefined];
     // In the grid's free cell, beside "&Undefined".
-    butSafeColours = new QPushButton(QStringLiteral("Sa&fe colours"), grpForeColor);
+    butSafeColours = new QPushButton(tr("Sa&fe colours"), grpForeColor);
     butSafeColours->setObjectName(QStringLiteral("butSafeColours"));
     butSafeColours->setGeometry(Scale::rect(14 + 104 * 3, 50, 96, 25));
     butSafeColours->setAutoDefault(false);
-    butSafeColours->setToolTip(
-        QStringLiteral("Seven class colours that stay apart for colour-blind eyes"));
+    butSafeColours->setToolTip(tr("Seven class colours that stay apart for colour-blind eyes"));
     connect(butSafeColours, &QPushButton::clicked, this, [this] { ButtonClick(butSafeColours); });
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Background Image"), TabMain);
+    GroupBox1 = new QGroupBox(tr("Background Image"), TabMain);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(Scale::rect(8, 234, 428, 92));
     panImage = new QFrame(GroupBox1);
@@ -258,7 +261,7 @@ void TfrmOptions::createMainPage()
     imgBackground->setObjectName(QStringLiteral("imgBackground"));
     imgBackground->setAlignment(Qt::AlignCenter);
     imgBackground->setGeometry(panImage->contentsRect());
-    Button1 = new QPushButton(QStringLiteral("&Browse..."), GroupBox1);
+    Button1 = new QPushButton(tr("&Browse..."), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(Scale::rect(324, 38, 93, 28));
     Button1->setAutoDefault(false);
@@ -269,27 +272,28 @@ void TfrmOptions::createInfoPage()
 {
     TabInfo = new QWidget;
     TabInfo->setObjectName(QStringLiteral("TabInfo"));
-    PageControl->addTab(TabInfo, QStringLiteral("Element Info"));
+    PageControl->addTab(TabInfo, tr("Element Info"));
     Label3 = wrappedLabel(TabInfo, "Label3",
-        QStringLiteral("Click on the desired section below (symbol, name, number, property, "
-                       "value) to change its display colour in the Element Information "
-                       "window:"));
+        tr("Click on the desired section below (symbol, name, number, property, "
+           "value) to change its display colour in the Element Information "
+           "window:"));
 
     WinBevel1 = new TWinBevel(TabInfo);
     WinBevel1->setObjectName(QStringLiteral("WinBevel1"));
     WinBevel1->setGeometry(Scale::rect(40, 66, 349, 37));
     // The heading as the information window shows it, the labels above the bevel.
-    auto heading = [this](const char *name, const char *text, QRect r, Qt::Alignment align) {
-        auto *label = new GuardedLabel(QLatin1String(text), TabInfo);
+    auto heading = [this](const char *name, const QString &text, QRect r, Qt::Alignment align) {
+        auto *label = new GuardedLabel(text, TabInfo);
         label->setObjectName(QLatin1String(name));
         label->setFont(Scale::designFont(23, true));
         label->setAlignment(align | Qt::AlignVCenter);
         label->setGeometry(Scale::rect(r));
         return label;
     };
-    ElementName = heading("ElementName", "Hydrogen", { 41, 69, 347, 29 }, Qt::AlignHCenter);
-    Symbol = heading("Symbol", "H", { 47, 69, 49, 29 }, Qt::AlignLeft);
-    Number = heading("Number", "1", { 332, 69, 50, 29 }, Qt::AlignRight);
+    ElementName = heading("ElementName", QCoreApplication::translate("Element", "Hydrogen"),
+        { 41, 69, 347, 29 }, Qt::AlignHCenter);
+    Symbol = heading("Symbol", QStringLiteral("H"), { 47, 69, 49, 29 }, Qt::AlignLeft);
+    Number = heading("Number", QStringLiteral("1"), { 332, 69, 50, 29 }, Qt::AlignRight);
     // ElementName spans the bevel; the smaller labels above it take their own clicks.
     Symbol->resize(Symbol->sizeHint().width(), Symbol->height());
     Number->setGeometry(Number->geometry().right() - Number->sizeHint().width() + 1, Number->y(),
@@ -297,16 +301,15 @@ void TfrmOptions::createInfoPage()
     Symbol->raise();
     Number->raise();
 
-    Property1 = Scale::placedLabel(TabInfo, "Property1", QStringLiteral("Atomic Weight:"), 48, 120);
+    Property1 = Scale::placedLabel(TabInfo, "Property1", Fields::infoCaption(0), 48, 120);
     Value1 = Scale::placedLabel(TabInfo, "Value1", QStringLiteral("1.00794 g/mol"), 200, 120);
-    Property2
-        = Scale::placedLabel(TabInfo, "Property2", QStringLiteral("Oxidation States:"), 48, 144);
+    Property2 = Scale::placedLabel(TabInfo, "Property2", Fields::infoCaption(1), 48, 144);
     Value2 = Scale::placedLabel(TabInfo, "Value2", QStringLiteral("1"), 200, 144);
     infoSamples = { Symbol, ElementName, Number, Property1, Property2, Value1, Value2 };
     for (QLabel *sample : infoSamples)
         sample->installEventFilter(this);
 
-    chkUseDefault = new QCheckBox(QStringLiteral("&Use default colours"), TabInfo);
+    chkUseDefault = new QCheckBox(tr("&Use default colours"), TabInfo);
     chkUseDefault->setObjectName(QStringLiteral("chkUseDefault"));
     chkUseDefault->setGeometry(Scale::rect(8, 296, 300, 20));
     chkUseDefault->setChecked(true);
@@ -317,10 +320,10 @@ void TfrmOptions::createGraphPage()
 {
     TabGraph = new QWidget;
     TabGraph->setObjectName(QStringLiteral("TabGraph"));
-    PageControl->addTab(TabGraph, QStringLiteral("Graph Trends"));
+    PageControl->addTab(TabGraph, tr("Graph Trends"));
     Label1 = wrappedLabel(TabGraph, "Label1",
-        QStringLiteral("Click on the desired section below (value, axis, plot, element "
-                       "position) to change its display colour in the Trends Graph window:"));
+        tr("Click on the desired section below (value, axis, plot, element "
+           "position) to change its display colour in the Trends Graph window:"));
 
     Background = new QFrame(TabGraph);
     Background->setObjectName(QStringLiteral("Background"));
@@ -372,7 +375,7 @@ void TfrmOptions::createGraphPage()
     for (QLabel *label : { AxVal1, AxVal2, AxVal3 })
         label->installEventFilter(this);
 
-    chkUseDefaultGraph = new QCheckBox(QStringLiteral("&Use default colours"), TabGraph);
+    chkUseDefaultGraph = new QCheckBox(tr("&Use default colours"), TabGraph);
     chkUseDefaultGraph->setObjectName(QStringLiteral("chkUseDefaultGraph"));
     chkUseDefaultGraph->setGeometry(Scale::rect(8, 296, 300, 20));
     chkUseDefaultGraph->setChecked(true);
@@ -381,8 +384,7 @@ void TfrmOptions::createGraphPage()
 
 void TfrmOptions::createButtons()
 {
-    createButtonRow(
-        { 372, 365, QStringLiteral("&Cancel"), false }, [this](QObject *b) { ButtonClick(b); });
+    createButtonRow({ 372, 365, tr("&Cancel"), false }, [this](QObject *b) { ButtonClick(b); });
 }
 
 void TfrmOptions::setTableColoursOnly(bool on)
@@ -555,7 +557,7 @@ void TfrmOptions::Button1Click()
 {
     ErrorBox::guarded([this] {
         QString file;
-        if (!Choosers::chooseFile(this, m_file, PictureFilter, QStringLiteral("bmp"), &file))
+        if (!Choosers::chooseFile(this, m_file, pictureFilter(), QStringLiteral("bmp"), &file))
             return;
         const QPixmap picture = loadPicture(file);
         m_picture = picture;
