@@ -212,8 +212,8 @@ def text_fields(src, st, z):
         if states:
             ox |= states
             ox_src.append(name)
-    if not ox:
-        ox, ox_src = set(curated.OXIDATION_FALLBACK.get(z, [])), ["editors"]
+    if not ox and z in curated.OXIDATION_FALLBACK:
+        ox, ox_src = set(curated.OXIDATION_FALLBACK[z]), ["editors"]
     if z in curated.OXIDATION_ADD:
         ox_src.append("greenwood")
         added, why = curated.OXIDATION_ADD[z]
