@@ -314,3 +314,9 @@ OVERRIDES.update({
 OVERRIDE_SOURCES.update({(z, "heat_fus"): "crc95" for z in (40, 67, 71, 75, 84, 88, 89)})
 CITATIONS["crc95"] = ("CRC Handbook of Chemistry and Physics, 95th ed. (2014)",
                       "heats of fusion mended after the independent cross-check")
+
+# Metal, non-metal or semimetal, as the program draws the table (src/core/data/
+# Classification.cpp holds the same two lists; every other element is a metal).  The
+# Wiedemann-Franz rule applies to the metals.
+NONMETALS = {1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 35, 36, 53, 54, 85, 86}
+SEMIMETALS = {5, 14, 32, 33, 34, 51, 52}

@@ -551,6 +551,7 @@ def chemistry_errors(rows):
                 errors.append(f"{where}: atomic volume {vol} is not atomic weight / density "
                               f"({m / rho:.4g}) and names no phase")
         errors += phase_errors(row, where)
+        errors += lorenz_errors(row, where)
         boiling = row["boiling_display"]
         if row["synthetic"] == "0":
             if not re.fullmatch(r"[0-9.]+( \((estimated|sublimes)\))?", boiling):
@@ -627,6 +628,34 @@ def phase_errors(row, where):
     return errors
 
 
+# Wiedemann-Franz: a metal's thermal conductivity over its electrical conductivity times T
+# is near the Lorenz number 2.44e-8 W ohm / K2.  The metals in the file lie between 1.59e-8
+# (strontium) and 6.20e-8 (radium, whose two values rest on few measurements), the
+# lanthanides near 4.4e-8.  A slip of a factor of ten in either conductivity leaves this
+# band for every metal, since the band spans less than that factor.
+LORENZ_BAND = (1.5e-8, 6.5e-8)  # W ohm / K2
+LORENZ_T = 300.0  # K, the temperature of both conductivities
+
+
+def lorenz_errors(row, where):
+    """A metal's two conductivities against each other (Wiedemann-Franz)."""
+    z = int(row["z"])
+    if z in curated.NONMETALS or z in curated.SEMIMETALS:
+        return []
+    try:
+        sigma = float(row["elec_cond_value"]) * 1e8  # 10^6 / (ohm cm) -> 1 / (ohm m)
+        kappa = float(row["therm_cond_value"])  # W / (m K)
+    except ValueError:
+        return []
+    lorenz = kappa / (sigma * LORENZ_T)
+    if LORENZ_BAND[0] <= lorenz <= LORENZ_BAND[1]:
+        return []
+    return [f"{where}: electrical conductivity {row['elec_cond_value']} (10^6/(ohm cm)) and "
+            f"thermal conductivity {row['therm_cond_value']} W/(m K) give a Lorenz number "
+            f"{lorenz:.3g} W ohm/K2, outside the metals' {LORENZ_BAND[0]:g}.."
+            f"{LORENZ_BAND[1]:g} (Wiedemann-Franz): is one of them in the wrong unit?"]
+
+
 # reference.csv column -> property key.
 REFERENCE_COLUMNS = {
     "Atomic Radius": "atomic_radius", "Atomic Volume": "volume", "Atomic Weight": "weight",
@@ -694,6 +723,7 @@ def main(argv):
         if not src["gelemental"]:
             sys.exit("gelemental source not found (see SOURCES.md); use --csv")
         rows, log = settle_all(src)
+        check(rows)  # before anything is written: a broken rule leaves every file as it was
         write_csv(rows)
         kept = kept_report_lines()
         with open(REPORT_PATH, "w", encoding="utf-8") as f:
