@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Writes data/auralis.bkp, the element data file of 109 records x 35 lines.
+"""Writes data/auralis.bkp, the element data file of 118 records x 35 lines.
 
     generate.py            settle the values from the installed packages (see
                            SOURCES.md), rewrite elements.csv and crosscheck.txt, then the
                            data file
     generate.py --csv      write the data file from the committed elements.csv alone
 
-The data file is Windows-1252 text with CR LF line ends.
+The data file is Windows-1252 text with CR LF line ends.  Records 110..118 come after the
+other 109, so a reader that takes only the first 109 records reads the same bytes as before
+they were added.
 """
 
 import csv
@@ -26,7 +28,7 @@ SOURCES_CSV_PATH = os.path.join(HERE, "provenance.csv")
 REFERENCE_PATH = os.path.join(HERE, "reference.csv")
 OUT_PATH = os.path.join(ROOT, "data", "auralis.bkp")
 PROVENANCE_PATH = os.path.join(ROOT, "data", "auralis.prov")
-COUNT = 109
+COUNT = 118
 
 # Trend properties: key, value field, display field, sources in order of preference
 # (each a (source, record key) pair), relative tolerance, significant digits.
@@ -122,6 +124,10 @@ class Settler:
             v = rec.get(field) if rec else None
             if not isinstance(v, (int, float)) or not math.isfinite(v) or v <= 0:
                 continue
+            if z in curated.PREDICTIONS_ONLY and key != "weight":
+                self.log.append(f"Z={z:3} {key:15} not read {name}={v:.6g}: no measurement "
+                                f"or peer-reviewed calculation behind it")
+                continue
             why = curated.REJECT.get((name, z, key))
             if why:
                 self.log.append(f"Z={z:3} {key:15} rejected {name}={v:.6g}: {why}")
@@ -195,10 +201,13 @@ def text_fields(src, st, z):
     row["name"] = curated.NAME_OVERRIDES.get(z, ge["name"])
     row["symbol"] = ge["symbol"]
     cfg = normalise_config(ge["configuration"])
+    if z in curated.PREDICTED_CONFIG:
+        cfg, srcs["config"] = curated.PREDICTED_CONFIG[z], curated.PREDICTED_CONFIG_SOURCES
     for other in ("bodr", "kalzium", "pymatgen"):
         oc = normalise_config((src[other].get(z) or {}).get("configuration"))
         if oc and cfg and oc != cfg:
-            st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs gelemental '{cfg}'")
+            st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs {srcs['config']} "
+                          f"'{cfg}'")
     if not cfg:
         cfg = normalise_config((src["kalzium"].get(z) or {}).get("configuration"))
         srcs["config"] = "kalzium"
@@ -209,7 +218,10 @@ def text_fields(src, st, z):
     for name, rec in (("gelemental", ge), ("kalzium", src["kalzium"].get(z) or {}),
                       ("pymatgen", src["pymatgen"].get(z) or {})):
         states = set(rec.get("oxidation") or []) - {0} - curated.OXIDATION_REJECT.get(z, set())
-        if states:
+        if states and z in curated.PREDICTIONS_ONLY:
+            st.log.append(f"Z={z:3} oxidation       not read {name} {sorted(states)}: no "
+                          f"compound of the element is known")
+        elif states:
             ox |= states
             ox_src.append(name)
     if not ox and z in curated.OXIDATION_FALLBACK:
@@ -221,7 +233,7 @@ def text_fields(src, st, z):
         ox |= added
     row["oxidation"] = oxidation_text(ox)
     srcs["oxidation"] = ",".join(ox_src)
-    code = curated.LATTICE_CODE.get(ge["lattice"])
+    code = None if z in curated.PREDICTIONS_ONLY else curated.LATTICE_CODE.get(ge["lattice"])
     if z in curated.CRYSTAL_OVERRIDES:
         code, why = curated.CRYSTAL_OVERRIDES[z]
         srcs["crystal"] = "editors"
@@ -259,7 +271,7 @@ def property_texts(src, st, z, key, psrc, tol, sig):
         st.last_source = "ideal-gas" if key == "density" else "molar-volume"
     else:
         st.last_source = st.chosen
-    if key == "atomic_radius" and v is None:
+    if key == "atomic_radius" and v is None and z not in curated.PREDICTIONS_ONLY:
         v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
         v = v if isinstance(v, (int, float)) else None
         remark = "calculated" if v else None
@@ -429,8 +441,9 @@ def cell_text(row, key):
 
 
 def cell_marks(row, key):
-    """Estimated, calculated, one value of a sample-dependent range, or the value of
-    another phase than the element's state at 298 K (the gases' liquid volume)."""
+    """Estimated, calculated, predicted (the configurations of 110..118), one value of a
+    sample-dependent range, or the value of another phase than the element's state at
+    298 K (the gases' liquid volume)."""
     shown, marks = cell_text(row, key), []
     if "(estimated)" in shown:
         marks.append("estimated")
@@ -440,6 +453,8 @@ def cell_marks(row, key):
         marks.append("range")
     if key == "volume" and shown.endswith("(liquid)"):
         marks.append("liquid")
+    if (int(row["z"]), key) in curated.PREDICTED:
+        marks.append("predicted")
     return marks
 
 
@@ -468,7 +483,8 @@ def provenance_text(rows, bkp):
         "# Auralis element data: where each value of auralis.bkp comes from (UTF-8).",
         "# data: SHA-256 of auralis.bkp; source: id, citation, what it was used for;",
         "# cell: atomic number, record field, source ids, marks (estimated, calculated,",
-        "# range, or the phase a value is for when not the state at 298 K); end: cell count.",
+        "# predicted, range, or the phase a value is for when not the state at 298 K);",
+        "# end: cell count.",
         "format\t1",
         "data\t" + hashlib.sha256(bkp).hexdigest(),
     ]
@@ -576,6 +592,9 @@ def chemistry_errors(rows):
                 curated.STANDARD_WEIGHTS[z], 9):
             errors.append(f"{where}: atomic weight {row['weight_display']!r} is not the "
                           f"IUPAC 2021 value {curated.STANDARD_WEIGHTS[z]}")
+        if z in curated.IUPAC_NAMES and (row["name"], sym) != curated.IUPAC_NAMES[z]:
+            errors.append(f"{where}: name {row['name']!r}, symbol {sym!r}; IUPAC's are "
+                          f"{curated.IUPAC_NAMES[z]}")
         if z in curated.LONGEST_LIVED and row["weight_display"] != (
                 f"[{curated.LONGEST_LIVED[z][0]}]"):
             errors.append(f"{where}: atomic weight {row['weight_display']!r} is not the "
