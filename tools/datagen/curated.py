@@ -3,7 +3,7 @@
 # Common English names (US spelling, as the program's texts use it).
 NAME_OVERRIDES = {13: "Aluminum", 55: "Cesium"}
 
-SYNTHETIC = {43, 61} | set(range(93, 110))
+SYNTHETIC = {43, 61} | set(range(93, 119))
 
 # Standard atomic weights, IUPAC 2021, abridged to five significant figures (CIAAW,
 # "Standard atomic weights of the elements 2021", Pure Appl. Chem. 94 (2022) 573, Table 2;
@@ -24,7 +24,9 @@ STANDARD_WEIGHTS = {
 }
 # Elements without a standard atomic weight show, by one rule, the mass number of their
 # longest-lived isotope (half-lives of NUBASE2020, Kondev et al., Chin. Phys. C 45 (2021)
-# 030001; for 104..109 the isotopes the IUPAC table names).  z -> (mass number, half-life)
+# 030001; for 104..109 the isotopes the IUPAC table names).  From 110 on an isotope known
+# only from an unconfirmed assignment does not count, though NUBASE2020 lists a longer
+# half-life for it (see SOURCES.md).  z -> (mass number, half-life)
 LONGEST_LIVED = {
     43: (97, "4.21 My (Tc-98: 4.2 My)"), 61: (145, "17.7 y"), 84: (209, "124 y"),
     85: (210, "8.1 h"), 86: (222, "3.82 d"), 87: (223, "22 min"), 88: (226, "1600 y"),
@@ -33,10 +35,17 @@ LONGEST_LIVED = {
     100: (257, "100.5 d"), 101: (258, "51.6 d"), 102: (259, "58 min"), 103: (266, "11 h"),
     104: (267, "about 1 h"), 105: (268, "about 1 d"), 106: (269, "about 10 min"),
     107: (270, "about 1 min"), 108: (269, "about 10 s"), 109: (278, "about 5 s"),
+    110: (281, "14 s (Ds-282, 4.2 min +- 3.3 min in NUBASE2020, is unconfirmed)"),
+    111: (282, "130 s"),
+    112: (285, "30 s (Cn-286, 30 s +- 30 s, is unconfirmed)"),
+    113: (286, "12 s"),
+    114: (289, "2.1 s (Fl-290, 80 s +- 60 s, is unconfirmed)"),
+    115: (290, "0.84 s"), 116: (293, "70 ms"), 117: (294, "70 ms"),
+    118: (294, "0.7 ms (Og-295, 0.68 s +- 0.54 s, is unconfirmed)"),
 }
 NO_STANDARD_WEIGHT = set(LONGEST_LIVED)
 assert NO_STANDARD_WEIGHT.isdisjoint(STANDARD_WEIGHTS)
-assert NO_STANDARD_WEIGHT | set(STANDARD_WEIGHTS) == set(range(1, 110))
+assert NO_STANDARD_WEIGHT | set(STANDARD_WEIGHTS) == set(range(1, 119))
 
 # Character of the element's oxide in its most common oxidation state:
 # 1 acidic, 2 basic, 3 amphoteric; missing = noble gas, oxygen itself or not known.
@@ -294,9 +303,10 @@ CITATIONS = {
                 "acid/base character of the oxides, the synthetic flag, crystal "
                 "structures and oxidation states set by hand"),
 }
-# Marks a provenance line may carry: an estimate, a calculated value, one value of a range
-# that depends on the sample, or a value for another phase than the state at 298 K.
-MARKS = {"estimated", "calculated", "range", "liquid", "solid", "gas"}
+# Marks a provenance line may carry: an estimate, a calculated value, a prediction for an
+# atom never observed in that state, one value of a range that depends on the sample, or a
+# value for another phase than the state at 298 K.
+MARKS = {"estimated", "calculated", "predicted", "range", "liquid", "solid", "gas"}
 
 # Heats of fusion that the independent handbook table (independent.csv) showed wrong by far
 # more than the literature disagrees: CRC Handbook of Chemistry and Physics, 95th ed. (2014).
@@ -314,3 +324,66 @@ OVERRIDES.update({
 OVERRIDE_SOURCES.update({(z, "heat_fus"): "crc95" for z in (40, 67, 71, 75, 84, 88, 89)})
 CITATIONS["crc95"] = ("CRC Handbook of Chemistry and Physics, 95th ed. (2014)",
                       "heats of fusion mended after the independent cross-check")
+
+# Metal, non-metal or semimetal, as the program draws the table (src/core/data/
+# Classification.cpp holds the same two lists; every other element is a metal).  The
+# Wiedemann-Franz rule applies to the metals.
+NONMETALS = {1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 35, 36, 53, 54, 85, 86, 118}
+SEMIMETALS = {5, 14, 32, 33, 34, 51, 52, 117}
+
+# Elements 110..118.  Nothing of them has been measured but their nuclear decay, so the
+# packaged tables' numbers for them (gperiodic's density 34.8 for Ds, pymatgen's ionization
+# energy 65 eV for Ds and weight 2949 for Og, among others) are not read.  Beside the
+# weight (NUBASE2020) a value appears only where a peer-reviewed calculation gives it.
+PREDICTIONS_ONLY = set(range(110, 119))
+# Names and symbols as IUPAC recommended them (Pure Appl. Chem. 75 (2003) 1613; 76 (2004)
+# 2101; 82 (2010) 753; 84 (2012) 1669; 88 (2016) 1225); the generator refuses others.
+IUPAC_NAMES = {
+    110: ("Darmstadtium", "Ds"), 111: ("Roentgenium", "Rg"), 112: ("Copernicium", "Cn"),
+    113: ("Nihonium", "Nh"), 114: ("Flerovium", "Fl"), 115: ("Moscovium", "Mc"),
+    116: ("Livermorium", "Lv"), 117: ("Tennessine", "Ts"), 118: ("Oganesson", "Og"),
+}
+# Calculated ground-state configurations (relativistic atomic calculations; Fricke, Greiner
+# and Waber 1971, as tabulated by Hoffman, Lee and Pershina 2006).  Ds and Rg keep 7s2,
+# unlike platinum's and gold's 6s1: relativity binds the 7s shell more tightly.
+PREDICTED_CONFIG = {
+    110: "[Rn] 5f14 6d8 7s2", 111: "[Rn] 5f14 6d9 7s2", 112: "[Rn] 5f14 6d10 7s2",
+    113: "[Rn] 5f14 6d10 7s2 7p1", 114: "[Rn] 5f14 6d10 7s2 7p2",
+    115: "[Rn] 5f14 6d10 7s2 7p3", 116: "[Rn] 5f14 6d10 7s2 7p4",
+    117: "[Rn] 5f14 6d10 7s2 7p5", 118: "[Rn] 5f14 6d10 7s2 7p6",
+}
+PREDICTED_CONFIG_SOURCES = "fricke1971,hoffman2006"
+# Cells whose value is a calculation for an atom or a solid never observed: provenance mark
+# "predicted".
+PREDICTED = {(z, "config") for z in PREDICTED_CONFIG}
+# Melting and boiling points from first-principles free-energy simulations of the bulk
+# element, the only properties of 110..118 with such a peer-reviewed figure.
+OVERRIDES.update({
+    (112, "melting"): (283, "estimated", "283 +- 11 K, first-principles free-energy "
+                       "calculation (Mewes et al. 2019); a liquid at 298 K"),
+    (112, "boiling"): (340, "estimated", "340 +- 10 K (Mewes et al. 2019)"),
+    (118, "melting"): (325, "estimated", "325 +- 15 K, Monte Carlo and thermodynamic "
+                       "integration (Smits et al. 2020); a solid at 298 K"),
+    (118, "boiling"): (450, "estimated", "450 +- 10 K (Smits et al. 2020)"),
+})
+OVERRIDE_SOURCES.update({(112, "melting"): "mewes2019", (112, "boiling"): "mewes2019",
+                         (118, "melting"): "smits2020", (118, "boiling"): "smits2020"})
+ESTIMATED |= {(112, "melting"), (112, "boiling"), (118, "melting"), (118, "boiling")}
+CITATIONS.update({
+    "fricke1971": ("B. Fricke, W. Greiner, J. T. Waber, The continuation of the periodic "
+                   "table up to Z = 172. The chemistry of superheavy elements, Theor. Chim. "
+                   "Acta 21 (1971) 235",
+                   "predicted electron configurations of elements 110 to 118"),
+    "hoffman2006": ("D. C. Hoffman, D. M. Lee, V. Pershina, Transactinides and the future "
+                    "elements, in L. R. Morss, N. M. Edelstein, J. Fuger (eds.), The "
+                    "Chemistry of the Actinide and Transactinide Elements, 3rd ed., vol. 3, "
+                    "Springer, Dordrecht (2006) 1652",
+                    "predicted electron configurations of elements 110 to 118"),
+    "mewes2019": ("J.-M. Mewes, O. R. Smits, G. Kresse, P. Schwerdtfeger, Copernicium: a "
+                  "relativistic noble liquid, Angew. Chem. Int. Ed. 58 (2019) 17964",
+                  "estimated melting and boiling points of copernicium"),
+    "smits2020": ("O. R. Smits, J.-M. Mewes, P. Jerabek, P. Schwerdtfeger, Oganesson: a "
+                  "noble gas element that is neither noble nor a gas, Angew. Chem. Int. Ed. "
+                  "59 (2020) 23636",
+                  "estimated melting and boiling points of oganesson"),
+})

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Writes data/auralis.bkp, the element data file of 109 records x 35 lines.
+"""Writes data/auralis.bkp, the element data file of 118 records x 35 lines.
 
     generate.py            settle the values from the installed packages (see
                            SOURCES.md), rewrite elements.csv and crosscheck.txt, then the
                            data file
     generate.py --csv      write the data file from the committed elements.csv alone
 
-The data file is Windows-1252 text with CR LF line ends.
+The data file is Windows-1252 text with CR LF line ends.  Records 110..118 come after the
+other 109, so a reader that takes only the first 109 records reads the same bytes as before
+they were added.
 """
 
 import csv
@@ -26,7 +28,7 @@ SOURCES_CSV_PATH = os.path.join(HERE, "provenance.csv")
 REFERENCE_PATH = os.path.join(HERE, "reference.csv")
 OUT_PATH = os.path.join(ROOT, "data", "auralis.bkp")
 PROVENANCE_PATH = os.path.join(ROOT, "data", "auralis.prov")
-COUNT = 109
+COUNT = 118
 
 # Trend properties: key, value field, display field, sources in order of preference
 # (each a (source, record key) pair), relative tolerance, significant digits.
@@ -122,6 +124,10 @@ class Settler:
             v = rec.get(field) if rec else None
             if not isinstance(v, (int, float)) or not math.isfinite(v) or v <= 0:
                 continue
+            if z in curated.PREDICTIONS_ONLY and key != "weight":
+                self.log.append(f"Z={z:3} {key:15} not read {name}={v:.6g}: no measurement "
+                                f"or peer-reviewed calculation behind it")
+                continue
             why = curated.REJECT.get((name, z, key))
             if why:
                 self.log.append(f"Z={z:3} {key:15} rejected {name}={v:.6g}: {why}")
@@ -195,10 +201,13 @@ def text_fields(src, st, z):
     row["name"] = curated.NAME_OVERRIDES.get(z, ge["name"])
     row["symbol"] = ge["symbol"]
     cfg = normalise_config(ge["configuration"])
+    if z in curated.PREDICTED_CONFIG:
+        cfg, srcs["config"] = curated.PREDICTED_CONFIG[z], curated.PREDICTED_CONFIG_SOURCES
     for other in ("bodr", "kalzium", "pymatgen"):
         oc = normalise_config((src[other].get(z) or {}).get("configuration"))
         if oc and cfg and oc != cfg:
-            st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs gelemental '{cfg}'")
+            st.log.append(f"Z={z:3} configuration   {other} '{oc}' vs {srcs['config']} "
+                          f"'{cfg}'")
     if not cfg:
         cfg = normalise_config((src["kalzium"].get(z) or {}).get("configuration"))
         srcs["config"] = "kalzium"
@@ -209,11 +218,14 @@ def text_fields(src, st, z):
     for name, rec in (("gelemental", ge), ("kalzium", src["kalzium"].get(z) or {}),
                       ("pymatgen", src["pymatgen"].get(z) or {})):
         states = set(rec.get("oxidation") or []) - {0} - curated.OXIDATION_REJECT.get(z, set())
-        if states:
+        if states and z in curated.PREDICTIONS_ONLY:
+            st.log.append(f"Z={z:3} oxidation       not read {name} {sorted(states)}: no "
+                          f"compound of the element is known")
+        elif states:
             ox |= states
             ox_src.append(name)
-    if not ox:
-        ox, ox_src = set(curated.OXIDATION_FALLBACK.get(z, [])), ["editors"]
+    if not ox and z in curated.OXIDATION_FALLBACK:
+        ox, ox_src = set(curated.OXIDATION_FALLBACK[z]), ["editors"]
     if z in curated.OXIDATION_ADD:
         ox_src.append("greenwood")
         added, why = curated.OXIDATION_ADD[z]
@@ -221,7 +233,7 @@ def text_fields(src, st, z):
         ox |= added
     row["oxidation"] = oxidation_text(ox)
     srcs["oxidation"] = ",".join(ox_src)
-    code = curated.LATTICE_CODE.get(ge["lattice"])
+    code = None if z in curated.PREDICTIONS_ONLY else curated.LATTICE_CODE.get(ge["lattice"])
     if z in curated.CRYSTAL_OVERRIDES:
         code, why = curated.CRYSTAL_OVERRIDES[z]
         srcs["crystal"] = "editors"
@@ -259,7 +271,7 @@ def property_texts(src, st, z, key, psrc, tol, sig):
         st.last_source = "ideal-gas" if key == "density" else "molar-volume"
     else:
         st.last_source = st.chosen
-    if key == "atomic_radius" and v is None:
+    if key == "atomic_radius" and v is None and z not in curated.PREDICTIONS_ONLY:
         v = (src["pymatgen"].get(z) or {}).get("atomic_radius_calc")
         v = v if isinstance(v, (int, float)) else None
         remark = "calculated" if v else None
@@ -429,8 +441,9 @@ def cell_text(row, key):
 
 
 def cell_marks(row, key):
-    """Estimated, calculated, one value of a sample-dependent range, or the value of
-    another phase than the element's state at 298 K (the gases' liquid volume)."""
+    """Estimated, calculated, predicted (the configurations of 110..118), one value of a
+    sample-dependent range, or the value of another phase than the element's state at
+    298 K (the gases' liquid volume)."""
     shown, marks = cell_text(row, key), []
     if "(estimated)" in shown:
         marks.append("estimated")
@@ -440,6 +453,8 @@ def cell_marks(row, key):
         marks.append("range")
     if key == "volume" and shown.endswith("(liquid)"):
         marks.append("liquid")
+    if (int(row["z"]), key) in curated.PREDICTED:
+        marks.append("predicted")
     return marks
 
 
@@ -468,7 +483,8 @@ def provenance_text(rows, bkp):
         "# Auralis element data: where each value of auralis.bkp comes from (UTF-8).",
         "# data: SHA-256 of auralis.bkp; source: id, citation, what it was used for;",
         "# cell: atomic number, record field, source ids, marks (estimated, calculated,",
-        "# range, or the phase a value is for when not the state at 298 K); end: cell count.",
+        "# predicted, range, or the phase a value is for when not the state at 298 K);",
+        "# end: cell count.",
         "format\t1",
         "data\t" + hashlib.sha256(bkp).hexdigest(),
     ]
@@ -551,6 +567,7 @@ def chemistry_errors(rows):
                 errors.append(f"{where}: atomic volume {vol} is not atomic weight / density "
                               f"({m / rho:.4g}) and names no phase")
         errors += phase_errors(row, where)
+        errors += lorenz_errors(row, where)
         boiling = row["boiling_display"]
         if row["synthetic"] == "0":
             if not re.fullmatch(r"[0-9.]+( \((estimated|sublimes)\))?", boiling):
@@ -575,6 +592,9 @@ def chemistry_errors(rows):
                 curated.STANDARD_WEIGHTS[z], 9):
             errors.append(f"{where}: atomic weight {row['weight_display']!r} is not the "
                           f"IUPAC 2021 value {curated.STANDARD_WEIGHTS[z]}")
+        if z in curated.IUPAC_NAMES and (row["name"], sym) != curated.IUPAC_NAMES[z]:
+            errors.append(f"{where}: name {row['name']!r}, symbol {sym!r}; IUPAC's are "
+                          f"{curated.IUPAC_NAMES[z]}")
         if z in curated.LONGEST_LIVED and row["weight_display"] != (
                 f"[{curated.LONGEST_LIVED[z][0]}]"):
             errors.append(f"{where}: atomic weight {row['weight_display']!r} is not the "
@@ -627,6 +647,34 @@ def phase_errors(row, where):
     return errors
 
 
+# Wiedemann-Franz: a metal's thermal conductivity over its electrical conductivity times T
+# is near the Lorenz number 2.44e-8 W ohm / K2.  The metals in the file lie between 1.59e-8
+# (strontium) and 6.20e-8 (radium, whose two values rest on few measurements), the
+# lanthanides near 4.4e-8.  A slip of a factor of ten in either conductivity leaves this
+# band for every metal, since the band spans less than that factor.
+LORENZ_BAND = (1.5e-8, 6.5e-8)  # W ohm / K2
+LORENZ_T = 300.0  # K, the temperature of both conductivities
+
+
+def lorenz_errors(row, where):
+    """A metal's two conductivities against each other (Wiedemann-Franz)."""
+    z = int(row["z"])
+    if z in curated.NONMETALS or z in curated.SEMIMETALS:
+        return []
+    try:
+        sigma = float(row["elec_cond_value"]) * 1e8  # 10^6 / (ohm cm) -> 1 / (ohm m)
+        kappa = float(row["therm_cond_value"])  # W / (m K)
+    except ValueError:
+        return []
+    lorenz = kappa / (sigma * LORENZ_T)
+    if LORENZ_BAND[0] <= lorenz <= LORENZ_BAND[1]:
+        return []
+    return [f"{where}: electrical conductivity {row['elec_cond_value']} (10^6/(ohm cm)) and "
+            f"thermal conductivity {row['therm_cond_value']} W/(m K) give a Lorenz number "
+            f"{lorenz:.3g} W ohm/K2, outside the metals' {LORENZ_BAND[0]:g}.."
+            f"{LORENZ_BAND[1]:g} (Wiedemann-Franz): is one of them in the wrong unit?"]
+
+
 # reference.csv column -> property key.
 REFERENCE_COLUMNS = {
     "Atomic Radius": "atomic_radius", "Atomic Volume": "volume", "Atomic Weight": "weight",
@@ -676,6 +724,15 @@ def write_bkp(rows):
         f.write(provenance)
 
 
+def kept_report_lines():
+    """The lines of crosscheck.txt that no run writes: the comparison with independent.csv,
+    kept by hand ("Z=  2 heat_vap        independent crc-vaporization=0.08: ...")."""
+    if not os.path.exists(REPORT_PATH):
+        return []
+    with open(REPORT_PATH, encoding="utf-8") as f:
+        return [line.rstrip("\n") for line in f if line[22:].startswith("independent ")]
+
+
 def main(argv):
     if "--csv" in argv:
         rows = read_csv()
@@ -685,9 +742,11 @@ def main(argv):
         if not src["gelemental"]:
             sys.exit("gelemental source not found (see SOURCES.md); use --csv")
         rows, log = settle_all(src)
+        check(rows)  # before anything is written: a broken rule leaves every file as it was
         write_csv(rows)
+        kept = kept_report_lines()
         with open(REPORT_PATH, "w", encoding="utf-8") as f:
-            f.write("\n".join(log) + "\n")
+            f.write("\n".join(log + kept) + "\n")
     write_bkp(rows)
     print(f"wrote {OUT_PATH}: {len(rows)} records, and {PROVENANCE_PATH}")
 
