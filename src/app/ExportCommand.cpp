@@ -65,8 +65,10 @@ int propertyFrom(const QString &text)
     const int index = t.toInt(&isNumber);
     if (isNumber)
         return index >= 0 && index < TrendPropertyCount ? index : -1;
+    // The English name, which scripts can rely on, or the name in the language in force.
     for (int i = 0; i < TrendPropertyCount; ++i)
-        if (t.compare(QLatin1String(Fields::trend(i).name), Qt::CaseInsensitive) == 0)
+        if (t.compare(QLatin1String(Fields::trend(i).name), Qt::CaseInsensitive) == 0
+            || t.compare(Fields::trendName(i), Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }

@@ -38,7 +38,8 @@ bool wanted(int argc, char **argv);
 // holds only what the export has to say; critical messages still pass.
 void quietToolkit();
 
-// A trend property by its menu caption without "&" (any case) or its index "0".."13";
+// A trend property by its name in English or in the language in force, as on the Trends
+// menu without "&" (any case), or its index "0".."13";
 // -1 when it is neither.
 int propertyFrom(const QString &text);
 

@@ -2,10 +2,12 @@
 
 #include "ExportCommand.h"
 #include "SessionEnd.h"
+#include "Translations.h"
 #include "Unt_spsh.h"
 #include "base/CpuTimeReport.h"
 #include "base/ProgramName.h"
 #include "common/ErrorBox.h"
+#include "main/StartFacts.h"
 #include "main/Unt_aura.h"
 #include "settings/SettingsPath.h"
 #include "toolbar/Glyphs.h"
@@ -95,12 +97,27 @@ std::unique_ptr<ToolWindowSet> createToolWindows(TfrmAuralis &main)
     return tools;
 }
 
-int runAuralis(QApplication &app)
+int runAuralis(QApplication &app, const QString &language)
 {
     const auto *ownApp = dynamic_cast<const TApplication *>(&app);
-    if (const auto exported = ExportCommand::runIfAsked(ownApp
-                ? SettingsPath::argumentsFromBytes(ownApp->rawArguments())
-                : app.arguments().mid(1)))
+    // A folder named in bytes that are not UTF-8 is still the folder named.
+    const QStringList arguments = ownApp ? SettingsPath::argumentsFromBytes(ownApp->rawArguments())
+                                         : app.arguments().mid(1);
+    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+
+    // Every text from here on is in the language in force, the exports' included; an
+    // export takes it from the settings it is given.
+    const ExportCommand::Parsed exportRequest = ExportCommand::parse(arguments);
+    QStringList settingsArguments = arguments;
+    if (exportRequest.isExport)
+        settingsArguments = exportRequest.request.settings
+            ? QStringList { *exportRequest.request.settings }
+            : QStringList();
+    Translations::install(app, language,
+        StartFacts::make(settingsArguments, programFolder, QLatin1Char('.')).settingsFile,
+        programFolder);
+
+    if (const auto exported = ExportCommand::runIfAsked(arguments))
         return *exported;
 
     // The title captions the error box: the product name and a grave accent.
@@ -125,11 +142,8 @@ int runAuralis(QApplication &app)
         waitForSplash(*splash);
 
     TfrmAuralis::StartOptions options;
-    // A folder named in bytes that are not UTF-8 is still the folder named.
-    const auto *own = dynamic_cast<const TApplication *>(&app);
-    options.arguments
-        = own ? SettingsPath::argumentsFromBytes(own->rawArguments()) : app.arguments().mid(1);
-    options.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    options.arguments = arguments;
+    options.programFolder = programFolder;
     const QString point = QLocale::system().decimalPoint();
     options.decimalSeparator = point.isEmpty() ? QLatin1Char('.') : point.at(0);
 
@@ -143,7 +157,7 @@ int runAuralis(QApplication &app)
     // From here a session that ends (a signal, the session manager) closes the program as
     // the user would, also while the first show's notices are open.
     SessionEnd sessionEnd(&main, [&main] {
-        if (main.mnuSaveConfigOnExit && main.mnuSaveConfigOnExit->isChecked())
+        if (main.state().mark(SharedState::Mark::SaveOnExit))
             ErrorBox::guarded([&main] { main.SaveSettings(); });
     });
     QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });

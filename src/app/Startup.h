@@ -27,8 +27,9 @@ private:
     QList<QByteArray> m_rawArguments;
 };
 
-// The program's start-up: title, splash, the wait, the windows in their order, the loop.
-int runAuralis(QApplication &app);
+// The program's start-up: the language (language: the one the command line asks for, or
+// empty), title, splash, the wait, the windows in their order, the loop.
+int runAuralis(QApplication &app, const QString &language = QString());
 
 // Waits until the splash's tick counter passes 2. The loop sleeps until the next event
 // (the timer's ticks and the clicks arrive as events) instead of spinning.

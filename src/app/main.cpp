@@ -4,9 +4,16 @@
 #include "FontWarmUp.h"
 #include "Startup.h"
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
-    if (const auto status = CommandLine::answerInfoRequest(argc, argv))
+    const CommandLine::LanguageOption language = CommandLine::takeLanguage(argc, argv);
+    if (!language.error.isEmpty()) {
+        std::fprintf(stderr, "auralis: %s\n", language.error.toLocal8Bit().constData());
+        return 2;
+    }
+    if (const auto status = CommandLine::answerInfoRequest(argc, argv, language.code))
         return *status;
     if (ExportCommand::wanted(argc, argv)) {
         // The exports draw without a window, so they need no display.
@@ -18,5 +25,5 @@ int main(int argc, char *argv[])
     FontWarmUp fonts;
     TApplication app(argc, argv);
     fonts.join();
-    return runAuralis(app);
+    return runAuralis(app, language.code);
 }

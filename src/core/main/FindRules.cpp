@@ -1,10 +1,13 @@
 #include "main/FindRules.h"
 
+#include "base/Language.h"
 #include "base/Numbers.h"
 #include "data/ElementData.h"
 #include "data/PropertyColumn.h"
 #include "main/SharedState.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <algorithm>
 
 namespace {
@@ -33,6 +36,20 @@ namespace FindRules {
 
 bool entryLess(const QString &a, const QString &b)
 {
+    // English as the list control sorts; another language in its own alphabet, so that
+    // "Étain" stands among the E in French and "Żelazo" after "Z" in Polish.
+    static const QString english = QStringLiteral("en");
+    if (Language::current() != english) {
+        static thread_local QString collated;
+        static thread_local QCollator collator;
+        if (collated != Language::current()) {
+            collated = Language::current();
+            collator = QCollator(QLocale(collated));
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+        }
+        if (const int c = collator.compare(a, b); c != 0)
+            return c < 0;
+    }
     const int c = QString::compare(a, b, Qt::CaseInsensitive);
     return c != 0 ? c < 0 : a < b;
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 // What the whole program shares: the start-up facts (fixed), the element data, the
 // selected element, the current temperature, the names in force, the marks other windows
@@ -18,7 +19,8 @@ class SharedState : public QObject
 {
     Q_OBJECT
 public:
-    enum class Mark { InfoWanted, ElementOnTop, TrendsOnTop };
+    // SaveOnExit: the settings are saved when the main window closes (on from the start).
+    enum class Mark { InfoWanted, ElementOnTop, TrendsOnTop, SaveOnExit };
 
     explicit SharedState(const StartFacts &facts = {}, QObject *parent = nullptr);
 
@@ -69,6 +71,11 @@ public:
     const ColourScheme &colours() const { return m_colours; }
     void setColours(const ColourScheme &scheme);
 
+    // The language the user chose for the next start ("" to follow the locale); none until
+    // the settings hold one or the user chooses, so that no key is written before.
+    const std::optional<QString> &languageChoice() const { return m_languageChoice; }
+    void setLanguageChoice(const QString &code) { m_languageChoice = code; }
+
 signals:
     void selectionChanged(int z);
     void temperatureChanged(float kelvin);
@@ -92,7 +99,8 @@ private:
     int m_scheme = -1;
     std::array<QString, ElementCount + 1> m_names;
     std::array<QString, ElementCount + 1> m_symbols;
-    std::array<bool, 3> m_marks {};
+    std::array<bool, 4> m_marks { false, false, false, true };
+    std::optional<QString> m_languageChoice;
     QString m_backgroundFile;
     ColourScheme m_colours = ColourScheme::defaults();
 };

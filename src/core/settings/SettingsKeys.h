@@ -58,6 +58,9 @@ constexpr SettingKey ElementOnTop { General, QLatin1String("ElementOnTop"), 0 };
 // Text: the picture's path, the program's own picture by default.
 constexpr SettingKey BackgroundPicture { General, QLatin1String("Background"), 0 };
 constexpr SettingKey NamingScheme { General, QLatin1String("Naming Scheme"), 1 };
+// Text: the language chosen in the options dialog ("de", "en", …); written only once the
+// user has chosen one, and absent or empty to follow the locale.
+constexpr SettingKey LanguageChoice { General, QLatin1String("Language"), 0 };
 
 constexpr SettingKey NoticeRead { About, QLatin1String("Read"), 0 };
 

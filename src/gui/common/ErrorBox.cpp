@@ -67,9 +67,12 @@ std::unique_ptr<QMessageBox> makeBox(
 
 void showError(const QString &message)
 {
+    // The message and its full stop, as the language writes it ("。" in Chinese).
+    const QString stop
+        = QCoreApplication::translate("Errors", ".", "the full stop after a message");
     QString text = message;
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
+    if (!text.endsWith(QLatin1Char('.')) && !text.endsWith(stop))
+        text += stop;
     // An error during start-up must not sit half-hidden beside the splash window.
     if (g_hiddenOnError)
         g_hiddenOnError->hide();

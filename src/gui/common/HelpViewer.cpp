@@ -1,5 +1,6 @@
 #include "common/HelpViewer.h"
 
+#include "base/Language.h"
 #include "common/ErrorBox.h"
 #include "common/Scale.h"
 
@@ -84,8 +85,24 @@ QTextBrowser *viewer()
     return g_viewer;
 }
 
-void showTopic(const QString &helpFile, int topic, QWidget *parent)
+QString fileForTopic(const QString &helpFile, int topic, const QString &language)
 {
+    // The help of the language in force, where it has the topic; else the English help.
+    const QString localised = Language::localisedFile(helpFile, language);
+    if (localised != helpFile) {
+        QFile file(localised);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray target = "name=\"" + anchor(topic).toLatin1() + '"';
+            if (file.readAll().contains(target))
+                return localised;
+        }
+    }
+    return helpFile;
+}
+
+void showTopic(const QString &englishHelpFile, int topic, QWidget *parent)
+{
+    const QString helpFile = fileForTopic(englishHelpFile, topic, Language::current());
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
         reportUnreadable(parent, helpFile, file.errorString());

@@ -73,7 +73,10 @@ void TfrmAuralis::createMenus()
         FileMenu, "mnuPrint", tr("&Print..."), Mark::None, QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(FileMenu, "N2");
     mnuExit = item(FileMenu, "mnuExit", tr("E&xit"), Mark::None);
-    mnuSaveConfigOnExit->setChecked(true);
+    mnuSaveConfigOnExit->setChecked(m_state.mark(SharedState::Mark::SaveOnExit));
+    // The mark is the state's; the item shows it, and a change of the item is a request.
+    connect(mnuSaveConfigOnExit, &QAction::toggled, this,
+        [this](bool on) { m_state.setMark(SharedState::Mark::SaveOnExit, on); });
 
     ViewMenu = menu("ViewMenu", tr("&View"));
     mnuToolbar = item(ViewMenu, "mnuToolbar", tr("&Toolbar"), Mark::Check);
@@ -141,6 +144,8 @@ QAction *TfrmAuralis::markItem(SharedState::Mark mark) const
         return mnuElementOnTop;
     case SharedState::Mark::TrendsOnTop:
         return mnuTrendsOnTop;
+    case SharedState::Mark::SaveOnExit:
+        return mnuSaveConfigOnExit;
     }
     return nullptr;
 }
@@ -185,7 +190,7 @@ const std::vector<TfrmAuralis::Command> &TfrmAuralis::commands()
             [](W &w, QObject *) { w.SaveSettings(); } },
         { &W::mnuSaveConfigOnExit, nullptr, nullptr, nullptr,
             [](W &w, QObject *) {
-                w.mnuSaveConfigOnExit->setChecked(!w.mnuSaveConfigOnExit->isChecked());
+                w.m_state.setMark(Mark::SaveOnExit, !w.m_state.mark(Mark::SaveOnExit));
             } },
         { &W::mnuExportTable, nullptr, nullptr, nullptr,
             [](W &w, QObject *) { w.ExportTableClick(); } },
@@ -531,6 +536,8 @@ void TfrmAuralis::attachToolWindows(const ToolWindows &tools)
     if (TfrmOptions *options = m_tools.options) {
         connect(options, &TfrmOptions::coloursChosen, this, &TfrmAuralis::applyColourScheme);
         connect(options, &TfrmOptions::backgroundChosen, this, &TfrmAuralis::applyBackground);
+        connect(options, &TfrmOptions::languageChosen, this,
+            [this](const QString &code) { m_state.setLanguageChoice(code); });
         ErrorBox::guarded([options] { options->FormCreate(); });
     }
 }

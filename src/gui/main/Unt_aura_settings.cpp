@@ -93,8 +93,8 @@ void TfrmAuralis::LoadSettings()
     ApplyTemperature();
     UpdateTempStatus();
 
-    if (!Settings::SaveOnExit.readFlag(ini) && mnuSaveConfigOnExit)
-        mnuSaveConfigOnExit->setChecked(false);
+    if (!Settings::SaveOnExit.readFlag(ini))
+        m_state.setMark(SharedState::Mark::SaveOnExit, false);
     if (Settings::TrendsOnTop.readFlag(ini))
         m_state.setMark(SharedState::Mark::TrendsOnTop, true);
     if (Settings::ElementOnTop.readFlag(ini))
@@ -127,6 +127,12 @@ void TfrmAuralis::LoadSettings()
         },
         [&] { scheme = 1; });
     m_state.setNamingScheme(scheme);
+
+    // Put in force at start, before this window existed; kept here so a save writes back
+    // what the file held, an unknown code included.
+    const QString absent(QChar(0x1)); // no value in the file can be this
+    if (const QString language = Settings::LanguageChoice.readText(ini, absent); language != absent)
+        m_state.setLanguageChoice(language);
 }
 
 void TfrmAuralis::saveMainWindowSection(IniFile &ini)
@@ -148,7 +154,7 @@ void TfrmAuralis::SaveSettings()
     Settings::SelectedElement.write(ini, m_state.selectedElement());
     Settings::Temperature.writeText(
         ini, Numbers::temperatureText(m_state.temperature(), m_state.decimalSeparator()));
-    Settings::SaveOnExit.writeFlag(ini, mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked());
+    Settings::SaveOnExit.writeFlag(ini, m_state.mark(SharedState::Mark::SaveOnExit));
 
     if (m_tools.temperature)
         m_tools.temperature->saveSettings(ini);
@@ -167,6 +173,9 @@ void TfrmAuralis::SaveSettings()
     Settings::BackgroundPicture.writeText(ini, m_state.backgroundFile());
     if (m_state.namingScheme() >= 0)
         Settings::NamingScheme.write(ini, m_state.namingScheme());
+    // Keys of later versions, written only once the user has made the choice they keep.
+    if (const auto &language = m_state.languageChoice())
+        Settings::LanguageChoice.writeText(ini, *language);
     ini.commitPass();
 }
 
@@ -180,7 +189,7 @@ void TfrmAuralis::FormClose()
         if (m_tools.graph)
             m_tools.graph->hide();
     });
-    if (mnuSaveConfigOnExit && mnuSaveConfigOnExit->isChecked()) {
+    if (m_state.mark(SharedState::Mark::SaveOnExit)) {
         SaveSettings();
         return;
     }

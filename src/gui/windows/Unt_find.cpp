@@ -159,15 +159,15 @@ QWidget *TfrmFindElement::createPropertyPage()
     cmbProperty->setObjectName(QStringLiteral("cmbProperty"));
     cmbProperty->setGeometry(
         Scale::px(24), Scale::px(48), Scale::px(205), cmbProperty->sizeHint().height());
-    // Shown sorted; each item carries its catalogue index.
+    // Shown sorted by the names in the language in force; each item carries its catalogue
+    // index.
     std::array<int, TrendPropertyCount> byName {};
     std::iota(byName.begin(), byName.end(), 0);
     std::sort(byName.begin(), byName.end(), [](int a, int b) {
-        return FindRules::entryLess(
-            QLatin1String(Fields::trend(a).name), QLatin1String(Fields::trend(b).name));
+        return FindRules::entryLess(Fields::trendName(a), Fields::trendName(b));
     });
     for (int property : byName)
-        cmbProperty->addItem(QLatin1String(Fields::trend(property).name), property);
+        cmbProperty->addItem(Fields::trendName(property), property);
     connect(cmbProperty, &QComboBox::activated, this, [this] { cmbPropertyChange(); });
 
     lstProperty = createList(page, "lstProperty");

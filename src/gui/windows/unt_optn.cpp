@@ -1,6 +1,7 @@
 #include "windows/unt_optn.h"
 
 #include "base/Contrast.h"
+#include "base/Language.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
 #include "common/Guarded.h"
@@ -15,6 +16,7 @@
 #include "settings/SettingsKeys.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
@@ -144,6 +146,7 @@ TfrmOptions::TfrmOptions(const SharedState &state, QWidget *owner)
     createMainPage();
     createInfoPage();
     createGraphPage();
+    createLanguagePage();
     createButtons();
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int index) {
         bool allow = true;
@@ -382,6 +385,27 @@ void TfrmOptions::createGraphPage()
     connect(chkUseDefaultGraph, &QCheckBox::toggled, this, [this] { chkUseDefaultGraphClick(); });
 }
 
+void TfrmOptions::createLanguagePage()
+{
+    TabLanguage = new QWidget;
+    TabLanguage->setObjectName(QStringLiteral("TabLanguage"));
+    PageControl->addTab(TabLanguage, tr("Language"));
+    Label6 = wrappedLabel(TabLanguage, "Label6",
+        tr("Choose the language of the menus, windows, messages, element names and help:"));
+    lblLanguage = Scale::placedLabel(TabLanguage, "lblLanguage", tr("&Language:"), 8, 68);
+    cmbLanguage = new QComboBox(TabLanguage);
+    cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
+    cmbLanguage->addItem(tr("Follow the system"), QString());
+    for (const QString &code : Language::accepted())
+        cmbLanguage->addItem(Language::nativeName(code), code);
+    cmbLanguage->setGeometry(
+        Scale::px(120), Scale::px(64), Scale::px(240), cmbLanguage->sizeHint().height());
+    lblLanguage->setBuddy(cmbLanguage);
+    Label7 = wrappedLabel(TabLanguage, "Label7",
+        tr("The language chosen here takes effect the next time Auralis starts."));
+    Label7->move(Label7->x(), Scale::px(104));
+}
+
 void TfrmOptions::createButtons()
 {
     createButtonRow({ 372, 365, tr("&Cancel"), false }, [this](QObject *b) { ButtonClick(b); });
@@ -464,6 +488,10 @@ void TfrmOptions::FormShow()
         const QSignalBlocker block(chkUseDefaultGraph);
         chkUseDefaultGraph->setChecked(m_work.graphDefault);
     }
+    // The stored choice, else (none, or one the program does not have) following the locale.
+    const int stored = cmbLanguage->findData(m_state.languageChoice().value_or(QString()));
+    m_shownLanguage = stored < 0 ? 0 : stored;
+    cmbLanguage->setCurrentIndex(m_shownLanguage);
     showWorking();
 }
 
@@ -540,6 +568,8 @@ void TfrmOptions::ButtonClick(QObject *sender)
                 chosen.graphDefault = m_work.graphDefault;
                 chosen.graph = m_work.graph;
                 emit coloursChosen(chosen);
+                if (cmbLanguage->currentIndex() != m_shownLanguage)
+                    emit languageChosen(cmbLanguage->currentData().toString());
             }
             accept();
         }

@@ -9,6 +9,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -29,7 +30,7 @@ class TfrmOptions : public ToolDialog
     Q_OBJECT
 public:
     static constexpr int HelpTopic = 2;
-    enum Page { MainPage = 0, InfoPage = 1, GraphPage = 2 };
+    enum Page { MainPage = 0, InfoPage = 1, GraphPage = 2, LanguagePage = 3 };
 
     // owner: the window the dialog is centred on when it has no stored place.
     TfrmOptions(const SharedState &state, QWidget *owner);
@@ -71,7 +72,7 @@ public:
     static QPixmap loadPicture(const QString &file);
 
     QTabWidget *PageControl = nullptr;
-    QWidget *TabMain = nullptr, *TabInfo = nullptr, *TabGraph = nullptr;
+    QWidget *TabMain = nullptr, *TabInfo = nullptr, *TabGraph = nullptr, *TabLanguage = nullptr;
 
     QGroupBox *grpBackColor = nullptr, *grpPreview = nullptr, *grpForeColor = nullptr,
               *GroupBox1 = nullptr;
@@ -106,6 +107,11 @@ public:
     QWidget *Element1 = nullptr, *Element2 = nullptr, *Element3 = nullptr;
     QCheckBox *chkUseDefaultGraph = nullptr;
 
+    // The language page: the choice is held by the shared state and takes effect at the
+    // next start; "" stands for following the locale.
+    QLabel *Label6 = nullptr, *lblLanguage = nullptr, *Label7 = nullptr;
+    QComboBox *cmbLanguage = nullptr;
+
 signals:
     // OK: first the scheme with the Main Window page applied (tiles, legend, table), then,
     // in full mode only and after backgroundChosen, the whole scheme (information window
@@ -113,6 +119,9 @@ signals:
     void coloursChosen(const ColourScheme &scheme);
     // OK: the working background picture and its file name.
     void backgroundChosen(const QString &file, const QPixmap &picture);
+    // OK, in full mode, when the user picked another language: its code, or "" to follow
+    // the locale.
+    void languageChosen(const QString &code);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -122,6 +131,7 @@ private:
     void createMainPage();
     void createInfoPage();
     void createGraphPage();
+    void createLanguagePage();
     void createButtons();
     // Gives every sample its working colour and the picture control its picture.
     void showWorking();
@@ -137,4 +147,5 @@ private:
     QString m_file, m_liveFile;
     QPixmap m_picture, m_livePicture;
     bool m_liveDecoded = false;
+    int m_shownLanguage = -1; // the language item FormShow selected
 };
