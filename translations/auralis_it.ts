@@ -5,35 +5,35 @@
     <name>Choosers</name>
     <message>
         <source>Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di esportazione</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larghezza:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Altezza:</translation>
     </message>
     <message>
         <source>A4 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 orizzontale</translation>
     </message>
     <message>
         <source>A3 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 orizzontale</translation>
     </message>
     <message>
         <source>&amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pagina:</translation>
     </message>
     <message>
         <source>Include the &amp;background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi l&apos;immagine di &amp;sfondo</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,20 @@ Shows the periodic table of the elements.
 
 Exports, written without a window or a display:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: auralis [CARTELLA]
+     auralis --export-table FILE | --export-graph FILE | --export-data FILE ...
+     auralis --help | --version
+
+Mostra la tavola periodica degli elementi.
+
+  CARTELLA         tiene il file delle impostazioni auralis.ini in questa
+                   cartella, che deve esistere; il suo nome è l&apos;intera riga
+                   di comando (./--help è una cartella di nome &quot;--help&quot;)
+  --help           stampa questo testo ed esce
+  --version        stampa il nome e la versione del programma ed esce
+
+Esportazioni, scritte senza finestre e senza display:
+</translation>
     </message>
     <message>
         <source>
@@ -61,67 +74,71 @@ Without a folder, an installed program keeps its settings in
 $XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its
 build or unpacked folder keeps them beside itself when it can write there.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Senza cartella, un programma installato tiene le impostazioni in
+$XDG_CONFIG_HOME/Auralis (di solito ~/.config/Auralis); se avviato dalla
+cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un valore</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not a size WIDTHxHEIGHT of 16 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: &apos;%1&apos; non è una dimensione LARGHEZZAxALTEZZA da 16 a %2 pixel</translation>
     </message>
     <message>
         <source>--temperature: &apos;%1&apos; is not a temperature of 0 to 6000 K</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature: &apos;%1&apos; non è una temperatura da 0 a 6000 K</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no trend property (a name as on the Trends menu, or 0 to 13)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; non è una proprietà degli andamenti (nome inglese, o da 0 a 13)</translation>
     </message>
     <message>
         <source>--settings: &apos;%1&apos; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: &apos;%1&apos; non è una cartella</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta &apos;%1&apos;</translation>
     </message>
     <message>
         <source>give one of --export-table, --export-graph, --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>indicare una tra --export-table, --export-graph, --export-data</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun nome di file indicato</translation>
     </message>
     <message>
         <source>%1: the name must end in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il nome deve terminare con %2</translation>
     </message>
     <message>
         <source>.pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>.pdf, .svg o .png</translation>
     </message>
     <message>
         <source>.png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>.png, .svg o .csv</translation>
     </message>
     <message>
         <source>--temperature and --trend belong to --export-table</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature e --trend vanno con --export-table</translation>
     </message>
     <message>
         <source>--property belongs to --export-graph</source>
-        <translation type="unfinished"></translation>
+        <translation>--property va con --export-graph</translation>
     </message>
     <message>
         <source>--export-graph needs --property PROPERTY</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-graph richiede --property PROPRIETÀ</translation>
     </message>
     <message>
         <source>--size does not belong to --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>--size non va con --export-data</translation>
     </message>
     <message>
         <source>  --export-table FILE   write the table as FILE (.pdf, .svg or .png) and exit
@@ -133,26 +150,34 @@ build or unpacked folder keeps them beside itself when it can write there.
   --export-data FILE    write all element data as FILE (.csv) and exit
   --settings DIR        the folder of auralis.ini for the exports
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --export-table FILE    scrive la tabella in FILE (.pdf, .svg o .png) ed esce
+      --size LxA         la dimensione del PNG in pixel (predefinita 3508x2480)
+      --temperature K    la temperatura a cui colorare le caselle (da 0 a 6000)
+      --trend PROPRIETÀ  il rilievo (nome inglese della proprietà, o da 0 a 13)
+  --export-graph FILE --property PROPRIETÀ
+                         scrive il grafico in FILE (.png, .svg o .csv) ed esce
+  --export-data FILE     scrive i dati degli elementi in FILE (.csv) ed esce
+  --settings CARTELLA    la cartella di auralis.ini per le esportazioni
+</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>%1 value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (valore)</translation>
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero atomico</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Simbolo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
@@ -706,974 +731,974 @@ build or unpacked folder keeps them beside itself when it can write there.
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un valore in virgola mobile valido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un valore intero valido</translation>
     </message>
     <message>
         <source>List index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice di lista fuori dai limiti</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file %1</translation>
     </message>
     <message>
         <source>Not enough memory for a picture of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente per un&apos;immagine di %1 × %2 pixel</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il nome deve terminare con .pdf, .svg o .png</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la stampante</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine bitmap non è valida</translation>
     </message>
     <message>
         <source>Bitmap image %1 is too large (%2 x %3 pixels; %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine bitmap %1 è troppo grande (%2 x %3 pixel; %4)</translation>
     </message>
     <message>
         <source>at most %1 million</source>
-        <translation type="unfinished"></translation>
+        <translation>al massimo %1 milioni</translation>
     </message>
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB da decodificare; al massimo %2 MB</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Acidic</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basico</translation>
     </message>
     <message>
         <source>Amphoteric</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfotero</translation>
     </message>
     <message>
         <source>Cubic, face centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubica a facce centrate</translation>
     </message>
     <message>
         <source>Cubic, body centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubica a corpo centrato</translation>
     </message>
     <message>
         <source>Cubic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubica</translation>
     </message>
     <message>
         <source>Hexagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Esagonale</translation>
     </message>
     <message>
         <source>Rhombohedral</source>
-        <translation type="unfinished"></translation>
+        <translation>Romboedrica</translation>
     </message>
     <message>
         <source>Tetragonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetragonale</translation>
     </message>
     <message>
         <source>Orthorhombic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortorombica</translation>
     </message>
     <message>
         <source>Monoclinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoclina</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Simbolo</translation>
     </message>
     <message>
         <source>Atomic Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso atomico</translation>
     </message>
     <message>
         <source>Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di ebollizione</translation>
     </message>
     <message>
         <source>Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di fusione</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densità</translation>
     </message>
     <message>
         <source>Electron Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione elettronica</translation>
     </message>
     <message>
         <source>Oxidation States</source>
-        <translation type="unfinished"></translation>
+        <translation>Stati di ossidazione</translation>
     </message>
     <message>
         <source>Crystal Structure</source>
-        <translation type="unfinished"></translation>
+        <translation>Struttura cristallina</translation>
     </message>
     <message>
         <source>Acid/Base Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà acido-base</translation>
     </message>
     <message>
         <source>Electronegativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elettronegatività</translation>
     </message>
     <message>
         <source>Heat of Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore di vaporizzazione</translation>
     </message>
     <message>
         <source>Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore di fusione</translation>
     </message>
     <message>
         <source>Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conducibilità elettrica</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conducibilità termica</translation>
     </message>
     <message>
         <source>Wm-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wm-¹K-¹ (a 300 K)</translation>
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità termica specifica</translation>
     </message>
     <message>
         <source>Jg-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jg-¹K-¹ (a 300 K)</translation>
     </message>
     <message>
         <source>First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo potenziale di ionizzazione</translation>
     </message>
     <message>
         <source>Atomic Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume atomico</translation>
     </message>
     <message>
         <source>Atomic Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio atomico</translation>
     </message>
     <message>
         <source>Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio covalente</translation>
     </message>
     <message>
         <source>Synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintetico</translation>
     </message>
     <message>
         <source>Atomic &amp;Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Peso atomico</translation>
     </message>
     <message>
         <source>&amp;Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di e&amp;bollizione</translation>
     </message>
     <message>
         <source>&amp;Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di f&amp;usione</translation>
     </message>
     <message>
         <source>&amp;Density</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Densità</translation>
     </message>
     <message>
         <source>Electro&amp;negativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elettroneg&amp;atività</translation>
     </message>
     <message>
         <source>Heat of &amp;Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore di vapori&amp;zzazione</translation>
     </message>
     <message>
         <source>&amp;Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore di &amp;fusione</translation>
     </message>
     <message>
         <source>&amp;Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conducibilità e&amp;lettrica</translation>
     </message>
     <message>
         <source>&amp;Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conducibilità &amp;termica</translation>
     </message>
     <message>
         <source>Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore specifico</translation>
     </message>
     <message>
         <source>&amp;Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore &amp;specifico</translation>
     </message>
     <message>
         <source>&amp;First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo potenziale di &amp;ionizzazione</translation>
     </message>
     <message>
         <source>Atomic &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volume atomico</translation>
     </message>
     <message>
         <source>Atomic &amp;Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raggio atomico</translation>
     </message>
     <message>
         <source>&amp;Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio c&amp;ovalente</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file della guida %1 (%2).</translation>
     </message>
     <message>
         <source>Auralis Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Auralis</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>Metalli</translation>
     </message>
     <message>
         <source>Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Non metalli</translation>
     </message>
     <message>
         <source>Semimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Semimetalli</translation>
     </message>
     <message>
         <source>Solids</source>
-        <translation type="unfinished"></translation>
+        <translation>Solidi</translation>
     </message>
     <message>
         <source>Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquidi</translation>
     </message>
     <message>
         <source>Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non definito</translation>
     </message>
 </context>
 <context>
     <name>Provenance</name>
     <message>
         <source>estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>stimato</translation>
     </message>
     <message>
         <source>calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>calcolato</translation>
     </message>
     <message>
         <source>predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>previsto</translation>
     </message>
     <message>
         <source>one value of a range: it depends on the sample</source>
-        <translation type="unfinished"></translation>
+        <translation>un valore entro un intervallo: dipende dal campione</translation>
     </message>
     <message>
         <source>for the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>per il liquido</translation>
     </message>
     <message>
         <source>for the solid</source>
-        <translation type="unfinished"></translation>
+        <translation>per il solido</translation>
     </message>
     <message>
         <source>for the gas</source>
-        <translation type="unfinished"></translation>
+        <translation>per il gas</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Auralis   </translation>
     </message>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progettato e realizzato da:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli sviluppatori di Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers. Licensed under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 gli sviluppatori di Auralis. Distribuito con licenza GNU GPL, versione 3 o successiva.</translation>
     </message>
     <message>
         <source>Auralis is meant for study and reference. The element data were compiled with care but may contain errors or be out of date; check any value that matters against a primary source before relying on it. The program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auralis è pensato per lo studio e la consultazione. I dati degli elementi sono stati raccolti con cura, ma possono contenere errori o non essere aggiornati: prima di fare affidamento su un valore importante, verificarlo su una fonte primaria. Il programma è fornito così com&apos;è, senza alcuna garanzia.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmAuralis</name>
     <message>
         <source>Periodic table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavola periodica</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info elemento</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova elemento</translation>
     </message>
     <message>
         <source>Change Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia temperatura</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico degli andamenti</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Temperature Slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursore della temperatura</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>metal</source>
-        <translation type="unfinished"></translation>
+        <translation>metallo</translation>
     </message>
     <message>
         <source>nonmetal</source>
-        <translation type="unfinished"></translation>
+        <translation>non metallo</translation>
     </message>
     <message>
         <source>semimetal</source>
-        <translation type="unfinished"></translation>
+        <translation>semimetallo</translation>
     </message>
     <message>
         <source>synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>sintetico</translation>
     </message>
     <message>
         <source>solid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>solido a %1 K</translation>
     </message>
     <message>
         <source>liquid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>liquido a %1 K</translation>
     </message>
     <message>
         <source>gas at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>gassoso a %1 K</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Save Config &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva configurazione &amp;ora</translation>
     </message>
     <message>
         <source>Save Config On &amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva configurazione all&apos;&amp;uscita</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta &amp;tabella...</translation>
     </message>
     <message>
         <source>Export &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta &amp;dati...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli &amp;strumenti</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di st&amp;ato</translation>
     </message>
     <message>
         <source>&amp;Element Info On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info elemento in primo piano</translation>
     </message>
     <message>
         <source>&amp;Trends Graph On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafico degli andamenti in primo piano</translation>
     </message>
     <message>
         <source>&amp;Naming Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomenclatura</translation>
     </message>
     <message>
         <source>IUPAC - Appr&amp;oved</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - Appr&amp;ovata</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Provisional</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Provvisoria</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Raccomandata</translation>
     </message>
     <message>
         <source>&amp;ACS - Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ACS - Raccomandata</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni...</translation>
     </message>
     <message>
         <source>&amp;Element</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elemento</translation>
     </message>
     <message>
         <source>&amp;Find Element...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova elemento...</translation>
     </message>
     <message>
         <source>Set &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta t&amp;emperatura...</translation>
     </message>
     <message>
         <source>Element &amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni sull&apos;elemento</translation>
     </message>
     <message>
         <source>&amp;Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ndamenti</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nessuno</translation>
     </message>
     <message>
         <source>&amp;Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafico degli andamenti</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario della guida</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni sull&apos;elemento</translation>
     </message>
     <message>
         <source>Change &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia t&amp;emperatura...</translation>
     </message>
     <message>
         <source>Setup &amp;Colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta &amp;colori...</translation>
     </message>
     <message>
         <source>Setup element and table colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta i colori degli elementi e della tabella</translation>
     </message>
     <message>
         <source>Element Information Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra Informazioni sull&apos;elemento</translation>
     </message>
     <message>
         <source>Find an element in terms of weight, size, and others</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova un elemento per peso, dimensioni e altre proprietà</translation>
     </message>
     <message>
         <source>Set the current temperature in Kelvin, Celcius or Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la temperatura attuale in kelvin, Celsius o Fahrenheit</translation>
     </message>
     <message>
         <source>Graph periodic trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico degli andamenti periodici</translation>
     </message>
     <message>
         <source>Help on Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Auralis   </translation>
     </message>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Auralis   </translation>
     </message>
     <message>
         <source>Please Read Carefully</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggere attentamente</translation>
     </message>
     <message>
         <source>Colours - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori - Auralis</translation>
     </message>
     <message>
         <source>Because you are not using the standard 3D colour, you should adjust the colour setup to make sure that all application text will appear readable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poiché non si sta usando il colore 3D standard, conviene regolare l&apos;impostazione dei colori perché tutti i testi del programma restino leggibili</translation>
     </message>
     <message>
         <source>Periodic table - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavola periodica - Auralis</translation>
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta tabella</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf);;Immagine SVG (*.svg);;Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il nome deve terminare con .pdf, .svg o .png</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta dati</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori separati da virgola (*.csv)</translation>
     </message>
     <message>
         <source>Print - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa - Auralis</translation>
     </message>
     <message>
         <source>Double-click here to setup colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppio clic qui per impostare i colori</translation>
     </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
     <message>
         <source>%1 - Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Informazioni sull&apos;elemento</translation>
     </message>
     <message>
         <source>Copy &amp;All Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia &amp;tutto</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
     <name>TfrmFindElement</name>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova elemento</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome</translation>
     </message>
     <message>
         <source>&amp;Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simbolo</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proprietà</translation>
     </message>
     <message>
         <source>Type the partial symbol of the element you wish to search for, and/or browse through the list for the exact symbol name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare parte del simbolo dell&apos;elemento da cercare e/o scorrere l&apos;elenco per trovare il simbolo esatto:</translation>
     </message>
     <message>
         <source>Type the partial name of the element you wish to search for, and/or browse through the list for the exact name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare parte del nome dell&apos;elemento da cercare e/o scorrere l&apos;elenco per trovare il nome esatto:</translation>
     </message>
     <message>
         <source>Choose among the different properties available from the list box below, and narrow your search by editing the range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere una delle proprietà dell&apos;elenco qui sotto e restringere la ricerca modificando l&apos;intervallo:</translation>
     </message>
     <message>
         <source>&amp;Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite &amp;inferiore:</translation>
     </message>
     <message>
         <source>&amp;Upper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite sup&amp;eriore:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiorna</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
 </context>
 <context>
     <name>TfrmGraph</name>
     <message>
         <source>Trend Graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico degli andamenti - Auralis</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proprietà</translation>
     </message>
     <message>
         <source>Sho&amp;w Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra posizioni dei simboli</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta...</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hiudi</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Help On Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida agli andamenti</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Heat of Fustion</source>
-        <translation type="unfinished"></translation>
+        <translation>Calore di &amp;fusione</translation>
     </message>
     <message>
         <source>&amp;Show Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra posizioni dei simboli</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni sull&apos;elemento</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hiudi</translation>
     </message>
     <message>
         <source>%1: the name must end in .png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il nome deve terminare con .png, .svg o .csv</translation>
     </message>
     <message>
         <source>Trend graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico degli andamenti - Auralis</translation>
     </message>
     <message>
         <source>Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta grafico</translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png);;Immagine SVG (*.svg);;Valori separati da virgola (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptions</name>
     <message>
         <source>Bitmap Files (*.bmp);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File bitmap (*.bmp);;Tutti i file (*.*)</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra principale</translation>
     </message>
     <message>
         <source>&amp;Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di s&amp;fondo</translation>
     </message>
     <message>
         <source>Use the current &amp;Windows setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa l&apos;impostazione attuale di &amp;Windows</translation>
     </message>
     <message>
         <source>Use the &amp;silver (grey) colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il colore argen&amp;to (grigio)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <source>&amp;Click on one of the below to choose its colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare &amp;clic su un pulsante per sceglierne il colore</translation>
     </message>
     <message>
         <source>&amp;Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metalli</translation>
     </message>
     <message>
         <source>&amp;Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non metalli</translation>
     </message>
     <message>
         <source>S&amp;emimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;emimetalli</translation>
     </message>
     <message>
         <source>Sol&amp;ids</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol&amp;idi</translation>
     </message>
     <message>
         <source>&amp;Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liquidi</translation>
     </message>
     <message>
         <source>&amp;Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gas</translation>
     </message>
     <message>
         <source>&amp;Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non &amp;definito</translation>
     </message>
     <message>
         <source>Sa&amp;fe colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori sicu&amp;ri</translation>
     </message>
     <message>
         <source>Seven class colours that stay apart for colour-blind eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sette colori delle classi ben distinguibili anche per chi è daltonico</translation>
     </message>
     <message>
         <source>Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine di sfondo</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia...</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info elemento</translation>
     </message>
     <message>
         <source>Click on the desired section below (symbol, name, number, property, value) to change its display colour in the Element Information window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sulla parte desiderata qui sotto (simbolo, nome, numero, proprietà, valore) per cambiarne il colore nella finestra Informazioni sull&apos;elemento:</translation>
     </message>
     <message>
         <source>&amp;Use default colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa i colori &amp;predefiniti</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico degli andamenti</translation>
     </message>
     <message>
         <source>Click on the desired section below (value, axis, plot, element position) to change its display colour in the Trends Graph window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sulla parte desiderata qui sotto (valori, assi, curva, posizione degli elementi) per cambiarne il colore nella finestra Grafico degli andamenti:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
 </context>
 <context>
     <name>TfrmSetTemperature</name>
     <message>
         <source>In order to input temperature in a different unit, click on the desired tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per inserire la temperatura in un&apos;altra unità, fare clic sulla scheda desiderata qui sopra.</translation>
     </message>
     <message>
         <source>Set Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta temperatura</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Kelvin from the range of 0.00 to 6000.00. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare la temperatura desiderata in kelvin, da 0.00 a 6000.00. Si conservano al massimo 2 cifre decimali:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Celsius from the range of -273.15 to 5726.85. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare la temperatura desiderata in gradi Celsius, da -273.15 a 5726.85. Si conservano al massimo 2 cifre decimali:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Fahrenheit from the range of -459.67 to 10340.33. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare la temperatura desiderata in gradi Fahrenheit, da -459.67 a 10340.33. Si conservano al massimo 2 cifre decimali:</translation>
     </message>
     <message>
         <source>&amp;Kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kelvin</translation>
     </message>
     <message>
         <source>&amp;Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Celsius</translation>
     </message>
     <message>
         <source>&amp;Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progettato e realizzato da:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli sviluppatori di Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 gli sviluppatori di Auralis</translation>
     </message>
 </context>
 <context>
     <name>ToolDialog</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 </TS>
