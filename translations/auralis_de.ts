@@ -5,35 +5,35 @@
     <name>Choosers</name>
     <message>
         <source>Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportoptionen</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höhe:</translation>
     </message>
     <message>
         <source>A4 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 Querformat</translation>
     </message>
     <message>
         <source>A3 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 Querformat</translation>
     </message>
     <message>
         <source>&amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Papierformat:</translation>
     </message>
     <message>
         <source>Include the &amp;background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter&amp;grundbild einbeziehen</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,20 @@ Shows the periodic table of the elements.
 
 Exports, written without a window or a display:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: auralis [ORDNER]
+        auralis --export-table|--export-graph|--export-data DATEI ...
+        auralis --help | --version
+
+Zeigt das Periodensystem der Elemente.
+
+  ORDNER           die Einstellungsdatei auralis.ini in diesem vorhandenen
+                   Ordner ablegen; die ganze Befehlszeile gilt als sein Name
+                   (./--help ist ein Ordner namens &quot;--help&quot;)
+  --help           diesen Text ausgeben und beenden
+  --version        Name und Version des Programms ausgeben und beenden
+
+Exporte, geschrieben ohne Fenster und ohne Bildschirm:
+</translation>
     </message>
     <message>
         <source>
@@ -61,67 +74,72 @@ Without a folder, an installed program keeps its settings in
 $XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its
 build or unpacked folder keeps them beside itself when it can write there.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ohne ORDNER speichert ein installiertes Programm seine Einstellungen in
+$XDG_CONFIG_HOME/Auralis (meist ~/.config/Auralis); ein Programm, das aus
+seinem Build- oder entpackten Ordner läuft, speichert sie neben sich, wenn es
+dort schreiben darf.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not a size WIDTHxHEIGHT of 16 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: &apos;%1&apos; ist keine Größe BREITExHÖHE von 16 bis %2 Pixeln</translation>
     </message>
     <message>
         <source>--temperature: &apos;%1&apos; is not a temperature of 0 to 6000 K</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature: &apos;%1&apos; ist keine Temperatur von 0 bis 6000 K</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no trend property (a name as on the Trends menu, or 0 to 13)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; ist keine Trend-Eigenschaft (ein englischer Name wie &quot;Density&quot; oder 0 bis 13)</translation>
     </message>
     <message>
         <source>--settings: &apos;%1&apos; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: &apos;%1&apos; ist kein Ordner</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>give one of --export-table, --export-graph, --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>genau eine von --export-table, --export-graph, --export-data angeben</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateiname angegeben</translation>
     </message>
     <message>
         <source>%1: the name must end in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Name muss auf %2 enden</translation>
     </message>
     <message>
         <source>.pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>.pdf, .svg oder .png</translation>
     </message>
     <message>
         <source>.png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>.png, .svg oder .csv</translation>
     </message>
     <message>
         <source>--temperature and --trend belong to --export-table</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature und --trend gehören zu --export-table</translation>
     </message>
     <message>
         <source>--property belongs to --export-graph</source>
-        <translation type="unfinished"></translation>
+        <translation>--property gehört zu --export-graph</translation>
     </message>
     <message>
         <source>--export-graph needs --property PROPERTY</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-graph braucht --property EIGENSCHAFT</translation>
     </message>
     <message>
         <source>--size does not belong to --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>--size gehört nicht zu --export-data</translation>
     </message>
     <message>
         <source>  --export-table FILE   write the table as FILE (.pdf, .svg or .png) and exit
@@ -133,26 +151,38 @@ build or unpacked folder keeps them beside itself when it can write there.
   --export-data FILE    write all element data as FILE (.csv) and exit
   --settings DIR        the folder of auralis.ini for the exports
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --export-table DATEI  die Tabelle in DATEI (.pdf, .svg oder .png) schreiben
+                        und beenden
+      --size BxH        Größe des PNG-Bilds in Pixeln (Vorgabe 3508x2480)
+      --temperature K   Temperatur für die Farben der Kacheln (0 bis 6000)
+      --trend EIGENSCHAFT
+                        das Trendrelief (englischer Name eines Eintrags im Menü
+                        Trends wie &quot;Atomic Radius&quot;, oder 0 bis 13)
+  --export-graph DATEI --property EIGENSCHAFT
+                        das Trenddiagramm in DATEI (.png, .svg oder .csv)
+                        schreiben und beenden
+  --export-data DATEI   alle Elementdaten in DATEI (.csv) schreiben und beenden
+  --settings ORDNER     der Ordner der auralis.ini für die Exporte
+</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>%1 value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Zahlenwert)</translation>
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnungszahl</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -706,974 +736,974 @@ build or unpacked folder keeps them beside itself when it can write there.
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>List index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenindex außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Not enough memory for a picture of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Arbeitsspeicher für ein Bild mit %1 × %2 Pixeln</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name muss auf .pdf, .svg oder .png enden</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
     </message>
     <message>
         <source>Bitmap image %1 is too large (%2 x %3 pixels; %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bitmap-Bild %1 ist zu groß (%2 x %3 Pixel; %4)</translation>
     </message>
     <message>
         <source>at most %1 million</source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens %1 Millionen</translation>
     </message>
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB zum Dekodieren; höchstens %2 MB</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Acidic</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauer</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basisch</translation>
     </message>
     <message>
         <source>Amphoteric</source>
-        <translation type="unfinished"></translation>
+        <translation>Amphoter</translation>
     </message>
     <message>
         <source>Cubic, face centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubisch, flächenzentriert</translation>
     </message>
     <message>
         <source>Cubic, body centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubisch, raumzentriert</translation>
     </message>
     <message>
         <source>Cubic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubisch</translation>
     </message>
     <message>
         <source>Hexagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagonal</translation>
     </message>
     <message>
         <source>Rhombohedral</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhomboedrisch</translation>
     </message>
     <message>
         <source>Tetragonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetragonal</translation>
     </message>
     <message>
         <source>Orthorhombic</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthorhombisch</translation>
     </message>
     <message>
         <source>Monoclinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoklin</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Atomic Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Atommasse</translation>
     </message>
     <message>
         <source>Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Siedepunkt</translation>
     </message>
     <message>
         <source>Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmelzpunkt</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte</translation>
     </message>
     <message>
         <source>Electron Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronenkonfiguration</translation>
     </message>
     <message>
         <source>Oxidation States</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxidationszahlen</translation>
     </message>
     <message>
         <source>Crystal Structure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kristallstruktur</translation>
     </message>
     <message>
         <source>Acid/Base Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Säure-Base-Verhalten</translation>
     </message>
     <message>
         <source>Electronegativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronegativität</translation>
     </message>
     <message>
         <source>Heat of Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdampfungsenthalpie</translation>
     </message>
     <message>
         <source>Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmelzenthalpie</translation>
     </message>
     <message>
         <source>Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische Leitfähigkeit</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit</translation>
     </message>
     <message>
         <source>Wm-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wm-¹K-¹ (bei 300 K)</translation>
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezifische Wärmekapazität</translation>
     </message>
     <message>
         <source>Jg-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jg-¹K-¹ (bei 300 K)</translation>
     </message>
     <message>
         <source>First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Ionisierungsenergie</translation>
     </message>
     <message>
         <source>Atomic Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomvolumen</translation>
     </message>
     <message>
         <source>Atomic Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomradius</translation>
     </message>
     <message>
         <source>Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Kovalenzradius</translation>
     </message>
     <message>
         <source>Synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthetisch</translation>
     </message>
     <message>
         <source>Atomic &amp;Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atommasse</translation>
     </message>
     <message>
         <source>&amp;Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siedepunkt</translation>
     </message>
     <message>
         <source>&amp;Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;melzpunkt</translation>
     </message>
     <message>
         <source>&amp;Density</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dichte</translation>
     </message>
     <message>
         <source>Electro&amp;negativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektro&amp;negativität</translation>
     </message>
     <message>
         <source>Heat of &amp;Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verdampfungsenthalpie</translation>
     </message>
     <message>
         <source>&amp;Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmelzent&amp;halpie</translation>
     </message>
     <message>
         <source>&amp;Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elektrische Leitfähigkeit</translation>
     </message>
     <message>
         <source>&amp;Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wärmeleitfähigkeit</translation>
     </message>
     <message>
         <source>Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezifische Wärme</translation>
     </message>
     <message>
         <source>&amp;Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pezifische Wärme</translation>
     </message>
     <message>
         <source>&amp;First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste &amp;Ionisierungsenergie</translation>
     </message>
     <message>
         <source>Atomic &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Atomv&amp;olumen</translation>
     </message>
     <message>
         <source>Atomic &amp;Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Atom&amp;radius</translation>
     </message>
     <message>
         <source>&amp;Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Kova&amp;lenzradius</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 kann nicht geöffnet werden (%2).</translation>
     </message>
     <message>
         <source>Auralis Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Auralis-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>Metalle</translation>
     </message>
     <message>
         <source>Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichtmetalle</translation>
     </message>
     <message>
         <source>Semimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmetalle</translation>
     </message>
     <message>
         <source>Solids</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststoffe</translation>
     </message>
     <message>
         <source>Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>Flüssigkeiten</translation>
     </message>
     <message>
         <source>Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gase</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestimmt</translation>
     </message>
 </context>
 <context>
     <name>Provenance</name>
     <message>
         <source>estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>geschätzt</translation>
     </message>
     <message>
         <source>calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>berechnet</translation>
     </message>
     <message>
         <source>predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>vorhergesagt</translation>
     </message>
     <message>
         <source>one value of a range: it depends on the sample</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wert aus einem Bereich: er hängt von der Probe ab</translation>
     </message>
     <message>
         <source>for the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>für die flüssige Phase</translation>
     </message>
     <message>
         <source>for the solid</source>
-        <translation type="unfinished"></translation>
+        <translation>für die feste Phase</translation>
     </message>
     <message>
         <source>for the gas</source>
-        <translation type="unfinished"></translation>
+        <translation>für die Gasphase</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Über Auralis   </translation>
     </message>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entworfen und entwickelt von:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auralis-Entwickler</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers. Licensed under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Die Auralis-Entwickler. Lizenziert unter der GNU GPL, Version 3 oder später.</translation>
     </message>
     <message>
         <source>Auralis is meant for study and reference. The element data were compiled with care but may contain errors or be out of date; check any value that matters against a primary source before relying on it. The program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auralis ist zum Lernen und Nachschlagen gedacht. Die Elementdaten wurden sorgfältig zusammengestellt, können aber Fehler enthalten oder veraltet sein; prüfen Sie jeden wichtigen Wert an einer Primärquelle, bevor Sie sich darauf verlassen. Das Programm wird bereitgestellt, wie es ist, ohne jegliche Gewährleistung.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmAuralis</name>
     <message>
         <source>Periodic table</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodensystem</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legende</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementinfo</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Element suchen</translation>
     </message>
     <message>
         <source>Change Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur ändern</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenddiagramm</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Temperature Slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturregler</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>metal</source>
-        <translation type="unfinished"></translation>
+        <translation>Metall</translation>
     </message>
     <message>
         <source>nonmetal</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichtmetall</translation>
     </message>
     <message>
         <source>semimetal</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmetall</translation>
     </message>
     <message>
         <source>synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>synthetisch</translation>
     </message>
     <message>
         <source>solid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>fest bei %1 K</translation>
     </message>
     <message>
         <source>liquid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>flüssig bei %1 K</translation>
     </message>
     <message>
         <source>gas at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>gasförmig bei %1 K</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save Config &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;jetzt &amp;speichern</translation>
     </message>
     <message>
         <source>Save Config On &amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen beim B&amp;eenden speichern</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabelle exportieren...</translation>
     </message>
     <message>
         <source>Export &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;aten exportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleiste</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>&amp;Element Info On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elementinfo im Vordergrund</translation>
     </message>
     <message>
         <source>&amp;Trends Graph On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trenddiagramm im Vordergrund</translation>
     </message>
     <message>
         <source>&amp;Naming Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namensschema</translation>
     </message>
     <message>
         <source>IUPAC - Appr&amp;oved</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Anerkannt</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Provisional</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Vorläufig</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Empfohlen</translation>
     </message>
     <message>
         <source>&amp;ACS - Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;CS - Empfohlen</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <source>&amp;Element</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Element</translation>
     </message>
     <message>
         <source>&amp;Find Element...</source>
-        <translation type="unfinished"></translation>
+        <translation>Element &amp;suchen...</translation>
     </message>
     <message>
         <source>Set &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatur einstellen...</translation>
     </message>
     <message>
         <source>Element &amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Element&amp;informationen</translation>
     </message>
     <message>
         <source>&amp;Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trends</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine</translation>
     </message>
     <message>
         <source>&amp;Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trenddiagramm</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elementinformationen</translation>
     </message>
     <message>
         <source>Change &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatur ändern...</translation>
     </message>
     <message>
         <source>Setup &amp;Colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben einstellen...</translation>
     </message>
     <message>
         <source>Setup element and table colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben der Elemente und der Tabelle einstellen</translation>
     </message>
     <message>
         <source>Element Information Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Elementinformationen</translation>
     </message>
     <message>
         <source>Find an element in terms of weight, size, and others</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Element nach Masse, Größe und anderen Eigenschaften suchen</translation>
     </message>
     <message>
         <source>Set the current temperature in Kelvin, Celcius or Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Temperatur in Kelvin, Celsius oder Fahrenheit einstellen</translation>
     </message>
     <message>
         <source>Graph periodic trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodische Trends als Diagramm zeigen</translation>
     </message>
     <message>
         <source>Help on Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Auralis   </translation>
     </message>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Über Auralis   </translation>
     </message>
     <message>
         <source>Please Read Carefully</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte sorgfältig lesen</translation>
     </message>
     <message>
         <source>Colours - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben - Auralis</translation>
     </message>
     <message>
         <source>Because you are not using the standard 3D colour, you should adjust the colour setup to make sure that all application text will appear readable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Da Sie nicht die Standard-3D-Farbe verwenden, sollten Sie die Farben so einstellen, dass alle Texte des Programms lesbar bleiben.</translation>
     </message>
     <message>
         <source>Periodic table - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodensystem - Auralis</translation>
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle exportieren</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf);;SVG-Bild (*.svg);;PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name muss auf .pdf, .svg oder .png enden</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten exportieren</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
     </message>
     <message>
         <source>Print - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken - Auralis</translation>
     </message>
     <message>
         <source>Double-click here to setup colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier doppelklicken, um die Farben einzustellen</translation>
     </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
     <message>
         <source>%1 - Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Elementinformationen</translation>
     </message>
     <message>
         <source>Copy &amp;All Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles kopieren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>TfrmFindElement</name>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verarbeitet</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Element suchen</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbol</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaft</translation>
     </message>
     <message>
         <source>Type the partial symbol of the element you wish to search for, and/or browse through the list for the exact symbol name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Teil des gesuchten Symbols ein und/oder suchen Sie das genaue Symbol in der Liste:</translation>
     </message>
     <message>
         <source>Type the partial name of the element you wish to search for, and/or browse through the list for the exact name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Teil des gesuchten Namens ein und/oder suchen Sie den genauen Namen in der Liste:</translation>
     </message>
     <message>
         <source>Choose among the different properties available from the list box below, and narrow your search by editing the range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie unten in der Liste eine der verfügbaren Eigenschaften und grenzen Sie die Suche über den Bereich ein:</translation>
     </message>
     <message>
         <source>&amp;Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untergrenze:</translation>
     </message>
     <message>
         <source>&amp;Upper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;bergrenze:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ak&amp;tualisieren</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>TfrmGraph</name>
     <message>
         <source>Trend Graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenddiagramm - Auralis</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaft</translation>
     </message>
     <message>
         <source>Sho&amp;w Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolpositionen an&amp;zeigen</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren...</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help On Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe zu Trends</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Heat of Fustion</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmelzent&amp;halpie</translation>
     </message>
     <message>
         <source>&amp;Show Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolpositionen an&amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Element&amp;informationen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>%1: the name must end in .png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name muss auf .png, .svg oder .csv enden</translation>
     </message>
     <message>
         <source>Trend graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenddiagramm - Auralis</translation>
     </message>
     <message>
         <source>Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm exportieren</translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg);;Kommagetrennte Werte (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptions</name>
     <message>
         <source>Bitmap Files (*.bmp);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (*.bmp);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster</translation>
     </message>
     <message>
         <source>&amp;Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund&amp;farbe</translation>
     </message>
     <message>
         <source>Use the current &amp;Windows setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle &amp;Windows-Einstellung verwenden</translation>
     </message>
     <message>
         <source>Use the &amp;silver (grey) colour</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Silberne (graue) Farbe verwenden</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>&amp;Click on one of the below to choose its colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Wählen einer Farbe unten &amp;klicken</translation>
     </message>
     <message>
         <source>&amp;Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metalle</translation>
     </message>
     <message>
         <source>&amp;Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nichtmetalle</translation>
     </message>
     <message>
         <source>S&amp;emimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Hal&amp;bmetalle</translation>
     </message>
     <message>
         <source>Sol&amp;ids</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;eststoffe</translation>
     </message>
     <message>
         <source>&amp;Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;lüssigkeiten</translation>
     </message>
     <message>
         <source>&amp;Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gase</translation>
     </message>
     <message>
         <source>&amp;Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unbestimmt</translation>
     </message>
     <message>
         <source>Sa&amp;fe colours</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ichere Farben</translation>
     </message>
     <message>
         <source>Seven class colours that stay apart for colour-blind eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieben Klassenfarben, die auch bei Farbenblindheit unterscheidbar bleiben</translation>
     </message>
     <message>
         <source>Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementinfo</translation>
     </message>
     <message>
         <source>Click on the desired section below (symbol, name, number, property, value) to change its display colour in the Element Information window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie unten auf den gewünschten Teil (Symbol, Name, Ordnungszahl, Eigenschaft, Wert), um seine Farbe im Fenster Elementinformationen zu ändern:</translation>
     </message>
     <message>
         <source>&amp;Use default colours</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tandardfarben verwenden</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenddiagramm</translation>
     </message>
     <message>
         <source>Click on the desired section below (value, axis, plot, element position) to change its display colour in the Trends Graph window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie unten auf den gewünschten Teil (Wert, Achse, Kurve, Elementposition), um seine Farbe im Fenster Trenddiagramm zu ändern:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmSetTemperature</name>
     <message>
         <source>In order to input temperature in a different unit, click on the desired tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Temperatur in einer anderen Einheit einzugeben, klicken Sie oben auf die gewünschte Registerkarte.</translation>
     </message>
     <message>
         <source>Set Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur einstellen</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Kelvin from the range of 0.00 to 6000.00. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die gewünschte Temperatur in Kelvin im Bereich von 0.00 bis 6000.00 ein. Höchstens 2 Nachkommastellen werden übernommen:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Celsius from the range of -273.15 to 5726.85. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die gewünschte Temperatur in Grad Celsius im Bereich von -273.15 bis 5726.85 ein. Höchstens 2 Nachkommastellen werden übernommen:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Fahrenheit from the range of -459.67 to 10340.33. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die gewünschte Temperatur in Grad Fahrenheit im Bereich von -459.67 bis 10340.33 ein. Höchstens 2 Nachkommastellen werden übernommen:</translation>
     </message>
     <message>
         <source>&amp;Kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kelvin</translation>
     </message>
     <message>
         <source>&amp;Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Celsius</translation>
     </message>
     <message>
         <source>&amp;Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entworfen und entwickelt von:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auralis-Entwickler</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Die Auralis-Entwickler</translation>
     </message>
 </context>
 <context>
     <name>ToolDialog</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 </TS>
