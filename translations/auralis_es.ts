@@ -5,35 +5,35 @@
     <name>Choosers</name>
     <message>
         <source>Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de exportación</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ncho:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lto:</translation>
     </message>
     <message>
         <source>A4 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 horizontal</translation>
     </message>
     <message>
         <source>A3 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 horizontal</translation>
     </message>
     <message>
         <source>&amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página:</translation>
     </message>
     <message>
         <source>Include the &amp;background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir la imagen de &amp;fondo</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,21 @@ Shows the periodic table of the elements.
 
 Exports, written without a window or a display:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: auralis [CARPETA-CONFIG]
+     auralis --export-table ARCHIVO | --export-graph ARCHIVO |
+             --export-data ARCHIVO ...
+     auralis --help | --version
+
+Muestra la tabla periódica de los elementos.
+
+  CARPETA-CONFIG   guarda el archivo de configuración auralis.ini en esta
+                   carpeta, que ya debe existir; toda la línea de comandos es
+                   su nombre (./--help es una carpeta llamada &quot;--help&quot;)
+  --help           muestra este texto y sale
+  --version        muestra el nombre y la versión del programa y sale
+
+Exportaciones, escritas sin ventana ni pantalla:
+</translation>
     </message>
     <message>
         <source>
@@ -61,67 +75,71 @@ Without a folder, an installed program keeps its settings in
 $XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its
 build or unpacked folder keeps them beside itself when it can write there.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sin carpeta, un programa instalado guarda su configuración en
+$XDG_CONFIG_HOME/Auralis (normalmente ~/.config/Auralis); uno ejecutado desde
+su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not a size WIDTHxHEIGHT of 16 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: «%1» no es un tamaño ANCHOxALTO de 16 a %2 píxeles</translation>
     </message>
     <message>
         <source>--temperature: &apos;%1&apos; is not a temperature of 0 to 6000 K</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature: «%1» no es una temperatura de 0 a 6000 K</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no trend property (a name as on the Trends menu, or 0 to 13)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» no es una propiedad de tendencia (su nombre en inglés, o de 0 a 13)</translation>
     </message>
     <message>
         <source>--settings: &apos;%1&apos; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: «%1» no es una carpeta</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>give one of --export-table, --export-graph, --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>indique una de --export-table, --export-graph, --export-data</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ningún nombre de archivo</translation>
     </message>
     <message>
         <source>%1: the name must end in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre debe terminar en %2</translation>
     </message>
     <message>
         <source>.pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>.pdf, .svg o .png</translation>
     </message>
     <message>
         <source>.png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>.png, .svg o .csv</translation>
     </message>
     <message>
         <source>--temperature and --trend belong to --export-table</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature y --trend son opciones de --export-table</translation>
     </message>
     <message>
         <source>--property belongs to --export-graph</source>
-        <translation type="unfinished"></translation>
+        <translation>--property es una opción de --export-graph</translation>
     </message>
     <message>
         <source>--export-graph needs --property PROPERTY</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-graph necesita --property PROPIEDAD</translation>
     </message>
     <message>
         <source>--size does not belong to --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>--size no es una opción de --export-data</translation>
     </message>
     <message>
         <source>  --export-table FILE   write the table as FILE (.pdf, .svg or .png) and exit
@@ -133,26 +151,35 @@ build or unpacked folder keeps them beside itself when it can write there.
   --export-data FILE    write all element data as FILE (.csv) and exit
   --settings DIR        the folder of auralis.ini for the exports
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --export-table ARCHIVO  exporta la tabla a ARCHIVO (.pdf, .svg o .png) y sale
+      --size ANCHOxALTO   tamaño del PNG en píxeles (por omisión 3508x2480)
+      --temperature K     temperatura para colorear las casillas (0 a 6000)
+      --trend PROPIEDAD   relieve de tendencias (nombre en inglés o 0 a 13)
+  --export-graph ARCHIVO --property PROPIEDAD
+                          exporta el gráfico de tendencias a ARCHIVO
+                          (.png, .svg o .csv) y sale
+  --export-data ARCHIVO   exporta todos los datos a ARCHIVO (.csv) y sale
+  --settings CARPETA      carpeta de auralis.ini para las exportaciones
+</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>%1 value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (valor)</translation>
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número atómico</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>
@@ -706,974 +733,974 @@ build or unpacked folder keeps them beside itself when it can write there.
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número decimal válido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número entero válido</translation>
     </message>
     <message>
         <source>List index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de lista fuera de los límites</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>Not enough memory for a picture of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para una imagen de %1 × %2 píxeles</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre debe terminar en .pdf, .svg o .png</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la impresora</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de mapa de bits no es válida</translation>
     </message>
     <message>
         <source>Bitmap image %1 is too large (%2 x %3 pixels; %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de mapa de bits %1 es demasiado grande (%2 x %3 píxeles; %4)</translation>
     </message>
     <message>
         <source>at most %1 million</source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo %1 millones</translation>
     </message>
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB para decodificar; como máximo %2 MB</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Acidic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Básico</translation>
     </message>
     <message>
         <source>Amphoteric</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfótero</translation>
     </message>
     <message>
         <source>Cubic, face centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Cúbica, centrada en las caras</translation>
     </message>
     <message>
         <source>Cubic, body centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Cúbica, centrada en el cuerpo</translation>
     </message>
     <message>
         <source>Cubic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cúbica</translation>
     </message>
     <message>
         <source>Hexagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagonal</translation>
     </message>
     <message>
         <source>Rhombohedral</source>
-        <translation type="unfinished"></translation>
+        <translation>Romboédrica</translation>
     </message>
     <message>
         <source>Tetragonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetragonal</translation>
     </message>
     <message>
         <source>Orthorhombic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortorrómbica</translation>
     </message>
     <message>
         <source>Monoclinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoclínica</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Atomic Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa atómica</translation>
     </message>
     <message>
         <source>Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de ebullición</translation>
     </message>
     <message>
         <source>Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de fusión</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad</translation>
     </message>
     <message>
         <source>Electron Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración electrónica</translation>
     </message>
     <message>
         <source>Oxidation States</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados de oxidación</translation>
     </message>
     <message>
         <source>Crystal Structure</source>
-        <translation type="unfinished"></translation>
+        <translation>Estructura cristalina</translation>
     </message>
     <message>
         <source>Acid/Base Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Carácter ácido-base</translation>
     </message>
     <message>
         <source>Electronegativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Electronegatividad</translation>
     </message>
     <message>
         <source>Heat of Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor de vaporización</translation>
     </message>
     <message>
         <source>Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor de fusión</translation>
     </message>
     <message>
         <source>Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductividad eléctrica</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductividad térmica</translation>
     </message>
     <message>
         <source>Wm-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wm-¹K-¹ (a 300 K)</translation>
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidad calorífica específica</translation>
     </message>
     <message>
         <source>Jg-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jg-¹K-¹ (a 300 K)</translation>
     </message>
     <message>
         <source>First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer potencial de ionización</translation>
     </message>
     <message>
         <source>Atomic Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen atómico</translation>
     </message>
     <message>
         <source>Atomic Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio atómico</translation>
     </message>
     <message>
         <source>Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio covalente</translation>
     </message>
     <message>
         <source>Synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintético</translation>
     </message>
     <message>
         <source>Atomic &amp;Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masa atómica</translation>
     </message>
     <message>
         <source>&amp;Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de e&amp;bullición</translation>
     </message>
     <message>
         <source>&amp;Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de &amp;fusión</translation>
     </message>
     <message>
         <source>&amp;Density</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Densidad</translation>
     </message>
     <message>
         <source>Electro&amp;negativity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Electronegatividad</translation>
     </message>
     <message>
         <source>Heat of &amp;Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor de &amp;vaporización</translation>
     </message>
     <message>
         <source>&amp;Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor de f&amp;usión</translation>
     </message>
     <message>
         <source>&amp;Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductividad e&amp;léctrica</translation>
     </message>
     <message>
         <source>&amp;Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductividad &amp;térmica</translation>
     </message>
     <message>
         <source>Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor específico</translation>
     </message>
     <message>
         <source>&amp;Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor e&amp;specífico</translation>
     </message>
     <message>
         <source>&amp;First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primer potencial de ionización</translation>
     </message>
     <message>
         <source>Atomic &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumen atómico</translation>
     </message>
     <message>
         <source>Atomic &amp;Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radio atómico</translation>
     </message>
     <message>
         <source>&amp;Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio &amp;covalente</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de ayuda %1 (%2).</translation>
     </message>
     <message>
         <source>Auralis Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Auralis</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>Metales</translation>
     </message>
     <message>
         <source>Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>No metales</translation>
     </message>
     <message>
         <source>Semimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Semimetales</translation>
     </message>
     <message>
         <source>Solids</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólidos</translation>
     </message>
     <message>
         <source>Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>Líquidos</translation>
     </message>
     <message>
         <source>Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gases</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin definir</translation>
     </message>
 </context>
 <context>
     <name>Provenance</name>
     <message>
         <source>estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>estimado</translation>
     </message>
     <message>
         <source>calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>calculado</translation>
     </message>
     <message>
         <source>predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>predicho</translation>
     </message>
     <message>
         <source>one value of a range: it depends on the sample</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor de un intervalo: depende de la muestra</translation>
     </message>
     <message>
         <source>for the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>para el líquido</translation>
     </message>
     <message>
         <source>for the solid</source>
-        <translation type="unfinished"></translation>
+        <translation>para el sólido</translation>
     </message>
     <message>
         <source>for the gas</source>
-        <translation type="unfinished"></translation>
+        <translation>para el gas</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Auralis   </translation>
     </message>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñado y creado por:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los desarrolladores de Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers. Licensed under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Los desarrolladores de Auralis. Con licencia GNU GPL, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>Auralis is meant for study and reference. The element data were compiled with care but may contain errors or be out of date; check any value that matters against a primary source before relying on it. The program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auralis está pensado para el estudio y la consulta. Los datos de los elementos se han recopilado con cuidado, pero pueden contener errores o estar desactualizados; compruebe cualquier valor importante en una fuente primaria antes de fiarse de él. El programa se ofrece tal cual, sin garantía de ningún tipo.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo:</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TfrmAuralis</name>
     <message>
         <source>Periodic table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla periódica</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del elemento</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar elemento</translation>
     </message>
     <message>
         <source>Change Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar temperatura</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de tendencias</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Temperature Slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizador de temperatura</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>metal</source>
-        <translation type="unfinished"></translation>
+        <translation>metal</translation>
     </message>
     <message>
         <source>nonmetal</source>
-        <translation type="unfinished"></translation>
+        <translation>no metal</translation>
     </message>
     <message>
         <source>semimetal</source>
-        <translation type="unfinished"></translation>
+        <translation>semimetal</translation>
     </message>
     <message>
         <source>synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>sintético</translation>
     </message>
     <message>
         <source>solid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>sólido a %1 K</translation>
     </message>
     <message>
         <source>liquid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>líquido a %1 K</translation>
     </message>
     <message>
         <source>gas at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>gas a %1 K</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Save Config &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar configuración a&amp;hora</translation>
     </message>
     <message>
         <source>Save Config On &amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar configuración &amp;al salir</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;tabla...</translation>
     </message>
     <message>
         <source>Export &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;datos...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;herramientas</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>&amp;Element Info On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información siempre encima</translation>
     </message>
     <message>
         <source>&amp;Trends Graph On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico siempre encima</translation>
     </message>
     <message>
         <source>&amp;Naming Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomenclatura</translation>
     </message>
     <message>
         <source>IUPAC - Appr&amp;oved</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - Apr&amp;obada</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Provisional</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Provisional</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;Recomendada</translation>
     </message>
     <message>
         <source>&amp;ACS - Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ACS - Recomendada</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>&amp;Element</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elemento</translation>
     </message>
     <message>
         <source>&amp;Find Element...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar elemento...</translation>
     </message>
     <message>
         <source>Set &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer &amp;temperatura...</translation>
     </message>
     <message>
         <source>Element &amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del elemento</translation>
     </message>
     <message>
         <source>&amp;Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tendencias</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ninguna</translation>
     </message>
     <message>
         <source>&amp;Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico de tendencias</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido de la ayuda</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del elemento</translation>
     </message>
     <message>
         <source>Change &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;temperatura...</translation>
     </message>
     <message>
         <source>Setup &amp;Colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;colores...</translation>
     </message>
     <message>
         <source>Setup element and table colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar los colores de los elementos y de la tabla</translation>
     </message>
     <message>
         <source>Element Information Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de información del elemento</translation>
     </message>
     <message>
         <source>Find an element in terms of weight, size, and others</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un elemento por su masa, su tamaño u otras propiedades</translation>
     </message>
     <message>
         <source>Set the current temperature in Kelvin, Celcius or Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer la temperatura actual en kelvin, grados Celsius o grados Fahrenheit</translation>
     </message>
     <message>
         <source>Graph periodic trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Representar gráficamente las tendencias periódicas</translation>
     </message>
     <message>
         <source>Help on Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Auralis   </translation>
     </message>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Auralis   </translation>
     </message>
     <message>
         <source>Please Read Carefully</source>
-        <translation type="unfinished"></translation>
+        <translation>Lea esto con atención</translation>
     </message>
     <message>
         <source>Colours - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores - Auralis</translation>
     </message>
     <message>
         <source>Because you are not using the standard 3D colour, you should adjust the colour setup to make sure that all application text will appear readable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Como no está usando el color 3D estándar, conviene ajustar la configuración de colores para que todos los textos del programa se lean bien.</translation>
     </message>
     <message>
         <source>Periodic table - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla periódica - Auralis</translation>
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tabla</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf);;Imagen SVG (*.svg);;Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre debe terminar en .pdf, .svg o .png</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores separados por comas (*.csv)</translation>
     </message>
     <message>
         <source>Print - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir - Auralis</translation>
     </message>
     <message>
         <source>Double-click here to setup colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic aquí para configurar los colores</translation>
     </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
     <message>
         <source>%1 - Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Información del elemento</translation>
     </message>
     <message>
         <source>Copy &amp;All Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;todo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TfrmFindElement</name>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar elemento</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre</translation>
     </message>
     <message>
         <source>&amp;Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Símbolo</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedad</translation>
     </message>
     <message>
         <source>Type the partial symbol of the element you wish to search for, and/or browse through the list for the exact symbol name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba parte del símbolo del elemento que busca, o recorra la lista hasta dar con el símbolo exacto:</translation>
     </message>
     <message>
         <source>Type the partial name of the element you wish to search for, and/or browse through the list for the exact name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba parte del nombre del elemento que busca, o recorra la lista hasta dar con el nombre exacto:</translation>
     </message>
     <message>
         <source>Choose among the different properties available from the list box below, and narrow your search by editing the range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una de las propiedades de la lista desplegable de abajo y acote la búsqueda cambiando el intervalo:</translation>
     </message>
     <message>
         <source>&amp;Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mínimo:</translation>
     </message>
     <message>
         <source>&amp;Upper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Má&amp;ximo:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrar</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
 </context>
 <context>
     <name>TfrmGraph</name>
     <message>
         <source>Trend Graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de tendencias - Auralis</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedad</translation>
     </message>
     <message>
         <source>Sho&amp;w Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar posiciones de los símbolos</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opiar</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerr&amp;ar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Help On Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda sobre las tendencias</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Heat of Fustion</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor de f&amp;usión</translation>
     </message>
     <message>
         <source>&amp;Show Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar posiciones de los símbolos</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del elemento</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>%1: the name must end in .png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre debe terminar en .png, .svg o .csv</translation>
     </message>
     <message>
         <source>Trend graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de tendencias - Auralis</translation>
     </message>
     <message>
         <source>Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar gráfico</translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png);;Imagen SVG (*.svg);;Valores separados por comas (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptions</name>
     <message>
         <source>Bitmap Files (*.bmp);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de mapa de bits (*.bmp);;Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana principal</translation>
     </message>
     <message>
         <source>&amp;Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de &amp;fondo</translation>
     </message>
     <message>
         <source>Use the current &amp;Windows setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el ajuste actual de &amp;Windows</translation>
     </message>
     <message>
         <source>Use the &amp;silver (grey) colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el color &amp;plateado (gris)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>&amp;Click on one of the below to choose its colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga &amp;clic en un botón para elegir su color</translation>
     </message>
     <message>
         <source>&amp;Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metales</translation>
     </message>
     <message>
         <source>&amp;Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No metales</translation>
     </message>
     <message>
         <source>S&amp;emimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;emimetales</translation>
     </message>
     <message>
         <source>Sol&amp;ids</source>
-        <translation type="unfinished"></translation>
+        <translation>Sól&amp;idos</translation>
     </message>
     <message>
         <source>&amp;Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líquidos</translation>
     </message>
     <message>
         <source>&amp;Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gases</translation>
     </message>
     <message>
         <source>&amp;Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sin definir</translation>
     </message>
     <message>
         <source>Sa&amp;fe colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daltonismo</translation>
     </message>
     <message>
         <source>Seven class colours that stay apart for colour-blind eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete colores que se distinguen bien también con daltonismo</translation>
     </message>
     <message>
         <source>Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fondo</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del elemento</translation>
     </message>
     <message>
         <source>Click on the desired section below (symbol, name, number, property, value) to change its display colour in the Element Information window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en la parte deseada del ejemplo de abajo (símbolo, nombre, número, propiedad, valor) para cambiar su color en la ventana Información del elemento:</translation>
     </message>
     <message>
         <source>&amp;Use default colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar colores p&amp;redeterminados</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de tendencias</translation>
     </message>
     <message>
         <source>Click on the desired section below (value, axis, plot, element position) to change its display colour in the Trends Graph window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en la parte deseada del ejemplo de abajo (valor, eje, curva, posición de elemento) para cambiar su color en la ventana Gráfico de tendencias:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmSetTemperature</name>
     <message>
         <source>In order to input temperature in a different unit, click on the desired tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para escribir la temperatura en otra unidad, haga clic en la pestaña correspondiente de arriba.</translation>
     </message>
     <message>
         <source>Set Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer temperatura</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ncelar</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Kelvin from the range of 0.00 to 6000.00. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la temperatura deseada en kelvin, en el intervalo de 0.00 a 6000.00. Se conservarán como máximo 2 decimales:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Celsius from the range of -273.15 to 5726.85. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la temperatura deseada en grados Celsius, en el intervalo de -273.15 a 5726.85. Se conservarán como máximo 2 decimales:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Fahrenheit from the range of -459.67 to 10340.33. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la temperatura deseada en grados Fahrenheit, en el intervalo de -459.67 a 10340.33. Se conservarán como máximo 2 decimales:</translation>
     </message>
     <message>
         <source>&amp;Kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kelvin</translation>
     </message>
     <message>
         <source>&amp;Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Celsius</translation>
     </message>
     <message>
         <source>&amp;Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñado y creado por:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los desarrolladores de Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Los desarrolladores de Auralis</translation>
     </message>
 </context>
 <context>
     <name>ToolDialog</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 </TS>
