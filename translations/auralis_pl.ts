@@ -5,35 +5,35 @@
     <name>Choosers</name>
     <message>
         <source>Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje eksportu</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szerokość:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wysokość:</translation>
     </message>
     <message>
         <source>A4 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 poziomo</translation>
     </message>
     <message>
         <source>A3 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 poziomo</translation>
     </message>
     <message>
         <source>&amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format strony:</translation>
     </message>
     <message>
         <source>Include the &amp;background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dołącz obraz &amp;tła</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,21 @@ Shows the periodic table of the elements.
 
 Exports, written without a window or a display:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie:
+  auralis [KATALOG-USTAWIEŃ]
+  auralis --export-table PLIK | --export-graph PLIK | --export-data PLIK ...
+  auralis --help | --version
+
+Pokazuje układ okresowy pierwiastków.
+
+  KATALOG-USTAWIEŃ  trzyma plik ustawień auralis.ini w tym istniejącym
+                    katalogu; jego nazwą jest cały wiersz poleceń (./--help
+                    to katalog o nazwie „--help”)
+  --help            wypisuje ten tekst i kończy pracę
+  --version         wypisuje nazwę i wersję programu i kończy pracę
+
+Eksporty, zapisywane bez okna i bez ekranu:
+</translation>
     </message>
     <message>
         <source>
@@ -61,67 +75,72 @@ Without a folder, an installed program keeps its settings in
 $XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its
 build or unpacked folder keeps them beside itself when it can write there.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Bez podanego katalogu zainstalowany program trzyma ustawienia w katalogu
+$XDG_CONFIG_HOME/Auralis (zwykle ~/.config/Auralis); program uruchomiony
+z katalogu kompilacji lub rozpakowania trzyma je obok siebie, o ile może
+tam zapisywać.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga wartości</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not a size WIDTHxHEIGHT of 16 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: „%1” nie jest rozmiarem SZERxWYS od 16 do %2 pikseli</translation>
     </message>
     <message>
         <source>--temperature: &apos;%1&apos; is not a temperature of 0 to 6000 K</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature: „%1” nie jest temperaturą od 0 do 6000 K</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no trend property (a name as on the Trends menu, or 0 to 13)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2” nie jest właściwością trendu (angielska nazwa z menu lub 0 do 13)</translation>
     </message>
     <message>
         <source>--settings: &apos;%1&apos; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: „%1” nie jest katalogiem</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja „%1”</translation>
     </message>
     <message>
         <source>give one of --export-table, --export-graph, --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>podaj jedną z opcji --export-table, --export-graph, --export-data</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>nie podano nazwy pliku</translation>
     </message>
     <message>
         <source>%1: the name must end in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nazwa musi się kończyć na %2</translation>
     </message>
     <message>
         <source>.pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>.pdf, .svg lub .png</translation>
     </message>
     <message>
         <source>.png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>.png, .svg lub .csv</translation>
     </message>
     <message>
         <source>--temperature and --trend belong to --export-table</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature i --trend dotyczą tylko --export-table</translation>
     </message>
     <message>
         <source>--property belongs to --export-graph</source>
-        <translation type="unfinished"></translation>
+        <translation>--property dotyczy tylko --export-graph</translation>
     </message>
     <message>
         <source>--export-graph needs --property PROPERTY</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-graph wymaga --property WŁAŚCIWOŚĆ</translation>
     </message>
     <message>
         <source>--size does not belong to --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>--size nie dotyczy --export-data</translation>
     </message>
     <message>
         <source>  --export-table FILE   write the table as FILE (.pdf, .svg or .png) and exit
@@ -133,26 +152,39 @@ build or unpacked folder keeps them beside itself when it can write there.
   --export-data FILE    write all element data as FILE (.csv) and exit
   --settings DIR        the folder of auralis.ini for the exports
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --export-table PLIK     zapisuje tablicę w pliku PLIK (.pdf, .svg lub .png)
+                          i kończy pracę
+      --size SZERxWYS     rozmiar PNG w pikselach (domyślnie 3508x2480)
+      --temperature K     temperatura, dla której barwione są kafelki
+                          (od 0 do 6000)
+      --trend WŁAŚCIWOŚĆ  relief trendu (angielska nazwa z menu, np.
+                          „Atomic Radius”, lub liczba od 0 do 13)
+  --export-graph PLIK --property WŁAŚCIWOŚĆ
+                          zapisuje wykres trendu w pliku PLIK (.png, .svg
+                          lub .csv) i kończy pracę
+  --export-data PLIK      zapisuje dane wszystkich pierwiastków w pliku PLIK
+                          (.csv) i kończy pracę
+  --settings KATALOG      katalog pliku auralis.ini dla eksportów
+</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>%1 value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wartość)</translation>
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba atomowa</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
 </context>
 <context>
@@ -706,974 +738,974 @@ build or unpacked folder keeps them beside itself when it can write there.
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest prawidłową liczbą zmiennoprzecinkową</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>
         <source>List index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeks listy poza zakresem</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać do %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak pamięci</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku %1</translation>
     </message>
     <message>
         <source>Not enough memory for a picture of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało pamięci na obraz o wymiarach %1 × %2 pikseli</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nazwa musi się kończyć na .pdf, .svg lub .png</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się uruchomić drukarki</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz bitmapowy jest nieprawidłowy</translation>
     </message>
     <message>
         <source>Bitmap image %1 is too large (%2 x %3 pixels; %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz bitmapowy %1 jest za duży (%2 x %3 pikseli; %4)</translation>
     </message>
     <message>
         <source>at most %1 million</source>
-        <translation type="unfinished"></translation>
+        <translation>najwyżej %1 mln</translation>
     </message>
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB do zdekodowania; najwyżej %2 MB</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Acidic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwasowy</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasadowy</translation>
     </message>
     <message>
         <source>Amphoteric</source>
-        <translation type="unfinished"></translation>
+        <translation>Amfoteryczny</translation>
     </message>
     <message>
         <source>Cubic, face centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Regularna, ściennie centrowana</translation>
     </message>
     <message>
         <source>Cubic, body centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Regularna, przestrzennie centrowana</translation>
     </message>
     <message>
         <source>Cubic</source>
-        <translation type="unfinished"></translation>
+        <translation>Regularna</translation>
     </message>
     <message>
         <source>Hexagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Heksagonalna</translation>
     </message>
     <message>
         <source>Rhombohedral</source>
-        <translation type="unfinished"></translation>
+        <translation>Romboedryczna</translation>
     </message>
     <message>
         <source>Tetragonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetragonalna</translation>
     </message>
     <message>
         <source>Orthorhombic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rombowa</translation>
     </message>
     <message>
         <source>Monoclinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednoskośna</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Atomic Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa atomowa</translation>
     </message>
     <message>
         <source>Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura wrzenia</translation>
     </message>
     <message>
         <source>Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura topnienia</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość</translation>
     </message>
     <message>
         <source>Electron Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja elektronowa</translation>
     </message>
     <message>
         <source>Oxidation States</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopnie utlenienia</translation>
     </message>
     <message>
         <source>Crystal Structure</source>
-        <translation type="unfinished"></translation>
+        <translation>Struktura krystaliczna</translation>
     </message>
     <message>
         <source>Acid/Base Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Charakter kwasowo-zasadowy</translation>
     </message>
     <message>
         <source>Electronegativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektroujemność</translation>
     </message>
     <message>
         <source>Heat of Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło parowania</translation>
     </message>
     <message>
         <source>Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło topnienia</translation>
     </message>
     <message>
         <source>Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność elektryczna</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna</translation>
     </message>
     <message>
         <source>Wm-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wm-¹K-¹ (w 300 K)</translation>
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło właściwe</translation>
     </message>
     <message>
         <source>Jg-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jg-¹K-¹ (w 300 K)</translation>
     </message>
     <message>
         <source>First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy potencjał jonizacji</translation>
     </message>
     <message>
         <source>Atomic Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Objętość atomowa</translation>
     </message>
     <message>
         <source>Atomic Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień atomowy</translation>
     </message>
     <message>
         <source>Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień kowalencyjny</translation>
     </message>
     <message>
         <source>Synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntetyczny</translation>
     </message>
     <message>
         <source>Atomic &amp;Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masa atomowa</translation>
     </message>
     <message>
         <source>&amp;Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura &amp;wrzenia</translation>
     </message>
     <message>
         <source>&amp;Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatura topnienia</translation>
     </message>
     <message>
         <source>&amp;Density</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gęstość</translation>
     </message>
     <message>
         <source>Electro&amp;negativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektro&amp;ujemność</translation>
     </message>
     <message>
         <source>Heat of &amp;Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło pa&amp;rowania</translation>
     </message>
     <message>
         <source>&amp;Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło top&amp;nienia</translation>
     </message>
     <message>
         <source>&amp;Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewo&amp;dność elektryczna</translation>
     </message>
     <message>
         <source>&amp;Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przewodność cieplna</translation>
     </message>
     <message>
         <source>Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło właściwe</translation>
     </message>
     <message>
         <source>&amp;Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ciepło właściwe</translation>
     </message>
     <message>
         <source>&amp;First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy potencjał &amp;jonizacji</translation>
     </message>
     <message>
         <source>Atomic &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objętość atomowa</translation>
     </message>
     <message>
         <source>Atomic &amp;Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień &amp;atomowy</translation>
     </message>
     <message>
         <source>&amp;Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień kowa&amp;lencyjny</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku pomocy %1 (%2).</translation>
     </message>
     <message>
         <source>Auralis Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc programu Auralis</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>Metale</translation>
     </message>
     <message>
         <source>Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemetale</translation>
     </message>
     <message>
         <source>Semimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Półmetale</translation>
     </message>
     <message>
         <source>Solids</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciała stałe</translation>
     </message>
     <message>
         <source>Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciecze</translation>
     </message>
     <message>
         <source>Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gazy</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieokreślone</translation>
     </message>
 </context>
 <context>
     <name>Provenance</name>
     <message>
         <source>estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość szacunkowa</translation>
     </message>
     <message>
         <source>calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość obliczona</translation>
     </message>
     <message>
         <source>predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość przewidywana</translation>
     </message>
     <message>
         <source>one value of a range: it depends on the sample</source>
-        <translation type="unfinished"></translation>
+        <translation>jedna wartość z zakresu: zależy od próbki</translation>
     </message>
     <message>
         <source>for the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>dla cieczy</translation>
     </message>
     <message>
         <source>for the solid</source>
-        <translation type="unfinished"></translation>
+        <translation>dla ciała stałego</translation>
     </message>
     <message>
         <source>for the gas</source>
-        <translation type="unfinished"></translation>
+        <translation>dla gazu</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Auralis   </translation>
     </message>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt i wykonanie:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórcy programu Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers. Licensed under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Twórcy programu Auralis. Licencja GNU GPL w wersji 3 lub późniejszej.</translation>
     </message>
     <message>
         <source>Auralis is meant for study and reference. The element data were compiled with care but may contain errors or be out of date; check any value that matters against a primary source before relying on it. The program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auralis służy do nauki i jako pomoc podręczna. Dane pierwiastków zebrano starannie, ale mogą zawierać błędy lub być nieaktualne; zanim oprzesz się na ważnej wartości, sprawdź ją w źródle pierwotnym. Program jest dostarczany w stanie, w jakim jest, bez żadnej gwarancji.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>WWW:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmAuralis</name>
     <message>
         <source>Periodic table</source>
-        <translation type="unfinished"></translation>
+        <translation>Układ okresowy</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o pierwiastku</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Znajdź pierwiastek</translation>
     </message>
     <message>
         <source>Change Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień temperaturę</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres trendów</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Temperature Slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Suwak temperatury</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>metal</source>
-        <translation type="unfinished"></translation>
+        <translation>metal</translation>
     </message>
     <message>
         <source>nonmetal</source>
-        <translation type="unfinished"></translation>
+        <translation>niemetal</translation>
     </message>
     <message>
         <source>semimetal</source>
-        <translation type="unfinished"></translation>
+        <translation>półmetal</translation>
     </message>
     <message>
         <source>synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>syntetyczny</translation>
     </message>
     <message>
         <source>solid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>ciało stałe w %1 K</translation>
     </message>
     <message>
         <source>liquid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>ciecz w %1 K</translation>
     </message>
     <message>
         <source>gas at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>gaz w %1 K</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;Save Config &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz ustawienia &amp;teraz</translation>
     </message>
     <message>
         <source>Save Config On &amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj ustawienia przy &amp;wyjściu</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj tablicę...</translation>
     </message>
     <message>
         <source>Export &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj d&amp;ane...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pasek narzędzi</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek &amp;stanu</translation>
     </message>
     <message>
         <source>&amp;Element Info On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno &amp;informacji na wierzchu</translation>
     </message>
     <message>
         <source>&amp;Trends Graph On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno &amp;wykresu na wierzchu</translation>
     </message>
     <message>
         <source>&amp;Naming Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Schemat &amp;nazewnictwa</translation>
     </message>
     <message>
         <source>IUPAC - Appr&amp;oved</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;zatwierdzone</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Provisional</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - &amp;tymczasowe</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>IUPAC - za&amp;lecane</translation>
     </message>
     <message>
         <source>&amp;ACS - Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ACS - zalecane</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje...</translation>
     </message>
     <message>
         <source>&amp;Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi&amp;erwiastek</translation>
     </message>
     <message>
         <source>&amp;Find Element...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Znajdź pierwiastek...</translation>
     </message>
     <message>
         <source>Set &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw &amp;temperaturę...</translation>
     </message>
     <message>
         <source>Element &amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informacje o pierwiastku</translation>
     </message>
     <message>
         <source>&amp;Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trendy</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brak</translation>
     </message>
     <message>
         <source>&amp;Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ykres trendów</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spis treści pomocy</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informacje o pierwiastku</translation>
     </message>
     <message>
         <source>Change &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień &amp;temperaturę...</translation>
     </message>
     <message>
         <source>Setup &amp;Colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw &amp;kolory...</translation>
     </message>
     <message>
         <source>Setup element and table colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw kolory pierwiastków i tablicy</translation>
     </message>
     <message>
         <source>Element Information Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno informacji o pierwiastku</translation>
     </message>
     <message>
         <source>Find an element in terms of weight, size, and others</source>
-        <translation type="unfinished"></translation>
+        <translation>Znajdź pierwiastek według masy, rozmiaru i innych właściwości</translation>
     </message>
     <message>
         <source>Set the current temperature in Kelvin, Celcius or Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw bieżącą temperaturę w kelwinach, stopniach Celsjusza lub Fahrenheita</translation>
     </message>
     <message>
         <source>Graph periodic trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres trendów w układzie okresowym</translation>
     </message>
     <message>
         <source>Help on Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc programu Auralis   </translation>
     </message>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Auralis   </translation>
     </message>
     <message>
         <source>Please Read Carefully</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeczytaj uważnie</translation>
     </message>
     <message>
         <source>Colours - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolory - Auralis</translation>
     </message>
     <message>
         <source>Because you are not using the standard 3D colour, you should adjust the colour setup to make sure that all application text will appear readable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie używasz standardowego koloru 3D, więc dostosuj ustawienia kolorów, aby cały tekst programu był czytelny.</translation>
     </message>
     <message>
         <source>Periodic table - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Układ okresowy - Auralis</translation>
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj tablicę</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument PDF (*.pdf);;Obraz SVG (*.svg);;Obraz PNG (*.png)</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nazwa musi się kończyć na .pdf, .svg lub .png</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj dane</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości rozdzielane przecinkami (*.csv)</translation>
     </message>
     <message>
         <source>Print - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukowanie - Auralis</translation>
     </message>
     <message>
         <source>Double-click here to setup colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij dwukrotnie, aby ustawić kolory</translation>
     </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
     <message>
         <source>%1 - Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Informacje o pierwiastku</translation>
     </message>
     <message>
         <source>Copy &amp;All Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj &amp;wszystkie informacje</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij</translation>
     </message>
 </context>
 <context>
     <name>TfrmFindElement</name>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Przetwarzanie</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Znajdź pierwiastek</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nazwa</translation>
     </message>
     <message>
         <source>&amp;Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbol</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Właściwość</translation>
     </message>
     <message>
         <source>Type the partial symbol of the element you wish to search for, and/or browse through the list for the exact symbol name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz część symbolu szukanego pierwiastka lub wybierz dokładny symbol z listy:</translation>
     </message>
     <message>
         <source>Type the partial name of the element you wish to search for, and/or browse through the list for the exact name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz część nazwy szukanego pierwiastka lub wybierz dokładną nazwę z listy:</translation>
     </message>
     <message>
         <source>Choose among the different properties available from the list box below, and narrow your search by editing the range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz jedną z właściwości z poniższej listy i zawęź wyszukiwanie, zmieniając zakres:</translation>
     </message>
     <message>
         <source>&amp;Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dolna granica:</translation>
     </message>
     <message>
         <source>&amp;Upper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Górna granica:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Odśw&amp;ież</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rzywróć</translation>
     </message>
 </context>
 <context>
     <name>TfrmGraph</name>
     <message>
         <source>Trend Graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres trendów - Auralis</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Właściwość</translation>
     </message>
     <message>
         <source>Sho&amp;w Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż pozycje &amp;symboli</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj...</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>&amp;Help On Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc dotycząca trendów</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Heat of Fustion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciepło top&amp;nienia</translation>
     </message>
     <message>
         <source>&amp;Show Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pokaż pozycje symboli</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informacje o pierwiastku</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij</translation>
     </message>
     <message>
         <source>%1: the name must end in .png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nazwa musi się kończyć na .png, .svg lub .csv</translation>
     </message>
     <message>
         <source>Trend graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres trendów - Auralis</translation>
     </message>
     <message>
         <source>Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj wykres</translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz PNG (*.png);;Obraz SVG (*.svg);;Wartości rozdzielane przecinkami (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptions</name>
     <message>
         <source>Bitmap Files (*.bmp);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki bitmapowe (*.bmp);;Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno główne</translation>
     </message>
     <message>
         <source>&amp;Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor &amp;tła</translation>
     </message>
     <message>
         <source>Use the current &amp;Windows setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj bieżącego ustawienia &amp;Windows</translation>
     </message>
     <message>
         <source>Use the &amp;silver (grey) colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj koloru &amp;srebrnego (szarego)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd</translation>
     </message>
     <message>
         <source>&amp;Click on one of the below to choose its colour</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kliknij jeden z poniższych, aby wybrać jego kolor</translation>
     </message>
     <message>
         <source>&amp;Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metale</translation>
     </message>
     <message>
         <source>&amp;Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niemetale</translation>
     </message>
     <message>
         <source>S&amp;emimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Półm&amp;etale</translation>
     </message>
     <message>
         <source>Sol&amp;ids</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ciała stałe</translation>
     </message>
     <message>
         <source>&amp;Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;iecze</translation>
     </message>
     <message>
         <source>&amp;Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gazy</translation>
     </message>
     <message>
         <source>&amp;Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieok&amp;reślone</translation>
     </message>
     <message>
         <source>Sa&amp;fe colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezpieczne kolory</translation>
     </message>
     <message>
         <source>Seven class colours that stay apart for colour-blind eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Siedem kolorów klas, które rozróżnią także daltoniści</translation>
     </message>
     <message>
         <source>Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz tła</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglą&amp;daj...</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o pierwiastku</translation>
     </message>
     <message>
         <source>Click on the desired section below (symbol, name, number, property, value) to change its display colour in the Element Information window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij wybraną część poniżej (symbol, nazwę, numer, właściwość, wartość), aby zmienić jej kolor w oknie Informacje o pierwiastku:</translation>
     </message>
     <message>
         <source>&amp;Use default colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Użyj domyślnych kolorów</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres trendów</translation>
     </message>
     <message>
         <source>Click on the desired section below (value, axis, plot, element position) to change its display colour in the Trends Graph window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij wybraną część poniżej (wartości, osie, wykres, pozycję pierwiastka), aby zmienić jej kolor w oknie Wykres trendów:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TfrmSetTemperature</name>
     <message>
         <source>In order to input temperature in a different unit, click on the desired tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby wpisać temperaturę w innej jednostce, kliknij odpowiednią kartę powyżej.</translation>
     </message>
     <message>
         <source>Set Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw temperaturę</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Kelvin from the range of 0.00 to 6000.00. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz żądaną temperaturę w kelwinach z zakresu od 0.00 do 6000.00. Zachowane zostaną najwyżej 2 miejsca po przecinku:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Celsius from the range of -273.15 to 5726.85. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz żądaną temperaturę w stopniach Celsjusza z zakresu od -273.15 do 5726.85. Zachowane zostaną najwyżej 2 miejsca po przecinku:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Fahrenheit from the range of -459.67 to 10340.33. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz żądaną temperaturę w stopniach Fahrenheita z zakresu od -459.67 do 10340.33. Zachowane zostaną najwyżej 2 miejsca po przecinku:</translation>
     </message>
     <message>
         <source>&amp;Kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kelwin</translation>
     </message>
     <message>
         <source>&amp;Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Celsjusz</translation>
     </message>
     <message>
         <source>&amp;Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt i wykonanie:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórcy programu Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Twórcy programu Auralis</translation>
     </message>
 </context>
 <context>
     <name>ToolDialog</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 </TS>
