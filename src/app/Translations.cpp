@@ -34,8 +34,8 @@ QString install(QCoreApplication &app, const QString &requested, const QString &
     QString code = Language::choose(requested, stored, locale);
     if (code != QLatin1String("en")) {
         auto *own = new QTranslator(&app);
-        const QString file = folder(programFolder) + QStringLiteral("/auralis_") + code
-            + QStringLiteral(".qm");
+        const QString file
+            = folder(programFolder) + QStringLiteral("/auralis_") + code + QStringLiteral(".qm");
         if (own->load(file)) {
             QCoreApplication::installTranslator(own);
             // The toolkit's texts are a courtesy: without them its dialogs stay English.
@@ -47,7 +47,8 @@ QString install(QCoreApplication &app, const QString &requested, const QString &
                 delete toolkit;
         } else {
             delete own;
-            std::fprintf(stderr, "auralis: cannot load the translation %s; the program runs in English\n",
+            std::fprintf(stderr,
+                "auralis: cannot load the translation %s; the program runs in English\n",
                 qPrintable(file));
             code = QStringLiteral("en");
         }

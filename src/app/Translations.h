@@ -11,8 +11,9 @@ class QCoreApplication;
 namespace Translations {
 
 // The language for this run: requested (--language) when given, else the one stored in
-// the settings file (none when settingsFile is empty), else the locale's. It becomes Language::current() and its
-// translations are installed; returns the code in force ("en" when none could be loaded).
+// the settings file (none when settingsFile is empty), else the locale's. It becomes
+// Language::current() and its translations are installed; returns the code in force ("en" when none
+// could be loaded).
 QString install(QCoreApplication &app, const QString &requested, const QString &settingsFile,
     const QString &programFolder);
 

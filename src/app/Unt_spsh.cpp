@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <qdrawutil.h>
 
 namespace {
@@ -57,6 +58,13 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), 116, 136, bold);
     Label5->setFixedSize(Scale::size(305, 49));
     Label5->setWordWrap(false);
+
+    // The texts size themselves; a longer one than the design's widens the window, as far
+    // beyond the longest text as the icon stands from the left edge.
+    int width = Scale::px(460);
+    for (const QLabel *label : { lblVer, Label2, Label3, Label4 })
+        width = std::max(width, label->x() + label->width() + imgIcon->x());
+    setFixedSize(width, Scale::px(196));
 
     for (QWidget *w : { static_cast<QWidget *>(imgIcon), static_cast<QWidget *>(lblVer),
              static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label3),

@@ -4,13 +4,14 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QTabWidget>
 #include <QWidget>
 
-PageKeys::PageKeys(
-    QWidget *dialog, const QList<QPair<int, int>> &keys, std::function<void(int)> turn)
+PageKeys::PageKeys(QWidget *dialog, const QTabWidget *pages, std::function<void(int)> turn)
     : QObject(dialog)
     , m_dialog(dialog)
-    , m_keys(keys)
+    , m_pages(pages)
     , m_turn(std::move(turn))
 {
     qApp->installEventFilter(this);
@@ -20,10 +21,16 @@ int PageKeys::pageFor(const QKeyEvent *key) const
 {
     if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != Qt::AltModifier)
         return -1;
-    for (const auto &[k, page] : m_keys)
-        if (k == key->key())
+    for (int page = 0; page < m_pages->count(); ++page)
+        if (const int k = keyOf(m_pages->tabText(page)); k && k == key->key())
             return page;
     return -1;
+}
+
+int PageKeys::keyOf(const QString &caption)
+{
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+    return mnemonic.isEmpty() ? 0 : mnemonic[0].key();
 }
 
 bool PageKeys::eventFilter(QObject *, QEvent *event)

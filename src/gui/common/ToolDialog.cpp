@@ -4,6 +4,7 @@
 #include "common/PageKeys.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
+#include "common/TextFit.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
 
@@ -42,11 +43,15 @@ void ToolDialog::createButtonRow(const ButtonRow &row, const std::function<void(
     butOK->setDefault(true);
 }
 
-void ToolDialog::setStoredPages(
-    QTabWidget *pages, const QList<QPair<int, int>> &keys, const std::function<void(int)> &turn)
+void ToolDialog::setStoredPages(QTabWidget *pages, const std::function<void(int)> &turn)
 {
     m_pages = pages;
-    new PageKeys(this, keys, turn);
+    new PageKeys(this, pages, turn);
+}
+
+void ToolDialog::fitToTexts()
+{
+    TextFit::fit(this, { { butHelp, butCancel, butOK } });
 }
 
 void ToolDialog::readPlace(const IniFile &ini)

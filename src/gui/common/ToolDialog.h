@@ -45,10 +45,12 @@ protected:
     };
     // The buttons, OK the default; a click runs click with the button.
     void createButtonRow(const ButtonRow &row, const std::function<void(QObject *)> &click);
-    // The pages (whose index the settings keep when the keys name a page key), and the
-    // Alt+key (key, page) pairs that turn them through turn.
-    void setStoredPages(QTabWidget *pages, const QList<QPair<int, int>> &keys,
-        const std::function<void(int)> &turn);
+    // The pages (whose index the settings keep when the keys name a page key); the
+    // accelerators of their captions turn them through turn.
+    void setStoredPages(QTabWidget *pages, const std::function<void(int)> &turn);
+    // Grows the controls to their texts and the dialog with them (TextFit); the button row
+    // stays at the right. Called once the dialog's controls are made.
+    void fitToTexts();
 
     // The stored place and page. A page outside the dialog's pages (-1: never saved) means
     // a dialog that opens on its first page, centred on its owner unless a place is

@@ -3,6 +3,7 @@
 #include "base/ProgramName.h"
 #include "common/Placement.h"
 #include "common/Scale.h"
+#include "common/TextFit.h"
 #include "toolbar/Glyphs.h"
 
 #include <QFrame>
@@ -126,6 +127,9 @@ void TfrmAbout::layoutBox()
     Label5->setGeometry(Scale::px(14), Scale::px(110), width - Scale::px(28), Scale::px(76));
     butOK->setGeometry(width / 2 - Scale::px(46), Scale::px(258), Scale::px(93), Scale::px(28));
     setFixedSize(width, Scale::px(DesignHeight));
+    // The notice and the button may need more room than the design gives them.
+    TextFit::fit(this);
+    butOK->move(this->width() / 2 - butOK->width() / 2, butOK->y());
 }
 
 void TfrmAbout::butOKClick()

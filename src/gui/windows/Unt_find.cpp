@@ -91,11 +91,8 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
     pageFind->addTab(tabSymbol, tr("&Symbol"));
     pageFind->addTab(tabProperty, tr("&Property"));
     connect(pageFind, &QTabWidget::currentChanged, this, [this] { focusPage(); });
-    fitInstructions();
 
-    setStoredPages(pageFind,
-        { { Qt::Key_N, NamePage }, { Qt::Key_S, SymbolPage }, { Qt::Key_P, PropertyPage } },
-        [this](int page) { selectPage(Page(page)); });
+    setStoredPages(pageFind, [this](int page) { selectPage(Page(page)); });
 
     QWidget *order[] = { butHelp, butCancel, butOK, txtName, lstName, txtSymbol, lstSymbol,
         lstProperty, cmbProperty, txtLowerLimit, txtupperLimit, butRefresh, butReset };
@@ -103,6 +100,7 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
         setTabOrder(order[i - 1], order[i]);
 
     connect(&m_state, &SharedState::namesChanged, this, &TfrmFindElement::rebuildNames);
+    fitToTexts();
 }
 
 QListWidget *TfrmFindElement::createList(QWidget *page, const char *name)
@@ -194,31 +192,6 @@ QWidget *TfrmFindElement::createPropertyPage()
     butRefresh = propButton("butRefresh", tr("&Refresh"), 236);
     butReset = propButton("butReset", tr("R&eset"), 320);
     return page;
-}
-
-// The instructions take two lines in the design font. A wider substitute font needs a
-// third: the controls below them and the dialog then move down by the missing height
-// rather than cut the text off; nothing changes where the text fits.
-void TfrmFindElement::fitInstructions()
-{
-    int extra = 0;
-    for (QLabel *label : { Label1, Label2, Label3 })
-        extra = std::max(extra, label->heightForWidth(label->width()) - label->height());
-    if (extra <= 0)
-        return;
-    for (QWidget *page : { tabName, tabSymbol, tabProperty }) {
-        const auto children = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        for (QWidget *w : children) {
-            if (w == Label1 || w == Label2 || w == Label3)
-                w->resize(w->width(), w->height() + extra);
-            else
-                w->move(w->x(), w->y() + extra);
-        }
-    }
-    pageFind->resize(pageFind->width(), pageFind->height() + extra);
-    for (QPushButton *button : { butHelp, butCancel, butOK })
-        button->move(button->x(), button->y() + extra);
-    setFixedSize(width(), height() + extra);
 }
 
 void TfrmFindElement::FormCreate()

@@ -81,7 +81,6 @@ private:
     void resetLimits();
     void setBusy(bool busy);
     void focusPage();
-    void fitInstructions();
     std::array<QLineEdit *, 2> m_edits {};
     std::array<QListWidget *, 2> m_lists {};
     std::array<QStringList, 2> m_entries;

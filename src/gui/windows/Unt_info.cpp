@@ -8,6 +8,7 @@
 #include "common/HelpViewer.h"
 #include "common/Scale.h"
 #include "common/StayOnTop.h"
+#include "common/TextFit.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
 #include "elements/WinBevel.h"
@@ -92,6 +93,9 @@ TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     createHeader();
     createRows();
     createButtons();
+    // The captions' column grows to the longest caption, the values and the right-hand
+    // buttons move along, the heading spans the wider window.
+    TextFit::fit(this, { { Number, butHelp, butClose } });
     butClose->setFocus();
     applyColours();
     connect(&m_state, &SharedState::coloursChanged, this, &TfrmElementInfo::applyColours);

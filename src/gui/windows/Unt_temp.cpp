@@ -76,15 +76,14 @@ TfrmSetTemperature::TfrmSetTemperature(const SharedState &state, QWidget *owner)
     pageTemp->tabBar()->installEventFilter(this);
     pageTemp->installEventFilter(this);
 
-    setStoredPages(pageTemp,
-        { { Qt::Key_K, KelvinPage }, { Qt::Key_C, CelsiusPage }, { Qt::Key_F, FahrenheitPage } },
-        [this](int page) { selectPage(Page(page)); });
+    setStoredPages(pageTemp, [this](int page) { selectPage(Page(page)); });
 
     setTabOrder(butHelp, butCancel);
     setTabOrder(butCancel, butOK);
     setTabOrder(butOK, txtKelvin);
     setTabOrder(txtKelvin, txtCelsius);
     setTabOrder(txtCelsius, txtFarenheit);
+    fitToTexts();
 }
 
 QWidget *TfrmSetTemperature::createPage(

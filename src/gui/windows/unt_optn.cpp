@@ -159,6 +159,7 @@ TfrmOptions::TfrmOptions(const SharedState &state, QWidget *owner)
         }
     });
     showWorking();
+    fitToTexts();
 }
 
 void TfrmOptions::createMainPage()
