@@ -87,8 +87,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: auralis_shots OUT-FOLDER [--language CODE] [--dark] "
-                             "[--grey] [--translation FILE.qm]\n");
+        std::fprintf(stderr,
+            "usage: auralis_shots OUT-FOLDER [--language CODE] [--dark] "
+            "[--grey] [--translation FILE.qm]\n");
         return 2;
     }
     g_out = args.at(1);
@@ -143,7 +144,8 @@ int main(int argc, char *argv[])
     settle();
     const auto tools = createToolWindows(main);
     save(&main, QStringLiteral("main"));
-    for (QMenu *menu : main.menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QMenu *menu :
+        main.menuBar()->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly)) {
         menu->popup(main.mapToGlobal(QPoint(0, 0)));
         save(menu, QStringLiteral("menu-") + menu->objectName());
         menu->hide();

@@ -62,8 +62,8 @@ QSize pushButtonNeeds(const QPushButton *button)
 {
     QStyleOptionButton option;
     option.initFrom(button);
-    option.features = button->autoDefault() ? QStyleOptionButton::AutoDefaultButton
-                                            : QStyleOptionButton::None;
+    option.features
+        = button->autoDefault() ? QStyleOptionButton::AutoDefaultButton : QStyleOptionButton::None;
     const QStyle *style = button->style();
     // The caption and the style's own margins around it: what the style adds to a caption,
     // without the smallest width some styles give every button.
@@ -105,8 +105,8 @@ bool isTextControl(const QWidget *w)
 {
     return qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w)
         || qobject_cast<const QComboBox *>(w) || qobject_cast<const QLineEdit *>(w)
-        || qobject_cast<const QAbstractScrollArea *>(w)
-        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QTabBar *>(w);
+        || qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+        || qobject_cast<const QTabBar *>(w);
 }
 
 QList<QWidget *> childControls(QWidget *container)
@@ -200,7 +200,8 @@ QSize fitContainer(QWidget *container, const Options &options)
     }
 
     const Extent after = extentOf(kids);
-    const QSize by(std::max(0, after.right - before.right), std::max(0, after.bottom - before.bottom));
+    const QSize by(
+        std::max(0, after.right - before.right), std::max(0, after.bottom - before.bottom));
     if (by.width() > 0) {
         int left = before.right;
         for (QWidget *w : kids)
@@ -214,8 +215,8 @@ QSize fitContainer(QWidget *container, const Options &options)
             const int missing = after.right - (w->x() + w->width()) - rightMargin;
             if (missing <= 0)
                 continue;
-            const bool spans = was.x() <= left + 8 && rightMargin <= 8
-                && was.width() * 2 > before.right - left;
+            const bool spans
+                = was.x() <= left + 8 && rightMargin <= 8 && was.width() * 2 > before.right - left;
             if (options.keepRight.contains(w))
                 w->move(w->x() + missing, w->y());
             else if (spans)
@@ -240,7 +241,8 @@ QSize needed(const QWidget *control)
     if (const auto *box = qobject_cast<const QGroupBox *>(control))
         return groupBoxNeeds(box);
     if (const auto *tabs = qobject_cast<const QTabWidget *>(control))
-        return QSize(std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + 2), tabs->height());
+        return QSize(
+            std::max(tabs->width(), tabs->tabBar()->sizeHint().width() + 2), tabs->height());
     return control->size();
 }
 
