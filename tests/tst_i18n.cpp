@@ -49,9 +49,8 @@ QString plain(const QString &text)
 QString cutText(QWidget *w)
 {
     const QFontMetrics fm = w->fontMetrics();
-    const auto report = [w](const QString &text) {
-        return QStringLiteral("%1 '%2'").arg(w->objectName(), text);
-    };
+    const auto report
+        = [w](const QString &text) { return QStringLiteral("%1 '%2'").arg(w->objectName(), text); };
     if (auto *label = qobject_cast<QLabel *>(w)) {
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return {};
@@ -67,7 +66,8 @@ QString cutText(QWidget *w)
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect room
+            = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         return fm.horizontalAdvance(plain(button->text())) <= room.width() ? QString()
                                                                            : report(button->text());
     }
@@ -81,7 +81,7 @@ QString cutText(QWidget *w)
                 : QStyle::SE_RadioButtonContents,
             &option, box);
         return fm.horizontalAdvance(plain(box->text())) <= room.width() ? QString()
-                                                                         : report(box->text());
+                                                                        : report(box->text());
     }
     if (auto *group = qobject_cast<QGroupBox *>(w)) {
         QStyleOptionGroupBox option;
@@ -90,14 +90,15 @@ QString cutText(QWidget *w)
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
         const QRect title = group->style()->subControlRect(
             QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
-        return title.right() < group->width() && fm.horizontalAdvance(plain(group->title())) <= title.width()
+        return title.right() < group->width()
+                && fm.horizontalAdvance(plain(group->title())) <= title.width()
             ? QString()
             : report(group->title());
     }
     if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
         const QTabBar *bar = tabs->tabBar();
         return bar->tabRect(bar->count() - 1).right() < bar->width() ? QString()
-                                                                    : report(bar->tabText(0));
+                                                                     : report(bar->tabText(0));
     }
     return {};
 }
@@ -149,8 +150,8 @@ using Group = QList<std::pair<QString, QString>>; // (name, text) of the items o
 QMap<QString, Group> acceleratorGroups(MainWindowFixture &program)
 {
     QMap<QString, Group> groups;
-    for (QWidget *window : { static_cast<QWidget *>(program.get()),
-             static_cast<QWidget *>(program.graph.get()) }) {
+    for (QWidget *window :
+        { static_cast<QWidget *>(program.get()), static_cast<QWidget *>(program.graph.get()) }) {
         for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
             Group &g = groups[window->objectName() + "/bar"_L1];
             for (QAction *a : bar->actions())
@@ -185,7 +186,8 @@ QMap<QString, Group> acceleratorGroups(MainWindowFixture &program)
             Group &g = groups[dialog->objectName() + QStringLiteral("/page%1").arg(i)];
             for (int t = 0; t < tabs->count(); ++t)
                 g.append({ QStringLiteral("tab%1").arg(t), tabs->tabText(t) });
-            for (QPushButton *b : dialog->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
+            for (QPushButton *b :
+                dialog->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
                 g.append({ b->objectName(), b->text() });
             controls(tabs->widget(i), g);
         }
@@ -204,7 +206,8 @@ std::set<QString> sharedAccelerators(const QMap<QString, Group> &groups)
         const Group &g = it.value();
         for (int i = 0; i < g.size(); ++i)
             for (int j = i + 1; j < g.size(); ++j)
-                if (accelerator(g[i].second) && accelerator(g[i].second) == accelerator(g[j].second))
+                if (accelerator(g[i].second)
+                    && accelerator(g[i].second) == accelerator(g[j].second))
                     shared.insert(it.key() + ": " + g[i].first + " & " + g[j].first);
     }
     return shared;
@@ -255,8 +258,8 @@ private slots:
         look(program->about.get(), "about box"_L1);
         TfrmSplash splash;
         look(&splash, "splash"_L1);
-        for (ToolDialog *dialog : std::initializer_list<ToolDialog *> { program->find.get(),
-                 program->temperature.get(), program->options.get() }) {
+        for (ToolDialog *dialog : std::initializer_list<ToolDialog *> {
+                 program->find.get(), program->temperature.get(), program->options.get() }) {
             auto *tabs = dialog->findChildren<QTabWidget *>().first();
             for (int i = 0; i < tabs->count(); ++i) {
                 tabs->setCurrentIndex(i);

@@ -204,7 +204,7 @@ int run(const Request &request, const QString &programFolder, QChar decimalSepar
         if (request.what == Request::Graph) {
             TfrmGraph graph(main.state(), &main);
             main.attachToolWindows({ nullptr, &graph, nullptr, nullptr, nullptr, nullptr });
-            graph.MenuClick(graph.propertyItems[size_t(request.property)]);
+            graph.plotProperty(request.property);
             graph.exportGraph(
                 request.file, request.size.isEmpty() ? QSize(800, 500) : request.size);
             return;
@@ -215,7 +215,7 @@ int run(const Request &request, const QString &programFolder, QChar decimalSepar
             main.ApplyTemperature();
         }
         if (request.trend >= 0)
-            main.MenuTrendsClick(main.trendItems[size_t(request.trend) + 1]);
+            main.showTrend(request.trend);
         ExportFile::Options picture;
         if (!request.size.isEmpty())
             picture.pixels = request.size;

@@ -145,6 +145,8 @@ public:
 
     void MenuClick(QObject *sender);
     void MenuTrendsClick(QAction *sender);
+    // The trend relief of a property (0..13), or none (-1), as its Trends item gives it.
+    void showTrend(int property);
     // Selects element z (1..109) as a click with the button on its tile does.
     void ElementClick(int z, Qt::MouseButton button);
     void TableMouseDown(QObject *sender, Qt::MouseButton button);

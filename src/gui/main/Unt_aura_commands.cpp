@@ -288,22 +288,29 @@ void TfrmAuralis::showOrCloseInfo(QObject *sender)
 
 void TfrmAuralis::MenuTrendsClick(QAction *sender)
 {
+    const auto it = std::find(trendItems.begin(), trendItems.end(), sender);
+    if (!sender || it == trendItems.end())
+        return;
+    showTrend(int(it - trendItems.begin()) - 1);
+}
+
+void TfrmAuralis::showTrend(int property)
+{
     ErrorBox::guarded([&] {
-        if (!sender || sender->isChecked())
+        if (property < -1 || property >= TrendPropertyCount)
             return;
-        const auto it = std::find(trendItems.begin(), trendItems.end(), sender);
-        if (it == trendItems.end())
+        QAction *item = trendItems[size_t(property + 1)];
+        if (item->isChecked())
             return;
         for (QAction *a : trendItems)
             a->setChecked(false);
-        sender->setChecked(true);
+        item->setChecked(true);
 
-        if (sender == mnuNone) {
+        if (property < 0) {
             for (int z = 1; z <= ElementCount; ++z)
                 if (TElement *t = tile(z))
                     t->setDepth(0);
         } else {
-            const int property = int(it - trendItems.begin()) - 1;
             const PropertyColumn column = PropertyColumn::scan(
                 m_state.data(), Fields::trend(property).valueField, m_state.decimalSeparator());
             const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;

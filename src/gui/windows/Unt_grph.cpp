@@ -279,6 +279,12 @@ void TfrmGraph::MenuClick(QObject *sender)
     });
 }
 
+void TfrmGraph::plotProperty(int property)
+{
+    if (property >= 0 && property < TrendPropertyCount)
+        ErrorBox::guarded([&] { chooseProperty(property, propertyItems[size_t(property)]); });
+}
+
 void TfrmGraph::chooseProperty(int position, const QAction *clicked)
 {
     if (clicked->isChecked())

@@ -63,6 +63,8 @@ public:
 
     // Position 0..13 of the checked property, -1 when none is checked.
     int propertyIndex() const;
+    // Plots a property (0..13) as its item of the menu bar's Property menu does.
+    void plotProperty(int property);
     bool showSymbolPositions() const;
     QString statusText(int panel) const;
     // The last plot: its picture, frame, scanned values, and how many plots were drawn.

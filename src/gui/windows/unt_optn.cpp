@@ -310,8 +310,8 @@ void TfrmOptions::createInfoPage()
     Property2 = Scale::placedLabel(TabInfo, "Property2", Fields::infoCaption(1), 48, 144);
     Value2 = Scale::placedLabel(TabInfo, "Value2", QStringLiteral("1"), 200, 144);
     // The values stand clear of the longer caption, as in the information window.
-    const int values = std::max(Property1->geometry().right(), Property2->geometry().right())
-        + Scale::px(8);
+    const int values
+        = std::max(Property1->geometry().right(), Property2->geometry().right()) + Scale::px(8);
     for (QLabel *value : { Value1, Value2 })
         value->move(std::max(value->x(), values), value->y());
     infoSamples = { Symbol, ElementName, Number, Property1, Property2, Value1, Value2 };
