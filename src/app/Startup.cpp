@@ -161,6 +161,10 @@ int runAuralis(QApplication &app, const QString &language)
             ErrorBox::guarded([&main] { main.SaveSettings(); });
     });
     QObject::connect(&main, &TfrmAuralis::firstShown, [&splash] { delete splash; });
+    // Closing the main window ends the program: the help, a floating toolbar or a tool
+    // window left open would otherwise keep it running without it. Every running loop
+    // ends, a print preview's too.
+    QObject::connect(&main, &TfrmAuralis::closed, &app, [] { QCoreApplication::exit(0); });
     FirstFrameWatch firstFrame(main);
     main.show(); // the first show releases the splash
 

@@ -285,6 +285,11 @@ void TElement::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
+void TElement::press()
+{
+    emit mousePressed(m_number.toInt(), Qt::LeftButton);
+}
+
 void TElement::mousePressEvent(QMouseEvent *event)
 {
     emit mousePressed(m_number.toInt(), event->button());

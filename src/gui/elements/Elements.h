@@ -54,6 +54,9 @@ public:
     QString hint() const { return m_hint; }
     void setHint(const QString &s);
 
+    // What a click of the left button does (an assistive tool's "press").
+    void press();
+
     TColor numberColor() const { return m_numberColor; }
     void setNumberColor(TColor c);
     TColor liquidColor() const { return m_liquidColor; }

@@ -5,12 +5,14 @@
 #include "base/Temperature.h"
 #include "base/Texts.h"
 #include "common/AccessibilityWatch.h"
+#include "common/Accessible.h"
 #include "common/ErrorBox.h"
 #include "common/Guarded.h"
 #include "common/Scale.h"
 #include "common/StatusPanels.h"
 #include "common/StepScrollBar.h"
 #include "elements/Elements.h"
+#include "elements/ElementsAccessible.h"
 #include "elements/Pixels.h"
 #include "settings/IniFile.h"
 #include "toolbar/Glyphs.h"
@@ -260,6 +262,10 @@ void TfrmAuralis::createTable()
     auto *table = new TablePanel(clientArea);
     PeriodicTable = table;
     PeriodicTable->setObjectName(QStringLiteral("PeriodicTable"));
+    // Before anything asks for the panel's accessible presentation, which is then kept.
+    Accessible::install();
+    ElementsAccessible::install();
+    ElementsAccessible::markTable(PeriodicTable);
     PeriodicTable->setAccessibleName(tr("Periodic table"));
     PeriodicTable->setGeometry(QRect(QPoint(Scale::px(21), Scale::px(61)), Scale::size(450, 214)));
     PeriodicTable->hide();
@@ -409,8 +415,9 @@ void TfrmAuralis::createStatusBar()
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setFixedHeight(Scale::px(23));
     m_statusPanels = StatusPanels::create(StatusBar);
-    m_statusPanels[0]->setAccessibleName(tr("Description"));
-    m_statusPanels[1]->setAccessibleName(tr("Temperature"));
+    // Read by their texts; what each panel is for is their description.
+    m_statusPanels[0]->setAccessibleDescription(tr("Description"));
+    m_statusPanels[1]->setAccessibleDescription(tr("Temperature"));
     m_statusPanels[0]->setFixedWidth(Scale::px(50));
     setStatusBar(StatusBar);
     WidgetHooks::install(StatusBar)->resized = [this] { ToolsResize(); };

@@ -213,6 +213,9 @@ public:
 signals:
     // At the start of the first show, before the first-run notices: the splash goes.
     void firstShown();
+    // The window has closed (and saved as it does): the program ends, whatever other
+    // window is still open.
+    void closed();
 
 protected:
     void showEvent(QShowEvent *event) override;

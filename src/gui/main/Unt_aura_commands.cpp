@@ -8,6 +8,7 @@
 #include "common/RadioMenu.h"
 #include "data/Naming.h"
 #include "elements/Elements.h"
+#include "elements/ElementsAccessible.h"
 #include "main/Relief.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsKeys.h"
@@ -338,11 +339,16 @@ void TfrmAuralis::ElementClick(int z, Qt::MouseButton button)
 
 void TfrmAuralis::followSelection(int z)
 {
-    if (TElement *old = tile(m_markedTile))
+    TElement *old = tile(m_markedTile);
+    if (old)
         old->setSelected(false);
     m_markedTile = z;
-    if (TElement *t = tile(z))
+    TElement *t = tile(z);
+    if (t)
         t->setSelected(true);
+    // Whatever moved the selection (a key, a click, the find window, the graph, the
+    // settings), a screen reader hears it as it hears a list's current item.
+    ElementsAccessible::selectionMoved(PeriodicTable, old, t);
 }
 
 void TfrmAuralis::TableMouseDown(QObject *, Qt::MouseButton button)

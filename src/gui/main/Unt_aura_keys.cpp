@@ -2,6 +2,7 @@
 
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
+#include "elements/ElementsAccessible.h"
 #include "main/KeyCycles.h"
 #include "toolbar/TB97.h"
 
@@ -131,8 +132,11 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ToolTip:
         // A hide delay of 0: no tool-tip stays up while the pop-up menu is open.
         return m_hintHidePause == 0;
-    case QEvent::Hide:
     case QEvent::FocusIn:
+        if (watched == PeriodicTable)
+            ElementsAccessible::tableFocused(PeriodicTable, tile(m_state.selectedElement()));
+        [[fallthrough]];
+    case QEvent::Hide:
         // The slider of a hidden toolbar keeps, or gets back from the menu bar, the focus it
         // had; its keys would move a temperature nobody sees. The table takes it instead.
         if ((watched == static_cast<QObject *>(Toolbar) || watched == TempSlider) && Toolbar

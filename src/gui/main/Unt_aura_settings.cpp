@@ -201,4 +201,5 @@ void TfrmAuralis::closeEvent(QCloseEvent *event)
 {
     ErrorBox::guarded([this] { FormClose(); });
     event->accept();
+    emit closed();
 }

@@ -131,6 +131,10 @@ QWidget *TfrmFindElement::createNamePage(bool symbolFirst)
     QLineEdit *edit = editBox(page, symbolFirst ? "txtSymbol" : "txtName", 24, 48, 205);
     QListWidget *list = createList(page, symbolFirst ? "lstSymbol" : "lstName");
     (symbolFirst ? Label2 : Label1) = label;
+    // What the reader hears for the box and the list: the instruction above them, and the
+    // page they are on.
+    label->setBuddy(edit);
+    list->setAccessibleName(symbolFirst ? tr("Symbols") : tr("Names"));
     (symbolFirst ? txtSymbol : txtName) = edit;
     (symbolFirst ? lstSymbol : lstName) = list;
     m_edits[size_t(which)] = edit;
@@ -169,6 +173,8 @@ QWidget *TfrmFindElement::createPropertyPage()
     connect(cmbProperty, &QComboBox::activated, this, [this] { cmbPropertyChange(); });
 
     lstProperty = createList(page, "lstProperty");
+    Label3->setBuddy(cmbProperty);
+    lstProperty->setAccessibleName(tr("Elements with a value"));
 
     auto limit = [page](const char *labelName, const QString &caption, const char *editName,
                      int labelTop, QLabel **label, QLineEdit **edit) {

@@ -119,6 +119,7 @@ TfrmGraph::TfrmGraph(const SharedState &state, QWidget *)
     fill->setContentsMargins(1, 1, 1, 1);
     pntGraph = new TPlotBox(this, panBack);
     pntGraph->setObjectName(QStringLiteral("pntGraph"));
+    pntGraph->setAccessibleName(tr("Trend graph"));
     fill->addWidget(pntGraph);
     setCentralWidget(panBack);
     // The plot box, not the window, paints on every redraw.
@@ -207,6 +208,8 @@ void TfrmGraph::createStatusBar()
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(true);
     m_panels = StatusPanels::create(StatusBar);
+    m_panels[0]->setAccessibleDescription(tr("Property"));
+    m_panels[1]->setAccessibleDescription(tr("Element under the mouse"));
     setStatusBar(StatusBar);
 }
 

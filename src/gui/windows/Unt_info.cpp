@@ -2,6 +2,7 @@
 
 #include "base/Contrast.h"
 #include "base/Texts.h"
+#include "common/Accessible.h"
 #include "common/ErrorBox.h"
 #include "common/FrameBounds.h"
 #include "common/Guarded.h"
@@ -83,6 +84,7 @@ TfrmElementInfo::TfrmElementInfo(const SharedState &state, QWidget *parent)
     , m_onTop(new StayOnTop(this, state, SharedState::Mark::ElementOnTop))
 {
     setObjectName(QStringLiteral("frmElementInfo"));
+    Accessible::markWindow(this);
     setWindowFlags(
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(
@@ -142,6 +144,8 @@ void TfrmElementInfo::createRows()
         value->setGeometry(Scale::px(177), Scale::px(top), Scale::px(180), Scale::px(17));
         value->setProperty(TagProperty, odd ? 4 : 5);
         Values[r] = value;
+        // A screen reader names the value by its caption.
+        label->setBuddy(value);
     }
     Label1 = Labels[0];
     Label2 = Labels[1];

@@ -97,6 +97,7 @@ QWidget *TfrmSetTemperature::createPage(
     *instructionLabel = upper;
 
     auto *box = new QLineEdit(page);
+    upper->setBuddy(box); // the instruction names the box for a screen reader
     // The box takes the height its font needs.
     box->setGeometry(Scale::px(40), Scale::px(64), Scale::px(133), box->sizeHint().height());
     *edit = box;

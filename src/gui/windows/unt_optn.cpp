@@ -262,6 +262,7 @@ void TfrmOptions::createMainPage()
     panImage->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panImage->setGeometry(Scale::rect(14, 20, 300, 64));
     imgBackground = new QLabel(panImage);
+    imgBackground->setAccessibleName(tr("Background picture"));
     imgBackground->setObjectName(QStringLiteral("imgBackground"));
     imgBackground->setAlignment(Qt::AlignCenter);
     imgBackground->setGeometry(panImage->contentsRect());
@@ -335,6 +336,7 @@ void TfrmOptions::createGraphPage()
            "position) to change its display colour in the Trends Graph window:"));
 
     Background = new QFrame(TabGraph);
+    Background->setAccessibleName(tr("Graph background"));
     Background->setObjectName(QStringLiteral("Background"));
     static_cast<QFrame *>(Background)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Background->setGeometry(Scale::rect(8, 60, 428, 228));
@@ -349,6 +351,8 @@ void TfrmOptions::createGraphPage()
     };
     Axis1 = stroke("Axis1", { 43, 16, 2, 182 });
     Axis2 = stroke("Axis2", { 43, 195, 366, 2 });
+    Axis1->setAccessibleName(tr("Vertical axis"));
+    Axis2->setAccessibleName(tr("Horizontal axis"));
 
     auto value = [this](const char *name, const char *text, int left, int top) {
         return Scale::placedLabel(Background, name, QLatin1String(text), left, top);
@@ -366,6 +370,7 @@ void TfrmOptions::createGraphPage()
     plot->setObjectName(QStringLiteral("Plot"));
     plot->setPoints(line);
     Plot = plot;
+    Plot->setAccessibleName(tr("Plot line"));
 
     auto circle = [this](const char *name, QPoint centre) {
         auto *c = new TShape(TShape::Circle, Background);
@@ -377,6 +382,8 @@ void TfrmOptions::createGraphPage()
     Element1 = circle("Element1", line.at(1));
     Element2 = circle("Element2", line.at(3));
     Element3 = circle("Element3", line.at(5));
+    for (QWidget *mark : { Element1, Element2, Element3 })
+        mark->setAccessibleName(tr("Element position"));
 
     Background->installEventFilter(this);
     for (QWidget *part : { Axis1, Axis2, Plot, Element1, Element2, Element3 })
