@@ -5,35 +5,35 @@
     <name>Choosers</name>
     <message>
         <source>Export Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;exportation</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Largeur :</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur :</translation>
     </message>
     <message>
         <source>A4 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 paysage</translation>
     </message>
     <message>
         <source>A3 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 paysage</translation>
     </message>
     <message>
         <source>&amp;Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Page :</translation>
     </message>
     <message>
         <source>Include the &amp;background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure l&apos;&amp;image de fond</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,22 @@ Shows the periodic table of the elements.
 
 Exports, written without a window or a display:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : auralis [DOSSIER-CONFIG]
+              auralis --export-table FICHIER ...
+              auralis --export-graph FICHIER ...
+              auralis --export-data FICHIER ...
+              auralis --help | --version
+
+Affiche le tableau périodique des éléments.
+
+  DOSSIER-CONFIG   garder le fichier de paramètres auralis.ini dans ce dossier
+                   existant ; toute la ligne de commande en donne le nom
+                   (./--help est un dossier nommé « --help »)
+  --help           afficher ce texte et quitter
+  --version        afficher le nom et la version du programme et quitter
+
+Exportations, faites sans fenêtre ni écran :
+</translation>
     </message>
     <message>
         <source>
@@ -61,67 +76,72 @@ Without a folder, an installed program keeps its settings in
 $XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its
 build or unpacked folder keeps them beside itself when it can write there.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sans dossier, un programme installé garde ses paramètres dans
+$XDG_CONFIG_HOME/Auralis (normalement ~/.config/Auralis) ; un programme lancé
+depuis son dossier de compilation ou de décompression les garde à côté de lui
+s&apos;il peut y écrire.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une valeur</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not a size WIDTHxHEIGHT of 16 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>--size : « %1 » n&apos;est pas une taille LARGEURxHAUTEUR de 16 à %2 pixels</translation>
     </message>
     <message>
         <source>--temperature: &apos;%1&apos; is not a temperature of 0 to 6000 K</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature : « %1 » n&apos;est pas une température de 0 à 6000 K</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is no trend property (a name as on the Trends menu, or 0 to 13)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;est pas une propriété (nom anglais du menu Tendances, ou 0 à 13)</translation>
     </message>
     <message>
         <source>--settings: &apos;%1&apos; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings : « %1 » n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue « %1 »</translation>
     </message>
     <message>
         <source>give one of --export-table, --export-graph, --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez une option parmi --export-table, --export-graph, --export-data</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de fichier indiqué</translation>
     </message>
     <message>
         <source>%1: the name must end in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom doit se terminer par %2</translation>
     </message>
     <message>
         <source>.pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>.pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>.png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>.png, .svg ou .csv</translation>
     </message>
     <message>
         <source>--temperature and --trend belong to --export-table</source>
-        <translation type="unfinished"></translation>
+        <translation>--temperature et --trend s&apos;emploient avec --export-table</translation>
     </message>
     <message>
         <source>--property belongs to --export-graph</source>
-        <translation type="unfinished"></translation>
+        <translation>--property s&apos;emploie avec --export-graph</translation>
     </message>
     <message>
         <source>--export-graph needs --property PROPERTY</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-graph demande --property PROPRIÉTÉ</translation>
     </message>
     <message>
         <source>--size does not belong to --export-data</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ne s&apos;emploie pas avec --export-data</translation>
     </message>
     <message>
         <source>  --export-table FILE   write the table as FILE (.pdf, .svg or .png) and exit
@@ -133,26 +153,38 @@ build or unpacked folder keeps them beside itself when it can write there.
   --export-data FILE    write all element data as FILE (.csv) and exit
   --settings DIR        the folder of auralis.ini for the exports
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --export-table FICHIER  écrire le tableau dans FICHIER (.pdf, .svg ou .png)
+                          et quitter
+      --size LxH          la taille du PNG en pixels (3508x2480 par défaut)
+      --temperature K     la température des couleurs des cases (0 à 6000)
+      --trend PROPRIÉTÉ   le relief de tendance (le nom anglais d&apos;une entrée
+                          du menu Tendances, ou 0 à 13)
+  --export-graph FICHIER --property PROPRIÉTÉ
+                          écrire le graphe des tendances dans FICHIER (.png,
+                          .svg ou .csv) et quitter
+  --export-data FICHIER   écrire toutes les données des éléments dans FICHIER
+                          (.csv) et quitter
+  --settings DOSSIER      le dossier d&apos;auralis.ini pour les exportations
+</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>%1 value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (valeur)</translation>
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro atomique</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
@@ -706,974 +738,974 @@ build or unpacked folder keeps them beside itself when it can write there.
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>List index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de liste hors limites</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Not enough memory for a picture of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour une image de %1 × %2 pixels</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom doit se terminer par .pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer l&apos;imprimante</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Bitmap image %1 is too large (%2 x %3 pixels; %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image bitmap %1 est trop grande (%2 x %3 pixels ; %4)</translation>
     </message>
     <message>
         <source>at most %1 million</source>
-        <translation type="unfinished"></translation>
+        <translation>au plus %1 millions</translation>
     </message>
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo à décoder ; au plus %2 Mo</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>Acidic</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basique</translation>
     </message>
     <message>
         <source>Amphoteric</source>
-        <translation type="unfinished"></translation>
+        <translation>Amphotère</translation>
     </message>
     <message>
         <source>Cubic, face centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubique à faces centrées</translation>
     </message>
     <message>
         <source>Cubic, body centered</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubique centré</translation>
     </message>
     <message>
         <source>Cubic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubique</translation>
     </message>
     <message>
         <source>Hexagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexagonal</translation>
     </message>
     <message>
         <source>Rhombohedral</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhomboédrique</translation>
     </message>
     <message>
         <source>Tetragonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tétragonal</translation>
     </message>
     <message>
         <source>Orthorhombic</source>
-        <translation type="unfinished"></translation>
+        <translation>Orthorhombique</translation>
     </message>
     <message>
         <source>Monoclinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoclinique</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Atomic Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse atomique</translation>
     </message>
     <message>
         <source>Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Température d&apos;ébullition</translation>
     </message>
     <message>
         <source>Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de fusion</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse volumique</translation>
     </message>
     <message>
         <source>Electron Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration électronique</translation>
     </message>
     <message>
         <source>Oxidation States</source>
-        <translation type="unfinished"></translation>
+        <translation>États d&apos;oxydation</translation>
     </message>
     <message>
         <source>Crystal Structure</source>
-        <translation type="unfinished"></translation>
+        <translation>Structure cristalline</translation>
     </message>
     <message>
         <source>Acid/Base Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés acido-basiques</translation>
     </message>
     <message>
         <source>Electronegativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Électronégativité</translation>
     </message>
     <message>
         <source>Heat of Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalpie de vaporisation</translation>
     </message>
     <message>
         <source>Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalpie de fusion</translation>
     </message>
     <message>
         <source>Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité électrique</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité thermique</translation>
     </message>
     <message>
         <source>Wm-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wm-¹K-¹ (à 300 K)</translation>
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité thermique massique</translation>
     </message>
     <message>
         <source>Jg-¹K-¹ (at 300 K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jg-¹K-¹ (à 300 K)</translation>
     </message>
     <message>
         <source>First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Première énergie d&apos;ionisation</translation>
     </message>
     <message>
         <source>Atomic Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume atomique</translation>
     </message>
     <message>
         <source>Atomic Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon atomique</translation>
     </message>
     <message>
         <source>Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon covalent</translation>
     </message>
     <message>
         <source>Synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthétique</translation>
     </message>
     <message>
         <source>Atomic &amp;Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masse atomique</translation>
     </message>
     <message>
         <source>&amp;Boiling Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Température d&apos;é&amp;bullition</translation>
     </message>
     <message>
         <source>&amp;Melting Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de &amp;fusion</translation>
     </message>
     <message>
         <source>&amp;Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse vol&amp;umique</translation>
     </message>
     <message>
         <source>Electro&amp;negativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Électro&amp;négativité</translation>
     </message>
     <message>
         <source>Heat of &amp;Vaporization</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalpie de &amp;vaporisation</translation>
     </message>
     <message>
         <source>&amp;Heat of Fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enthalpie de fusion</translation>
     </message>
     <message>
         <source>&amp;Electrical Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité é&amp;lectrique</translation>
     </message>
     <message>
         <source>&amp;Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité &amp;thermique</translation>
     </message>
     <message>
         <source>Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaleur massique</translation>
     </message>
     <message>
         <source>&amp;Specific Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;haleur massique</translation>
     </message>
     <message>
         <source>&amp;First Ionization Potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Première énergie d&apos;&amp;ionisation</translation>
     </message>
     <message>
         <source>Atomic &amp;Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volume atomique</translation>
     </message>
     <message>
         <source>Atomic &amp;Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra&amp;yon atomique</translation>
     </message>
     <message>
         <source>&amp;Covalent Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon &amp;covalent</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 :</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide %1 (%2).</translation>
     </message>
     <message>
         <source>Auralis Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide d&apos;Auralis</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>Métaux</translation>
     </message>
     <message>
         <source>Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-métaux</translation>
     </message>
     <message>
         <source>Semimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Semi-métaux</translation>
     </message>
     <message>
         <source>Solids</source>
-        <translation type="unfinished"></translation>
+        <translation>Solides</translation>
     </message>
     <message>
         <source>Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquides</translation>
     </message>
     <message>
         <source>Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Indéfini</translation>
     </message>
 </context>
 <context>
     <name>Provenance</name>
     <message>
         <source>estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur estimée</translation>
     </message>
     <message>
         <source>calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur calculée</translation>
     </message>
     <message>
         <source>predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur prédite</translation>
     </message>
     <message>
         <source>one value of a range: it depends on the sample</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur d&apos;une plage : elle dépend de l&apos;échantillon</translation>
     </message>
     <message>
         <source>for the liquid</source>
-        <translation type="unfinished"></translation>
+        <translation>pour le liquide</translation>
     </message>
     <message>
         <source>for the solid</source>
-        <translation type="unfinished"></translation>
+        <translation>pour le solide</translation>
     </message>
     <message>
         <source>for the gas</source>
-        <translation type="unfinished"></translation>
+        <translation>pour le gaz</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Auralis   </translation>
     </message>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conçu et réalisé par :</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les développeurs d&apos;Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers. Licensed under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Les développeurs d&apos;Auralis. Sous licence GNU GPL, version 3 ou ultérieure.</translation>
     </message>
     <message>
         <source>Auralis is meant for study and reference. The element data were compiled with care but may contain errors or be out of date; check any value that matters against a primary source before relying on it. The program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auralis est fait pour l&apos;étude et la consultation. Les données des éléments ont été réunies avec soin mais peuvent contenir des erreurs ou ne plus être à jour ; vérifiez toute valeur importante dans une source primaire avant de vous y fier. Le programme est fourni tel quel, sans garantie d&apos;aucune sorte.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel :</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmAuralis</name>
     <message>
         <source>Periodic table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau périodique</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos sur l&apos;élément</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un élément</translation>
     </message>
     <message>
         <source>Change Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la température</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe des tendances</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Temperature Slider</source>
-        <translation type="unfinished"></translation>
+        <translation>Curseur de température</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>metal</source>
-        <translation type="unfinished"></translation>
+        <translation>métal</translation>
     </message>
     <message>
         <source>nonmetal</source>
-        <translation type="unfinished"></translation>
+        <translation>non-métal</translation>
     </message>
     <message>
         <source>semimetal</source>
-        <translation type="unfinished"></translation>
+        <translation>semi-métal</translation>
     </message>
     <message>
         <source>synthetic</source>
-        <translation type="unfinished"></translation>
+        <translation>synthétique</translation>
     </message>
     <message>
         <source>solid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>solide à %1 K</translation>
     </message>
     <message>
         <source>liquid at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>liquide à %1 K</translation>
     </message>
     <message>
         <source>gas at %1 K</source>
-        <translation type="unfinished"></translation>
+        <translation>gaz à %1 K</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save Config &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la configuration mai&amp;ntenant</translation>
     </message>
     <message>
         <source>Save Config On &amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration à &amp;la sortie</translation>
     </message>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le &amp;tableau...</translation>
     </message>
     <message>
         <source>Export &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;données...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;ou&amp;tils</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;Element Info On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos sur l&apos;é&amp;lément au premier plan</translation>
     </message>
     <message>
         <source>&amp;Trends Graph On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe des &amp;tendances au premier plan</translation>
     </message>
     <message>
         <source>&amp;Naming Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomenclature</translation>
     </message>
     <message>
         <source>IUPAC - Appr&amp;oved</source>
-        <translation type="unfinished"></translation>
+        <translation>UICPA - appr&amp;ouvée</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Provisional</source>
-        <translation type="unfinished"></translation>
+        <translation>UICPA - &amp;provisoire</translation>
     </message>
     <message>
         <source>IUPAC - &amp;Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>UICPA - &amp;recommandée</translation>
     </message>
     <message>
         <source>&amp;ACS - Recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ACS - recommandée</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Element</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;lément</translation>
     </message>
     <message>
         <source>&amp;Find Element...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher un élément...</translation>
     </message>
     <message>
         <source>Set &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la &amp;température...</translation>
     </message>
     <message>
         <source>Element &amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations &amp;sur l&apos;élément</translation>
     </message>
     <message>
         <source>&amp;Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tendances</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucu&amp;ne</translation>
     </message>
     <message>
         <source>&amp;Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphe des tendances</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Help &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenu de l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;&amp;Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l&apos;é&amp;lément</translation>
     </message>
     <message>
         <source>Change &amp;Temperature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la &amp;température...</translation>
     </message>
     <message>
         <source>Setup &amp;Colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler les &amp;couleurs...</translation>
     </message>
     <message>
         <source>Setup element and table colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler les couleurs des éléments et du tableau</translation>
     </message>
     <message>
         <source>Element Information Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre Informations sur l&apos;élément</translation>
     </message>
     <message>
         <source>Find an element in terms of weight, size, and others</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un élément par sa masse, sa taille ou d&apos;autres propriétés</translation>
     </message>
     <message>
         <source>Set the current temperature in Kelvin, Celcius or Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la température en kelvins, degrés Celsius ou degrés Fahrenheit</translation>
     </message>
     <message>
         <source>Graph periodic trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer le graphe des tendances périodiques</translation>
     </message>
     <message>
         <source>Help on Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur Auralis   </translation>
     </message>
     <message>
         <source>About Auralis   </source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Auralis   </translation>
     </message>
     <message>
         <source>Please Read Carefully</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez lire attentivement</translation>
     </message>
     <message>
         <source>Colours - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs - Auralis</translation>
     </message>
     <message>
         <source>Because you are not using the standard 3D colour, you should adjust the colour setup to make sure that all application text will appear readable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme vous n&apos;utilisez pas la couleur 3D standard, réglez les couleurs pour que tous les textes du programme restent lisibles.</translation>
     </message>
     <message>
         <source>Periodic table - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau périodique - Auralis</translation>
     </message>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le tableau</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf);;Image SVG (*.svg);;Image PNG (*.png)</translation>
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom doit se terminer par .pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
     </message>
     <message>
         <source>Print - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression - Auralis</translation>
     </message>
     <message>
         <source>Double-click here to setup colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez ici pour régler les couleurs</translation>
     </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
     <message>
         <source>%1 - Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Informations sur l&apos;élément</translation>
     </message>
     <message>
         <source>Copy &amp;All Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier &amp;tout</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>TfrmFindElement</name>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement</translation>
     </message>
     <message>
         <source>Find Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un élément</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>&amp;Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriété</translation>
     </message>
     <message>
         <source>Type the partial symbol of the element you wish to search for, and/or browse through the list for the exact symbol name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez une partie du symbole de l&apos;élément cherché et/ou parcourez la liste pour trouver le symbole exact :</translation>
     </message>
     <message>
         <source>Type the partial name of the element you wish to search for, and/or browse through the list for the exact name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez une partie du nom de l&apos;élément cherché et/ou parcourez la liste pour trouver le nom exact :</translation>
     </message>
     <message>
         <source>Choose among the different properties available from the list box below, and narrow your search by editing the range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une propriété dans la liste ci-dessous, puis affinez la recherche en modifiant l&apos;intervalle :</translation>
     </message>
     <message>
         <source>&amp;Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite &amp;inférieure :</translation>
     </message>
     <message>
         <source>&amp;Upper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite s&amp;upérieure :</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualiser</translation>
     </message>
     <message>
         <source>R&amp;eset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
     <name>TfrmGraph</name>
     <message>
         <source>Trend Graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe des tendances - Auralis</translation>
     </message>
     <message>
         <source>&amp;Property</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriété</translation>
     </message>
     <message>
         <source>Sho&amp;w Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montrer la position des symboles</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter...</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opier</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;rmer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Help On Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e sur les tendances</translation>
     </message>
     <message>
         <source>&amp;About Auralis   ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;&amp;Auralis   ...</translation>
     </message>
     <message>
         <source>&amp;Heat of Fustion</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enthalpie de fusion</translation>
     </message>
     <message>
         <source>&amp;Show Symbol Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la position des &amp;symboles</translation>
     </message>
     <message>
         <source>&amp;Element Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l&apos;é&amp;lément</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>%1: the name must end in .png, .svg or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le nom doit se terminer par .png, .svg ou .csv</translation>
     </message>
     <message>
         <source>Trend graph - Auralis</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe des tendances - Auralis</translation>
     </message>
     <message>
         <source>Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le graphe</translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png);;Image SVG (*.svg);;Valeurs séparées par des virgules (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptions</name>
     <message>
         <source>Bitmap Files (*.bmp);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers bitmap (*.bmp);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre principale</translation>
     </message>
     <message>
         <source>&amp;Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de &amp;fond</translation>
     </message>
     <message>
         <source>Use the current &amp;Windows setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le réglage actuel du &amp;bureau</translation>
     </message>
     <message>
         <source>Use the &amp;silver (grey) colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la couleur a&amp;rgent (gris)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>&amp;Click on one of the below to choose its colour</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cliquez sur un bouton ci-dessous pour choisir sa couleur</translation>
     </message>
     <message>
         <source>&amp;Metals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métaux</translation>
     </message>
     <message>
         <source>&amp;Nonmetals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non-métaux</translation>
     </message>
     <message>
         <source>S&amp;emimetals</source>
-        <translation type="unfinished"></translation>
+        <translation>Semi-mé&amp;taux</translation>
     </message>
     <message>
         <source>Sol&amp;ids</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solides</translation>
     </message>
     <message>
         <source>&amp;Liquids</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liquides</translation>
     </message>
     <message>
         <source>&amp;Gases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gaz</translation>
     </message>
     <message>
         <source>&amp;Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indéfini</translation>
     </message>
     <message>
         <source>Sa&amp;fe colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour &amp;daltoniens</translation>
     </message>
     <message>
         <source>Seven class colours that stay apart for colour-blind eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept couleurs de classe qui restent distinctes pour les daltoniens</translation>
     </message>
     <message>
         <source>Background Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de fond</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>Element Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos sur l&apos;élément</translation>
     </message>
     <message>
         <source>Click on the desired section below (symbol, name, number, property, value) to change its display colour in the Element Information window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur la partie voulue ci-dessous (symbole, nom, numéro, propriété, valeur) pour changer sa couleur dans la fenêtre Informations sur l&apos;élément :</translation>
     </message>
     <message>
         <source>&amp;Use default colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser les couleurs par défaut</translation>
     </message>
     <message>
         <source>Graph Trends</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe des tendances</translation>
     </message>
     <message>
         <source>Click on the desired section below (value, axis, plot, element position) to change its display colour in the Trends Graph window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur la partie voulue ci-dessous (valeur, axe, courbe, position des éléments) pour changer sa couleur dans la fenêtre Graphe des tendances :</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmSetTemperature</name>
     <message>
         <source>In order to input temperature in a different unit, click on the desired tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour saisir la température dans une autre unité, cliquez sur l&apos;onglet voulu ci-dessus.</translation>
     </message>
     <message>
         <source>Set Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la température</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Kelvin from the range of 0.00 to 6000.00. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez la température voulue en kelvins, de 0.00 à 6000.00. Au plus 2 décimales seront conservées :</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Celsius from the range of -273.15 to 5726.85. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez la température voulue en degrés Celsius, de -273.15 à 5726.85. Au plus 2 décimales seront conservées :</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Fahrenheit from the range of -459.67 to 10340.33. A maximum of 2 decimal places will be preserved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez la température voulue en degrés Fahrenheit, de -459.67 à 10340.33. Au plus 2 décimales seront conservées :</translation>
     </message>
     <message>
         <source>&amp;Kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kelvin</translation>
     </message>
     <message>
         <source>&amp;Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Celsius</translation>
     </message>
     <message>
         <source>&amp;Farenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Designed and created by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conçu et réalisé par :</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les développeurs d&apos;Auralis</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Auralis developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Les développeurs d&apos;Auralis</translation>
     </message>
 </context>
 <context>
     <name>ToolDialog</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 </TS>
