@@ -34,7 +34,8 @@ QList<Heard> g_heard;
 void listen(QAccessibleEvent *event)
 {
     QAccessibleInterface *iface = event->accessibleInterface();
-    g_heard.append({ event->type(), event->object(), iface ? iface->text(QAccessible::Name) : QString() });
+    g_heard.append(
+        { event->type(), event->object(), iface ? iface->text(QAccessible::Name) : QString() });
 }
 
 QAccessibleInterface *of(QObject *o)
@@ -144,11 +145,13 @@ private slots:
         QVERIFY(iron->state().selected);
         QVERIFY(iron->state().focused);
         QCOMPARE(of(m_main->PeriodicTable)->focusChild()->object(), iron->object());
-        QVERIFY(iron->text(QAccessible::Description).startsWith("Iron, 26, Fe, metal, solid at"_L1));
+        QVERIFY(
+            iron->text(QAccessible::Description).startsWith("Iron, 26, Fe, metal, solid at"_L1));
 
         QAccessibleInterface *lithium = grid->cellAt(1, 0);
         QVERIFY(!lithium->state().selected);
-        QVERIFY(lithium->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QVERIFY(lithium->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
         lithium->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(m_main->state().selectedElement(), 3);
         QVERIFY(lithium->state().selected && lithium->state().focused);
@@ -211,7 +214,8 @@ private slots:
         QVERIFY(labelled);
         QCOMPARE(of(info->Synthetic)->text(QAccessible::Name), "Synthetic:"_L1);
 
-        QAccessibleInterface *temperature = of(m_main->StatusBar->findChild<QLabel *>("StatusPanel1"_L1));
+        QAccessibleInterface *temperature
+            = of(m_main->StatusBar->findChild<QLabel *>("StatusPanel1"_L1));
         QCOMPARE(temperature->text(QAccessible::Name), m_main->statusText(1));
         QCOMPARE(temperature->text(QAccessible::Description), "Temperature"_L1);
     }
@@ -221,7 +225,8 @@ private slots:
     {
         QCOMPARE(of(m_main->mnuSaveConfigNow)->text(QAccessible::Name), "Save Config Now"_L1);
         QStringList marked;
-        for (QMenu *menu : m_main->findChildren<QMenu *>() + m_program->graph->findChildren<QMenu *>()) {
+        for (QMenu *menu :
+            m_main->findChildren<QMenu *>() + m_program->graph->findChildren<QMenu *>()) {
             QAccessibleInterface *iface = of(menu);
             for (int i = 0; i < iface->childCount(); ++i)
                 if (iface->child(i)->text(QAccessible::Name).contains(u'&'))
@@ -254,7 +259,8 @@ private slots:
             }
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", "_L1)));
-        QCOMPARE(of(m_program->find->txtName)->text(QAccessible::Name), m_program->find->Label1->text());
+        QCOMPARE(
+            of(m_program->find->txtName)->text(QAccessible::Name), m_program->find->Label1->text());
         QCOMPARE(of(m_program->find->txtLowerLimit)->text(QAccessible::Name), "Lower limit:"_L1);
     }
 };

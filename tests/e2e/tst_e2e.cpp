@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMap>
@@ -27,9 +28,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QtGui/qguiapplication_platform.h>
 #include <memory>
 
 #include <csignal>
+#include <xcb/xcb.h>
 
 using namespace XDriver;
 using Probes::colourBlobs;
@@ -76,6 +79,41 @@ QRect symbolArea(TfrmAuralis &ref, int z, const QPoint &origin)
 {
     const QRect r = tileOnScreen(ref, z, origin);
     return QRect(r.left() + 2, r.center().y(), r.width() * 3 / 4, r.height() / 2 - 2);
+}
+
+// The height from the window's top to the middle of the docked toolbar: the menu bar's
+// height (its font's line and the style's margins) and half of the toolbar's 27 pixels.
+int menuAndHalfToolbar()
+{
+    const double scale = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 120.0;
+    return int(QFontMetrics(QGuiApplication::font()).height() + 8 + 27 * scale / 2);
+}
+
+// What a window's close box does: the window manager's request to close, which the
+// window may answer as it likes (there is no window manager under the test's server).
+void askToClose(const QString &window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t *c = x11->connection();
+    auto atom = [c](const char *name) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, false, uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return a;
+    };
+    xcb_client_message_event_t event {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window.toULong());
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(
+        c, false, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(c);
 }
 
 class Running
@@ -669,6 +707,74 @@ private slots:
         focusAndKey(preview, QStringLiteral("Escape"));
         QTRY_VERIFY_WITH_TIMEOUT(
             waitForWindow(QStringLiteral("Print - Auralis"), 200).isEmpty(), 5000);
+    }
+
+    // Closing the main window ends the program, and saves as ever, whatever else is open:
+    // the help, the floating toolbar, the tool windows, a print preview.
+    void closingEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("File > Exit, help open") << "help"
+                                                << "exit";
+        QTest::newRow("close box, help open") << "help"
+                                              << "close box";
+        QTest::newRow("SIGTERM, help open") << "help"
+                                            << "SIGTERM";
+        QTest::newRow("File > Exit, toolbar floating") << "toolbar"
+                                                       << "exit";
+        QTest::newRow("close box, toolbar floating") << "toolbar"
+                                                     << "close box";
+        QTest::newRow("close box, tool windows open") << "tools"
+                                                      << "close box";
+        QTest::newRow("SIGTERM, print preview open") << "preview"
+                                                     << "SIGTERM";
+    }
+    void closingEndsTheProgram()
+    {
+        QFETCH(QString, open);
+        QFETCH(QString, how);
+        SeededRun started;
+        const QString &win = started.window;
+        QVERIFY(!win.isEmpty());
+        focusAndKey(win, QStringLiteral("Right")); // hydrogen -> helium
+        if (open == QLatin1String("help")) {
+            focusAndKey(win, QStringLiteral("F1"));
+            QVERIFY2(!waitForWindow(QStringLiteral("Auralis Help"), 5000).isEmpty(), "no help");
+        } else if (open == QLatin1String("toolbar")) {
+            // A double click on the docked toolbar's grip floats it.
+            const QRect frame = windowGeometry(win);
+            const int grip = 3 + int(QGuiApplication::primaryScreen()->logicalDotsPerInch() / 40);
+            xdo({ QStringLiteral("mousemove"), QString::number(frame.x() + grip),
+                QString::number(frame.y() + menuAndHalfToolbar()) });
+            xdo({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                QStringLiteral("1") });
+            QVERIFY2(!waitForWindow(QStringLiteral("Toolbar"), 5000).isEmpty(),
+                "the toolbar did not float");
+        } else if (open == QLatin1String("tools")) {
+            focusAndKey(win, QStringLiteral("ctrl+i"));
+            QVERIFY(!waitForWindow(QStringLiteral("Helium - Element Information"), 5000).isEmpty());
+            focusAndKey(win, QStringLiteral("alt+t"));
+            xdo({ QStringLiteral("key"), QStringLiteral("g") });
+            QVERIFY(!waitForWindow(QStringLiteral("Trend Graph - Auralis"), 5000).isEmpty());
+        } else if (open == QLatin1String("preview")) {
+            focusAndKey(win, QStringLiteral("ctrl+p"));
+            QVERIFY(!waitForWindow(QStringLiteral("Print - Auralis"), 10000).isEmpty());
+        }
+        pause(300);
+        if (how == QLatin1String("exit")) {
+            focusAndKey(win, QStringLiteral("alt+f"));
+            xdo({ QStringLiteral("key"), QStringLiteral("x") });
+        } else if (how == QLatin1String("close box")) {
+            askToClose(win);
+        } else {
+            ::kill(pid_t(started.run.process.processId()), SIGTERM);
+        }
+        QVERIFY2(ended(started.run.process), qPrintable(open + QStringLiteral(" kept it running")));
+        QCOMPARE(started.run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(started.run.process.exitCode(), 0);
+        QCOMPARE(readIniValue(started.dir.path(), QStringLiteral("Selected Element")),
+            QStringLiteral("2"));
     }
 
     void firstRunShowsTheNoticeAndWritesBothKeys()

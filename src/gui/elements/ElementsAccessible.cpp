@@ -29,8 +29,9 @@ QList<TElement *> tilesOf(const QWidget *table)
     for (QObject *o : table->children())
         if (auto *t = qobject_cast<TElement *>(o); t && !t->isHidden())
             tiles << t;
-    std::sort(tiles.begin(), tiles.end(),
-        [](const TElement *a, const TElement *b) { return a->number().toInt() < b->number().toInt(); });
+    std::sort(tiles.begin(), tiles.end(), [](const TElement *a, const TElement *b) {
+        return a->number().toInt() < b->number().toInt();
+    });
     return tiles;
 }
 
@@ -239,7 +240,6 @@ void install()
 void markTable(QWidget *table)
 {
     table->setProperty(TableProperty, true);
-
 }
 
 void selectionMoved(QWidget *table, TElement *from, TElement *to)
