@@ -11,6 +11,8 @@ private slots:
     void ratio();
     void outline_data();
     void outline();
+    void plate_data();
+    void plate();
     void standardFace_data();
     void standardFace();
 };
@@ -78,6 +80,50 @@ void TestContrast::outline()
         QCOMPARE(got, expected);
         // Whatever the background, the outline itself is readable around the text.
         QVERIFY(Contrast::ratio(text, got) >= Contrast::required(pixels));
+    }
+}
+
+// Small text keeps its colour on a plate of grey: dark behind light text, light behind dark
+// text, as near the middle as gives 4.5 : 1.
+void TestContrast::plate_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("back");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<QColor>("expected"); // invalid: none
+
+    const QColor none;
+    const QColor silver(192, 192, 192), face(0xef, 0xef, 0xef), dark(0x31, 0x36, 0x3b);
+    // Yellow on #606060 is 5.9 : 1, and a lighter grey would not reach 4.5 : 1... nor is
+    // one looked for above the middle.
+    QTest::newRow("yellow on silver, a mid grey")
+        << QColor(255, 255, 0) << silver << 13 << QColor(0x60, 0x60, 0x60);
+    // Green (0, 128, 0) reaches 4.5 : 1 only on #f0f0f0 and lighter.
+    QTest::newRow("green on silver, nearly white")
+        << QColor(0, 128, 0) << silver << 13 << QColor(0xf0, 0xf0, 0xf0);
+    QTest::newRow("red on the light face, nearly black")
+        << QColor(255, 0, 0) << face << 13 << QColor(0x14, 0x14, 0x14);
+    QTest::newRow("grey on silver, nearly black")
+        << QColor(128, 128, 128) << silver << 13 << QColor(0x14, 0x14, 0x14);
+    QTest::newRow("black on the dark face, light")
+        << QColor(Qt::black) << dark << 13 << QColor(0xa0, 0xa0, 0xa0);
+    QTest::newRow("blue on silver reads as it is") << QColor(0, 0, 255) << silver << 13 << none;
+    QTest::newRow("large text takes an outline") << QColor(255, 255, 0) << silver << 18 << none;
+    QTest::newRow("17 px is small") << QColor(255, 0, 0) << face << 17 << QColor(0x14, 0x14, 0x14);
+}
+
+void TestContrast::plate()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, back);
+    QFETCH(int, pixels);
+    QFETCH(QColor, expected);
+    const QColor got = Contrast::plate(text, back, pixels);
+    QCOMPARE(got, expected);
+    if (got.isValid()) {
+        QCOMPARE(got.red(), got.green()); // a neutral grey
+        QCOMPARE(got.green(), got.blue());
+        QVERIFY(Contrast::ratio(text, got) >= 4.5);
     }
 }
 

@@ -19,6 +19,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The rule, stated on the chart as it is drawn: Right and Left go to the next tile in the
@@ -59,6 +61,8 @@ private slots:
     void namedCases_data();
     void namedCases();
     void modifiersActAsPlainArrow();
+    void typeAheadByKeys();
+    void typeAheadFollowsTheScheme();
     void arrowStillReachesFocusedControl();
     void releaseAlreadyQueuedStillOneStep();
     void keysWorkAfterAMenu_data();
@@ -177,9 +181,59 @@ void TestKeys::modifiersActAsPlainArrow()
     QCOMPARE(press(Qt::Key_Down, Qt::ShiftModifier), 21);
     QCOMPARE(press(Qt::Key_Up, Qt::ControlModifier), 39);
     QCOMPARE(press(Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier), 40);
-    // Keys other than the arrows, Enter and Space leave the selection alone.
-    QCOMPARE(press(Qt::Key_A), 40);
+    // Keys other than the arrows, Enter and Space leave the selection alone (a letter
+    // types a search text: see the type-ahead tests).
+    QCOMPARE(press(Qt::Key_F5), 40);
     QCOMPARE(press(Qt::Key_Home), 40);
+}
+
+// Typing on the table selects as a click would; the status bar says what was typed; a key
+// with a meaning of its own, Escape, a pause or a click ends the text.
+void TestKeys::typeAheadByKeys()
+{
+    select(1);
+    QTest::keyClicks(m_window, u"fe"_s);
+    QCOMPARE(m_window->state().selectedElement(), 26);
+    QCOMPARE(m_window->statusText(0), u"Go to: fe → 26 Iron"_s);
+    QTest::keyClick(m_window, Qt::Key_Backspace); // "f": fluorine
+    QCOMPARE(m_window->state().selectedElement(), 9);
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QCOMPARE(m_window->typeAheadText(), QString());
+    QCOMPARE(m_window->statusText(0), QString());
+
+    QTest::keyClicks(m_window, u"10"_s);
+    QCOMPARE(m_window->state().selectedElement(), 10);
+    QCOMPARE(press(Qt::Key_Right), 3); // the arrow ends the text and moves as ever
+    QCOMPARE(m_window->typeAheadText(), QString());
+
+    QTest::keyClicks(m_window, u"jj"_s); // nothing: the selection stays, the panel says so
+    QCOMPARE(m_window->state().selectedElement(), 3);
+    QCOMPARE(m_window->statusText(0), u"Go to: jj → no element"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->typeAheadText(), QString(), 2000);
+    QCOMPARE(m_window->statusText(0), QString());
+    QTest::keyClicks(m_window, u"c"_s); // a new text after the pause: carbon
+    QCOMPARE(m_window->state().selectedElement(), 6);
+
+    // Keys with Ctrl or Alt are not typed: they keep their meanings and end the text.
+    QCOMPARE(m_window->typeAheadText(), u"c"_s);
+    QCOMPARE(press(Qt::Key_A, Qt::ControlModifier), 6);
+    QCOMPARE(m_window->typeAheadText(), QString());
+}
+
+// The symbols of the naming scheme in force at each keystroke.
+void TestKeys::typeAheadFollowsTheScheme()
+{
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    m_window->MenuClick(m_window->mnuIUPACProvisional);
+    QTest::keyClicks(m_window, u"unq"_s);
+    QCOMPARE(m_window->state().selectedElement(), 104);
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    m_window->MenuClick(m_window->mnuIUPACApproved);
+    QTest::keyClicks(m_window, u"rf"_s);
+    QCOMPARE(m_window->state().selectedElement(), 104);
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QTest::keyClicks(m_window, u"unq"_s); // no such symbol now
+    QCOMPARE(m_window->statusText(0), u"Go to: unq → no element"_s);
 }
 
 void TestKeys::arrowStillReachesFocusedControl()

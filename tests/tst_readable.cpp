@@ -59,6 +59,24 @@ Seen look(const QImage &image, const QRect &box, const QColor &text)
     return seen;
 }
 
+// Whether a pixel is a mix of two colours (as antialiased text over its ground is), and how
+// much of `a` it has (1 all, 0 none).
+bool mixOf(const QColor &px, const QColor &a, const QColor &b, double *share = nullptr)
+{
+    const double d[3] = { double(a.red() - b.red()), double(a.green() - b.green()),
+        double(a.blue() - b.blue()) };
+    const double p[3] = { double(px.red() - b.red()), double(px.green() - b.green()),
+        double(px.blue() - b.blue()) };
+    const double dd = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+    const double t = dd > 0 ? std::clamp((p[0] * d[0] + p[1] * d[1] + p[2] * d[2]) / dd, 0.0, 1.0) : 0;
+    double off = 0;
+    for (int i = 0; i < 3; ++i)
+        off += (p[i] - t * d[i]) * (p[i] - t * d[i]);
+    if (share)
+        *share = t;
+    return off <= 12.0 * 12.0;
+}
+
 QImage shot(QWidget *w)
 {
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -147,6 +165,63 @@ private slots:
             readable(l, m_main->labelColour(l).resolve());
     }
 
+    // Small text short of its ratio sits on a plate and keeps its colour: the legend at its
+    // default colours on the silver table, whose red, yellow and grey fall short there. Every
+    // pixel of such a label is the text's colour, the plate's, or a mix of the two (or, at
+    // the plate's rounded corners, the ground's): no rim darkens the letters.
+    void legendKeepsItsColours()
+    {
+        QTemporaryDir dir;
+        QFile ini(dir.filePath(u"auralis.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[About]\nRead=1\n[Colors]\nBackground=Gray\n");
+        ini.close();
+        TfrmAuralis::StartOptions o;
+        o.arguments = { dir.path() };
+        o.programFolder = QStringLiteral(AURALIS_SHIPPED_DATA "/");
+        o.screenSize = QSize(1024, 768);
+        TfrmAuralis main(o);
+        main.setTableColour(Colours::Silver);
+        main.resize(1000, 700);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QColor silver(192, 192, 192);
+        int plated = 0;
+        for (QLabel *l : { main.lblMetals, main.lblNonMetals, main.lblSemimetals, main.lblSolids,
+                 main.lblLiquids, main.lblGases, main.lblUndefined }) {
+            const QColor text = main.labelColour(l).resolve();
+            const QColor plate = static_cast<GuardedLabel *>(l)->plate();
+            QVERIFY(!static_cast<GuardedLabel *>(l)->outline().isValid());
+            const QImage image = shot(l);
+            bool hue = false;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor px = image.pixelColor(x, y);
+                    // The stroke's middle: mostly the text's own colour.
+                    double share = 0;
+                    hue = hue
+                        || (mixOf(px, text, plate.isValid() ? plate : silver, &share)
+                            && share >= 0.7);
+                    const bool ok = plate.isValid()
+                        ? mixOf(px, text, plate) || mixOf(px, plate, silver)
+                        : mixOf(px, text, silver);
+                    QVERIFY2(ok, qPrintable(QStringLiteral("%1 at %2,%3: %4")
+                                                .arg(l->objectName())
+                                                .arg(x)
+                                                .arg(y)
+                                                .arg(px.name())));
+                }
+            QVERIFY2(hue, qPrintable(l->objectName()));
+            if (plate.isValid()) {
+                ++plated;
+                QVERIFY(Contrast::ratio(text, plate) >= 4.5);
+            } else {
+                QVERIFY(Contrast::ratio(text, silver) >= 4.5);
+            }
+        }
+        QCOMPARE(plated, 4); // metals, liquids, gases, undefined
+    }
+
     // Navy and maroon captions, the name and a value on the dark window.
     void infoWindow()
     {
@@ -162,15 +237,17 @@ private slots:
         QCOMPARE(
             info.Weight->palette().color(QPalette::Base), info.palette().color(QPalette::Window));
         QVERIFY(!static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
+        QVERIFY(!static_cast<GuardedLineEdit *>(info.Weight)->plate().isValid());
 
-        // A value colour equal to the window's: the box draws its text over an outline.
+        // A value colour equal to the window's: the box draws its small text on a plate.
         const ColourScheme before = m_main->state().colours();
         ColourScheme hidden = before;
         hidden.infoDefault = false;
         hidden.info[ColourScheme::Value1]
             = TColor::fromQColor(info.palette().color(QPalette::Window));
         m_main->applyColourScheme(hidden);
-        QVERIFY(static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
+        QVERIFY(static_cast<GuardedLineEdit *>(info.Weight)->plate().isValid());
+        QVERIFY(!static_cast<GuardedLineEdit *>(info.Weight)->outline().isValid());
         readable(info.Weight, info.palette().color(QPalette::Window));
         m_main->applyColourScheme(before);
     }

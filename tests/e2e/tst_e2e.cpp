@@ -121,9 +121,12 @@ class Running
 public:
     explicit Running(const QString &settingsFolder, const QString &locale = QString())
         : Running(settingsFolder,
+            // The locale's numbers with the English texts the test reads: the language is
+            // the locale's too unless LANGUAGE says otherwise.
             locale.isEmpty() ? QMap<QString, QString>()
                              : QMap<QString, QString> { { QStringLiteral("LC_ALL"), locale },
-                                 { QStringLiteral("LANG"), locale } })
+                                 { QStringLiteral("LANG"), locale },
+                                 { QStringLiteral("LANGUAGE"), QStringLiteral("en") } })
     {
     }
     // The program with these variables set in its environment.

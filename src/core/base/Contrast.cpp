@@ -50,6 +50,22 @@ QColor markOutline(const QColor &mark, const QColor &back)
     return outline(mark, back, LargeTextPixels);
 }
 
+QColor plate(const QColor &text, const QColor &back, int pixelSize)
+{
+    if (pixelSize >= LargeTextPixels || ratio(text, back) >= required(pixelSize))
+        return QColor();
+    const double needed = required(pixelSize);
+    const bool dark = ratio(text, QColor(0, 0, 0)) >= ratio(text, QColor(255, 255, 255));
+    // From a middle grey towards black or white, in steps of 4 of 255; black or white
+    // gives any colour 4.5 : 1 with one of them, so the last step always does.
+    for (int step = 0; step <= 24; ++step) {
+        const int g = std::clamp(dark ? 0x60 - 4 * step : 0xa0 + 4 * step, 0, 255);
+        if (ratio(text, QColor(g, g, g)) >= needed)
+            return QColor(g, g, g);
+    }
+    return dark ? QColor(0, 0, 0) : QColor(255, 255, 255);
+}
+
 bool isStandardFace(const QColor &face)
 {
     const QColor c = face.toRgb();

@@ -21,6 +21,14 @@ QColor outline(const QColor &text, const QColor &back, int pixelSize);
 // The same for lines and marks, which need 3 : 1 as large text does.
 QColor markOutline(const QColor &mark, const QColor &back);
 
+// Small text, below 18 px, keeps its colour whole: a rim around strokes that thin would
+// darken or lighten what the eye reads as the text's colour. Where its colour falls short
+// of 4.5 : 1 on `back`, it is set on a plate: a neutral grey behind it, dark behind light
+// text and light behind dark text, the grey nearest to the middle that still gives the
+// text its ratio (so the plate stands out no more than it must). Invalid when the text
+// needs none, and for large text, which takes an outline.
+QColor plate(const QColor &text, const QColor &back, int pixelSize);
+
 // Whether a desktop's button face counts as "the standard 3D colour": a light neutral
 // grey. Lightness, (max + min) / 2 of red, green and blue, lies within 176..247 of 255
 // (silver is 192, the stock light styles' faces 239..245, white is out), and the spread

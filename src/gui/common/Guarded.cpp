@@ -181,6 +181,29 @@ void drawOutline(QPainter &p, QPoint at, const QString &text, const QColor &outl
     p.restore();
 }
 
+void drawPlate(QPainter &p, const QRect &textRect, const QColor &plate, const QRect &within)
+{
+    const int pad = std::max(1, textRect.height() / 12);
+    const QRect r = textRect.adjusted(-pad, 0, pad, 0) & within;
+    if (r.isEmpty())
+        return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(plate);
+    const qreal radius = std::min(3.0, r.height() / 4.0);
+    p.drawRoundedRect(QRectF(r), radius, radius);
+    p.restore();
+}
+
+Guard decide(const QColor &text, const QColor &back, int pixelSize)
+{
+    const QColor plate = Contrast::plate(text, back, pixelSize);
+    return { plate.isValid() || pixelSize < 18 ? QColor()
+                                               : Contrast::outline(text, back, pixelSize),
+        plate };
+}
+
 void drawText(QPainter &p, QPoint at, const QString &text, const QColor &colour,
     const QColor &outline, int advance)
 {
@@ -201,8 +224,10 @@ GuardedLabel::GuardedLabel(const QString &text, QWidget *parent)
 void GuardedLabel::decide()
 {
     const QPalette &pal = palette();
-    m_outline = Contrast::outline(
+    const Guarded::Guard guard = Guarded::decide(
         pal.color(foregroundRole()), pal.color(backgroundRole()), QFontInfo(font()).pixelSize());
+    m_outline = guard.outline;
+    m_plate = guard.plate;
 }
 
 void GuardedLabel::changeEvent(QEvent *event)
@@ -214,7 +239,19 @@ void GuardedLabel::changeEvent(QEvent *event)
 
 void GuardedLabel::paintEvent(QPaintEvent *event)
 {
-    if (m_outline.isValid() && !text().isEmpty()) {
+    if (m_plate.isValid() && !text().isEmpty()) {
+        // The plate under the text the label then draws as always: around its one line as
+        // the label places it, or around its lines when it wraps.
+        QPainter p(this);
+        const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const QFontMetrics fm = fontMetrics();
+        const QRect lines = !wordWrap() && !text().contains(QLatin1Char('\n'))
+            ? QStyle::alignedRect(
+                layoutDirection(), alignment(), QSize(fm.horizontalAdvance(text()), fm.height()), r)
+            : fm.boundingRect(r, int(alignment()) | Qt::TextWordWrap, text());
+        Guarded::drawPlate(p, lines, m_plate, rect());
+        p.end();
+    } else if (m_outline.isValid() && !text().isEmpty()) {
         // The outline goes under the text the label then draws as always (with a painter
         // of its own, after this one). One line is placed as the label places it; wrapped
         // text takes its outline as the text shifted a pixel in each of eight directions.
@@ -242,17 +279,17 @@ void GuardedLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
 }
 
-void GuardedLineEdit::setOutline(const QColor &outline)
+void GuardedLineEdit::setGuard(const Guarded::Guard &guard)
 {
-    if (outline == m_outline)
+    if (guard.outline == m_guard.outline && guard.plate == m_guard.plate)
         return;
-    m_outline = outline;
+    m_guard = guard;
     update();
 }
 
 void GuardedLineEdit::paintEvent(QPaintEvent *event)
 {
-    if (m_outline.isValid() && !text().isEmpty()) {
+    if ((m_guard.outline.isValid() || m_guard.plate.isValid()) && !text().isEmpty()) {
         // Where the box puts its text: its contents less the text margins, two pixels in,
         // the line centred in the height, scrolled to show the cursor's end.
         QStyleOptionFrame panel;
@@ -272,9 +309,15 @@ void GuardedLineEdit::paintEvent(QPaintEvent *event)
             x = r.x() + 2 - (textWidth - lineWidth) * (cursorPosition() > 0 ? 1 : 0);
         const int top = r.y() + (r.height() - fm.height() + 1) / 2;
         QPainter p(this);
-        p.setClipRect(r);
-        p.setFont(font());
-        Guarded::drawText(p, QPoint(x, top + fm.ascent()), text(), m_outline, m_outline);
+        if (m_guard.plate.isValid()) {
+            Guarded::drawPlate(p, QRect(x, top, std::min(textWidth, r.right() - x), fm.height()),
+                m_guard.plate, rect());
+        } else {
+            p.setClipRect(r);
+            p.setFont(font());
+            Guarded::drawText(
+                p, QPoint(x, top + fm.ascent()), text(), m_guard.outline, m_guard.outline);
+        }
         p.end();
     }
     QLineEdit::paintEvent(event);

@@ -6,11 +6,25 @@
 
 class QPainter;
 
-// Text that stays readable whatever is behind it. Where a text colour alone falls short on
-// its background (Contrast::outline), the text is drawn over a one-pixel outline in black
-// or white, so the chosen hue stays the hue on screen; readable text is drawn untouched.
-// The outline is decided when colours, palette or font change, never while painting.
+// Text that stays readable whatever is behind it, in the colour it was given. Where a text
+// colour alone falls short on its background, large text (18 px and more) is drawn over a
+// one-pixel outline in black or white (Contrast::outline), and small text on a plate of
+// neutral grey (Contrast::plate), whose strokes would be swamped by an outline; readable
+// text is drawn untouched. Both are decided when colours, palette or font change, never
+// while painting.
 namespace Guarded {
+
+// The plate behind a text whose line of glyphs takes `textRect`: a rounded rectangle a
+// little wider than the text, kept inside `within`.
+void drawPlate(QPainter &p, const QRect &textRect, const QColor &plate, const QRect &within);
+// The outline for large text or the plate for small text, whichever the colours need, for
+// text of this pixel size: one of the two is valid at most.
+struct Guard
+{
+    QColor outline;
+    QColor plate;
+};
+Guard decide(const QColor &text, const QColor &back, int pixelSize);
 
 // The outline alone, for text about to be drawn at the baseline point `at`. `advance`, when
 // the caller has measured it, is the text's width in the painter's font.
@@ -35,6 +49,7 @@ public:
     }
 
     QColor outline() const { return m_outline; }
+    QColor plate() const { return m_plate; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -44,23 +59,25 @@ private:
     void decide();
 
     QColor m_outline;
+    QColor m_plate;
 };
 
-// A read-only value box whose owner decides the outline (it knows what shows behind the
-// box). With an outline the owner makes the box's base transparent, so the outline drawn
-// first stays under the text the box draws.
+// A read-only value box whose owner decides the outline or plate (it knows what shows
+// behind the box). With either the owner makes the box's base transparent, so what is
+// drawn first stays under the text the box draws.
 class GuardedLineEdit : public QLineEdit
 {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
 
-    QColor outline() const { return m_outline; }
-    void setOutline(const QColor &outline);
+    QColor outline() const { return m_guard.outline; }
+    QColor plate() const { return m_guard.plate; }
+    void setGuard(const Guarded::Guard &guard);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_outline;
+    Guarded::Guard m_guard;
 };

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -152,6 +153,21 @@ public:
     WidgetHooks &hooks;
 
 protected:
+    // Typing to go to an element takes what an input method composes (a dead key and a
+    // letter, say); the window's filter reads it, so the panel only has to ask for it.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        switch (query) {
+        case Qt::ImEnabled:
+            return true;
+        case Qt::ImHints:
+            return int(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+        default:
+            return QFrame::inputMethodQuery(query);
+        }
+    }
+    void inputMethodEvent(QInputMethodEvent *event) override { event->accept(); }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
@@ -272,6 +288,7 @@ void TfrmAuralis::createTable()
     // The window's keys need a holder of the focus: a click on a tile takes it back from
     // the slider, and the menu bar returns it here when its keyboard navigation ends.
     PeriodicTable->setFocusPolicy(Qt::ClickFocus);
+    PeriodicTable->setAttribute(Qt::WA_InputMethodEnabled);
     table->colour = [this] { return m_state.colours().table.resolve(PeriodicTable->palette()); };
     table->hooks.mouseMove = [this] { ClearStatus(); };
     table->hooks.mouseDown = [this](Qt::MouseButton b) { TableMouseDown(PeriodicTable, b); };

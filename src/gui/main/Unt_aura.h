@@ -24,7 +24,9 @@
 #include "data/Classification.h"
 #include "data/Naming.h"
 #include "main/SharedState.h"
+#include "main/TypeAhead.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
@@ -34,6 +36,8 @@
 class QAction;
 class QActionGroup;
 class QFrame;
+class QKeyEvent;
+class QTimer;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -152,6 +156,14 @@ public:
     void TableMouseDown(QObject *sender, Qt::MouseButton button);
     void LegendDblClick(QObject *sender);
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // Typing to go to an element: printable characters typed on the main window build a
+    // search text, and each selects the element it finds as a click on its tile would.
+    // True when the key was the search's.
+    bool TypeAheadKey(const QKeyEvent *key);
+    // The same for the characters an input method composed.
+    void TypeAheadText(const QString &text);
+    // The search text under way, or "".
+    QString typeAheadText() const;
     // The program-wide key hook; true when the event was handled.
     bool AppMessage(QObject *watched, QEvent *event);
     // Follow the state: the tiles, slider and status bar after a temperature change; the
@@ -244,6 +256,8 @@ private:
     void WMSysCommand(Qt::WindowStates oldState, Qt::WindowStates newState);
     void openPopup(bool onTile);
     bool firstKeyDelivery(QObject *watched, QEvent *event);
+    void typeAheadFind();
+    void endTypeAhead();
     bool isMainWindowWidget(const QObject *watched) const;
 
     // The naming scheme items in scheme order.
@@ -306,4 +320,8 @@ private:
     bool m_exportPainting = false;
     bool m_exportPicture = false;
     QString m_lastExportFolder;
+    TypeAhead::Search m_typeAhead;
+    QElapsedTimer m_typeClock;
+    QTimer *m_typeAheadTimer = nullptr;
+    QString m_typeAheadStatus; // what the search wrote into the status bar
 };

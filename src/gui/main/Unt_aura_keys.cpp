@@ -1,5 +1,6 @@
 #include "main/Unt_aura.h"
 
+#include "base/Texts.h"
 #include "common/ErrorBox.h"
 #include "elements/Elements.h"
 #include "elements/ElementsAccessible.h"
@@ -8,9 +9,12 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -64,6 +68,116 @@ void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
     }
     if (tile(target))
         ElementClick(target, Qt::LeftButton);
+}
+
+namespace {
+
+// A key's characters that go into the search text: printable, no blank (Space shows the
+// information window), no control character.
+bool typeable(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text)
+        if (!c.isPrint() || c.isSpace())
+            return false;
+    return true;
+}
+
+bool modifierOnly(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt
+        || key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock
+        || key == Qt::Key_NumLock || key == Qt::Key_unknown;
+}
+
+}
+
+bool TfrmAuralis::TypeAheadKey(const QKeyEvent *key)
+{
+    if (QApplication::activeWindow() != this || QApplication::activePopupWidget()
+        || !tilesCreated())
+        return false;
+    if (!m_typeClock.isValid())
+        m_typeClock.start();
+    const qint64 now = m_typeClock.elapsed();
+    const bool plain
+        = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && m_typeAhead.active(now)) {
+        if (key->key() == Qt::Key_Backspace) {
+            m_typeAhead.backspace(now);
+            if (m_typeAhead.text().isEmpty())
+                endTypeAhead();
+            else
+                typeAheadFind();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            endTypeAhead();
+            return true;
+        }
+    }
+    if (plain && typeable(key->text())) {
+        // A held key or a long paste stops growing the text at its limit; nothing more is
+        // looked for then.
+        if (m_typeAhead.type(key->text(), now))
+            typeAheadFind();
+        else if (m_typeAheadTimer)
+            m_typeAheadTimer->start();
+        return true;
+    }
+    // Every other key has a meaning of its own, and ends the search.
+    if (m_typeAhead.active(now) && !modifierOnly(key->key()))
+        endTypeAhead();
+    return false;
+}
+
+void TfrmAuralis::TypeAheadText(const QString &text)
+{
+    if (QApplication::activeWindow() != this || !tilesCreated() || !typeable(text))
+        return;
+    if (!m_typeClock.isValid())
+        m_typeClock.start();
+    if (m_typeAhead.type(text, m_typeClock.elapsed()))
+        typeAheadFind();
+}
+
+QString TfrmAuralis::typeAheadText() const
+{
+    return m_typeClock.isValid() && m_typeAhead.active(m_typeClock.elapsed()) ? m_typeAhead.text()
+                                                                              : QString();
+}
+
+void TfrmAuralis::typeAheadFind()
+{
+    if (!m_typeAheadTimer) {
+        m_typeAheadTimer = new QTimer(this);
+        m_typeAheadTimer->setSingleShot(true);
+        m_typeAheadTimer->setInterval(TypeAhead::TimeoutMs);
+        connect(m_typeAheadTimer, &QTimer::timeout, this, [this] { endTypeAhead(); });
+    }
+    m_typeAheadTimer->start();
+    // Names and symbols as they are now: the scheme and the language in force.
+    const QString text = m_typeAhead.text();
+    const int z = TypeAhead::match(
+        text, ElementCount, [this](int n) { return m_state.name(n); },
+        [this](int n) { return m_state.symbol(n); });
+    m_typeAheadStatus = z ? tr("Go to: %1 → %2 %3").arg(text, QString::number(z), m_state.name(z))
+                          : tr("Go to: %1 → no element").arg(text);
+    m_statusPanels[0]->setText(Texts::cut(m_typeAheadStatus));
+    if (z)
+        ElementClick(z, Qt::LeftButton);
+}
+
+void TfrmAuralis::endTypeAhead()
+{
+    m_typeAhead.end();
+    if (m_typeAheadTimer)
+        m_typeAheadTimer->stop();
+    // The panel forgets the search unless the mouse has written there since.
+    if (!m_typeAheadStatus.isEmpty() && m_statusPanels[0]->text() == Texts::cut(m_typeAheadStatus))
+        m_statusPanels[0]->clear();
+    m_typeAheadStatus.clear();
 }
 
 bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
@@ -129,6 +243,18 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
+    case QEvent::MouseButtonPress:
+        // A click ends typing to go to an element.
+        if (!m_typeAheadStatus.isEmpty() && isMainWindowWidget(watched))
+            endTypeAhead();
+        return false;
+    case QEvent::InputMethod: {
+        // What an input method composed (a dead key and a letter, say) comes once, here.
+        const auto *im = static_cast<QInputMethodEvent *>(event);
+        if (!im->commitString().isEmpty() && isMainWindowWidget(watched))
+            ErrorBox::guarded([&] { TypeAheadText(im->commitString()); });
+        return false;
+    }
     case QEvent::ToolTip:
         // A hide delay of 0: no tool-tip stays up while the pop-up menu is open.
         return m_hintHidePause == 0;
@@ -153,7 +279,7 @@ bool TfrmAuralis::eventFilter(QObject *watched, QEvent *event)
         return false;
     bool handled = false;
     ErrorBox::guarded([&] {
-        handled = AppMessage(watched, event);
+        handled = TypeAheadKey(static_cast<QKeyEvent *>(event)) || AppMessage(watched, event);
         if (!handled && isMainWindowWidget(watched)) {
             auto *key = static_cast<QKeyEvent *>(event);
             FormKeyDown(key->key(), key->modifiers());

@@ -407,10 +407,11 @@ void TfrmGraph::draw(QPainter &p, const PropertyColumn &series, const GraphGeome
     const QColor axis = colour(ColourScheme::Axis);
     const QColor element = colour(ColourScheme::Element);
     const QColor plot = colour(ColourScheme::Plot);
-    // Colours too close to the background are drawn over an outline; the plot is redrawn
-    // whenever colours, palette or size change, so this is decided once per drawing.
-    const QColor valueOutline
-        = Contrast::outline(value, background, QFontInfo(m_plotFont).pixelSize());
+    // Colours too close to the background are drawn over an outline, the small value
+    // texts on a plate; the plot is redrawn whenever colours, palette or size change, so
+    // this is decided once per drawing.
+    const Guarded::Guard valueGuard
+        = Guarded::decide(value, background, QFontInfo(m_plotFont).pixelSize());
     const QColor axisOutline = Contrast::markOutline(axis, background);
     const QColor plotOutline = Contrast::markOutline(plot, background);
     const QColor elementOutline = Contrast::markOutline(element, background);
@@ -433,7 +434,11 @@ void TfrmGraph::draw(QPainter &p, const PropertyColumn &series, const GraphGeome
     if (series.empty())
         return; // no value at all: the empty axes
     const auto text = [&](int x, int y, const QString &s) {
-        Guarded::drawText(p, QPoint(x, y), s, value, valueOutline);
+        if (valueGuard.plate.isValid())
+            Guarded::drawPlate(p,
+                QRect(x, y - ascent, metrics.horizontalAdvance(s), metrics.height()),
+                valueGuard.plate, QRect(0, 0, f.width, f.height));
+        Guarded::drawText(p, QPoint(x, y), s, value, valueGuard.outline);
     };
     text(2, f.maxLabelTop() + ascent, labels[1]);
     text(2, f.minLabelTop() + ascent, labels[0]);

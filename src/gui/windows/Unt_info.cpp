@@ -228,12 +228,14 @@ void TfrmElementInfo::applyColours()
         pal.setColor(QPalette::WindowText, c);
         pal.setColor(QPalette::Text, c);
         if (auto *box = qobject_cast<GuardedLineEdit *>(control)) {
-            // The box shows the window behind it; where its text needs an outline, the
-            // box lets the window through so that the outline stays under the text.
+            // The box shows the window behind it; where its text needs a plate (or, larger,
+            // an outline), the box lets the window through so that it stays under the text.
             const QColor back = palette().color(QPalette::Window);
-            const QColor outline = Contrast::outline(c, back, QFontInfo(box->font()).pixelSize());
-            pal.setColor(QPalette::Base, outline.isValid() ? QColor(Qt::transparent) : back);
-            box->setOutline(outline);
+            const Guarded::Guard guard
+                = Guarded::decide(c, back, QFontInfo(box->font()).pixelSize());
+            pal.setColor(QPalette::Base,
+                guard.outline.isValid() || guard.plate.isValid() ? QColor(Qt::transparent) : back);
+            box->setGuard(guard);
         }
         control->setPalette(pal);
     }
