@@ -145,5 +145,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTypeAhead)
+QTEST_APPLESS_MAIN(TestTypeAhead)
 #include "tst_typeahead.moc"
