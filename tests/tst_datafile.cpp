@@ -62,16 +62,18 @@ void TestDataFile::initTestCase()
 
 void TestDataFile::fileShape()
 {
-    QCOMPARE(m_data.lineCount(), RequiredLines);
+    // The 109 records, and those of elements 110 to 118 after them.
+    QCOMPARE(m_data.lineCount(), MaxLines);
+    QCOMPARE(m_data.recordCount(), MaxElementCount);
     QFile file(QStringLiteral(AURALIS_SHIPPED_DATA "/auralis.bkp"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(!bytes.contains('\0'));
     QVERIFY(bytes.endsWith("\r\n"));
     // Every line break is CR LF, so no reader sees an extra empty line.
-    QCOMPARE(bytes.count("\r\n"), qsizetype(RequiredLines));
-    QCOMPARE(bytes.count('\n'), qsizetype(RequiredLines));
-    for (int z = 1; z <= ElementCount; ++z) {
+    QCOMPARE(bytes.count("\r\n"), qsizetype(MaxLines));
+    QCOMPARE(bytes.count('\n'), qsizetype(MaxLines));
+    for (int z = 1; z <= MaxElementCount; ++z) {
         for (int j = 0; j < FieldsPerElement; ++j) {
             const QString text = field(z, j);
             const QByteArray where = QByteArray::number(z) + ":" + QByteArray::number(j);
@@ -89,9 +91,9 @@ void TestDataFile::fileShape()
 void TestDataFile::syntheticFlags()
 {
     std::set<int> expected { 43, 61 };
-    for (int z = 93; z <= ElementCount; ++z)
+    for (int z = 93; z <= MaxElementCount; ++z)
         expected.insert(z);
-    for (int z = 1; z <= ElementCount; ++z) {
+    for (int z = 1; z <= MaxElementCount; ++z) {
         const QString text = field(z, Field::Synthetic);
         QVERIFY2(text == QLatin1String("0") || text == QLatin1String("1"), qPrintable(text));
         QCOMPARE(synthetic(z), expected.count(z) == 1);

@@ -69,6 +69,7 @@ private slots:
     void naming_data();
     void naming();
     void namingSymbolsDistinct();
+    void systematicNamesFollowTheRule();
 };
 
 void TestElementData::splitLines_data()
@@ -147,7 +148,7 @@ void TestElementData::fieldOutOfBounds_data()
     QTest::addColumn<int>("z");
     QTest::addColumn<int>("j");
     QTest::newRow("element 0") << 0 << 0;
-    QTest::newRow("element 110") << 110 << 0;
+    QTest::newRow("element 119") << 119 << 0;
     QTest::newRow("field -1") << 2 << -1;
     QTest::newRow("field 35") << 1 << 35;
     QTest::newRow("negative element") << -5 << 3;
@@ -365,6 +366,20 @@ void TestElementData::naming_data()
     namingRow(3, 105, "Ha", "Hahnium");
     namingRow(3, 107, "Ns", "Nielsbohrium");
     namingRow(3, 109, "Mt", "Meitnerium");
+    // The seventh period's end: IUPAC's names under scheme 0, the systematic names under
+    // the schemes that named nothing beyond 109.
+    const char *const approved[][2] = { { "Ds", "Darmstadtium" }, { "Rg", "Roentgenium" },
+        { "Cn", "Copernicium" }, { "Nh", "Nihonium" }, { "Fl", "Flerovium" }, { "Mc", "Moscovium" },
+        { "Lv", "Livermorium" }, { "Ts", "Tennessine" }, { "Og", "Oganesson" } };
+    const char *const systematic[][2]
+        = { { "Uun", "Ununnilium" }, { "Uuu", "Unununium" }, { "Uub", "Ununbium" },
+              { "Uut", "Ununtrium" }, { "Uuq", "Ununquadium" }, { "Uup", "Ununpentium" },
+              { "Uuh", "Ununhexium" }, { "Uus", "Ununseptium" }, { "Uuo", "Ununoctium" } };
+    for (int i = 0; i < 9; ++i) {
+        namingRow(0, 110 + i, approved[i][0], approved[i][1]);
+        for (int scheme = 1; scheme <= 3; ++scheme)
+            namingRow(scheme, 110 + i, systematic[i][0], systematic[i][1]);
+    }
 }
 
 void TestElementData::naming()
@@ -388,9 +403,35 @@ void TestElementData::namingSymbolsDistinct()
         QCOMPARE(Naming::entry(scheme, 109).symbol == "Mt", scheme != 1);
     }
     const std::initializer_list<std::pair<int, int>> outside { { -1, 104 }, { 4, 104 }, { 0, 103 },
-        { 0, 110 } };
+        { 0, 119 } };
     for (const auto &p : outside)
         QCOMPARE(errorOf([&] { Naming::entry(p.first, p.second); }), OutOfBounds);
+}
+
+// IUPAC's rule for a number's temporary name: a root per digit (nil un bi tri quad pent hex
+// sept oct enn) and "ium", "enn" before "nil" and "bi" or "tri" before "ium" losing a
+// letter; the symbol the roots' first letters.
+void TestElementData::systematicNamesFollowTheRule()
+{
+    const char *const roots[]
+        = { "nil", "un", "bi", "tri", "quad", "pent", "hex", "sept", "oct", "enn" };
+    for (int z = 110; z <= 118; ++z) {
+        QString name, symbol;
+        for (const QChar digit : QString::number(z)) {
+            const QString root = QLatin1String(roots[digit.digitValue()]);
+            if (name.endsWith(QLatin1String("nn")) && root.startsWith(u'n'))
+                name.chop(1);
+            name += root;
+            symbol += root.at(0);
+        }
+        name += name.endsWith(u'i') ? QStringLiteral("um") : QStringLiteral("ium");
+        name[0] = name[0].toUpper();
+        symbol[0] = symbol[0].toUpper();
+        for (int scheme = 1; scheme < Naming::SchemeCount; ++scheme) {
+            QCOMPARE(Naming::entry(scheme, z).name, name);
+            QCOMPARE(Naming::entry(scheme, z).symbol, symbol);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestElementData)

@@ -22,17 +22,17 @@ QSize labelSize(int index, int pointSize)
     return QSize(int(qstrlen(LabelCaptions[index])) * pointSize / 2 + 2, pointSize + 5);
 }
 
-TableLayout::Result layout(
-    int panelWidth, int panelHeight, QSize legend = QSize(100, 50), int depth = 0)
+TableLayout::Result layout(int panelWidth, int panelHeight, QSize legend = QSize(100, 50),
+    int depth = 0, int count = ElementCount)
 {
     return TableLayout::layoutTable(
-        panelWidth, panelHeight, depth, 20, uneWidth, labelSize, legend);
+        panelWidth, panelHeight, depth, 20, uneWidth, labelSize, legend, count);
 }
 
 // Panel for w × u tiles.
-TableLayout::Result layoutUnits(int w, int u)
+TableLayout::Result layoutUnits(int w, int u, int count = ElementCount)
 {
-    return layout(18 * w + 8, 19 * u + 8);
+    return layout(18 * w + 8, 19 * u + 8, QSize(100, 50), 0, count);
 }
 
 }
@@ -58,6 +58,7 @@ private slots:
 
     void rowCycles_data();
     void rowCycles();
+    void completePeriodAtEverySize();
     void tabWraps();
     void columnCases_data();
     void columnCases();
@@ -200,8 +201,9 @@ void TestLayout::arrowsReachEveryElement()
         QCOMPARE(steps, length);
     }
     QCOMPARE(TableLayout::column(0), 0);
-    QCOMPARE(TableLayout::column(110), 0);
-    QCOMPARE(TableLayout::row(110), -1);
+    // Beyond the table even with the seventh period complete.
+    QCOMPARE(TableLayout::column(119), 0);
+    QCOMPARE(TableLayout::row(119), -1);
 }
 
 void TestLayout::tilesDoNotOverlap()
@@ -304,6 +306,7 @@ void TestLayout::legendVisibility()
 
 void TestLayout::rowCycles_data()
 {
+    QTest::addColumn<int>("count");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("left");
@@ -314,20 +317,58 @@ void TestLayout::rowCycles_data()
         { 86, 55, 85 }, { 87, 88, 109 }, { 88, 104, 87 }, { 104, 105, 88 }, { 109, 87, 108 },
         { 57, 58, 71 }, { 71, 57, 70 }, { 89, 90, 103 }, { 103, 89, 102 } };
     for (const auto &r : rows)
-        QTest::addRow("%d", r[0]) << r[0] << r[1] << r[2];
+        QTest::addRow("%d", r[0]) << 109 << r[0] << r[1] << r[2];
+    // With the seventh period complete its row runs on to 118 and back to 87.
+    const int complete[][3] = { { 87, 88, 118 }, { 109, 110, 108 }, { 110, 111, 109 },
+        { 118, 87, 117 }, { 86, 55, 85 }, { 103, 89, 102 } };
+    for (const auto &r : complete)
+        QTest::addRow("%d of 118", r[0]) << 118 << r[0] << r[1] << r[2];
 }
 
 void TestLayout::rowCycles()
 {
+    QFETCH(int, count);
     QFETCH(int, from);
     QFETCH(int, right);
     QFETCH(int, left);
-    QCOMPARE(KeyCycles::rowNext(from), right);
-    QCOMPARE(KeyCycles::rowPrevious(from), left);
+    QCOMPARE(KeyCycles::rowNext(from, count), right);
+    QCOMPARE(KeyCycles::rowPrevious(from, count), left);
+}
+
+// Elements 110 to 118 stand in period 7, columns 10 to 18, at every size: in the row of
+// 104, over the columns of 78 to 86, and clear of every other tile. Without them those
+// places stay empty.
+void TestLayout::completePeriodAtEverySize()
+{
+    for (int w = 3; w <= 60; w += 7) {
+        for (int u = 2; u <= 30; u += 4) {
+            const auto l = layoutUnits(w, u, MaxElementCount);
+            const QByteArray where = "w " + QByteArray::number(w) + " u " + QByteArray::number(u);
+            for (int z = 110; z <= 118; ++z) {
+                QVERIFY2(l.tiles[z].top() == l.tiles[104].top(), where);
+                QVERIFY2(l.tiles[z].left() == l.tiles[z - 32].left(), where);
+                QVERIFY2(l.tiles[z].size() == l.tiles[1].size(), where);
+                for (int k = 1; k <= MaxElementCount; ++k)
+                    QVERIFY2(k == z || !l.tiles[z].intersects(l.tiles[k]), where);
+            }
+            const auto without = layoutUnits(w, u);
+            for (int z = 110; z <= 118; ++z)
+                QVERIFY2(without.tiles[z].isNull(), where);
+            for (int z = 1; z <= 109; ++z)
+                QVERIFY2(without.tiles[z] == l.tiles[z], where);
+        }
+    }
 }
 
 void TestLayout::tabWraps()
 {
+    QCOMPARE(KeyCycles::tabNext(118, 118), 1);
+    QCOMPARE(KeyCycles::tabNext(109, 118), 110);
+    QCOMPARE(KeyCycles::tabPrevious(1, 118), 118);
+    for (int z = 1; z <= 118; ++z) {
+        QCOMPARE(KeyCycles::rowPrevious(KeyCycles::rowNext(z, 118), 118), z);
+        QCOMPARE(KeyCycles::columnPrevious(KeyCycles::columnNext(z, 118), 118), z);
+    }
     QCOMPARE(KeyCycles::tabNext(109), 1);
     QCOMPARE(KeyCycles::tabNext(55), 56);
     QCOMPARE(KeyCycles::tabPrevious(1), 109);
@@ -341,6 +382,7 @@ void TestLayout::tabWraps()
 
 void TestLayout::columnCases_data()
 {
+    QTest::addColumn<int>("count");
     QTest::addColumn<int>("from");
     QTest::addColumn<bool>("down");
     QTest::addColumn<int>("to");
@@ -356,27 +398,44 @@ void TestLayout::columnCases_data()
         { 1, false, 87 }, { 88, true, 4 }, { 63, false, 78 }, { 71, false, 86 },
         { 22, false, 89 } };
     for (const auto &r : rows)
-        QTest::addRow("%s %d", r.down ? "down" : "up", r.from) << r.from << r.down << r.to;
+        QTest::addRow("%s %d", r.down ? "down" : "up", r.from) << 109 << r.from << r.down << r.to;
+    // With period 7 complete, columns 10 to 18 pass through it between periods 6 and the
+    // lanthanides.
+    const struct
+    {
+        int from;
+        bool down;
+        int to;
+    } complete[] = { { 78, true, 110 }, { 110, true, 63 }, { 63, false, 110 }, { 110, false, 78 },
+        { 86, true, 118 }, { 118, true, 71 }, { 71, false, 118 }, { 118, false, 86 },
+        { 77, true, 109 }, { 109, true, 62 }, { 95, true, 28 }, { 28, false, 95 } };
+    for (const auto &r : complete)
+        QTest::addRow("%s %d of 118", r.down ? "down" : "up", r.from)
+            << 118 << r.from << r.down << r.to;
 }
 
 void TestLayout::columnCases()
 {
+    QFETCH(int, count);
     QFETCH(int, from);
     QFETCH(bool, down);
     QFETCH(int, to);
-    QCOMPARE(down ? KeyCycles::columnNext(from) : KeyCycles::columnPrevious(from), to);
-    const auto l = layoutUnits(27, 18);
-    QCOMPARE(KeyCycles::verticalTarget(from, down, l.tiles), to);
+    QCOMPARE(
+        down ? KeyCycles::columnNext(from, count) : KeyCycles::columnPrevious(from, count), to);
+    const auto l = layoutUnits(27, 18, count);
+    QCOMPARE(KeyCycles::verticalTarget(from, down, l.tiles, count), to);
 }
 
 void TestLayout::verticalMatchesColumnsAtEverySize()
 {
-    auto followsCycles = [](const TableLayout::Result &l, const QByteArray &size) {
-        for (int z = 1; z <= 109; ++z) {
+    auto followsCycles = [](const TableLayout::Result &l, const QByteArray &size, int count) {
+        for (int z = 1; z <= count; ++z) {
             const QByteArray where = size + " z " + QByteArray::number(z);
-            QVERIFY2(
-                KeyCycles::verticalTarget(z, true, l.tiles) == KeyCycles::columnNext(z), where);
-            QVERIFY2(KeyCycles::verticalTarget(z, false, l.tiles) == KeyCycles::columnPrevious(z),
+            QVERIFY2(KeyCycles::verticalTarget(z, true, l.tiles, count)
+                    == KeyCycles::columnNext(z, count),
+                where);
+            QVERIFY2(KeyCycles::verticalTarget(z, false, l.tiles, count)
+                    == KeyCycles::columnPrevious(z, count),
                 where);
         }
     };
@@ -384,8 +443,9 @@ void TestLayout::verticalMatchesColumnsAtEverySize()
     // lanthanides or leave its column; those sizes must still follow the cycles.
     for (int w = 1; w <= 40; w += (w < 6 ? 1 : 7)) {
         for (int u = 1; u <= 40; u += (u < 12 ? 1 : 5)) {
-            followsCycles(
-                layoutUnits(w, u), "w " + QByteArray::number(w) + " u " + QByteArray::number(u));
+            for (int count : { ElementCount, MaxElementCount })
+                followsCycles(layoutUnits(w, u, count),
+                    "w " + QByteArray::number(w) + " u " + QByteArray::number(u), count);
             if (QTest::currentTestFailed())
                 return;
         }
@@ -394,8 +454,9 @@ void TestLayout::verticalMatchesColumnsAtEverySize()
     for (int bw = 100; bw <= 1600; bw += 150) {
         for (int bh = 100; bh <= 1200; bh += 110) {
             const QRect p = TableLayout::panelRect(0, bw, bh, 13);
-            followsCycles(layout(p.width(), p.height()),
-                "background " + QByteArray::number(bw) + "x" + QByteArray::number(bh));
+            for (int count : { ElementCount, MaxElementCount })
+                followsCycles(layout(p.width(), p.height(), QSize(100, 50), 0, count),
+                    "background " + QByteArray::number(bw) + "x" + QByteArray::number(bh), count);
             if (QTest::currentTestFailed())
                 return;
         }
@@ -416,7 +477,7 @@ void TestLayout::verticalFollowsGeometry()
 
 void TestLayout::verticalBeforeLayout()
 {
-    const std::array<QRect, 110> none {};
+    const std::array<QRect, MaxElementCount + 1> none {};
     QCOMPARE(KeyCycles::verticalTarget(77, true, none), 109);
     QCOMPARE(KeyCycles::verticalTarget(0, true, none), 0);
     QCOMPARE(KeyCycles::verticalTarget(110, false, none), 0);

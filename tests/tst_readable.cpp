@@ -63,12 +63,13 @@ Seen look(const QImage &image, const QRect &box, const QColor &text)
 // much of `a` it has (1 all, 0 none).
 bool mixOf(const QColor &px, const QColor &a, const QColor &b, double *share = nullptr)
 {
-    const double d[3] = { double(a.red() - b.red()), double(a.green() - b.green()),
-        double(a.blue() - b.blue()) };
+    const double d[3]
+        = { double(a.red() - b.red()), double(a.green() - b.green()), double(a.blue() - b.blue()) };
     const double p[3] = { double(px.red() - b.red()), double(px.green() - b.green()),
         double(px.blue() - b.blue()) };
     const double dd = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
-    const double t = dd > 0 ? std::clamp((p[0] * d[0] + p[1] * d[1] + p[2] * d[2]) / dd, 0.0, 1.0) : 0;
+    const double t
+        = dd > 0 ? std::clamp((p[0] * d[0] + p[1] * d[1] + p[2] * d[2]) / dd, 0.0, 1.0) : 0;
     double off = 0;
     for (int i = 0; i < 3; ++i)
         off += (p[i] - t * d[i]) * (p[i] - t * d[i]);
@@ -205,11 +206,12 @@ private slots:
                     const bool ok = plate.isValid()
                         ? mixOf(px, text, plate) || mixOf(px, plate, silver)
                         : mixOf(px, text, silver);
-                    QVERIFY2(ok, qPrintable(QStringLiteral("%1 at %2,%3: %4")
-                                                .arg(l->objectName())
-                                                .arg(x)
-                                                .arg(y)
-                                                .arg(px.name())));
+                    QVERIFY2(ok,
+                        qPrintable(QStringLiteral("%1 at %2,%3: %4")
+                                       .arg(l->objectName())
+                                       .arg(x)
+                                       .arg(y)
+                                       .arg(px.name())));
                 }
             QVERIFY2(hue, qPrintable(l->objectName()));
             if (plate.isValid()) {

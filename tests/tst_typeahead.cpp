@@ -11,46 +11,75 @@ namespace {
 QString nameOf(int z)
 {
     switch (z) {
-    case 1: return u"Hydrogen"_s;
-    case 6: return u"Carbon"_s;
-    case 7: return u"Nitrogen"_s;
-    case 10: return u"Neon"_s;
-    case 11: return u"Sodium"_s;
-    case 13: return u"Aluminum"_s;
-    case 20: return u"Calcium"_s;
-    case 26: return u"Iron"_s;
-    case 74: return u"Tungsten"_s;
-    case 92: return u"Uranium"_s;
-    case 104: return u"Unnilquadium"_s;
-    default: return u"Element%1"_s.arg(z);
+    case 1:
+        return u"Hydrogen"_s;
+    case 6:
+        return u"Carbon"_s;
+    case 7:
+        return u"Nitrogen"_s;
+    case 10:
+        return u"Neon"_s;
+    case 11:
+        return u"Sodium"_s;
+    case 13:
+        return u"Aluminum"_s;
+    case 20:
+        return u"Calcium"_s;
+    case 26:
+        return u"Iron"_s;
+    case 74:
+        return u"Tungsten"_s;
+    case 92:
+        return u"Uranium"_s;
+    case 104:
+        return u"Unnilquadium"_s;
+    default:
+        return u"Element%1"_s.arg(z);
     }
 }
 QString symbolOf(int z)
 {
     switch (z) {
-    case 1: return u"H"_s;
-    case 6: return u"C"_s;
-    case 7: return u"N"_s;
-    case 10: return u"Ne"_s;
-    case 11: return u"Na"_s;
-    case 13: return u"Al"_s;
-    case 20: return u"Ca"_s;
-    case 26: return u"Fe"_s;
-    case 74: return u"W"_s;
-    case 92: return u"U"_s;
-    case 104: return u"Unq"_s;
-    default: return u"X%1"_s.arg(z);
+    case 1:
+        return u"H"_s;
+    case 6:
+        return u"C"_s;
+    case 7:
+        return u"N"_s;
+    case 10:
+        return u"Ne"_s;
+    case 11:
+        return u"Na"_s;
+    case 13:
+        return u"Al"_s;
+    case 20:
+        return u"Ca"_s;
+    case 26:
+        return u"Fe"_s;
+    case 74:
+        return u"W"_s;
+    case 92:
+        return u"U"_s;
+    case 104:
+        return u"Unq"_s;
+    default:
+        return u"X%1"_s.arg(z);
     }
 }
 // German, as the language in force would give them.
 QString germanName(int z)
 {
     switch (z) {
-    case 26: return u"Eisen"_s;
-    case 99: return u"Einsteinium"_s;
-    case 13: return u"Aluminium"_s;
-    case 7: return u"Stickstoff"_s;
-    default: return nameOf(z);
+    case 26:
+        return u"Eisen"_s;
+    case 99:
+        return u"Einsteinium"_s;
+    case 13:
+        return u"Aluminium"_s;
+    case 7:
+        return u"Stickstoff"_s;
+    default:
+        return nameOf(z);
     }
 }
 
@@ -113,7 +142,8 @@ private slots:
         QCOMPARE(TypeAhead::match(u"eis"_s, 109, germanName, symbolOf), 26);
         QCOMPARE(TypeAhead::match(u"ein"_s, 109, germanName, symbolOf), 99);
         QCOMPARE(TypeAhead::match(u"STICK"_s, 109, germanName, symbolOf), 7);
-        QCOMPARE(TypeAhead::match(u"Złoto"_s.mid(0, 2), 109,
+        QCOMPARE(TypeAhead::match(
+                     u"Złoto"_s.mid(0, 2), 109,
                      [](int z) { return z == 79 ? u"Złoto"_s : nameOf(z); }, symbolOf),
             79);
     }

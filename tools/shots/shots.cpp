@@ -1,7 +1,8 @@
 // Pictures of every window, for looking at them as a user would: the main window, the tool
 // windows (each page of the dialogs), the splash and the help, in a language and a palette
 // of choice.
-//   auralis_shots OUT-FOLDER [--language CODE] [--dark] [--grey] [--translation FILE.qm]
+//   auralis_shots OUT-FOLDER [--language CODE] [--dark] [--grey] [--118]
+//                 [--translation FILE.qm]
 // Run it under a display (Xvfb) or with QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives
 // the pictures at twice the size.
 #include "Startup.h"
@@ -96,7 +97,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(g_out);
     QString language;
     QString translation;
-    bool dark = false, grey = false;
+    bool dark = false, grey = false, complete = false;
     for (int i = 2; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--language") && i + 1 < args.size())
             language = args.at(++i);
@@ -106,6 +107,8 @@ int main(int argc, char *argv[])
             dark = true;
         else if (args.at(i) == QLatin1String("--grey"))
             grey = true;
+        else if (args.at(i) == QLatin1String("--118"))
+            complete = true;
     }
     const QString programFolder = QStringLiteral(AURALIS_PROGRAM_FOLDER);
     if (!translation.isEmpty()) {
@@ -128,6 +131,8 @@ int main(int argc, char *argv[])
         ini.write("[About]\nRead=1\n[Colors]\nBackground=");
         ini.write(grey ? "Gray\n" : "Default\n");
         ini.write("[Settings]\nSelected Element=26\n");
+        if (complete)
+            ini.write("Elements=118\n");
     }
 
     TfrmSplash splash;

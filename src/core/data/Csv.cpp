@@ -69,11 +69,11 @@ QStringList allElementsHeader()
     return h;
 }
 
-QByteArray allElements(const ElementData &data, const NameOf &name, const NameOf &symbol)
+QByteArray allElements(const ElementData &data, const NameOf &name, const NameOf &symbol, int count)
 {
     QStringList rows { row(allElementsHeader()) };
     QStringList cells;
-    for (int z = 1; z <= ElementCount; ++z) {
+    for (int z = 1; z <= count; ++z) {
         cells.clear();
         cells << QString::number(z);
         for (int j = 0; j < FieldsPerElement; ++j) {
@@ -105,7 +105,7 @@ QString trendUnit(int property)
 }
 
 QByteArray trend(const ElementData &data, QChar decimalSeparator, int property, const NameOf &name,
-    const NameOf &symbol)
+    const NameOf &symbol, int count)
 {
     if (property < 0 || property >= TrendPropertyCount)
         Errors::listIndexOutOfBounds();
@@ -119,7 +119,7 @@ QByteArray trend(const ElementData &data, QChar decimalSeparator, int property, 
         valueHeading }) };
 
     int first = 0, last = 0;
-    for (int z = 1; z <= ElementCount; ++z) {
+    for (int z = 1; z <= count; ++z) {
         if (ElementText::hasValue(data.field(z, p.valueField))) {
             if (first == 0)
                 first = z;

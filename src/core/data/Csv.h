@@ -25,14 +25,15 @@ using NameOf = std::function<QString(int z)>;
 
 // Every field of every element, one record per element after a heading that names each
 // field and its unit. `data` holds the file's own text (numbers with ".").
-QByteArray allElements(const ElementData &data, const NameOf &name, const NameOf &symbol);
+QByteArray allElements(
+    const ElementData &data, const NameOf &name, const NameOf &symbol, int count = ElementCount);
 QStringList allElementsHeader();
 
 // One trend property against atomic number, from the first to the last element that has a
 // value: number, symbol, name and the value (empty where there is none). `data` is in the
 // user's notation (decimalSeparator).
 QByteArray trend(const ElementData &data, QChar decimalSeparator, int property, const NameOf &name,
-    const NameOf &symbol);
+    const NameOf &symbol, int count = ElementCount);
 
 // The unit of a trend property as a heading shows it ("" for none).
 QString trendUnit(int property);

@@ -82,7 +82,7 @@ void ElementData::fixDecimalSeparator(QChar decimalSeparator)
 
 QString ElementData::field(int z, int j) const
 {
-    if (z < 1 || z > ElementCount || j < 0 || j >= FieldsPerElement)
+    if (z < 1 || z > MaxElementCount || j < 0 || j >= FieldsPerElement)
         Errors::listIndexOutOfBounds();
     const qsizetype index = qsizetype(z - 1) * FieldsPerElement + j;
     if (index >= m_lines.size())

@@ -4,11 +4,13 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 #include "data/Fields.h"
 
-// The element data file: 109 records of 35 lines, read once into a list of text lines.
-// Field j (0..34) of element Z (1..109) is line (Z − 1) × 35 + j.
+// The element data file: 109 records of 35 lines, and the records of elements 110 to 118
+// after them in a file that has them, read once into a list of text lines. Field j (0..34)
+// of element Z (1..118) is line (Z − 1) × 35 + j.
 class ElementData
 {
 public:
@@ -23,8 +25,14 @@ public:
     // Replaces the first "." of every line by the separator, unless it is ".".
     void fixDecimalSeparator(QChar decimalSeparator);
 
-    // Throws "List index out of bounds" beyond the loaded lines or outside 1..109 / 0..34.
+    // Throws "List index out of bounds" beyond the loaded lines or outside 1..118 / 0..34.
     QString field(int z, int j) const;
+    // How many records the file holds whole, at most 118: a record cut short counts as
+    // missing.
+    int recordCount() const
+    {
+        return int(std::min<qsizetype>(m_lines.size(), MaxLines) / FieldsPerElement);
+    }
     int lineCount() const { return int(m_lines.size()); }
     bool isEmpty() const { return m_lines.isEmpty(); }
     const QStringList &lines() const { return m_lines; }

@@ -9,7 +9,10 @@ class ElementData;
 // (its caption, the information window's row, the unit, how it is shown, the trend it
 // belongs to) is written once, in the catalogue below, and read from there by the
 // windows and by anything that exports the data.
+// The table as it has always been, and with the seventh period complete (elements 110 to
+// 118, a choice of the user's). Which of the two is in force the shared state says.
 constexpr int ElementCount = 109;
+constexpr int MaxElementCount = 118;
 
 // Field j (0..34) of an element's record.
 namespace Field {
@@ -54,6 +57,8 @@ enum : int {
 
 constexpr int FieldsPerElement = 35;
 constexpr int RequiredLines = ElementCount * FieldsPerElement; // 3815
+// A record is there only whole: the file's complete records count.
+constexpr int MaxLines = MaxElementCount * FieldsPerElement; // 4130
 
 // How a field's stored text is shown to the user.
 enum class FieldDisplay {

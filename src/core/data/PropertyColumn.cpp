@@ -3,13 +3,16 @@
 #include "base/Errors.h"
 #include "data/ElementData.h"
 
-PropertyColumn PropertyColumn::scan(const QStringList &texts, QChar decimalSeparator)
+#include <algorithm>
+
+PropertyColumn PropertyColumn::scan(const QStringList &texts, QChar decimalSeparator, int count)
 {
-    if (texts.size() < ElementCount)
+    count = std::clamp(count, 0, MaxElementCount);
+    if (texts.size() < count)
         Errors::listIndexOutOfBounds();
     PropertyColumn c;
-    c.texts = texts.mid(0, ElementCount);
-    for (int z = 1; z <= ElementCount; ++z) {
+    c.texts = texts.mid(0, count);
+    for (int z = 1; z <= count; ++z) {
         const QString &text = c.texts.at(z - 1);
         if (!ElementText::hasValue(text))
             continue;
@@ -31,11 +34,12 @@ PropertyColumn PropertyColumn::scan(const QStringList &texts, QChar decimalSepar
     return c;
 }
 
-PropertyColumn PropertyColumn::scan(const ElementData &data, int valueField, QChar decimalSeparator)
+PropertyColumn PropertyColumn::scan(
+    const ElementData &data, int valueField, QChar decimalSeparator, int count)
 {
     QStringList texts;
-    texts.reserve(ElementCount);
-    for (int z = 1; z <= ElementCount; ++z)
+    texts.reserve(count);
+    for (int z = 1; z <= count; ++z)
         texts.append(data.field(z, valueField));
-    return scan(texts, decimalSeparator);
+    return scan(texts, decimalSeparator, count);
 }

@@ -112,7 +112,7 @@ void Provenance::parse(const QByteArray &text, const QByteArray &dataBytes)
             bool zOk = false, fieldOk = false;
             const int z = parts.value(1).toInt(&zOk);
             const int field = parts.value(2).toInt(&fieldOk);
-            if (parts.size() != 5 || !zOk || !fieldOk || z < 1 || z > ElementCount
+            if (parts.size() != 5 || !zOk || !fieldOk || z < 1 || z > MaxElementCount
                 || !isProvenanceField(field))
                 continue;
             const int k = key(z, field);

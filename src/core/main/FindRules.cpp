@@ -57,8 +57,8 @@ bool entryLess(const QString &a, const QString &b)
 QStringList nameEntries(const SharedState &state, bool symbolFirst)
 {
     QStringList entries;
-    entries.reserve(ElementCount);
-    for (int z = 1; z <= ElementCount; ++z) {
+    entries.reserve(state.elementCount());
+    for (int z = 1; z <= state.elementCount(); ++z) {
         const QString name = state.name(z), symbol = state.symbol(z);
         entries << (symbolFirst ? symbol + Separator + name : name + Separator + symbol);
     }
@@ -99,7 +99,7 @@ QString entryKey(const QString &entry)
 
 int elementNamed(const SharedState &state, const QString &key, bool bySymbol)
 {
-    for (int z = 1; z <= ElementCount; ++z)
+    for (int z = 1; z <= state.elementCount(); ++z)
         if ((bySymbol ? state.symbol(z) : state.name(z)) == key)
             return z;
     return 0;
@@ -113,10 +113,10 @@ QString propertyEntry(const SharedState &state, int z, int property)
 
 PropertyList propertyList(const SharedState &state, int property)
 {
-    const PropertyColumn column = PropertyColumn::scan(
-        state.data(), Fields::trend(property).valueField, state.decimalSeparator());
+    const PropertyColumn column = PropertyColumn::scan(state.data(),
+        Fields::trend(property).valueField, state.decimalSeparator(), state.elementCount());
     QList<int> elements;
-    for (int z = 1; z <= ElementCount; ++z)
+    for (int z = 1; z <= column.count(); ++z)
         if (column.hasValue[size_t(z)])
             elements << z;
     // A stable sort by value keeps equal values in element order.

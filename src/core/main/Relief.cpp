@@ -7,20 +7,21 @@
 
 namespace Relief {
 
-std::array<int, ElementCount> depths(const QStringList &texts, int maxDepth, QChar decimalSeparator)
+std::array<int, MaxElementCount> depths(
+    const QStringList &texts, int maxDepth, QChar decimalSeparator, int count)
 {
-    return depths(PropertyColumn::scan(texts, decimalSeparator), maxDepth);
+    return depths(PropertyColumn::scan(texts, decimalSeparator, count), maxDepth);
 }
 
-std::array<int, ElementCount> depths(const PropertyColumn &column, int maxDepth)
+std::array<int, MaxElementCount> depths(const PropertyColumn &column, int maxDepth)
 {
     const double min = column.min;
     const double max = column.max;
 
     const int top = qMax(1, maxDepth);
     const double range = max - min;
-    std::array<int, ElementCount> result {};
-    for (int i = 0; i < ElementCount; ++i) {
+    std::array<int, MaxElementCount> result {};
+    for (int i = 0; i < column.count(); ++i) {
         const double v = column.value[size_t(i + 1)];
         if (!column.hasValue[size_t(i + 1)]) {
             result[i] = -1;

@@ -55,11 +55,24 @@ void SharedState::setProvenance(const Provenance &provenance)
 void SharedState::takeNamesFromData()
 {
     const bool complete = m_data.lineCount() >= RequiredLines;
-    for (int z = 1; z <= ElementCount; ++z) {
+    const int records = m_data.recordCount();
+    for (int z = 1; z <= MaxElementCount; ++z) {
+        const bool there = complete && z <= records;
         m_names[size_t(z)]
-            = complete ? ElementNames::translated(m_data.field(z, Field::Name)) : QString();
-        m_symbols[size_t(z)] = complete ? m_data.field(z, Field::Symbol) : QString();
+            = there ? ElementNames::translated(m_data.field(z, Field::Name)) : QString();
+        m_symbols[size_t(z)] = there ? m_data.field(z, Field::Symbol) : QString();
     }
+    if (!completePeriodAvailable())
+        setElementCount(ElementCount);
+}
+
+void SharedState::setElementCount(int count)
+{
+    count = count > ElementCount && completePeriodAvailable() ? MaxElementCount : ElementCount;
+    if (count == m_count)
+        return;
+    m_count = count;
+    emit elementCountChanged(count);
 }
 
 void SharedState::setSelectedElement(int z)
@@ -80,12 +93,12 @@ void SharedState::setTemperature(float kelvin)
 
 QString SharedState::name(int z) const
 {
-    return z >= 1 && z <= ElementCount ? m_names[size_t(z)] : QString();
+    return z >= 1 && z <= MaxElementCount ? m_names[size_t(z)] : QString();
 }
 
 QString SharedState::symbol(int z) const
 {
-    return z >= 1 && z <= ElementCount ? m_symbols[size_t(z)] : QString();
+    return z >= 1 && z <= MaxElementCount ? m_symbols[size_t(z)] : QString();
 }
 
 void SharedState::setNamingScheme(int scheme)

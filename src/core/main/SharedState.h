@@ -41,7 +41,18 @@ public:
 
     QChar decimalSeparator() const { return m_facts.decimalSeparator; }
 
-    // 1..109, or 0 before the settings are loaded.
+    // The elements on the table: 109, or 118 with the seventh period complete, which the
+    // user chooses and the data file must hold whole (an older file has 109 records only).
+    int elementCount() const { return m_count; }
+    bool completePeriodAvailable() const { return m_data.recordCount() >= MaxElementCount; }
+    // 118 where the data allow it, else 109.
+    void setElementCount(int count);
+    // What the settings keep of that choice: nothing until the file held it or the user made
+    // it, so that a file without the key stays as it was.
+    const std::optional<int> &elementsSetting() const { return m_elementsSetting; }
+    void setElementsSetting(int count) { m_elementsSetting = count; }
+
+    // 1..count, or 0 before the settings are loaded.
     int selectedElement() const { return m_selected; }
     void setSelectedElement(int z);
 
@@ -50,7 +61,7 @@ public:
     void setTemperature(float kelvin);
 
     // The naming scheme in force (0..3; -1 before one is applied), and the name and symbol
-    // each element carries under it ("" outside 1..109).
+    // each element carries under it ("" outside 1..118).
     int namingScheme() const { return m_scheme; }
     QString name(int z) const;
     QString symbol(int z) const;
@@ -77,6 +88,7 @@ public:
     void setLanguageChoice(const QString &code) { m_languageChoice = code; }
 
 signals:
+    void elementCountChanged(int count);
     void selectionChanged(int z);
     void temperatureChanged(float kelvin);
     void namesChanged();
@@ -94,11 +106,13 @@ private:
     // path once read or when there is none.
     mutable QString m_provenancePath;
     mutable QByteArray m_dataBytes;
+    int m_count = ElementCount;
+    std::optional<int> m_elementsSetting;
     int m_selected = 0;
     float m_temperature = 0.0f;
     int m_scheme = -1;
-    std::array<QString, ElementCount + 1> m_names;
-    std::array<QString, ElementCount + 1> m_symbols;
+    std::array<QString, MaxElementCount + 1> m_names;
+    std::array<QString, MaxElementCount + 1> m_symbols;
     std::array<bool, 4> m_marks { false, false, false, true };
     std::optional<QString> m_languageChoice;
     QString m_backgroundFile;

@@ -1,6 +1,7 @@
 #include "main/TableLayout.h"
 
 #include <QtGlobal>
+#include <algorithm>
 
 namespace TableLayout {
 
@@ -89,14 +90,14 @@ int column(int z)
         return z - 68;
     if (z >= 89 && z <= 103)
         return z - 85;
-    if (z >= 104 && z <= 109)
-        return z - 100;
+    if (z >= 104 && z <= MaxElementCount)
+        return z - 100; // 110 to 118 complete period 7 in columns 10 to 18
     return 0;
 }
 
 int row(int z)
 {
-    if (z < 1 || z > ElementCount)
+    if (z < 1 || z > MaxElementCount)
         return -1;
     if (z <= 2)
         return 0;
@@ -119,7 +120,7 @@ int row(int z)
 
 Result layoutTable(int panelWidth, int panelHeight, int tile1Depth, int tile1MaxDepth,
     const std::function<int(int)> &uneWidth, const std::function<QSize(int, int)> &labelSize,
-    QSize legendSize)
+    QSize legendSize, int count)
 {
     Result r;
     const int w = qMax(0, (panelWidth - 8) / 18);
@@ -138,7 +139,7 @@ Result layoutTable(int panelWidth, int panelHeight, int tile1Depth, int tile1Max
     r.w = w;
     r.u = u;
     r.t = 2 * u;
-    for (int z = 1; z <= ElementCount; ++z)
+    for (int z = 1; z <= std::clamp(count, 0, MaxElementCount); ++z)
         r.tiles[z] = QRect(3 + (column(z) - 1) * w, rowTop(row(z), r.t), w, r.t);
     const auto &tiles = r.tiles;
 

@@ -21,7 +21,7 @@ QRect panelRect(int bgTop, int bgWidth, int bgHeight, int label7Height);
 QPoint windowLabelPos(const QRect &panel, const QRect &tile, QSize labelSize);
 
 // Chart column (1..18) and row (0..6 periods 1..7, 7 lanthanides, 8 actinides) of element z;
-// 0 and -1 for a z outside 1..109.
+// 0 and -1 for a z outside 1..118 (110 to 118 stand in period 7, columns 10 to 18).
 constexpr int ColumnCount = 18;
 constexpr int RowCount = 9;
 int column(int z);
@@ -31,7 +31,7 @@ struct Result
 {
     int fontPointSize = 8;
     int w = 0, u = 0, t = 0;
-    std::array<QRect, ElementCount + 1> tiles {}; // index 1..109, panel coordinates
+    std::array<QRect, MaxElementCount + 1> tiles {}; // index 1..count, panel coordinates
     QRect elementLines; // connector box
     QRect groupLines; // bracket box
     std::array<QPoint, 16> labels {}; // top-left of group labels 1..14 (panel coordinates)
@@ -44,9 +44,9 @@ struct Result
 // tile1Depth/tile1MaxDepth: Depth and MaxDepth of element 1's tile.
 // uneWidth(pointSize): width of "Une" at that size in the background's font.
 // labelSize(index, pointSize): size of group label index (1..14) at the panel's font size.
-// legendSize: the legend panel's size.
+// legendSize: the legend panel's size. count: the elements on the table, 109 or 118.
 Result layoutTable(int panelWidth, int panelHeight, int tile1Depth, int tile1MaxDepth,
     const std::function<int(int)> &uneWidth, const std::function<QSize(int, int)> &labelSize,
-    QSize legendSize);
+    QSize legendSize, int count = ElementCount);
 
 }

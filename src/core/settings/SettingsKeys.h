@@ -61,6 +61,9 @@ constexpr SettingKey NamingScheme { General, QLatin1String("Naming Scheme"), 1 }
 // Text: the language chosen in the options dialog ("de", "en", …); written only once the
 // user has chosen one, and absent or empty to follow the locale.
 constexpr SettingKey LanguageChoice { General, QLatin1String("Language"), 0 };
+// 118 for the seventh period complete, 109 (or anything else) without; written only once
+// the user has changed the View menu's choice.
+constexpr SettingKey Elements { General, QLatin1String("Elements"), 109 };
 
 constexpr SettingKey NoticeRead { About, QLatin1String("Read"), 0 };
 

@@ -224,9 +224,10 @@ TfrmAuralis::TfrmAuralis(const StartOptions &options, QWidget *parent)
     });
     m_accessibility = new AccessibilityWatch(this);
     connect(m_accessibility, &AccessibilityWatch::started, this, [this] {
-        for (int z = 1; z <= ElementCount; ++z)
+        for (int z = 1; z <= m_state.elementCount(); ++z)
             describeTile(z);
     });
+    connect(&m_state, &SharedState::elementCountChanged, this, &TfrmAuralis::followElementCount);
     setFont(Scale::designFont(13));
     resize(Scale::size(538, 339));
     applyMinimumSize(QSize(0, 0));
@@ -455,6 +456,9 @@ void TfrmAuralis::FormCreate()
     installHintStyle();
 
     m_state.loadData(m_state.facts().dataFile);
+    // An older data file holds the first 109 records only.
+    if (mnuElements118)
+        mnuElements118->setEnabled(m_state.completePeriodAvailable());
 
     createTiles();
 
@@ -470,39 +474,74 @@ void TfrmAuralis::createTiles()
     // milliseconds is enough for that.
     QElapsedTimer sinceEvents;
     sinceEvents.start();
-    for (int z = 1; z <= ElementCount; ++z) {
+    for (int z = 1; z <= m_state.elementCount(); ++z) {
         if (sinceEvents.elapsed() >= 8) {
             QCoreApplication::processEvents();
             sinceEvents.restart();
         }
-        auto *t = new TElement(PeriodicTable);
-        m_tiles[size_t(z)] = t;
-        t->setObjectName(QStringLiteral("tile%1").arg(z));
-        t->setMouseTracking(true);
-        connect(t, &TElement::mouseMoved, this, [this](int n) { Status(tile(n)); });
-        connect(t, &TElement::mousePressed, this, [this](int n, Qt::MouseButton b) {
-            ErrorBox::guarded([this, n, b] { ElementClick(n, b); });
-        });
-        connect(t, &TElement::doubleClicked, this,
-            [this](int n) { ErrorBox::guarded([this, n] { MenuClick(tile(n)); }); });
-
-        const ElementData &data = m_state.data();
-        const QChar separator = m_state.decimalSeparator();
-        t->setHint(m_state.name(z));
-        t->setNumber(QString::number(z));
-        t->setSymbol(m_state.symbol(z));
-        t->setSynthetic(ElementText::flag(data.field(z, Field::Synthetic)));
-        t->setElectronConfig(data.field(z, Field::ElectronConfig));
-        if (!t->synthetic()) {
-            t->setBoilingPoint(
-                ElementText::number(data.field(z, Field::BoilingPointValue), separator));
-            t->setMeltingPoint(
-                ElementText::number(data.field(z, Field::MeltingPointValue), separator));
-        }
-        colourTile(t, z, m_state.colours());
-        describeTile(z);
+        createTile(z);
     }
     m_tilesCreated = true;
+}
+
+TElement *TfrmAuralis::createTile(int z)
+{
+    auto *t = new TElement(PeriodicTable);
+    m_tiles[size_t(z)] = t;
+    t->setObjectName(QStringLiteral("tile%1").arg(z));
+    t->setMouseTracking(true);
+    connect(t, &TElement::mouseMoved, this, [this](int n) { Status(tile(n)); });
+    connect(t, &TElement::mousePressed, this, [this](int n, Qt::MouseButton b) {
+        ErrorBox::guarded([this, n, b] { ElementClick(n, b); });
+    });
+    connect(t, &TElement::doubleClicked, this,
+        [this](int n) { ErrorBox::guarded([this, n] { MenuClick(tile(n)); }); });
+
+    const ElementData &data = m_state.data();
+    const QChar separator = m_state.decimalSeparator();
+    t->setHint(m_state.name(z));
+    t->setNumber(QString::number(z));
+    t->setSymbol(m_state.symbol(z));
+    t->setSynthetic(ElementText::flag(data.field(z, Field::Synthetic)));
+    t->setElectronConfig(data.field(z, Field::ElectronConfig));
+    if (!t->synthetic()) {
+        t->setBoilingPoint(ElementText::number(data.field(z, Field::BoilingPointValue), separator));
+        t->setMeltingPoint(ElementText::number(data.field(z, Field::MeltingPointValue), separator));
+    }
+    colourTile(t, z, m_state.colours());
+    describeTile(z);
+    return t;
+}
+
+void TfrmAuralis::followElementCount(int count)
+{
+    ErrorBox::guarded([&] {
+        // The tiles of the seventh period's end are made the first time they are wanted.
+        if (m_tilesCreated)
+            for (int z = ElementCount + 1; z <= count; ++z)
+                if (!m_tiles[size_t(z)]) {
+                    // The tile takes the panel's font, as its siblings do.
+                    createTile(z)->setTemperature(double(m_state.temperature()));
+                }
+        for (int z = ElementCount + 1; z <= MaxElementCount; ++z)
+            if (TElement *t = m_tiles[size_t(z)])
+                t->setVisible(z <= count);
+        if (mnuElements118) {
+            const QSignalBlocker quiet(mnuElements118);
+            mnuElements118->setChecked(count > ElementCount);
+        }
+        // A selection beyond the table goes where a stored one beyond it goes.
+        if (m_state.selectedElement() > count)
+            m_state.setSelectedElement(1);
+        for (int z = 1; z <= count; ++z)
+            describeTile(z);
+        const auto shown = std::find_if(trendItems.begin(), trendItems.end(),
+            [](const QAction *a) { return a && a->isChecked(); });
+        if (shown != trendItems.end() && shown != trendItems.begin())
+            applyTrend(int(shown - trendItems.begin()) - 1);
+        if (m_firstShowDone || PeriodicTable->isVisible())
+            PeriodicTableResize();
+    });
 }
 
 void TfrmAuralis::createGroupLabels()
@@ -567,7 +606,7 @@ QSize TfrmAuralis::autoSize(const QLabel *label, const QFont &font)
 
 TElement *TfrmAuralis::tile(int z) const
 {
-    return z >= 1 && z <= ElementCount ? m_tiles[size_t(z)] : nullptr;
+    return z >= 1 && z <= m_state.elementCount() ? m_tiles[size_t(z)] : nullptr;
 }
 
 void TfrmAuralis::describeTile(int z)
@@ -648,8 +687,8 @@ void TfrmAuralis::applyColours()
     const bool hold = PeriodicTable && PeriodicTable->updatesEnabled();
     if (hold)
         PeriodicTable->setUpdatesEnabled(false);
-    for (int z = 1; z <= ElementCount; ++z)
-        if (TElement *t = tile(z))
+    for (int z = 1; z <= MaxElementCount; ++z)
+        if (TElement *t = m_tiles[size_t(z)])
             colourTile(t, z, scheme);
     const auto labels = legendLabels();
     for (size_t i = 0; i < labels.size(); ++i) {
@@ -664,8 +703,8 @@ void TfrmAuralis::applyColours()
         pal.setColor(QPalette::Window, scheme.table.resolve(palette()));
         PeriodicTable->setPalette(pal);
     }
-    for (int z = 1; z <= ElementCount; ++z)
-        if (TElement *t = tile(z))
+    for (int z = 1; z <= MaxElementCount; ++z)
+        if (TElement *t = m_tiles[size_t(z)])
             t->setTemperature(double(m_state.temperature()));
     if (hold)
         PeriodicTable->setUpdatesEnabled(true);

@@ -93,7 +93,8 @@ public:
     // The one writer of the temperature (slider, dialog, settings): the state changes,
     // and the tiles, slider and status bar follow its signal.
     void setTemperature(float kelvin);
-    // The tile of element z, or null when z is outside 1..109 or the tile was not made.
+    // The tile of element z, or null when z is outside the elements on the table (1..109,
+    // or 1..118) or the tile was not made.
     TElement *tile(int z) const;
     bool tilesCreated() const { return m_tilesCreated; }
     QSize screenSize() const;
@@ -151,7 +152,7 @@ public:
     void MenuTrendsClick(QAction *sender);
     // The trend relief of a property (0..13), or none (-1), as its Trends item gives it.
     void showTrend(int property);
-    // Selects element z (1..109) as a click with the button on its tile does.
+    // Selects element z (one on the table) as a click with the button on its tile does.
     void ElementClick(int z, Qt::MouseButton button);
     void TableMouseDown(QObject *sender, Qt::MouseButton button);
     void LegendDblClick(QObject *sender);
@@ -190,6 +191,8 @@ public:
     QAction *mnuExportTable = nullptr, *mnuExportData = nullptr, *mnuPrint = nullptr;
     QAction *mnuToolbar = nullptr, *mnuStatusBar = nullptr, *mnuElementOnTop = nullptr,
             *mnuTrendsOnTop = nullptr, *mnuOptions = nullptr;
+    // The seventh period complete, elements 110 to 118: the user's choice, off at first.
+    QAction *mnuElements118 = nullptr;
     QAction *mnuIUPACApproved = nullptr, *mnuIUPACProvisional = nullptr,
             *mnuIUPACRecommended = nullptr, *mnuACSRecommended = nullptr;
     QAction *mnuFindElement = nullptr, *mnuSetTemperature = nullptr, *mnuElementInfo = nullptr;
@@ -242,6 +245,12 @@ private:
     void createStatusBar();
     void createTable();
     void createTiles();
+    TElement *createTile(int z);
+    // Follows the state's number of elements: tiles made, shown or hidden, named, coloured
+    // and laid out, the relief and the menu item brought in line.
+    void followElementCount(int count);
+    // The relief of the property the Trends menu shows, for the elements on the table.
+    void applyTrend(int property);
     void createGroupLabels();
     void layoutLegend();
     void setHintMode(bool tile);
@@ -299,7 +308,7 @@ private:
     // first-run keys are then not written, so start-up reports it once.
     bool m_settingsRefused = false;
     QSize m_screenSize;
-    std::array<TElement *, ElementCount + 1> m_tiles {};
+    std::array<TElement *, MaxElementCount + 1> m_tiles {};
     bool m_tilesCreated = false;
     bool m_labelsCreated = false;
     bool m_firstShowDone = false;

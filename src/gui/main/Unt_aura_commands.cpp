@@ -96,6 +96,7 @@ void TfrmAuralis::createMenus()
         = item(mnuNamingScheme, "mnuIUPACRecommended", tr("IUPAC - &Recommended"), Mark::Radio);
     mnuACSRecommended
         = item(mnuNamingScheme, "mnuACSRecommended", tr("&ACS - Recommended"), Mark::Radio);
+    mnuElements118 = item(ViewMenu, "mnuElements118", tr("E&lements 110 to 118"), Mark::Check);
     separator(ViewMenu, "N7");
     mnuOptions = item(ViewMenu, "mnuOptions", tr("&Options..."), Mark::None);
     mnuToolbar->setChecked(true);
@@ -211,6 +212,16 @@ const std::vector<TfrmAuralis::Command> &TfrmAuralis::commands()
         { &W::mnuIUPACProvisional, nullptr, nullptr, nullptr, chooseScheme },
         { &W::mnuIUPACRecommended, nullptr, nullptr, nullptr, chooseScheme },
         { &W::mnuACSRecommended, nullptr, nullptr, nullptr, chooseScheme },
+        { &W::mnuElements118, nullptr, nullptr, nullptr,
+            [](W &w, QObject *) {
+                // The user's choice, kept from now on; an older data file cannot give it.
+                const int wanted
+                    = w.m_state.elementCount() > ElementCount ? ElementCount : MaxElementCount;
+                if (wanted > ElementCount && !w.m_state.completePeriodAvailable())
+                    return;
+                w.m_state.setElementsSetting(wanted);
+                w.m_state.setElementCount(wanted);
+            } },
         { &W::mnuOptions, &W::mnuColorPop, &W::butColor,
             QT_TR_NOOP("Setup element and table colors"),
             [](W &w, QObject *) {
@@ -307,21 +318,26 @@ void TfrmAuralis::showTrend(int property)
             a->setChecked(false);
         item->setChecked(true);
 
-        if (property < 0) {
-            for (int z = 1; z <= ElementCount; ++z)
-                if (TElement *t = tile(z))
-                    t->setDepth(0);
-        } else {
-            const PropertyColumn column = PropertyColumn::scan(
-                m_state.data(), Fields::trend(property).valueField, m_state.decimalSeparator());
-            const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;
-            const auto depths = Relief::depths(column, maxDepth);
-            for (int z = 1; z <= ElementCount; ++z)
-                if (TElement *t = tile(z))
-                    t->setDepth(depths[z - 1]);
-        }
+        applyTrend(property);
         PeriodicTableResize();
     });
+}
+
+void TfrmAuralis::applyTrend(int property)
+{
+    if (property < 0) {
+        for (int z = 1; z <= m_state.elementCount(); ++z)
+            if (TElement *t = tile(z))
+                t->setDepth(0);
+        return;
+    }
+    const PropertyColumn column = PropertyColumn::scan(m_state.data(),
+        Fields::trend(property).valueField, m_state.decimalSeparator(), m_state.elementCount());
+    const int maxDepth = tile(1) ? tile(1)->maxDepth() : 20;
+    const auto depths = Relief::depths(column, maxDepth);
+    for (int z = 1; z <= m_state.elementCount(); ++z)
+        if (TElement *t = tile(z))
+            t->setDepth(depths[z - 1]);
 }
 
 void TfrmAuralis::ElementClick(int z, Qt::MouseButton button)
@@ -394,7 +410,7 @@ void TfrmAuralis::ApplyTemperature()
         const QSignalBlocker quiet(TempSlider);
         TempSlider->setValue(Numbers::roundHalfEven(qBound(0.0, kelvin, 6000.0)));
     }
-    for (int z = 1; z <= ElementCount; ++z)
+    for (int z = 1; z <= m_state.elementCount(); ++z)
         if (TElement *t = tile(z))
             t->setTemperature(kelvin);
 }

@@ -90,7 +90,7 @@ void TfrmAuralis::exportData(const QString &file)
     ExportFile::writeBytes(file,
         Csv::allElements(
             *data, [this](int z) { return m_state.name(z); },
-            [this](int z) { return m_state.symbol(z); }));
+            [this](int z) { return m_state.symbol(z); }, m_state.elementCount()));
 }
 
 namespace {

@@ -35,27 +35,28 @@ bool isTabKey(const QKeyEvent *key)
 void TfrmAuralis::FormKeyDown(int key, Qt::KeyboardModifiers)
 {
     const int z = m_state.selectedElement();
-    if (z < 1 || z > ElementCount || !tile(z))
+    const int count = m_state.elementCount();
+    if (z < 1 || z > count || !tile(z))
         return;
     int target = 0;
     switch (key) {
     case Qt::Key_Right:
-        target = KeyCycles::rowNext(z);
+        target = KeyCycles::rowNext(z, count);
         break;
     case Qt::Key_Left:
-        target = KeyCycles::rowPrevious(z);
+        target = KeyCycles::rowPrevious(z, count);
         break;
     case Qt::Key_Down:
     case Qt::Key_Up: {
         const bool down = key == Qt::Key_Down;
-        std::array<QRect, ElementCount + 1> rects {};
-        for (int i = 1; i <= ElementCount; ++i)
+        std::array<QRect, MaxElementCount + 1> rects {};
+        for (int i = 1; i <= count; ++i)
             if (TElement *t = tile(i))
                 rects[i] = t->geometry();
-        target = KeyCycles::verticalTarget(z, down, rects);
+        target = KeyCycles::verticalTarget(z, down, rects, count);
         // Before the first layout the tiles have no places yet; the cycles still hold.
         if (!target)
-            target = down ? KeyCycles::columnNext(z) : KeyCycles::columnPrevious(z);
+            target = down ? KeyCycles::columnNext(z, count) : KeyCycles::columnPrevious(z, count);
         break;
     }
     case Qt::Key_Return:
@@ -160,7 +161,7 @@ void TfrmAuralis::typeAheadFind()
     // Names and symbols as they are now: the scheme and the language in force.
     const QString text = m_typeAhead.text();
     const int z = TypeAhead::match(
-        text, ElementCount, [this](int n) { return m_state.name(n); },
+        text, m_state.elementCount(), [this](int n) { return m_state.name(n); },
         [this](int n) { return m_state.symbol(n); });
     m_typeAheadStatus = z ? tr("Go to: %1 → %2 %3").arg(text, QString::number(z), m_state.name(z))
                           : tr("Go to: %1 → no element").arg(text);
@@ -193,7 +194,10 @@ bool TfrmAuralis::AppMessage(QObject *, QEvent *event)
     if (isTabKey(key) && QApplication::activeWindow() == this && tilesCreated()) {
         const bool shift = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
         const int z = m_state.selectedElement();
-        const int target = z < 1 ? 1 : shift ? KeyCycles::tabPrevious(z) : KeyCycles::tabNext(z);
+        const int count = m_state.elementCount();
+        const int target = z < 1 ? 1
+            : shift              ? KeyCycles::tabPrevious(z, count)
+                                 : KeyCycles::tabNext(z, count);
         if (tile(target))
             ElementClick(target, Qt::LeftButton);
         return true;

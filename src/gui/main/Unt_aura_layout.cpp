@@ -88,7 +88,7 @@ void TfrmAuralis::PeriodicTableResize()
     const TElement *first = tile(1);
     const TableLayout::Result r
         = TableLayout::layoutTable(PeriodicTable->width(), PeriodicTable->height(), first->depth(),
-            first->maxDepth(), uneWidth, labelSize, panLegend->size());
+            first->maxDepth(), uneWidth, labelSize, panLegend->size(), m_state.elementCount());
 
     QFont font(PeriodicTable->font());
     font.setPointSize(r.fontPointSize);
@@ -96,8 +96,9 @@ void TfrmAuralis::PeriodicTableResize()
 
     // The layout measures inside the panel's black line.
     const QPoint origin = PeriodicTable->contentsRect().topLeft();
-    for (int z = 1; z <= ElementCount; ++z)
-        tile(z)->setGeometry(r.tiles[size_t(z)].translated(origin));
+    for (int z = 1; z <= m_state.elementCount(); ++z)
+        if (TElement *t = tile(z))
+            t->setGeometry(r.tiles[size_t(z)].translated(origin));
     pntElementLines->setGeometry(r.elementLines.translated(origin));
     for (int i = 1; i <= 14; ++i) {
         QLabel *label = groupLabels[size_t(i)];

@@ -69,9 +69,17 @@ void TfrmAuralis::LoadSettings()
     if (frame.maximized.readFlag(ini))
         setWindowState(windowState() | Qt::WindowMaximized);
 
+    // The seventh period complete, where the settings ask for it and the data file holds
+    // it. Kept as it stands: any value but 118 means 109, and only 109 and 118 are written
+    // back, so a value the program cannot use stays in the file untouched.
+    const int elements = Settings::Elements.read(ini, -1);
+    if (elements == ElementCount || elements == MaxElementCount)
+        m_state.setElementsSetting(elements);
+    m_state.setElementCount(elements == MaxElementCount ? MaxElementCount : ElementCount);
+
     // A number outside the table would index no tile; the first element takes its place.
     int selected = Settings::SelectedElement.read(ini);
-    if (selected < 1 || selected > ElementCount)
+    if (selected < 1 || selected > m_state.elementCount())
         selected = 1;
     m_state.setSelectedElement(selected);
 
@@ -174,6 +182,8 @@ void TfrmAuralis::SaveSettings()
     if (m_state.namingScheme() >= 0)
         Settings::NamingScheme.write(ini, m_state.namingScheme());
     // Keys of later versions, written only once the user has made the choice they keep.
+    if (const auto &elements = m_state.elementsSetting())
+        Settings::Elements.write(ini, *elements);
     if (const auto &language = m_state.languageChoice())
         Settings::LanguageChoice.writeText(ini, *language);
     ini.commitPass();

@@ -104,7 +104,7 @@ void TfrmAuralis::UpdateTempStatus()
 {
     m_statusPanels[1]->setText(
         Numbers::temperatureStatusText(m_state.temperature(), m_state.decimalSeparator()));
-    for (int z = 1; z <= ElementCount; ++z)
+    for (int z = 1; z <= m_state.elementCount(); ++z)
         describeTile(z);
 }
 

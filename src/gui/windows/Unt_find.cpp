@@ -100,6 +100,12 @@ TfrmFindElement::TfrmFindElement(const SharedState &state, QWidget *owner)
         setTabOrder(order[i - 1], order[i]);
 
     connect(&m_state, &SharedState::namesChanged, this, &TfrmFindElement::rebuildNames);
+    // Elements 110 to 118 coming or going: the lists and the property list with them.
+    connect(&m_state, &SharedState::elementCountChanged, this, [this] {
+        rebuildNames();
+        if (m_listProperty >= 0)
+            cmbPropertyChange();
+    });
     fitToTexts();
 }
 

@@ -136,6 +136,13 @@ TfrmGraph::TfrmGraph(const SharedState &state, QWidget *)
         else
             m_stale = true;
     });
+    // The axis runs to the last element on the table.
+    connect(&m_state, &SharedState::elementCountChanged, this, [this] {
+        if (isVisible())
+            ErrorBox::guarded([this] { replot(); });
+        else
+            m_stale = true;
+    });
 }
 
 TfrmGraph::~TfrmGraph() = default;
@@ -313,7 +320,7 @@ void TfrmGraph::showElementInfo()
     const int z = HotElement;
     // Before the first move over the band, or beyond its ends, no element is under the
     // mouse.
-    if (z < 1 || z > ElementCount)
+    if (z < 1 || z > m_state.elementCount())
         return;
     emit elementChosen(z);
     emit elementInfoRequested();
@@ -330,7 +337,8 @@ PropertyColumn TfrmGraph::scanSeries()
     const TrendProperty &property = Fields::trend(index < 0 ? 0 : index);
     if (index >= 0)
         InfoField = property.displayField;
-    return PropertyColumn::scan(m_state.data(), property.valueField, m_state.decimalSeparator());
+    return PropertyColumn::scan(
+        m_state.data(), property.valueField, m_state.decimalSeparator(), m_state.elementCount());
 }
 
 GraphGeometry::Frame TfrmGraph::layoutFrame(const PropertyColumn &series, const QSize &size,
@@ -487,7 +495,8 @@ QByteArray TfrmGraph::graphCsv() const
     const int index = propertyIndex();
     return Csv::trend(
         m_state.data(), m_state.decimalSeparator(), index < 0 ? 0 : index,
-        [this](int z) { return m_state.name(z); }, [this](int z) { return m_state.symbol(z); });
+        [this](int z) { return m_state.name(z); }, [this](int z) { return m_state.symbol(z); },
+        m_state.elementCount());
 }
 
 void TfrmGraph::exportGraph(const QString &file, QSize size)
@@ -574,7 +583,7 @@ void TfrmGraph::pntGraphMouseMove(int x)
     if (f.inBand(x)) {
         const int z = f.elementAt(x, m_series.first, m_series.last);
         HotElement = z;
-        if (z >= 1 && z <= ElementCount && m_series.hasValue[size_t(z)]) {
+        if (z >= 1 && z <= m_series.count() && m_series.hasValue[size_t(z)]) {
             text = QString::number(z) + QStringLiteral(": ") + m_state.name(z)
                 + QStringLiteral(", ") + m_state.symbol(z) + QStringLiteral(", ")
                 + m_state.data().field(z, InfoField);

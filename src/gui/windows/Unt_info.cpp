@@ -262,8 +262,9 @@ void TfrmElementInfo::fitValueColumn()
     if (data.lineCount() < RequiredLines)
         return;
     QStringList texts;
-    texts.reserve(ElementCount * RowCount);
-    for (int z = 1; z <= ElementCount; ++z)
+    // Every element the file holds, so the column fits whichever the table shows.
+    texts.reserve(data.recordCount() * RowCount);
+    for (int z = 1; z <= data.recordCount(); ++z)
         for (int r = 0; r < RowCount; ++r)
             texts.append(Fields::displayText(data, z, rowField(r)));
     const int widest = widestText(QFontMetrics(Values[0]->font()), texts);
@@ -284,7 +285,7 @@ void TfrmElementInfo::fitValueColumn()
 void TfrmElementInfo::fill()
 {
     const int z = m_state.selectedElement();
-    if (z < 1 || z > ElementCount)
+    if (z < 1 || z > m_state.elementCount())
         return; // nothing is selected before the settings are loaded
     const ElementData &data = m_state.data();
     const QString name = m_state.name(z);
