@@ -165,6 +165,10 @@ dort schreiben darf.
   --settings ORDNER     der Ordner der auralis.ini für die Exporte
 </translation>
     </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
@@ -733,6 +737,25 @@ dort schreiben darf.
     </message>
 </context>
 <context>
+    <name>ElementsAccessible</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -793,6 +816,11 @@ dort schreiben darf.
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
         <translation>%1 MB zum Dekodieren; höchstens %2 MB</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the full stop after a message</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1420,18 @@ dort schreiben darf.
         <source>Double-click here to setup colors</source>
         <translation>Hier doppelklicken, um die Farben einzustellen</translation>
     </message>
+    <message>
+        <source>E&amp;lements 110 to 118</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → no element</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
@@ -1466,6 +1506,18 @@ dort schreiben darf.
         <source>R&amp;eset</source>
         <translation>&amp;Zurücksetzen</translation>
     </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements with a value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -1536,6 +1588,18 @@ dort schreiben darf.
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg);;Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Trend graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element under the mouse</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1703,50 @@ dort schreiben darf.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the language of the menus, windows, messages, element names and help:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language chosen here takes effect the next time Auralis starts.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,10 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
   --settings CARPETA      carpeta de auralis.ini para las exportaciones
 </translation>
     </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
@@ -730,6 +734,25 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     </message>
 </context>
 <context>
+    <name>ElementsAccessible</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -790,6 +813,11 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
         <translation>%1 MB para decodificar; como máximo %2 MB</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the full stop after a message</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1417,18 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
         <source>Double-click here to setup colors</source>
         <translation>Haga doble clic aquí para configurar los colores</translation>
     </message>
+    <message>
+        <source>E&amp;lements 110 to 118</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → no element</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
@@ -1463,6 +1503,18 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
         <source>R&amp;eset</source>
         <translation>&amp;Reiniciar</translation>
     </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements with a value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -1533,6 +1585,18 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
         <translation>Imagen PNG (*.png);;Imagen SVG (*.svg);;Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Trend graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element under the mouse</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1636,6 +1700,50 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the language of the menus, windows, messages, element names and help:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language chosen here takes effect the next time Auralis starts.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Largeur :</translation>
+        <translation>&amp;Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>&amp;Hauteur :</translation>
+        <translation>&amp;Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>A4 landscape</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Page:</source>
-        <translation>&amp;Page :</translation>
+        <translation>&amp;Page&#xa0;:</translation>
     </message>
     <message>
         <source>Include the &amp;background picture</source>
@@ -166,6 +166,10 @@ s&apos;il peut y écrire.
                           (.csv) et quitter
   --settings DOSSIER      le dossier d&apos;auralis.ini pour les exportations
 </translation>
+    </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -735,14 +739,33 @@ s&apos;il peut y écrire.
     </message>
 </context>
 <context>
+    <name>ElementsAccessible</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>List index out of bounds</source>
@@ -774,7 +797,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation>%1 : le nom doit se terminer par .pdf, .svg ou .png</translation>
+        <translation>%1&#xa0;: le nom doit se terminer par .pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
@@ -786,7 +809,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Bitmap image %1 is too large (%2 x %3 pixels; %4)</source>
-        <translation>L&apos;image bitmap %1 est trop grande (%2 x %3 pixels ; %4)</translation>
+        <translation>L&apos;image bitmap %1 est trop grande (%2 x %3 pixels&#xa0;; %4)</translation>
     </message>
     <message>
         <source>at most %1 million</source>
@@ -794,7 +817,12 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
-        <translation>%1 Mo à décoder ; au plus %2 Mo</translation>
+        <translation>%1 Mo à décoder&#xa0;; au plus %2 Mo</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the full stop after a message</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1033,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>%1:</source>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1066,7 +1094,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>one value of a range: it depends on the sample</source>
-        <translation>une valeur d&apos;une plage : elle dépend de l&apos;échantillon</translation>
+        <translation>une valeur d&apos;une plage&#xa0;: elle dépend de l&apos;échantillon</translation>
     </message>
     <message>
         <source>for the liquid</source>
@@ -1089,7 +1117,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Designed and created by:</source>
-        <translation>Conçu et réalisé par :</translation>
+        <translation>Conçu et réalisé par&#xa0;:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>
@@ -1101,15 +1129,15 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Auralis is meant for study and reference. The element data were compiled with care but may contain errors or be out of date; check any value that matters against a primary source before relying on it. The program is provided as is, without warranty of any kind.</source>
-        <translation>Auralis est fait pour l&apos;étude et la consultation. Les données des éléments ont été réunies avec soin mais peuvent contenir des erreurs ou ne plus être à jour ; vérifiez toute valeur importante dans une source primaire avant de vous y fier. Le programme est fourni tel quel, sans garantie d&apos;aucune sorte.</translation>
+        <translation>Auralis est fait pour l&apos;étude et la consultation. Les données des éléments ont été réunies avec soin mais peuvent contenir des erreurs ou ne plus être à jour&#xa0;; vérifiez toute valeur importante dans une source primaire avant de vous y fier. Le programme est fourni tel quel, sans garantie d&apos;aucune sorte.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation>Courriel :</translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation>Web :</translation>
+        <translation>Web&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1376,7 +1404,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>%1: the name must end in .pdf, .svg or .png</source>
-        <translation>%1 : le nom doit se terminer par .pdf, .svg ou .png</translation>
+        <translation>%1&#xa0;: le nom doit se terminer par .pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>Export Data</source>
@@ -1393,6 +1421,18 @@ s&apos;il peut y écrire.
     <message>
         <source>Double-click here to setup colors</source>
         <translation>Double-cliquez ici pour régler les couleurs</translation>
+    </message>
+    <message>
+        <source>E&amp;lements 110 to 118</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → no element</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1442,23 +1482,23 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Type the partial symbol of the element you wish to search for, and/or browse through the list for the exact symbol name:</source>
-        <translation>Tapez une partie du symbole de l&apos;élément cherché et/ou parcourez la liste pour trouver le symbole exact :</translation>
+        <translation>Tapez une partie du symbole de l&apos;élément cherché et/ou parcourez la liste pour trouver le symbole exact&#xa0;:</translation>
     </message>
     <message>
         <source>Type the partial name of the element you wish to search for, and/or browse through the list for the exact name:</source>
-        <translation>Tapez une partie du nom de l&apos;élément cherché et/ou parcourez la liste pour trouver le nom exact :</translation>
+        <translation>Tapez une partie du nom de l&apos;élément cherché et/ou parcourez la liste pour trouver le nom exact&#xa0;:</translation>
     </message>
     <message>
         <source>Choose among the different properties available from the list box below, and narrow your search by editing the range:</source>
-        <translation>Choisissez une propriété dans la liste ci-dessous, puis affinez la recherche en modifiant l&apos;intervalle :</translation>
+        <translation>Choisissez une propriété dans la liste ci-dessous, puis affinez la recherche en modifiant l&apos;intervalle&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Lower limit:</source>
-        <translation>Limite &amp;inférieure :</translation>
+        <translation>Limite &amp;inférieure&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Upper limit:</source>
-        <translation>Limite s&amp;upérieure :</translation>
+        <translation>Limite s&amp;upérieure&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -1467,6 +1507,18 @@ s&apos;il peut y écrire.
     <message>
         <source>R&amp;eset</source>
         <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements with a value</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1525,7 +1577,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>%1: the name must end in .png, .svg or .csv</source>
-        <translation>%1 : le nom doit se terminer par .png, .svg ou .csv</translation>
+        <translation>%1&#xa0;: le nom doit se terminer par .png, .svg ou .csv</translation>
     </message>
     <message>
         <source>Trend graph - Auralis</source>
@@ -1538,6 +1590,18 @@ s&apos;il peut y écrire.
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
         <translation>Image PNG (*.png);;Image SVG (*.svg);;Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Trend graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element under the mouse</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1624,7 +1688,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Click on the desired section below (symbol, name, number, property, value) to change its display colour in the Element Information window:</source>
-        <translation>Cliquez sur la partie voulue ci-dessous (symbole, nom, numéro, propriété, valeur) pour changer sa couleur dans la fenêtre Informations sur l&apos;élément :</translation>
+        <translation>Cliquez sur la partie voulue ci-dessous (symbole, nom, numéro, propriété, valeur) pour changer sa couleur dans la fenêtre Informations sur l&apos;élément&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Use default colours</source>
@@ -1636,11 +1700,55 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Click on the desired section below (value, axis, plot, element position) to change its display colour in the Trends Graph window:</source>
-        <translation>Cliquez sur la partie voulue ci-dessous (valeur, axe, courbe, position des éléments) pour changer sa couleur dans la fenêtre Graphe des tendances :</translation>
+        <translation>Cliquez sur la partie voulue ci-dessous (valeur, axe, courbe, position des éléments) pour changer sa couleur dans la fenêtre Graphe des tendances&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the language of the menus, windows, messages, element names and help:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language chosen here takes effect the next time Auralis starts.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1659,15 +1767,15 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Please type the desired temperature in Kelvin from the range of 0.00 to 6000.00. A maximum of 2 decimal places will be preserved:</source>
-        <translation>Tapez la température voulue en kelvins, de 0.00 à 6000.00. Au plus 2 décimales seront conservées :</translation>
+        <translation>Tapez la température voulue en kelvins, de 0.00 à 6000.00. Au plus 2 décimales seront conservées&#xa0;:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Celsius from the range of -273.15 to 5726.85. A maximum of 2 decimal places will be preserved:</source>
-        <translation>Tapez la température voulue en degrés Celsius, de -273.15 à 5726.85. Au plus 2 décimales seront conservées :</translation>
+        <translation>Tapez la température voulue en degrés Celsius, de -273.15 à 5726.85. Au plus 2 décimales seront conservées&#xa0;:</translation>
     </message>
     <message>
         <source>Please type the desired temperature in Fahrenheit from the range of -459.67 to 10340.33. A maximum of 2 decimal places will be preserved:</source>
-        <translation>Tapez la température voulue en degrés Fahrenheit, de -459.67 à 10340.33. Au plus 2 décimales seront conservées :</translation>
+        <translation>Tapez la température voulue en degrés Fahrenheit, de -459.67 à 10340.33. Au plus 2 décimales seront conservées&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Kelvin</source>
@@ -1686,7 +1794,7 @@ s&apos;il peut y écrire.
     <name>TfrmSplash</name>
     <message>
         <source>Designed and created by:</source>
-        <translation>Conçu et réalisé par :</translation>
+        <translation>Conçu et réalisé par&#xa0;:</translation>
     </message>
     <message>
         <source>The Auralis developers</source>

@@ -160,6 +160,10 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
   --settings CARTELLA    la cartella di auralis.ini per le esportazioni
 </translation>
     </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
@@ -728,6 +732,25 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     </message>
 </context>
 <context>
+    <name>ElementsAccessible</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -788,6 +811,11 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
         <translation>%1 MB da decodificare; al massimo %2 MB</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the full stop after a message</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1415,18 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
         <source>Double-click here to setup colors</source>
         <translation>Doppio clic qui per impostare i colori</translation>
     </message>
+    <message>
+        <source>E&amp;lements 110 to 118</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → no element</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
@@ -1461,6 +1501,18 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
         <source>R&amp;eset</source>
         <translation>&amp;Ripristina</translation>
     </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements with a value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -1531,6 +1583,18 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
         <translation>Immagine PNG (*.png);;Immagine SVG (*.svg);;Valori separati da virgola (*.csv)</translation>
+    </message>
+    <message>
+        <source>Trend graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element under the mouse</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1634,6 +1698,50 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     <message>
         <source>&amp;Cancel</source>
         <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the language of the menus, windows, messages, element names and help:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language chosen here takes effect the next time Auralis starts.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

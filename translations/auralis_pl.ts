@@ -167,6 +167,10 @@ tam zapisywać.
   --settings KATALOG      katalog pliku auralis.ini dla eksportów
 </translation>
     </message>
+    <message>
+        <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>
@@ -735,6 +739,25 @@ tam zapisywać.
     </message>
 </context>
 <context>
+    <name>ElementsAccessible</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -795,6 +818,11 @@ tam zapisywać.
     <message>
         <source>%1 MB to decode; at most %2 MB</source>
         <translation>%1 MB do zdekodowania; najwyżej %2 MB</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the full stop after a message</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1422,18 @@ tam zapisywać.
         <source>Double-click here to setup colors</source>
         <translation>Kliknij dwukrotnie, aby ustawić kolory</translation>
     </message>
+    <message>
+        <source>E&amp;lements 110 to 118</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to: %1 → no element</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmElementInfo</name>
@@ -1468,6 +1508,18 @@ tam zapisywać.
         <source>R&amp;eset</source>
         <translation>P&amp;rzywróć</translation>
     </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elements with a value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmGraph</name>
@@ -1538,6 +1590,18 @@ tam zapisywać.
     <message>
         <source>PNG picture (*.png);;SVG picture (*.svg);;Comma-separated values (*.csv)</source>
         <translation>Obraz PNG (*.png);;Obraz SVG (*.svg);;Wartości rozdzielane przecinkami (*.csv)</translation>
+    </message>
+    <message>
+        <source>Trend graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element under the mouse</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1641,6 +1705,50 @@ tam zapisywać.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the language of the menus, windows, messages, element names and help:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language chosen here takes effect the next time Auralis starts.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
