@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -322,6 +323,62 @@ private slots:
             if (!english.count(pair))
                 extra << pair;
         QVERIFY2(extra.isEmpty(), qPrintable(extra.join(u'\n')));
+    }
+
+    // The options dialog's choice is kept for the next start only once made; a stored code
+    // the program does not know stays as it is.
+    void languageChoiceKept()
+    {
+        auto program = start();
+        const QString ini = m_dir->filePath(u"auralis.ini"_s);
+        TfrmOptions *options = program->options.get();
+        options->show();
+        options->butOK->click();
+        program->get()->SaveSettings();
+        QCOMPARE(Probes::iniValue(ini, u"Settings"_s, u"Language"_s), u"<absent>"_s);
+        options->show();
+        options->cmbLanguage->setCurrentIndex(options->cmbLanguage->findData(u"de"_s));
+        options->butOK->click();
+        program->get()->SaveSettings();
+        QCOMPARE(Probes::iniValue(ini, u"Settings"_s, u"Language"_s), u"de"_s);
+        options->show();
+        QCOMPARE(options->cmbLanguage->currentData().toString(), u"de"_s);
+        options->cmbLanguage->setCurrentIndex(0); // follow the system again
+        options->butOK->click();
+        program->get()->SaveSettings();
+        QCOMPARE(Probes::iniValue(ini, u"Settings"_s, u"Language"_s), QString());
+        program.reset();
+
+        QVERIFY(Probes::writeFile(
+            ini, "[About]\nRead=1\n[Colors]\nBackground=Gray\n[Settings]\nLanguage=xx\n"));
+        MainWindowFixture again(
+            MainWindowFixture::startOptions(m_dir->path()), MainWindowFixture::AllTools);
+        again.get()->SaveSettings();
+        QCOMPARE(Probes::iniValue(ini, u"Settings"_s, u"Language"_s), u"xx"_s);
+    }
+
+    // The command line: an unknown code ends with the codes there are; the exports speak
+    // the language asked for.
+    void commandLine()
+    {
+        const QString program = QStringLiteral(AURALIS_BIN_DIR "/auralis");
+        QProcess unknown;
+        unknown.start(program, { u"--language"_s, u"xx"_s, u"--version"_s });
+        QVERIFY(unknown.waitForFinished(20000));
+        QCOMPARE(unknown.exitCode(), 2);
+        const QString said = QString::fromLocal8Bit(unknown.readAllStandardError());
+        for (const QString &code : Language::accepted())
+            QVERIFY2(said.contains(code), qPrintable(said));
+
+        QTemporaryDir dir;
+        QProcess german;
+        german.start(
+            program, { u"--language"_s, u"de"_s, u"--export-data"_s, dir.filePath(u"de.csv"_s) });
+        QVERIFY(german.waitForFinished(30000));
+        QCOMPARE(german.exitCode(), 0);
+        const QString csv = QString::fromUtf8(Probes::contentOf(dir.filePath(u"de.csv"_s)));
+        QVERIFY(csv.startsWith(u"Ordnungszahl,"_s));
+        QVERIFY(csv.contains(u"\r\n26,Eisen,Fe,"_s));
     }
 
     // A translation file that is damaged or missing leaves English and no box.

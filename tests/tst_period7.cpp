@@ -102,7 +102,8 @@ private slots:
         m_main->ElementClick(118, Qt::LeftButton);
         QCOMPARE(m_main->statusText(0), QString());
         m_main->Status(m_main->tile(118));
-        QVERIFY(m_main->statusText(0).startsWith(u"118: Oganesson,  Og,  [Rn] 5f14 6d10 7s2 7p6"_s));
+        QVERIFY(
+            m_main->statusText(0).startsWith(u"118: Oganesson,  Og,  [Rn] 5f14 6d10 7s2 7p6"_s));
         m_main->SaveSettings();
         QCOMPARE(iniValue(ini(), u"Settings"_s, u"Elements"_s), u"118"_s);
 
@@ -159,8 +160,10 @@ private slots:
         for (const char *name : { "auralis.prov", "auralis.hlp", "auraback.bmp" })
             QFile::copy(Probes::shippedFolder() + QLatin1String(name),
                 program.filePath(QLatin1String(name)));
-        const QList<QByteArray> all = contentOf(Probes::shippedFolder() + u"auralis.bkp"_s).split('\n');
-        QVERIFY(Probes::writeFile(program.filePath(u"auralis.bkp"_s), all.mid(0, lines).join('\n') + '\n'));
+        const QList<QByteArray> all
+            = contentOf(Probes::shippedFolder() + u"auralis.bkp"_s).split('\n');
+        QVERIFY(Probes::writeFile(
+            program.filePath(u"auralis.bkp"_s), all.mid(0, lines).join('\n') + '\n'));
         start(Quiet + "[Settings]\r\nElements=118\r\n", program.path() + u'/');
         QCOMPARE(m_main->state().elementCount(), 109);
         QVERIFY(!m_main->mnuElements118->isEnabled());
@@ -208,7 +211,8 @@ private slots:
     void exportFromTheCommandLine()
     {
         QTemporaryDir dir;
-        QVERIFY(Probes::writeFile(dir.filePath(u"auralis.ini"_s), Quiet + "[Settings]\r\nElements=118\r\n"));
+        QVERIFY(Probes::writeFile(
+            dir.filePath(u"auralis.ini"_s), Quiet + "[Settings]\r\nElements=118\r\n"));
         QProcess run;
         run.start(QStringLiteral(AURALIS_BIN_DIR "/auralis"),
             { u"--export-data"_s, dir.filePath(u"all.csv"_s), u"--settings"_s, dir.path() });

@@ -1,7 +1,7 @@
 #include "base/Language.h"
 
 #include <QFileInfo>
-#include <QLocale>
+#include <QHash>
 
 namespace Language {
 
@@ -26,17 +26,17 @@ QStringList accepted()
 
 QString nativeName(const QString &code)
 {
-    if (code == QLatin1String("en"))
-        return QStringLiteral("English");
-    const QLocale locale(code);
-    QString name = locale.nativeLanguageName();
-    if (name.isEmpty())
-        return code;
-    // The language's own capitals: "polski" is written "Polski" as a name standing alone.
-    name[0] = name[0].toUpper();
-    if (code == QLatin1String("pt_BR"))
-        name += QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
-    return name;
+    // As each language writes its own name at the head of a list of languages.
+    static const QHash<QString, QString> names { { QStringLiteral("en"),
+                                                     QStringLiteral("English") },
+        { QStringLiteral("de"), QStringLiteral("Deutsch") },
+        { QStringLiteral("es"), QStringLiteral("Español") },
+        { QStringLiteral("fr"), QStringLiteral("Français") },
+        { QStringLiteral("it"), QStringLiteral("Italiano") },
+        { QStringLiteral("pl"), QStringLiteral("Polski") },
+        { QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)") },
+        { QStringLiteral("zh_CN"), QStringLiteral("简体中文") } };
+    return names.value(code, code);
 }
 
 QString match(const QString &localeName)
