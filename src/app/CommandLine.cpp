@@ -31,6 +31,12 @@ QString usage()
         + ExportCommand::usage()
         + QCoreApplication::translate("CommandLine",
             "\n"
+            "  --language CODE  use this language instead of the one chosen in Options\n"
+            "                   or the system's; it comes first, before a settings folder\n"
+            "                   or an export. The languages: %1\n")
+              .arg(Language::accepted().join(QStringLiteral(", ")))
+        + QCoreApplication::translate("CommandLine",
+            "\n"
             "Without a folder, an installed program keeps its settings in\n"
             "$XDG_CONFIG_HOME/Auralis (normally ~/.config/Auralis); a program run from its\n"
             "build or unpacked folder keeps them beside itself when it can write there.\n");
