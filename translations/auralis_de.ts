@@ -167,7 +167,7 @@ dort schreiben darf.
     </message>
     <message>
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--language: &apos;%1&apos; ist keine Sprache des Programms; verfügbar sind: %2</translation>
     </message>
 </context>
 <context>
@@ -740,19 +740,19 @@ dort schreiben darf.
     <name>ElementsAccessible</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source>Lanthanides</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanthanoide</translation>
     </message>
     <message>
         <source>Actinides</source>
-        <translation type="unfinished"></translation>
+        <translation>Actinoide</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode %1</translation>
     </message>
 </context>
 <context>
@@ -820,7 +820,7 @@ dort schreiben darf.
     <message>
         <source>.</source>
         <comment>the full stop after a message</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1422,15 +1422,15 @@ dort schreiben darf.
     </message>
     <message>
         <source>E&amp;lements 110 to 118</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;lemente 110 bis 118</translation>
     </message>
     <message>
         <source>Go to: %1 → %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu: %1 → %2 %3</translation>
     </message>
     <message>
         <source>Go to: %1 → no element</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu: %1 → kein Element</translation>
     </message>
 </context>
 <context>
@@ -1508,15 +1508,15 @@ dort schreiben darf.
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen</translation>
     </message>
     <message>
         <source>Elements with a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente mit einem Wert</translation>
     </message>
 </context>
 <context>
@@ -1591,15 +1591,15 @@ dort schreiben darf.
     </message>
     <message>
         <source>Trend graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenddiagramm</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaft</translation>
     </message>
     <message>
         <source>Element under the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Element unter der Maus</translation>
     </message>
 </context>
 <context>
@@ -1706,47 +1706,47 @@ dort schreiben darf.
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>Graph background</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammhintergrund</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechte Achse</translation>
     </message>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagerechte Achse</translation>
     </message>
     <message>
         <source>Plot line</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementposition</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Choose the language of the menus, windows, messages, element names and help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Sprache der Menüs, Fenster, Meldungen, Elementnamen und der Hilfe:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
     <message>
         <source>Follow the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>The language chosen here takes effect the next time Auralis starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die hier gewählte Sprache wirkt ab dem nächsten Start von Auralis.</translation>
     </message>
 </context>
 <context>

@@ -164,7 +164,7 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     </message>
     <message>
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--language: «%1» no es un idioma del programa; los idiomas disponibles son: %2</translation>
     </message>
 </context>
 <context>
@@ -737,19 +737,19 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     <name>ElementsAccessible</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1</translation>
     </message>
     <message>
         <source>Lanthanides</source>
-        <translation type="unfinished"></translation>
+        <translation>Lantánidos</translation>
     </message>
     <message>
         <source>Actinides</source>
-        <translation type="unfinished"></translation>
+        <translation>Actínidos</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo %1</translation>
     </message>
 </context>
 <context>
@@ -817,7 +817,7 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     <message>
         <source>.</source>
         <comment>the full stop after a message</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1419,15 +1419,15 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     </message>
     <message>
         <source>E&amp;lements 110 to 118</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;lementos 110 a 118</translation>
     </message>
     <message>
         <source>Go to: %1 → %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a: %1 → %2 %3</translation>
     </message>
     <message>
         <source>Go to: %1 → no element</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a: %1 → ningún elemento</translation>
     </message>
 </context>
 <context>
@@ -1505,15 +1505,15 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Elements with a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos con un valor</translation>
     </message>
 </context>
 <context>
@@ -1588,15 +1588,15 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     </message>
     <message>
         <source>Trend graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de tendencias</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedad</translation>
     </message>
     <message>
         <source>Element under the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento bajo el ratón</translation>
     </message>
 </context>
 <context>
@@ -1703,47 +1703,47 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fondo</translation>
     </message>
     <message>
         <source>Graph background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo del gráfico</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje vertical</translation>
     </message>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje horizontal</translation>
     </message>
     <message>
         <source>Plot line</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de elemento</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Choose the language of the menus, windows, messages, element names and help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el idioma de los menús, las ventanas, los mensajes, los nombres de los elementos y la ayuda:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma:</translation>
     </message>
     <message>
         <source>Follow the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir al sistema</translation>
     </message>
     <message>
         <source>The language chosen here takes effect the next time Auralis starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma elegido aquí surte efecto la próxima vez que se inicie Auralis.</translation>
     </message>
 </context>
 <context>

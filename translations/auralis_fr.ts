@@ -169,7 +169,7 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--language : « %1 » n&apos;est pas une langue du programme ; les langues disponibles sont : %2</translation>
     </message>
 </context>
 <context>
@@ -742,19 +742,19 @@ s&apos;il peut y écrire.
     <name>ElementsAccessible</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe %1</translation>
     </message>
     <message>
         <source>Lanthanides</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanthanides</translation>
     </message>
     <message>
         <source>Actinides</source>
-        <translation type="unfinished"></translation>
+        <translation>Actinides</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période %1</translation>
     </message>
 </context>
 <context>
@@ -822,7 +822,7 @@ s&apos;il peut y écrire.
     <message>
         <source>.</source>
         <comment>the full stop after a message</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1424,15 +1424,15 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>E&amp;lements 110 to 118</source>
-        <translation type="unfinished"></translation>
+        <translation>Élé&amp;ments 110 à 118</translation>
     </message>
     <message>
         <source>Go to: %1 → %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à&#xa0;: %1 → %2 %3</translation>
     </message>
     <message>
         <source>Go to: %1 → no element</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à&#xa0;: %1 → aucun élément</translation>
     </message>
 </context>
 <context>
@@ -1510,15 +1510,15 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Elements with a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments ayant une valeur</translation>
     </message>
 </context>
 <context>
@@ -1593,15 +1593,15 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Trend graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe des tendances</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriété</translation>
     </message>
     <message>
         <source>Element under the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément sous la souris</translation>
     </message>
 </context>
 <context>
@@ -1708,47 +1708,47 @@ s&apos;il peut y écrire.
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de fond</translation>
     </message>
     <message>
         <source>Graph background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond du graphe</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe vertical</translation>
     </message>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe horizontal</translation>
     </message>
     <message>
         <source>Plot line</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position des éléments</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Choose the language of the menus, windows, messages, element names and help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la langue des menus, des fenêtres, des messages, des noms d&apos;éléments et de l&apos;aide&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
     <message>
         <source>Follow the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre le système</translation>
     </message>
     <message>
         <source>The language chosen here takes effect the next time Auralis starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue choisie ici prend effet au prochain démarrage d&apos;Auralis.</translation>
     </message>
 </context>
 <context>

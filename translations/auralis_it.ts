@@ -162,7 +162,7 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     </message>
     <message>
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--language: &apos;%1&apos; non è una lingua del programma; le lingue disponibili sono: %2</translation>
     </message>
 </context>
 <context>
@@ -735,19 +735,19 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     <name>ElementsAccessible</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo %1</translation>
     </message>
     <message>
         <source>Lanthanides</source>
-        <translation type="unfinished"></translation>
+        <translation>Lantanidi</translation>
     </message>
     <message>
         <source>Actinides</source>
-        <translation type="unfinished"></translation>
+        <translation>Attinidi</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo %1</translation>
     </message>
 </context>
 <context>
@@ -815,7 +815,7 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     <message>
         <source>.</source>
         <comment>the full stop after a message</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1417,15 +1417,15 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     </message>
     <message>
         <source>E&amp;lements 110 to 118</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elementi da 110 a 118</translation>
     </message>
     <message>
         <source>Go to: %1 → %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai a: %1 → %2 %3</translation>
     </message>
     <message>
         <source>Go to: %1 → no element</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai a: %1 → nessun elemento</translation>
     </message>
 </context>
 <context>
@@ -1503,15 +1503,15 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Simboli</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi</translation>
     </message>
     <message>
         <source>Elements with a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementi con un valore</translation>
     </message>
 </context>
 <context>
@@ -1586,15 +1586,15 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     </message>
     <message>
         <source>Trend graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico degli andamenti</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà</translation>
     </message>
     <message>
         <source>Element under the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento sotto il mouse</translation>
     </message>
 </context>
 <context>
@@ -1701,47 +1701,47 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine di sfondo</translation>
     </message>
     <message>
         <source>Graph background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo del grafico</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Asse verticale</translation>
     </message>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Asse orizzontale</translation>
     </message>
     <message>
         <source>Plot line</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione degli elementi</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Choose the language of the menus, windows, messages, element names and help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere la lingua di menu, finestre, messaggi, nomi degli elementi e della guida:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
     <message>
         <source>Follow the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Segui il sistema</translation>
     </message>
     <message>
         <source>The language chosen here takes effect the next time Auralis starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua scelta qui ha effetto al successivo avvio di Auralis.</translation>
     </message>
 </context>
 <context>

@@ -169,7 +169,7 @@ tam zapisywać.
     </message>
     <message>
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--language: „%1” nie jest językiem programu; dostępne języki: %2</translation>
     </message>
 </context>
 <context>
@@ -742,19 +742,19 @@ tam zapisywać.
     <name>ElementsAccessible</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupa %1</translation>
     </message>
     <message>
         <source>Lanthanides</source>
-        <translation type="unfinished"></translation>
+        <translation>Lantanowce</translation>
     </message>
     <message>
         <source>Actinides</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktynowce</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres %1</translation>
     </message>
 </context>
 <context>
@@ -822,7 +822,7 @@ tam zapisywać.
     <message>
         <source>.</source>
         <comment>the full stop after a message</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1424,15 +1424,15 @@ tam zapisywać.
     </message>
     <message>
         <source>E&amp;lements 110 to 118</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi&amp;erwiastki od 110 do 118</translation>
     </message>
     <message>
         <source>Go to: %1 → %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Przejdź do: %1 → %2 %3</translation>
     </message>
     <message>
         <source>Go to: %1 → no element</source>
-        <translation type="unfinished"></translation>
+        <translation>Przejdź do: %1 → brak pierwiastka</translation>
     </message>
 </context>
 <context>
@@ -1510,15 +1510,15 @@ tam zapisywać.
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwy</translation>
     </message>
     <message>
         <source>Elements with a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwiastki mające wartość</translation>
     </message>
 </context>
 <context>
@@ -1593,15 +1593,15 @@ tam zapisywać.
     </message>
     <message>
         <source>Trend graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres trendów</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwość</translation>
     </message>
     <message>
         <source>Element under the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwiastek pod wskaźnikiem myszy</translation>
     </message>
 </context>
 <context>
@@ -1708,47 +1708,47 @@ tam zapisywać.
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz tła</translation>
     </message>
     <message>
         <source>Graph background</source>
-        <translation type="unfinished"></translation>
+        <translation>Tło wykresu</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Oś pionowa</translation>
     </message>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Oś pozioma</translation>
     </message>
     <message>
         <source>Plot line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linia wykresu</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja pierwiastka</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>Choose the language of the menus, windows, messages, element names and help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz język menu, okien, komunikatów, nazw pierwiastków i pomocy:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Język:</translation>
     </message>
     <message>
         <source>Follow the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Zgodnie z systemem</translation>
     </message>
     <message>
         <source>The language chosen here takes effect the next time Auralis starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrany tu język zacznie działać przy następnym uruchomieniu programu Auralis.</translation>
     </message>
 </context>
 <context>

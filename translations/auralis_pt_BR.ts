@@ -162,7 +162,7 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     </message>
     <message>
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--language: &apos;%1&apos; não é um idioma do programa; os idiomas disponíveis são: %2</translation>
     </message>
 </context>
 <context>
@@ -735,19 +735,19 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     <name>ElementsAccessible</name>
     <message>
         <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1</translation>
     </message>
     <message>
         <source>Lanthanides</source>
-        <translation type="unfinished"></translation>
+        <translation>Lantanídeos</translation>
     </message>
     <message>
         <source>Actinides</source>
-        <translation type="unfinished"></translation>
+        <translation>Actinídeos</translation>
     </message>
     <message>
         <source>Period %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Período %1</translation>
     </message>
 </context>
 <context>
@@ -815,7 +815,7 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     <message>
         <source>.</source>
         <comment>the full stop after a message</comment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1417,15 +1417,15 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     </message>
     <message>
         <source>E&amp;lements 110 to 118</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elementos 110 a 118</translation>
     </message>
     <message>
         <source>Go to: %1 → %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para: %1 → %2 %3</translation>
     </message>
     <message>
         <source>Go to: %1 → no element</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para: %1 → nenhum elemento</translation>
     </message>
 </context>
 <context>
@@ -1503,15 +1503,15 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes</translation>
     </message>
     <message>
         <source>Elements with a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos com valor</translation>
     </message>
 </context>
 <context>
@@ -1586,15 +1586,15 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     </message>
     <message>
         <source>Trend graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de tendências</translation>
     </message>
     <message>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriedade</translation>
     </message>
     <message>
         <source>Element under the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento sob o mouse</translation>
     </message>
 </context>
 <context>
@@ -1701,47 +1701,47 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
     </message>
     <message>
         <source>Background picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem de fundo</translation>
     </message>
     <message>
         <source>Graph background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundo do gráfico</translation>
     </message>
     <message>
         <source>Vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixo vertical</translation>
     </message>
     <message>
         <source>Horizontal axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixo horizontal</translation>
     </message>
     <message>
         <source>Plot line</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva</translation>
     </message>
     <message>
         <source>Element position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição do elemento</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Choose the language of the menus, windows, messages, element names and help:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o idioma dos menus, janelas, mensagens, nomes dos elementos e da ajuda:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma:</translation>
     </message>
     <message>
         <source>Follow the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir o sistema</translation>
     </message>
     <message>
         <source>The language chosen here takes effect the next time Auralis starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>O idioma escolhido aqui vale a partir da próxima vez que o Auralis for iniciado.</translation>
     </message>
 </context>
 <context>
