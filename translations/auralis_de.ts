@@ -169,6 +169,20 @@ dort schreiben darf.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language: &apos;%1&apos; ist keine Sprache des Programms; verfügbar sind: %2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language CODE  diese Sprache statt der in den Optionen gewählten oder der
+                   des Systems verwenden; steht als Erstes, vor ORDNER oder
+                   einem Export. Die Sprachen:
+                   %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

@@ -166,6 +166,20 @@ su carpeta de compilación o desempaquetado la guarda allí, si puede escribir.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language: «%1» no es un idioma del programa; los idiomas disponibles son: %2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language CODE  usa este idioma en lugar del elegido en Opciones o del
+                   sistema; va primero, antes de CARPETA-CONFIG o de una
+                   exportación. Los idiomas:
+                   %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

@@ -171,6 +171,20 @@ s&apos;il peut y écrire.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language : « %1 » n&apos;est pas une langue du programme ; les langues disponibles sont : %2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language CODE  utiliser cette langue au lieu de celle choisie dans les
+                   Options ou de celle du système ; elle vient en premier,
+                   avant DOSSIER-CONFIG ou une exportation. Les langues :
+                   %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

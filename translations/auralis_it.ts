@@ -164,6 +164,20 @@ cartella di compilazione o di estrazione, le tiene lì se può scrivervi.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language: &apos;%1&apos; non è una lingua del programma; le lingue disponibili sono: %2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language CODE  usa questa lingua invece di quella scelta nelle Opzioni o
+                   di quella del sistema; va per prima, prima di CARTELLA o di
+                   un&apos;esportazione. Le lingue:
+                   %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

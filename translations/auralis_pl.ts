@@ -171,6 +171,20 @@ tam zapisywać.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language: „%1” nie jest językiem programu; dostępne języki: %2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language KOD    używa tego języka zamiast wybranego w Opcjach lub języka
+                    systemu; stoi na początku, przed KATALOGIEM-USTAWIEŃ lub
+                    eksportem. Języki:
+                    %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

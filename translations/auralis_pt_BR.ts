@@ -164,6 +164,20 @@ da pasta em que foi compilado ou descompactado as guarda ali, se puder gravar.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language: &apos;%1&apos; não é um idioma do programa; os idiomas disponíveis são: %2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language CODE  usa este idioma em vez do escolhido em Opções ou do
+                   sistema; vem primeiro, antes de PASTA-DE-CONFIG ou de uma
+                   exportação. Os idiomas:
+                   %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

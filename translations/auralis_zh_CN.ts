@@ -164,6 +164,20 @@ build or unpacked folder keeps them beside itself when it can write there.
         <source>--language: &apos;%1&apos; is not a language of the program; the languages are: %2</source>
         <translation>--language：“%1”不是本程序的语言；可用的语言有：%2</translation>
     </message>
+    <message>
+        <source>
+  --language CODE  use this language instead of the one chosen in Options
+                   or the system&apos;s; it comes first, before a settings folder
+                   or an export. The languages:
+                   %1
+</source>
+        <translation>
+  --language CODE  使用此语言，而不是“选项”中选定的语言或系统语言；
+                   须放在最前面，位于 SETTINGS-FOLDER 或导出参数之前。
+                   可用语言：
+                   %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Csv</name>

@@ -33,7 +33,8 @@ QString usage()
             "\n"
             "  --language CODE  use this language instead of the one chosen in Options\n"
             "                   or the system's; it comes first, before a settings folder\n"
-            "                   or an export. The languages: %1\n")
+            "                   or an export. The languages:\n"
+            "                   %1\n")
               .arg(Language::accepted().join(QStringLiteral(", ")))
         + QCoreApplication::translate("CommandLine",
             "\n"
