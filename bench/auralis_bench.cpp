@@ -8,15 +8,19 @@
 // with an error when a measured step turns out not to do its work.
 
 #include "Startup.h"
+#include "Translations.h"
+#include "base/Language.h"
 #include "base/Numbers.h"
 #include "common/Choosers.h"
 #include "common/ErrorBox.h"
 #include "common/ExportFile.h"
 #include "data/ElementData.h"
 #include "elements/Elements.h"
+#include "elements/ElementsAccessible.h"
 #include "main/FindRules.h"
 #include "main/Relief.h"
 #include "main/SharedState.h"
+#include "main/TypeAhead.h"
 #include "main/Unt_aura.h"
 #include "settings/IniFile.h"
 #include "windows/Unt_abot.h"
@@ -26,6 +30,7 @@
 #include "windows/Unt_temp.h"
 #include "windows/unt_optn.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -36,6 +41,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -48,6 +54,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <QTranslator>
 #include <sys/resource.h>
 #include <vector>
 
@@ -169,8 +176,11 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
     std::fprintf(stderr, "%s%s\n", type == QtDebugMsg ? "" : "warning: ", qPrintable(message));
 }
 
-// The sections named on the command line (construction, data, slider, guard, layout, trend,
-// arrow, graph, settings, find, options, export), or all of them; for profiling one at a time.
+long long g_readerEvents = 0;
+
+// The sections named on the command line (language, construction, data, slider, guard,
+// layout, trend, arrow, typeahead, reader, graph, settings, find, options, export), or all of
+// them; for profiling one at a time.
 QStringList g_sections;
 
 bool wanted(const char *section)
@@ -214,6 +224,45 @@ void writeQuietSettings(const QString &folder)
     if (!ini.open(QIODevice::WriteOnly))
         fail("cannot write the settings file");
     ini.write("[About]\nRead=1\n[Colors]\nBackground=Gray\n");
+    // AURALIS_BENCH_ELEMENTS=118: the same with elements 110 to 118 on the table.
+    if (qEnvironmentVariable("AURALIS_BENCH_ELEMENTS") == QLatin1String("118"))
+        ini.write("[Settings]\nElements=118\n");
+}
+
+// The program's translators, as start-up installs them, taken out again.
+void removeTranslations(QCoreApplication &app)
+{
+    for (QTranslator *t : app.findChildren<QTranslator *>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    Language::setCurrent(QStringLiteral("en"));
+}
+
+// What a screen reader asks of each event it hears: the object's name, role, state and,
+// for a table cell, where it stands.
+void readLikeAScreenReader(QAccessibleEvent *event)
+{
+    QAccessibleInterface *object = event->accessibleInterface();
+    if (!object)
+        return;
+    volatile qsizetype heard = object->text(QAccessible::Name).size()
+        + object->text(QAccessible::Description).size();
+    heard = heard + int(object->role()) + int(object->state().focused);
+    if (QAccessibleTableCellInterface *cell = object->tableCellInterface())
+        heard = heard + cell->rowIndex() + cell->columnIndex();
+}
+
+// The table's events: counted, then read as above, or handed to the toolkit's bridge
+// when one listens on the bus.
+bool g_bridge = false;
+void hear(QAccessibleEvent *event)
+{
+    ++g_readerEvents;
+    if (g_bridge)
+        QAccessible::updateAccessibility(event);
+    else
+        readLikeAScreenReader(event);
 }
 
 TfrmAuralis::StartOptions options(const QString &settings)
@@ -249,10 +298,58 @@ int main(int argc, char **argv)
     if (!QFile::exists(bkp))
         fail("the shipped data file is not beside the program; build the auralis target");
 
-    // Construction -----------------------------------------------------------------------
-
     QTemporaryDir settings;
     writeQuietSettings(settings.path());
+
+    // Language ---------------------------------------------------------------------------
+
+    if (wanted("language")) {
+        // The translations as start-up installs them, before any window: the program's own
+        // file and the toolkit's, for --language de. The first is the one start-up pays.
+        const QString program = shippedFolder();
+        const auto load = timings(
+            21,
+            [&] {
+                if (Translations::install(app, QStringLiteral("de"), QString(), program)
+                    != QLatin1String("de"))
+                    fail("the German translation did not load");
+            },
+            [&] { removeTranslations(app); });
+        report("load the German translation, first in process", statsOf({ load.front() }));
+        report("load the German translation, again",
+            statsOf(std::vector<Sample>(load.begin() + 1, load.end())));
+        const auto zh = timings(
+            11,
+            [&] {
+                if (Translations::install(app, QStringLiteral("zh_CN"), QString(), program)
+                    != QLatin1String("zh_CN"))
+                    fail("the Chinese translation did not load");
+            },
+            [&] { removeTranslations(app); });
+        report("load the Chinese translation", statsOf(zh));
+        // A window in German against one in English, built the same way.
+        removeTranslations(app);
+        Translations::install(app, QStringLiteral("de"), QString(), program);
+        std::unique_ptr<TfrmAuralis> made;
+        auto german = timings(
+            11, [&] { made = std::make_unique<TfrmAuralis>(options(settings.path())); },
+            [&] { made.reset(); });
+        if (made->FileMenu->title() == QLatin1String("&File"))
+            fail("the German window's menus are English");
+        made.reset();
+        removeTranslations(app);
+        auto english = timings(
+            11, [&] { made = std::make_unique<TfrmAuralis>(options(settings.path())); },
+            [&] { made.reset(); });
+        made.reset();
+        german.erase(german.begin()); // the first pays for what the process had not used yet
+        english.erase(english.begin());
+        report("construction in German (after the first)", statsOf(german));
+        report("construction in English, same run (after the first)", statsOf(english));
+    }
+
+    // Construction -----------------------------------------------------------------------
+
     if (wanted("construction")) {
         // The constructor alone (data file, tiles, labels, settings); the splash and its
         // wait belong to start-up, not to the window. Destruction is not timed.
@@ -409,7 +506,8 @@ int main(int argc, char **argv)
     showAt(w, QSize(1024, 768));
 
     PaintCounter tilePaints;
-    for (int z = 1; z <= ElementCount; ++z)
+    const int tileCount = w.state().elementCount();
+    for (int z = 1; z <= tileCount; ++z)
         tilePaints.watch(w.tile(z));
 
     if (wanted("slider")) {
@@ -455,7 +553,8 @@ int main(int argc, char **argv)
         if (recoloured.empty() || w.state().temperature() != 6000.0f)
             fail("the slider sweep repainted no tile");
         report("slider step with repaint, sweep 0..6000 (every step)", statsOf(all),
-            "tile paints " + QByteArray::number(tilePaints.paints));
+            "tile paints " + QByteArray::number(tilePaints.paints) + ", "
+                + QByteArray::number(tileCount) + " tiles");
         report("  only the steps that recoloured a tile", statsOf(recoloured));
         // Work handed to worker threads shows as waits of this thread and new threads.
         reportCount("  GUI thread waits (voluntary switches) over the sweep", waits,
@@ -566,7 +665,7 @@ int main(int argc, char **argv)
             deliver();
         });
         const long long paints = tilePaints.paints - before;
-        if (paints < 280LL * ElementCount)
+        if (paints < 280LL * tileCount)
             fail("the trend choice did not repaint the tiles");
         report("trend relief choice (scan, scale, depths, layout, repaint)", statsOf(ms),
             "tile paints/run " + QByteArray::number(paints / 280));
@@ -594,6 +693,104 @@ int main(int argc, char **argv)
             "tile paints/run "
                 + QByteArray::number(double(tilePaints.paints - before) / 545, 'f', 1));
     }
+    if (wanted("typeahead")) {
+        // One key of typing to go to an element: the search over numbers, symbols and
+        // names, the selection and the status text; the selection's repaint is delivered
+        // after the timing, untimed, and then once more as its own row.
+        struct Typed
+        {
+            const char *keys;
+            int lands; // the element the last key selects; 0: no element matches
+        };
+        const Typed typed[] = { { "26", 26 }, { "fe", 26 }, { "iro", 26 }, { "109", 109 },
+            { "unq", 104 }, { "mag", 12 }, { "ti", 22 }, { "jj", 0 } };
+        w.activateWindow();
+        std::vector<Sample> select, repaint;
+        for (int round = 0; round < 40; ++round) {
+            for (const Typed &t : typed) {
+                w.ElementClick(1, Qt::LeftButton);
+                deliver();
+                for (const char *c = t.keys; *c; ++c) {
+                    const Stopwatch key;
+                    QTest::keyClick(&w, *c);
+                    select.push_back(key.elapsed());
+                    const Stopwatch paint;
+                    deliver();
+                    repaint.push_back(paint.elapsed());
+                }
+                const int landed = w.state().selectedElement();
+                if (landed != (t.lands ? t.lands : 1)) {
+                    std::fprintf(stderr, "\"%s\" went to %d\n", t.keys, landed);
+                    fail("typing did not go to the element");
+                }
+                QTest::keyClick(&w, Qt::Key_Escape);
+                deliver();
+            }
+        }
+        report("type-ahead key: search, selection, status, the click's delivery",
+            statsOf(select));
+        report("  then the rest of the repaint", statsOf(repaint));
+        // The search alone at its longest: no symbol, no name's start, found inside a name.
+        const SharedState &state = w.state();
+        int found = 0;
+        const auto search = timings(2000, [&] {
+            found = TypeAhead::match(
+                QStringLiteral("ngst"), state.elementCount(),
+                [&](int z) { return state.name(z); }, [&](int z) { return state.symbol(z); });
+        });
+        if (found != 74) // Tungsten
+            fail("the search found the wrong element");
+        report("  the search alone, a text found inside a name", statsOf(search));
+    }
+
+    if (wanted("reader")) {
+        // The arrow key once more with an assistive tool listening: the focus and selection
+        // events built and read as a screen reader reads them (name, role, state, cell).
+        // Under AT-SPI (bench/measure_reader.py) the toolkit's bridge listens as well.
+        const bool bridge = QAccessible::isActive();
+        g_bridge = bridge;
+        if (!bridge)
+            QAccessible::setActive(true);
+        ElementsAccessible::setSenderForTesting(hear);
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            QApplication::setActiveWindow(&w);
+        w.ElementClick(1, Qt::LeftButton);
+        w.PeriodicTable->setFocus();
+        deliver();
+        const long long eventsBefore = g_readerEvents;
+        timespec before {}, after {};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &before);
+        int moves = 0;
+        const auto ms = timings(545, [&] {
+            const int from = w.state().selectedElement();
+            QTest::keyClick(w.PeriodicTable, Qt::Key_Right);
+            deliver();
+            // The bridge first offers each key to the bus's listeners and hands it to the
+            // window when they have let it pass: the wait for that is idle time.
+            for (QElapsedTimer waited; bridge && w.state().selectedElement() == from
+                 && (waited.isValid() || (waited.start(), true)) && waited.elapsed() < 2000;)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            moves += w.state().selectedElement() != from;
+        });
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &after);
+        ElementsAccessible::setSenderForTesting(nullptr);
+        if (!bridge)
+            QAccessible::setActive(false);
+        const long long events = g_readerEvents - eventsBefore;
+        if (moves != 545 || events < 545) {
+            std::fprintf(stderr, "%d moves, %lld events\n", moves, events);
+            fail("the arrow keys moved no selection a reader heard");
+        }
+        const double processMs = (double(after.tv_sec - before.tv_sec) * 1e3
+                                     + double(after.tv_nsec - before.tv_nsec) / 1e6)
+            / 545;
+        report(bridge ? "arrow-key move with a reader on the bus" : "arrow-key move with a reader listening",
+            statsOf(ms),
+            "events/move " + QByteArray::number(double(events) / 545, 'f', 1)
+                + ", process CPU/move " + QByteArray::number(processMs, 'f', 4) + " ms");
+    }
+
     if (wanted("graph")) {
         // The trend graph of Density with symbol marks: one PlotGraph into the off-screen
         // picture with the plot area at the given size (the copy to the screen is not in
@@ -811,7 +1008,7 @@ int main(int argc, char **argv)
                 options.ButtonClick(options.butMetals);
             });
         const long long paints = tilePaints.paints - before;
-        if (wrong || w.tile(26)->numberColor() != chosen || paints < 200LL * ElementCount)
+        if (wrong || w.tile(26)->numberColor() != chosen || paints < 200LL * tileCount)
             fail("the options OK did not recolour the tiles");
         report("options OK: new colours to 109 tiles with repaint", statsOf(ms),
             "tile paints/run " + QByteArray::number(paints / 200));

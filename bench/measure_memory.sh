@@ -2,7 +2,11 @@
 # Resident memory, CPU time and time to the first painted frame of the running program,
 # and of a bare Qt window for comparison, interleaved run by run.
 #
-#   bench/measure_memory.sh [runs] [build-folder]       (defaults: 3, build)
+#   bench/measure_memory.sh [runs] [build-folder] [earlier-build-folder]   (defaults: 3, build)
+#
+# The program is measured four ways: in English, in German (--language de), with elements
+# 110 to 118 on (Elements=118), and, when an earlier build folder is named, that build's
+# program in English, so that a change is compared side by side in one run.
 #
 # Starts its own Xvfb, runs BUILD/bin/auralis with a fresh settings folder that keeps the
 # first show quiet, waits for the main window "Auralis 1.8a" to be mapped, waits 3 s more
@@ -21,9 +25,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
 build=${2:-build}
+earlier=${3:-}
 program="$build/bin/auralis"
 bare="$build/bench/auralis_bare_window"
-for f in "$program" "$bare"; do
+for f in "$program" "$bare" ${earlier:+"$earlier/bin/auralis"}; do
     [ -x "$f" ] || { echo "no $f; build the auralis and auralis_bench targets" >&2; exit 1; }
 done
 for tool in Xvfb xdotool; do
@@ -108,6 +113,9 @@ mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 # median FILE COLUMN: the median of one column.
 median() { awk -v c="$2" '{ print $c }' "$1" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
+# range FILE COLUMN: the least and the greatest value of one column.
+range() { awk -v c="$2" 'NR == 1 || $c < lo { lo = $c } NR == 1 || $c > hi { hi = $c } END { printf "%s..%s", lo, hi }' "$1"; }
+
 # report NAME FILE: the median of each column.
 report() {
     local name=$1 file=$2
@@ -116,28 +124,59 @@ report() {
         "$(mib "$(median "$file" 4)")" "$(median "$file" 5)" "$(median "$file" 6)" "$(wc -l <"$file")"
 }
 
-# ratio COLUMN: the program's median over the bare window's.
-ratio() { awk -v a="$(median "$work/auralis.txt" "$1")" -v b="$(median "$work/bare.txt" "$1")" 'BEGIN { printf "%.2f", a / b }'; }
+# ratio NAME COLUMN: that program's median over the bare window's.
+ratio() { awk -v a="$(median "$work/$1.txt" "$2")" -v b="$(median "$work/bare.txt" "$2")" 'BEGIN { printf "%.2f", a / b }'; }
 
-: >"$work/auralis.txt"
+# The ways the program is run: name, then the command after the settings are written.
+variants=(auralis de e118)
+[ -n "$earlier" ] && variants+=(earlier)
+declare -A label=([auralis]="auralis" [de]="auralis German" [e118]="auralis 110..118" [earlier]="earlier build")
+
 : >"$work/bare.txt"
-: >"$work/pairs.txt"
+for v in "${variants[@]}"; do
+    : >"$work/$v.txt"
+    : >"$work/$v.pairs"
+done
 for ((i = 1; i <= runs; ++i)); do
-    settings="$work/settings$i"
-    mkdir -p "$settings"
-    printf '[About]\nRead=1\n[Colors]\nBackground=Gray\n' >"$settings/auralis.ini"
-    line=$(measure "Auralis 1.8a" "$program" "$settings")
-    echo "$line" >>"$work/auralis.txt"
-    echo "run $i auralis:            $line"
-    line=$(measure "Bare Qt window" "$bare")
+    for v in "${variants[@]}"; do
+        settings="$work/settings-$v-$i"
+        mkdir -p "$settings"
+        printf '[About]\nRead=1\n[Colors]\nBackground=Gray\n' >"$settings/auralis.ini"
+        case $v in
+        auralis) line=$(LANGUAGE=en LC_ALL=C.UTF-8 measure "Auralis 1.8a" "$program" "$settings") ;;
+        de) line=$(LANGUAGE=en LC_ALL=C.UTF-8 measure "Auralis 1.8a" "$program" --language de "$settings") ;;
+        e118)
+            printf '[Settings]\nElements=118\n' >>"$settings/auralis.ini"
+            line=$(LANGUAGE=en LC_ALL=C.UTF-8 measure "Auralis 1.8a" "$program" "$settings")
+            ;;
+        earlier) line=$(LANGUAGE=en LC_ALL=C.UTF-8 measure "Auralis 1.8a" "$earlier/bin/auralis" "$settings") ;;
+        esac
+        echo "$line" >>"$work/$v.txt"
+        printf 'run %d %-18s %s\n' "$i" "${label[$v]}:" "$line"
+    done
+    line=$(LANGUAGE=en LC_ALL=C.UTF-8 measure "Bare Qt window" "$bare")
     echo "$line" >>"$work/bare.txt"
-    echo "run $i bare Qt window:     $line"
-    # This run's ratios: memory, CPU, first frame.
-    paste -d' ' <(tail -n 1 "$work/auralis.txt") <(tail -n 1 "$work/bare.txt") \
-        | awk '{ printf "%.3f %.3f %.3f\n", $1 / $7, $5 / $11, $6 / $12 }' >>"$work/pairs.txt"
+    printf 'run %d %-18s %s\n' "$i" "bare Qt window:" "$line"
+    # This run's ratios to the bare window: memory, CPU, first frame.
+    for v in "${variants[@]}"; do
+        paste -d' ' <(tail -n 1 "$work/$v.txt") <(tail -n 1 "$work/bare.txt") \
+            | awk '{ printf "%.3f %.3f %.3f\n", $1 / $7, $5 / $11, $6 / $12 }' >>"$work/$v.pairs"
+    done
 done
 echo "Qt $(qtpaths6 --qt-version 2>/dev/null || echo '?'), display $display (Xvfb 1280x1024x24), QT_QPA_PLATFORM=xcb"
-report "auralis" "$work/auralis.txt"
+for v in "${variants[@]}"; do
+    report "${label[$v]}" "$work/$v.txt"
+done
 report "bare Qt window" "$work/bare.txt"
-echo "auralis / bare window: memory (VmRSS) $(ratio 1)x, CPU launch to window + 3 s $(ratio 5)x, launch to first painted frame $(ratio 6)x"
-echo "median of the runs' own ratios: memory $(median "$work/pairs.txt" 1)x, CPU $(median "$work/pairs.txt" 2)x, first frame $(median "$work/pairs.txt" 3)x"
+for v in "${variants[@]}"; do
+    echo "${label[$v]} / bare window: memory (VmRSS) $(ratio "$v" 1)x, CPU launch to window + 3 s $(ratio "$v" 5)x, launch to first painted frame $(ratio "$v" 6)x;" \
+        "median of the runs' own ratios: memory $(median "$work/$v.pairs" 1)x, CPU $(median "$work/$v.pairs" 2)x, first frame $(median "$work/$v.pairs" 3)x"
+done
+# Each way against English in the same runs, run by run: memory, CPU, first frame.
+for v in "${variants[@]}"; do
+    [ "$v" = auralis ] && continue
+    paste -d' ' "$work/$v.txt" "$work/auralis.txt" \
+        | awk '{ printf "%.4f %.4f %.4f\n", $1 / $7, $5 / $11, $6 / $12 }' >"$work/$v.vs"
+    echo "${label[$v]} / auralis, median of the runs (range): memory $(median "$work/$v.vs" 1)x ($(range "$work/$v.vs" 1))," \
+        "CPU $(median "$work/$v.vs" 2)x ($(range "$work/$v.vs" 2)), first frame $(median "$work/$v.vs" 3)x ($(range "$work/$v.vs" 3))"
+done

@@ -127,9 +127,11 @@ private slots:
         QCOMPARE(m_find->pageFind->tabText(2), u"&Property"_s);
         for (QListWidget *list : { m_find->lstName, m_find->lstSymbol, m_find->lstProperty })
             QCOMPARE(list->size(), Scale::size(205, 109));
-        QCOMPARE(m_find->lstName->count(), 109);
+        QCOMPARE(m_find->lstName->count(), 0); // filled, and sorted, when first opened
 
         open();
+        QCOMPARE(m_find->lstName->count(), 109);
+        QVERIFY(m_disabledWith.isEmpty()); // the first list is there before the first frame
         QCOMPARE(m_find->txtName->text(), u"Iron"_s);
         QCOMPARE(current(m_find->lstName), u"Iron - Fe"_s);
         QCOMPARE(m_find->txtSymbol->text(), u"Fe"_s);

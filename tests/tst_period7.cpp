@@ -185,6 +185,7 @@ private slots:
         QCOMPARE(info->Synthetic->text(), u"Yes"_s);
 
         TfrmFindElement *find = m_program->find.get();
+        find->show();
         QVERIFY(!find->lstName->findItems(u"Oganesson - Og"_s, Qt::MatchExactly).isEmpty());
         QCOMPARE(find->lstSymbol->count(), 118);
 

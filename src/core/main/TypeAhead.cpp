@@ -1,6 +1,7 @@
 #include "main/TypeAhead.h"
 
 #include <QHash>
+#include <QStringList>
 
 namespace TypeAhead {
 
@@ -14,6 +15,11 @@ QString fold(const QString &text)
         { QChar(0x00C6), QStringLiteral("ae") }, { QChar(0x00E6), QStringLiteral("ae") },
         { QChar(0x0152), QStringLiteral("oe") }, { QChar(0x0153), QStringLiteral("oe") },
         { QChar(0x0131), QStringLiteral("i") } };
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 128;
+    if (ascii)
+        return text.toLower();
     QString out;
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     out.reserve(decomposed.size());
@@ -43,11 +49,15 @@ int match(const QString &text, int count, const std::function<QString(int)> &nam
     for (int z = 1; z <= count; ++z)
         if (fold(symbol(z)) == wanted)
             return z;
-    for (int z = 1; z <= count; ++z)
-        if (fold(name(z)).startsWith(wanted))
+    QStringList names;
+    names.reserve(count);
+    for (int z = 1; z <= count; ++z) {
+        names << fold(name(z));
+        if (names.back().startsWith(wanted))
             return z;
+    }
     for (int z = 1; z <= count; ++z)
-        if (fold(name(z)).contains(wanted))
+        if (names[z - 1].contains(wanted))
             return z;
     return 0;
 }

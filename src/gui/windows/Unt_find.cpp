@@ -167,14 +167,9 @@ QWidget *TfrmFindElement::createPropertyPage()
     cmbProperty->setObjectName(QStringLiteral("cmbProperty"));
     cmbProperty->setGeometry(
         Scale::px(24), Scale::px(48), Scale::px(205), cmbProperty->sizeHint().height());
-    // Shown sorted by the names in the language in force; each item carries its catalogue
-    // index.
-    std::array<int, TrendPropertyCount> byName {};
-    std::iota(byName.begin(), byName.end(), 0);
-    std::sort(byName.begin(), byName.end(), [](int a, int b) {
-        return FindRules::entryLess(Fields::trendName(a), Fields::trendName(b));
-    });
-    for (int property : byName)
+    // Each item carries its catalogue index. Here in the catalogue's order, so that the
+    // dialog is fitted to every name; sorted by name once the lists are first wanted.
+    for (int property = 0; property < TrendPropertyCount; ++property)
         cmbProperty->addItem(Fields::trendName(property), property);
     connect(cmbProperty, &QComboBox::activated, this, [this] { cmbPropertyChange(); });
 
@@ -213,9 +208,31 @@ void TfrmFindElement::FormCreate()
         ini.beginPass();
         readPlace(ini);
     });
+    if (isVisible())
+        buildLists();
+}
+
+void TfrmFindElement::buildLists()
+{
+    // The lists are sorted in the alphabet of the language in force, which for most
+    // languages means loading the collation tables: done when the dialog is first opened,
+    // not at every start.
+    if (m_listsBuilt)
+        return;
+    m_listsBuilt = true;
+    std::array<int, TrendPropertyCount> byName {};
+    std::iota(byName.begin(), byName.end(), 0);
+    std::sort(byName.begin(), byName.end(), [](int a, int b) {
+        return FindRules::entryLess(Fields::trendName(a), Fields::trendName(b));
+    });
+    cmbProperty->clear();
+    for (int property : byName)
+        cmbProperty->addItem(Fields::trendName(property), property);
+    m_building = true;
     rebuildNames();
     cmbProperty->setCurrentIndex(0);
     cmbPropertyChange();
+    m_building = false;
 }
 
 void TfrmFindElement::saveSettings(IniFile &ini) const
@@ -225,6 +242,8 @@ void TfrmFindElement::saveSettings(IniFile &ini) const
 
 void TfrmFindElement::rebuildNames()
 {
+    if (!m_listsBuilt)
+        return;
     for (size_t i = 0; i < 2; ++i) {
         m_entries[i] = FindRules::nameEntries(m_state, i == 1);
         const bool quiet = m_quiet;
@@ -291,8 +310,10 @@ void TfrmFindElement::FormShow()
 
 void TfrmFindElement::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        buildLists();
         FormShow();
+    }
     QDialog::showEvent(event);
 }
 
@@ -372,13 +393,16 @@ void TfrmFindElement::cmbPropertyChange()
     m_shown.clear();
     m_listProperty = property;
 
-    // Disabling the focused control moves the focus away; it comes back afterwards.
+    // Disabling the focused control moves the focus away; it comes back afterwards. The
+    // first list, built as the dialog opens, is ready before anything is drawn.
     const QPointer<QWidget> focus = focusWidget();
-    txtLowerLimit->setText(processing());
-    txtupperLimit->setText(processing());
-    setBusy(true);
-    if (isVisible())
+    const bool drawn = isVisible() && !m_building;
+    if (drawn) {
+        txtLowerLimit->setText(processing());
+        txtupperLimit->setText(processing());
+        setBusy(true);
         QCoreApplication::processEvents(); // "Processing" and the disabled controls are drawn
+    }
 
     FindRules::PropertyList list;
     // A value that is not a number is reported; the list is then empty and the window
@@ -388,9 +412,11 @@ void TfrmFindElement::cmbPropertyChange()
     PropertyEntries = list.entries;
     m_propertyElements = list.elements;
     resetLimits();
-    setBusy(false);
-    if (focus)
-        focus->setFocus();
+    if (drawn) {
+        setBusy(false);
+        if (focus)
+            focus->setFocus();
+    }
 
     QList<int> all(PropertyEntries.size());
     std::iota(all.begin(), all.end(), 0);

@@ -30,9 +30,10 @@ public:
     // owner: the window the dialog is centred on when it has no stored place.
     TfrmFindElement(const SharedState &state, QWidget *owner);
 
-    // Placement and active page from the settings file, then the lists and the property
-    // list of the first property.
+    // Placement and active page from the settings file. The lists and the property list of
+    // the first property follow when the dialog is first shown (buildLists).
     void FormCreate();
+    void buildLists();
     // Each opening: the selected element's name and symbol in the edit boxes, their
     // entries selected. Page, property and limits stay.
     void FormShow();
@@ -49,7 +50,7 @@ public:
     void cmbPropertyChange();
     // The catalogue index of the property chosen in the combo.
     int chosenProperty() const;
-    // Rebuilds every entry from the names in force.
+    // Rebuilds every entry from the names in force, once the lists are built.
     void rebuildNames();
 
     QTabWidget *pageFind = nullptr;
@@ -83,6 +84,7 @@ private:
     void focusPage();
     std::array<QLineEdit *, 2> m_edits {};
     std::array<QListWidget *, 2> m_lists {};
+    bool m_listsBuilt = false, m_building = false;
     std::array<QStringList, 2> m_entries;
     // The full property list: value texts, entries and element numbers, parallel and in
     // ascending order of value; m_shown holds the indices lstProperty shows.

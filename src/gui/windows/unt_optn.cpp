@@ -408,9 +408,9 @@ void TfrmOptions::createLanguagePage()
     lblLanguage = Scale::placedLabel(TabLanguage, "lblLanguage", tr("&Language:"), 8, 68);
     cmbLanguage = new QComboBox(TabLanguage);
     cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
+    // The languages, each under its own name, come when the dialog is first shown: a name
+    // in another script, measured now, would load its font into every start.
     cmbLanguage->addItem(tr("Follow the system"), QString());
-    for (const QString &code : Language::accepted())
-        cmbLanguage->addItem(Language::nativeName(code), code);
     cmbLanguage->setGeometry(
         Scale::px(120), Scale::px(64), Scale::px(240), cmbLanguage->sizeHint().height());
     lblLanguage->setBuddy(cmbLanguage);
@@ -501,6 +501,9 @@ void TfrmOptions::FormShow()
         const QSignalBlocker block(chkUseDefaultGraph);
         chkUseDefaultGraph->setChecked(m_work.graphDefault);
     }
+    if (cmbLanguage->count() == 1)
+        for (const QString &code : Language::accepted())
+            cmbLanguage->addItem(Language::nativeName(code), code);
     // The stored choice, else (none, or one the program does not have) following the locale.
     const int stored = cmbLanguage->findData(m_state.languageChoice().value_or(QString()));
     m_shownLanguage = stored < 0 ? 0 : stored;
