@@ -254,10 +254,10 @@ void selectionMoved(QWidget *table, TElement *from, TElement *to)
     }
     if (!to)
         return;
+    // The state change says "selected" already; a selection event as well would only say
+    // it again over the bus.
     QAccessibleStateChangeEvent changed(to, selected);
     g_send(&changed);
-    QAccessibleEvent selection(to, QAccessible::Selection);
-    g_send(&selection);
     if (tableHasFocus(table)) {
         QAccessibleEvent focus(to, QAccessible::Focus);
         g_send(&focus);
