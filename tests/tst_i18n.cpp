@@ -325,6 +325,31 @@ private slots:
         QVERIFY2(extra.isEmpty(), qPrintable(extra.join(u'\n')));
     }
 
+    // The legend's two columns stand apart and inside its frame whichever class or state
+    // has the longest name ("Nichtmetalle", "Ciała stałe").
+    void legendColumnsApart_data() { acceleratorsApart_data(); }
+    void legendColumnsApart()
+    {
+        QFETCH(QString, code);
+        QTranslator translation;
+        QVERIFY(translation.load(Built + "/auralis_"_L1 + code + ".qm"_L1));
+        QCoreApplication::installTranslator(&translation);
+        const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translation); });
+        auto program = start();
+        TfrmAuralis *w = program->get();
+        const QRect inside = w->panLegend->contentsRect();
+        const QLabel *classes[] = { w->lblMetals, w->lblNonMetals, w->lblSemimetals };
+        const QLabel *states[] = { w->lblSolids, w->lblLiquids, w->lblGases };
+        for (const QLabel *c : classes)
+            for (const QLabel *st : states)
+                QVERIFY2(c->geometry().right() + 2 < st->x(),
+                    qPrintable(c->text() + " runs into "_L1 + st->text()));
+        for (const QLabel *l : { classes[0], classes[1], classes[2], states[0], states[1],
+                 states[2], static_cast<const QLabel *>(w->lblUndefined) })
+            QVERIFY2(l->x() >= inside.left() && l->geometry().right() <= inside.right(),
+                qPrintable(l->text() + " leaves the legend"_L1));
+    }
+
     // The options dialog's choice is kept for the next start only once made; a stored code
     // the program does not know stays as it is.
     void languageChoiceKept()

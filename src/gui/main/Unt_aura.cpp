@@ -585,14 +585,20 @@ void TfrmAuralis::layoutLegend()
     place(lblMetals, 3, 1);
     place(lblNonMetals, 3, below(lblMetals));
     place(lblSemimetals, 3, below(lblNonMetals));
-    const int states = left(lblSemimetals) + lblSemimetals->width() + 4;
+    // The states column follows the widest class: "Semimetals" in English, another in
+    // other languages ("Nichtmetalle").
+    const int classes = std::max({ lblMetals->width(), lblNonMetals->width(), lblSemimetals->width() });
+    const int states = left(lblSemimetals) + classes + 4;
     place(lblSolids, states, 1);
     place(lblLiquids, states, below(lblSolids));
     place(lblGases, states, below(lblLiquids));
     place(lblUndefined, 0, below(lblGases));
 
-    panLegend->resize(
-        left(lblLiquids) + lblLiquids->width() + 4, top(lblUndefined) + lblUndefined->height() + 3);
+    // As wide as the widest state ("Liquids" in English) and never narrower than
+    // "Undefined" below them.
+    const int stateWidth = std::max({ lblSolids->width(), lblLiquids->width(), lblGases->width() });
+    panLegend->resize(std::max(states + stateWidth + 4, lblUndefined->width() + 6),
+        top(lblUndefined) + lblUndefined->height() + 3);
     place(lblUndefined, panLegend->width() / 2 - lblUndefined->width() / 2, top(lblUndefined));
 }
 
