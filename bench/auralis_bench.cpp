@@ -48,13 +48,13 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <memory>
-#include <QTranslator>
 #include <sys/resource.h>
 #include <vector>
 
@@ -246,8 +246,8 @@ void readLikeAScreenReader(QAccessibleEvent *event)
     QAccessibleInterface *object = event->accessibleInterface();
     if (!object)
         return;
-    volatile qsizetype heard = object->text(QAccessible::Name).size()
-        + object->text(QAccessible::Description).size();
+    volatile qsizetype heard
+        = object->text(QAccessible::Name).size() + object->text(QAccessible::Description).size();
     heard = heard + int(object->role()) + int(object->state().focused);
     if (QAccessibleTableCellInterface *cell = object->tableCellInterface())
         heard = heard + cell->rowIndex() + cell->columnIndex();
@@ -727,16 +727,15 @@ int main(int argc, char **argv)
                 deliver();
             }
         }
-        report("type-ahead key: search, selection, status, the click's delivery",
-            statsOf(select));
+        report("type-ahead key: search, selection, status, the click's delivery", statsOf(select));
         report("  then the rest of the repaint", statsOf(repaint));
         // The search alone at its longest: no symbol, no name's start, found inside a name.
         const SharedState &state = w.state();
         int found = 0;
         const auto search = timings(2000, [&] {
             found = TypeAhead::match(
-                QStringLiteral("ngst"), state.elementCount(),
-                [&](int z) { return state.name(z); }, [&](int z) { return state.symbol(z); });
+                QStringLiteral("ngst"), state.elementCount(), [&](int z) { return state.name(z); },
+                [&](int z) { return state.symbol(z); });
         });
         if (found != 74) // Tungsten
             fail("the search found the wrong element");
@@ -785,7 +784,8 @@ int main(int argc, char **argv)
         const double processMs = (double(after.tv_sec - before.tv_sec) * 1e3
                                      + double(after.tv_nsec - before.tv_nsec) / 1e6)
             / 545;
-        report(bridge ? "arrow-key move with a reader on the bus" : "arrow-key move with a reader listening",
+        report(bridge ? "arrow-key move with a reader on the bus"
+                      : "arrow-key move with a reader listening",
             statsOf(ms),
             "events/move " + QByteArray::number(double(events) / 545, 'f', 1)
                 + ", process CPU/move " + QByteArray::number(processMs, 'f', 4) + " ms");

@@ -21,7 +21,8 @@ private slots:
         QTest::newRow("with a modifier") << u"de_AT.UTF-8@euro"_s << u"de"_s;
         QTest::newRow("French of Canada") << u"fr_CA"_s << u"fr"_s;
         QTest::newRow("Brazilian Portuguese") << u"pt_BR.UTF-8"_s << u"pt_BR"_s;
-        QTest::newRow("Portuguese of Portugal takes the one Portuguese") << u"pt_PT"_s << u"pt_BR"_s;
+        QTest::newRow("Portuguese of Portugal takes the one Portuguese")
+            << u"pt_PT"_s << u"pt_BR"_s;
         QTest::newRow("Simplified Chinese") << u"zh_CN.UTF-8"_s << u"zh_CN"_s;
         QTest::newRow("Chinese of Singapore") << u"zh_SG"_s << u"zh_CN"_s;
         QTest::newRow("Chinese alone") << u"zh"_s << u"zh_CN"_s;
@@ -50,19 +51,19 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::newRow("nothing set") << u""_s << u""_s << u""_s << u""_s << u"en"_s;
         QTest::newRow("LANG alone") << u""_s << u""_s << u""_s << u"it_IT.UTF-8"_s << u"it"_s;
-        QTest::newRow("LC_MESSAGES over LANG") << u""_s << u""_s << u"pl_PL"_s << u"it_IT"_s
-                                               << u"pl"_s;
-        QTest::newRow("LC_ALL over LC_MESSAGES") << u""_s << u"es_ES"_s << u"pl_PL"_s << u"it_IT"_s
-                                                 << u"es"_s;
+        QTest::newRow("LC_MESSAGES over LANG")
+            << u""_s << u""_s << u"pl_PL"_s << u"it_IT"_s << u"pl"_s;
+        QTest::newRow("LC_ALL over LC_MESSAGES")
+            << u""_s << u"es_ES"_s << u"pl_PL"_s << u"it_IT"_s << u"es"_s;
         QTest::newRow("LANGUAGE over LC_ALL") << u"fr"_s << u"es_ES"_s << u""_s << u""_s << u"fr"_s;
-        QTest::newRow("LANGUAGE's first the program has") << u"nl:sv:de:fr"_s << u""_s << u""_s
-                                                          << u""_s << u"de"_s;
-        QTest::newRow("LANGUAGE with none of them passes on") << u"nl:sv"_s << u""_s << u""_s
-                                                              << u"pt_BR.UTF-8"_s << u"pt_BR"_s;
-        QTest::newRow("an unknown language is English") << u""_s << u"nl_NL"_s << u""_s
-                                                        << u"de_DE"_s << u"en"_s;
-        QTest::newRow("LANGUAGE with English first") << u"en:de"_s << u""_s << u""_s << u"de_DE"_s
-                                                     << u"en"_s;
+        QTest::newRow("LANGUAGE's first the program has")
+            << u"nl:sv:de:fr"_s << u""_s << u""_s << u""_s << u"de"_s;
+        QTest::newRow("LANGUAGE with none of them passes on")
+            << u"nl:sv"_s << u""_s << u""_s << u"pt_BR.UTF-8"_s << u"pt_BR"_s;
+        QTest::newRow("an unknown language is English")
+            << u""_s << u"nl_NL"_s << u""_s << u"de_DE"_s << u"en"_s;
+        QTest::newRow("LANGUAGE with English first")
+            << u"en:de"_s << u""_s << u""_s << u"de_DE"_s << u"en"_s;
     }
     void environmentOrder()
     {
@@ -86,13 +87,13 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::newRow("the locale") << QString() << QString() << u"de"_s << u"de"_s;
         QTest::newRow("the settings over the locale") << QString() << u"fr"_s << u"de"_s << u"fr"_s;
-        QTest::newRow("English chosen in the settings") << QString() << u"en"_s << u"de"_s
-                                                        << u"en"_s;
+        QTest::newRow("English chosen in the settings")
+            << QString() << u"en"_s << u"de"_s << u"en"_s;
         QTest::newRow("the command line over both") << u"pl"_s << u"fr"_s << u"de"_s << u"pl"_s;
-        QTest::newRow("an unknown stored code follows the locale") << QString() << u"xx"_s
-                                                                    << u"it"_s << u"it"_s;
-        QTest::newRow("an empty stored code follows the locale") << QString() << QString()
-                                                                  << u"zh_CN"_s << u"zh_CN"_s;
+        QTest::newRow("an unknown stored code follows the locale")
+            << QString() << u"xx"_s << u"it"_s << u"it"_s;
+        QTest::newRow("an empty stored code follows the locale")
+            << QString() << QString() << u"zh_CN"_s << u"zh_CN"_s;
     }
     void choice()
     {

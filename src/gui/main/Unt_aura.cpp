@@ -587,7 +587,8 @@ void TfrmAuralis::layoutLegend()
     place(lblSemimetals, 3, below(lblNonMetals));
     // The states column follows the widest class: "Semimetals" in English, another in
     // other languages ("Nichtmetalle").
-    const int classes = std::max({ lblMetals->width(), lblNonMetals->width(), lblSemimetals->width() });
+    const int classes
+        = std::max({ lblMetals->width(), lblNonMetals->width(), lblSemimetals->width() });
     const int states = left(lblSemimetals) + classes + 4;
     place(lblSolids, states, 1);
     place(lblLiquids, states, below(lblSolids));
