@@ -58,4 +58,16 @@ QString elideForBox(const QString &text, int maxRun, int maxTotal)
     return cut(out, maxTotal);
 }
 
+QString withoutAccelerators(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        out += text.at(i);
+    }
+    return out;
+}
+
 }

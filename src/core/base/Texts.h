@@ -19,4 +19,8 @@ QString cut(const QString &text, int max = MaxLineLength);
 // screen, and the whole is cut to maxTotal characters.
 QString elideForBox(const QString &text, int maxRun = 80, int maxTotal = 2000);
 
+// A caption as it is drawn and read: every "&" that marks an accelerator dropped, "&&" as
+// one "&".
+QString withoutAccelerators(const QString &text);
+
 }

@@ -1,5 +1,7 @@
 #include "common/Accessible.h"
 
+#include "base/Texts.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -15,19 +17,6 @@ namespace Accessible {
 namespace {
 
 const char *const WindowProperty = "auralisAccessibleWindow";
-
-// The caption as it reads: every accelerator mark dropped, "&&" as one "&".
-QString withoutAccelerators(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        out += text.at(i);
-    }
-    return out;
-}
 
 // The menu or menu bar a menu item is read in: the one shown, else the first.
 QWidget *ownerOf(const QAction *action)
@@ -91,7 +80,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return withoutAccelerators(m_action->text());
+            return Texts::withoutAccelerators(m_action->text());
         case QAccessible::Accelerator:
             return m_action->shortcut().toString(QKeySequence::NativeText);
         case QAccessible::Description:

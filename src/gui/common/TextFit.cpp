@@ -1,5 +1,7 @@
 #include "common/TextFit.h"
 
+#include "base/Texts.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
@@ -20,19 +22,6 @@
 namespace TextFit {
 
 namespace {
-
-// The text as it is drawn: without the "&" that marks an accelerator ("&&" is one "&").
-QString shown(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        out += text.at(i);
-    }
-    return out;
-}
 
 int longestWord(const QFontMetrics &fm, const QString &text)
 {
@@ -67,7 +56,7 @@ QSize pushButtonNeeds(const QPushButton *button)
     const QStyle *style = button->style();
     // The caption and the style's own margins around it: what the style adds to a caption,
     // without the smallest width some styles give every button.
-    int width = button->fontMetrics().horizontalAdvance(shown(button->text()))
+    int width = button->fontMetrics().horizontalAdvance(Texts::withoutAccelerators(button->text()))
         + style->pixelMetric(QStyle::PM_ButtonMargin, &option, button)
         + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
     if (button->autoDefault())
@@ -83,7 +72,8 @@ QSize groupBoxNeeds(const QGroupBox *box)
         return box->size();
     // The title stands in the frame's top line, inset by the style's margin on each side.
     const int inset = 2 * box->style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, box);
-    int width = box->fontMetrics().horizontalAdvance(shown(box->title())) + inset;
+    int width
+        = box->fontMetrics().horizontalAdvance(Texts::withoutAccelerators(box->title())) + inset;
     if (box->isCheckable())
         width += box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) + 6;
     return QSize(std::max(box->width(), width), box->height());
