@@ -5,6 +5,7 @@
 #include "windows/Unt_find.h"
 #include "windows/Unt_temp.h"
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -63,6 +64,7 @@ private slots:
     void modifiersActAsPlainArrow();
     void typeAheadByKeys();
     void typeAheadFollowsTheScheme();
+    void typeAheadTakesComposedCharactersOnce();
     void arrowStillReachesFocusedControl();
     void releaseAlreadyQueuedStillOneStep();
     void keysWorkAfterAMenu_data();
@@ -234,6 +236,23 @@ void TestKeys::typeAheadFollowsTheScheme()
     QTest::keyClick(m_window, Qt::Key_Escape);
     QTest::keyClicks(m_window, u"unq"_s); // no such symbol now
     QCOMPARE(m_window->statusText(0), u"Go to: unq → no element"_s);
+}
+
+// A dead key and a letter reach the table as one committed character, counted once.
+void TestKeys::typeAheadTakesComposedCharactersOnce()
+{
+    m_window->PeriodicTable->setFocus();
+    QInputMethodEvent composing(u"´"_s, {});
+    QApplication::sendEvent(m_window->PeriodicTable, &composing);
+    QVERIFY(m_window->typeAheadText().isEmpty()); // still being composed
+    QInputMethodEvent committed;
+    committed.setCommitString(u"é"_s);
+    QApplication::sendEvent(m_window->PeriodicTable, &committed);
+    QCOMPARE(m_window->typeAheadText(), u"é"_s);
+    QCOMPARE(m_window->state().selectedElement(), 63); // Europium: the first name on "e"
+    QTest::keyClick(m_window, Qt::Key_U);
+    QCOMPARE(m_window->typeAheadText(), u"éu"_s);
+    QCOMPARE(m_window->state().selectedElement(), 63);
 }
 
 void TestKeys::arrowStillReachesFocusedControl()

@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     if (args.size() < 2) {
         std::fprintf(stderr,
             "usage: auralis_shots OUT-FOLDER [--language CODE] [--dark] "
-            "[--grey] [--translation FILE.qm]\n");
+            "[--grey] [--118] [--size WxH] [--translation FILE.qm]\n");
         return 2;
     }
     g_out = args.at(1);
@@ -98,6 +98,7 @@ int main(int argc, char *argv[])
     QString language;
     QString translation;
     bool dark = false, grey = false, complete = false;
+    QSize size(900, 600);
     for (int i = 2; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--language") && i + 1 < args.size())
             language = args.at(++i);
@@ -109,6 +110,11 @@ int main(int argc, char *argv[])
             grey = true;
         else if (args.at(i) == QLatin1String("--118"))
             complete = true;
+        else if (args.at(i) == QLatin1String("--size") && i + 1 < args.size()) {
+            const QStringList wh = args.at(++i).split(QLatin1Char('x'));
+            if (wh.size() == 2)
+                size = QSize(wh.at(0).toInt(), wh.at(1).toInt());
+        }
     }
     const QString programFolder = QStringLiteral(AURALIS_PROGRAM_FOLDER);
     if (!translation.isEmpty()) {
@@ -144,7 +150,7 @@ int main(int argc, char *argv[])
     options.arguments = QStringList { settings.path() };
     options.programFolder = programFolder;
     TfrmAuralis main(options);
-    main.resize(900, 600);
+    main.resize(size);
     main.show();
     settle();
     const auto tools = createToolWindows(main);
